@@ -1,0 +1,27 @@
+# Shared settings of the build and run scripts (sourced, not run).
+ZOREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZOREL_BUILD=${ZOREL_BUILD_DIR:-$ZOREL_ROOT/build}
+export WINEPREFIX=${WINEPREFIX:-$ZOREL_BUILD/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer dialogs while the prefix is made.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEARCH=win64
+
+zorel_build() {
+  "$ZOREL_ROOT/scripts/setup"
+  cmake -S "$ZOREL_ROOT" -B "$ZOREL_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ZOREL_ROOT/cmake/mingw-w64.cmake" >/dev/null
+  # Progress lines are dropped; warnings and errors are shown.
+  local status=0
+  cmake --build "$ZOREL_BUILD" -j "$(nproc)" -- --no-print-directory >"$ZOREL_BUILD/build.log" 2>&1 || status=$?
+  grep -vE '^\[ *[0-9]+%\]|^Consolidate compiler generated' "$ZOREL_BUILD/build.log" || true
+  return $status
+}
+
+zorel_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparing a private Wine prefix in $WINEPREFIX ..."
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+}
