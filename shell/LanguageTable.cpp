@@ -1,0 +1,3 @@
+#include "LanguageTable.h"
+
+CLanguageTable g_LanguageTable;
