@@ -33,11 +33,10 @@ public:
     virtual bool Update() = 0;
     // The measure's text, returned by value: meters on other threads may
     // read it while the window updates.
-    virtual CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual);
+    virtual CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                                   bool percentual = false);
     virtual bool BeginUpdate() { return true; }
     virtual bool EndUpdate() { return true; }
-
-    CString GetStringValue() { return GetStringValue(false, 1.0, 0, false); }
 
     CString GetName() const { return m_Name; }
     void SetName(const CString& name) { m_Name = name; }

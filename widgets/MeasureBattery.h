@@ -10,5 +10,6 @@ public:
         m_MaxValue = 100.0;
     }
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 };

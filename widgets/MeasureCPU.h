@@ -26,7 +26,8 @@ public:
     CMeasureCPU();
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
     int GetProcessorCount() const { return m_ProcessorCount; }
 

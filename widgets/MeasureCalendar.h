@@ -9,7 +9,8 @@ public:
     CMeasureCalendar() { m_Kind = MEASURE_CALENDAR; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
 private:
     int m_Offset = 0;

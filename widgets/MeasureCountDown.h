@@ -10,7 +10,8 @@ public:
     CMeasureCountDown() { m_Kind = MEASURE_COUNTDOWN; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
     void Pause();
     void Resume();

@@ -12,7 +12,8 @@ public:
     CMeasureDiskSpace() { m_Kind = MEASURE_DISKSPACE; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
     const CString& GetDriveName() const { return m_DriveName; }
 

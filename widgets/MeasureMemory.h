@@ -9,7 +9,8 @@ public:
     CMeasureMemory() { m_Kind = MEASURE_MEMORY; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
 protected:
     bool m_Total = false;

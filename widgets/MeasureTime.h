@@ -13,7 +13,8 @@ public:
     CMeasureTime() { m_Kind = MEASURE_TIME; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
     bool IsLocal() const { return m_Local; }
     int GetOffset() const { return m_Offset; }

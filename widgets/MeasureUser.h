@@ -11,7 +11,8 @@ public:
     CMeasureUser() { m_Kind = MEASURE_USER; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
     CString GetSolarBirthKey() const;
     CString GetLunarBirthKey() const;

@@ -8,7 +8,8 @@ public:
     CMeasureVirtualMemory() { m_Kind = MEASURE_VIRTUALMEMORY; }
     void ReadConfig(const CInfoSection& section) override;
     bool Update() override;
-    CString GetStringValue(bool autoScale, double scale, int decimals, bool percentual) override;
+    CString GetStringValue(bool autoScale = false, double scale = 1.0, int decimals = 0,
+                           bool percentual = false) override;
 
 private:
     bool m_Total = false;
