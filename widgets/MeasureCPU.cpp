@@ -2,6 +2,7 @@
 
 #include "widgets/WidgetEnvironment.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -21,6 +22,10 @@ struct BasicInformation {
     ULONG_PTR activeProcessorsAffinityMask;
     CCHAR numberOfProcessors;
 };
+
+#ifdef _WIN64
+static_assert(offsetof(BasicInformation, numberOfProcessors) == 56, "64-bit basic information layout");
+#endif
 
 }  // namespace
 
