@@ -126,6 +126,13 @@ void CMemoInfo::SetTitleFont(const LOGFONTW& font, COLORREF color) {
 
 CString GetMemoFolder() { return g_ProgramFolder + L"memo_data\\"; }
 
+CString FormatMemoFileName(const SYSTEMTIME& t, const wchar_t* extension) {
+    CString name;
+    name.Format(L"%2d%02d%02d%02d%02d%02d%03d%s", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
+                t.wMilliseconds, extension);
+    return name;
+}
+
 CString MakeMemoFileNameAt(const SYSTEMTIME& now, const wchar_t* extension, const CString& memoFolder) {
     // Names are the creation time; a note made in the same millisecond as
     // the one before takes the next free millisecond instead.
@@ -135,10 +142,7 @@ CString MakeMemoFileNameAt(const SYSTEMTIME& now, const wchar_t* extension, cons
     ULONGLONG ms = ToMilliseconds(now);
     if (ms <= last) ms = last + 1;
     for (int attempt = 0; attempt < 100000; ++attempt, ++ms) {
-        SYSTEMTIME t = FromMilliseconds(ms);
-        CString stem;
-        stem.Format(L"%2d%02d%02d%02d%02d%02d%03d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                    t.wMilliseconds);
+        CString stem = FormatMemoFileName(FromMilliseconds(ms), L"");
         if (!memoFolder.IsEmpty() && (FileExists(memoFolder + stem + L".rtf") ||
                                       FileExists(memoFolder + stem + L".rtx") ||
                                       FileExists(memoFolder + stem + L".brt")))
@@ -147,10 +151,7 @@ CString MakeMemoFileNameAt(const SYSTEMTIME& now, const wchar_t* extension, cons
         return stem + extension;
     }
     last = ms;
-    CString stem;
-    stem.Format(L"%2d%02d%02d%02d%02d%02d%03d", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
-                now.wSecond, now.wMilliseconds);
-    return stem + extension;
+    return FormatMemoFileName(FromMilliseconds(ms), extension);
 }
 
 CString MakeMemoFileName() {

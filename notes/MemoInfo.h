@@ -75,6 +75,8 @@ CString GetMemoFolder();
 CString MakeMemoFileName();
 CString MakeLockedMemoFileName();
 CString MakeMemoFileNameAt(const SYSTEMTIME& now, const wchar_t* extension, const CString& memoFolder);
+// The name of one moment, without the uniqueness rules.
+CString FormatMemoFileName(const SYSTEMTIME& time, const wchar_t* extension);
 // Whether a file name has the locked extension "rtx", in any case.
 bool IsLockedMemoFileName(const CString& fileName);
 // The name a deleted note's file takes: the trailing r, t and f go and
