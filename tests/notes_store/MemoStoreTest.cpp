@@ -274,3 +274,26 @@ TEST_F(MemoStoreTest, LoadingRepairsPositionsOfTheCurrentGroupOnly) {
     ASSERT_EQ(read.GetSize(), 1);
     EXPECT_EQ(read[0].m_rcWindow, CRect(0, 50, 180, 250));
 }
+
+TEST_F(MemoStoreTest, AnsiTextsOfOldListsUseTheAnsiCodePage) {
+    if (GetACP() != 949) GTEST_SKIP() << "needs the Korean code page";
+    // An old list whose strings carry no UTF-16 marker: bytes in code page 949.
+    std::vector<BYTE> file = {14};
+    for (const char* c = "MEMO SIGNATURE"; *c; ++c) file.push_back((BYTE)*c);
+    std::vector<BYTE> record;
+    for (int x : {100, 0, 0, 0, 180, 200, 0, 0, 0, 1, 180, 200, 0}) AppendInt(record, x);
+    AppendBytes(record, {8, 0xB8, 0xDE, 0xB8, 0xF0, '.', 'r', 't', 'f'});  // "메모.rtf"
+    AppendInt(record, 0);
+    AppendBytes(file, record);
+    WriteAll(folder + L"old.zrd", file);
+    CArray<CMemoInfo> read;
+    EXPECT_EQ(store.SerializeGroupFile(L"old.zrd", read, 0), 1);
+    ASSERT_EQ(read.GetSize(), 1);
+    EXPECT_EQ(read[0].m_strFileName, L"\xBA54\xBAA8.rtf");
+    // Written back, it takes the UTF-16 form.
+    EXPECT_EQ(store.SerializeGroupFile(L"new.zrd", read, 1), 1);
+    CArray<CMemoInfo> again;
+    store.SerializeGroupFile(L"new.zrd", again, 0);
+    ASSERT_EQ(again.GetSize(), 1);
+    EXPECT_EQ(again[0].m_strFileName, L"\xBA54\xBAA8.rtf");
+}
