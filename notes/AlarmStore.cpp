@@ -208,6 +208,27 @@ bool CAlarmStore::ImportPhoneAlarms(const CString& path) {
     return true;
 }
 
+bool CAlarmStore::ApplyScheduleFile(const CString& receivedPath) {
+    std::vector<BYTE> bytes;
+    if (!CSafeFileWriter::ReadFile(receivedPath, bytes)) return false;
+    std::vector<CAlarmInfo> check;
+    ParseResult parsed = ParseFile(bytes.data(), bytes.size(), check, 0);
+    if (!parsed.signatureOk || !parsed.complete) return false;
+    CString path = GetAlarmFilePath();
+    if (CSafeFileWriter::FileExists(path)) {
+        SYSTEMTIME t = m_host.Now();
+        CString name;
+        name.Format(L"%2d_%02d_%02d_%02d_%02d_%02d.sbak", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+        CreateDirectoryW(GetHistoryFolder(), nullptr);
+        if (!CSafeFileWriter::CopyFile(path, GetHistoryFolder() + name)) return false;
+    }
+    if (!CSafeFileWriter::WriteFile(path, bytes)) {
+        m_host.ReportSaveFailure(path);
+        return false;
+    }
+    return Load();
+}
+
 CAlarmInfo& CAlarmStore::AddAlarm(const CAlarmInfo& alarm) {
     int i = m_alarms.Add(alarm);
     m_alarms[i].m_nId = m_nextId++;

@@ -63,6 +63,12 @@ public:
     // alarm list is replaced only when the file's signature is right.
     bool ImportPhoneAlarms(const CString& path);
 
+    // A schedule file received from another copy of the program: the alarm
+    // file goes into the history first (one copy per call), then the
+    // received file replaces it and is read. A received file that does not
+    // read as a whole alarm file is refused and changes nothing.
+    bool ApplyScheduleFile(const CString& receivedPath);
+
     CAlarmInfo& AddAlarm(const CAlarmInfo& alarm);
     void ReplaceAlarm(int index, const CAlarmInfo& alarm);
     void DeleteAlarm(int id);

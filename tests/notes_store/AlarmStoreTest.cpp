@@ -299,3 +299,21 @@ TEST_F(AlarmStoreTest, PhoneImport) {
     EXPECT_TRUE(store.Load());
     EXPECT_EQ(store.Alarms().GetSize(), 2);
 }
+
+TEST_F(AlarmStoreTest, ReceivedScheduleFileReplacesTheAlarmsAfterAHistoryCopy) {
+    store.AddAlarm(Alarm(0, L"mine"));
+    ASSERT_TRUE(store.Save());
+    std::vector<BYTE> mine = ReadAll(AlarmFile());
+
+    std::vector<BYTE> damaged = FileOf(2);
+    damaged.resize(damaged.size() - 10);
+    WriteAll(folder + L"bad.sync", damaged);
+    EXPECT_FALSE(store.ApplyScheduleFile(folder + L"bad.sync"));
+    EXPECT_EQ(ReadAll(AlarmFile()), mine);
+    EXPECT_EQ(store.Alarms().GetSize(), 1);
+
+    WriteAll(folder + L"good.sync", FileOf(2));
+    EXPECT_TRUE(store.ApplyScheduleFile(folder + L"good.sync"));
+    EXPECT_EQ(store.Alarms().GetSize(), 2);
+    EXPECT_EQ(ReadAll(folder + L"schedule_data\\history\\2014_02_09_15_30_45.sbak"), mine);
+}
