@@ -205,6 +205,13 @@ TEST(LunarCalendar, SampleRowsAndNewYears) {
         LunarDate l = SolarToLunar(s.y, s.m, s.d);
         EXPECT_TRUE(l.year == s.y && l.month == 1 && l.day == 1 && !l.leap) << s.y;
     }
+    // And Chuseok, the 15th of the eighth month.
+    const Ymd chuseok[] = {{2019, 9, 13}, {2020, 10, 1}, {2021, 9, 21}, {2022, 9, 10},
+                           {2023, 9, 29}, {2024, 9, 17}, {2025, 10, 6}};
+    for (const Ymd& s : chuseok) {
+        LunarDate l = SolarToLunar(s.y, s.m, s.d);
+        EXPECT_TRUE(l.year == s.y && l.month == 8 && l.day == 15 && !l.leap) << s.y;
+    }
 }
 
 TEST(LunarCalendar, SolarTermTableEnds) {
