@@ -139,6 +139,7 @@ TEST_F(SettingsTest, NothingIsWrittenBeforeLoading) {
     EXPECT_TRUE(SaveConfig(s));
     EXPECT_TRUE(s.HasDocument());
     EXPECT_EQ(GetFileAttributesW(ConfigPath()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(env.recentWrites, 0);  // nor the registry value
 
     // A document filled by that early save does not hide the user's file.
     WriteConfig("    <General>\r\n        <StartDX>250</StartDX>\r\n    </General>\r\n");
