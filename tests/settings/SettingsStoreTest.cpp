@@ -252,7 +252,9 @@ TEST_F(SettingsTest, TextsTravelInTheAnsiCodePage) {
     SetDefaultSettings();
     ASSERT_EQ(Load(), CONFIG_LOADED);
     EXPECT_EQ(g_Settings.Alarm.Sound, expected);
-    if (GetACP() == 949) EXPECT_EQ(expected.Right(5), CString(L"\uD55C.wav"));
+    if (GetACP() == 949) {
+        EXPECT_EQ(expected.Right(5), CString(L"\uD55C.wav"));
+    }
 }
 
 TEST_F(SettingsTest, ParseIntTable) {
