@@ -11,6 +11,7 @@ CSettings g_Settings;
 
 HotKeyInfo (&g_HotKeyTable)[HOTKEY_COUNT] = g_Settings.HotKeyTable;
 int& g_nCheckInterval = g_Settings.CheckInterval;
+int& g_nServerCheckCycle = g_Settings.CheckInterval;
 int& g_bReportErrors = g_Settings.ReportErrors;
 int& g_bFirstRun = g_Settings.FirstRunCheck;
 int& g_bForceCheck = g_Settings.ForceCheck;

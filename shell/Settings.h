@@ -228,6 +228,7 @@ extern CSettings g_Settings;
 // The program-wide names under which the rest of the program knows some fields.
 extern HotKeyInfo (&g_HotKeyTable)[HOTKEY_COUNT];
 extern int& g_nCheckInterval;
+extern int& g_nServerCheckCycle;  // the same value under the web check's name
 extern int& g_bReportErrors;
 extern int& g_bFirstRun;
 extern int& g_bForceCheck;

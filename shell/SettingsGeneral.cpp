@@ -220,7 +220,8 @@ void WriteGeneralSettings(CSettingsStore& store) {
     Int(L"FriendPort", g.FriendPort);
     Text(L"FriendPwd", g.FriendPwd);
     Int(L"CheckInterval", g.CheckInterval);
-    GetSettingsEnvironment().WriteRecentMemo(g_Settings.RecentMemo);
+    // Like the file, the registry value is left alone until the settings were loaded.
+    if (g_Settings.ConfigLoaded) GetSettingsEnvironment().WriteRecentMemo(g_Settings.RecentMemo);
     Int(L"PwdCursor", g.PwdCursor);
     // The first-run note is made once; from the first save on it is done.
     Int(L"FirstRun", 0);

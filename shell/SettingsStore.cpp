@@ -17,7 +17,7 @@ CString FolderOf(const CString& path) {
     return slash >= 0 ? path.Left(slash + 1) : CString();
 }
 
-bool FileExists(const CString& path) {
+bool IsExistingFile(const CString& path) {
     DWORD attributes = GetFileAttributesW(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -111,10 +111,11 @@ void CSettingsStore::Reset() {
     m_writeBlocked = false;
     m_damagedCopy.Empty();
     m_codePage = CP_ACP;
+    m_loadState = LOAD_MISSING;
 }
 
 CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
-    if (m_doc && m_readFromFile) return LOAD_READ;
+    if (m_doc && m_readFromFile) return m_loadState;
     // A document made before the file was read holds nothing worth keeping
     // over the user's file, so it is replaced by what the file holds.
     m_doc.reset(new TiXmlDocument());
@@ -128,7 +129,7 @@ CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
     // A wide path, so a program folder with any characters works.
     FILE* file = _wfopen(path, L"rb");
     if (!file) {
-        state = FileExists(path) ? LOAD_DAMAGED : LOAD_MISSING;
+        state = IsExistingFile(path) ? LOAD_DAMAGED : LOAD_MISSING;
     } else {
         unsigned char head[3] = {};
         size_t got = fread(head, 1, 3, file);
@@ -150,6 +151,7 @@ CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
         m_writeBlocked = m_damagedCopy.IsEmpty();
     }
     AttachRoot();
+    m_loadState = state;
     return state;
 }
 

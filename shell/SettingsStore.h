@@ -87,4 +87,5 @@ private:
     bool m_readFromFile = false;
     bool m_writeBlocked = false;
     CString m_damagedCopy;
+    LoadState m_loadState = LOAD_MISSING;  // how the file read went
 };

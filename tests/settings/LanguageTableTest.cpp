@@ -222,5 +222,5 @@ TEST_F(LanguageTest, KoreanFileUnderTheKoreanCodePage) {
     g_Settings.System.language = L"english";
     LoadLanguageTexts();
     EXPECT_EQ(GetMonthName(1), L"January");
-    EXPECT_EQ(g_LanguageTable[10065], CString(L"\uC74C#LUN_M#.#LUN_D#"));
+    EXPECT_EQ(g_LanguageTable[10065], CString(L"#LUNTYPE# #LUNMONTH#.#LUNDAY#"));
 }

@@ -139,6 +139,7 @@ TEST_F(SettingsTest, NothingIsWrittenBeforeLoading) {
     EXPECT_TRUE(SaveConfig(s));
     EXPECT_TRUE(s.HasDocument());
     EXPECT_EQ(GetFileAttributesW(ConfigPath()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(env.recentWrites, 0);  // nor the registry value
 
     // A document filled by that early save does not hide the user's file.
     WriteConfig("    <General>\r\n        <StartDX>250</StartDX>\r\n    </General>\r\n");
@@ -194,6 +195,21 @@ TEST_F(SettingsTest, DamagedFileThatCannotBeCopiedIsNeverOverwritten) {
     EXPECT_EQ(ReadBytes(ConfigPath()), damaged);
 }
 
+TEST_F(SettingsTest, FileHeldByAnotherProgramIsNeitherReadNorOverwritten) {
+    WriteConfig("    <General>\r\n        <StartDX>321</StartDX>\r\n    </General>\r\n");
+    std::string before = ReadBytes(ConfigPath());
+    HANDLE held = CreateFileW(ConfigPath(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Load(), CONFIG_DAMAGED);
+    EXPECT_EQ(g_Settings.General.StartDX, 180);  // defaults in force
+    EXPECT_TRUE(store->IsWriteBlocked());        // no copy could be made
+    EXPECT_FALSE(SaveConfig(*store));
+    CloseHandle(held);
+    EXPECT_FALSE(SaveConfig(*store));  // still refused for the rest of the run
+    EXPECT_EQ(ReadBytes(ConfigPath()), before);
+    EXPECT_EQ(LoadConfig(*store), CONFIG_DAMAGED);  // the store remembers how the read went
+}
+
 TEST_F(SettingsTest, FailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     ASSERT_EQ(Load(), CONFIG_MISSING);
     ASSERT_TRUE(SaveConfig(*store));
@@ -236,7 +252,9 @@ TEST_F(SettingsTest, TextsTravelInTheAnsiCodePage) {
     SetDefaultSettings();
     ASSERT_EQ(Load(), CONFIG_LOADED);
     EXPECT_EQ(g_Settings.Alarm.Sound, expected);
-    if (GetACP() == 949) EXPECT_EQ(expected.Right(5), CString(L"\uD55C.wav"));
+    if (GetACP() == 949) {
+        EXPECT_EQ(expected.Right(5), CString(L"\uD55C.wav"));
+    }
 }
 
 TEST_F(SettingsTest, ParseIntTable) {
