@@ -2,7 +2,9 @@
 
 #include "calendar/DayMarks.h"
 #include "shell/AppGlobals.h"
+#include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
+#include "shell/ProgramFolder.h"
 #include "shell/MemoApp.h"
 #include "shell/Monitors.h"
 #include "shell/SearchMemoDlg.h"
@@ -48,10 +50,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_ABOUT_CLOSED, OnAboutClosed)
     ON_MESSAGE(WM_TOGGLE_ALL_MEMOS, OnToggleAllMemos)
     ON_MESSAGE(WM_NEW_MEMO, OnNewMemoMessage)
-    ON_MESSAGE(WM_SETTINGS_CLOSED, OnIgnoredMessage)
-    ON_MESSAGE(WM_REOPEN_SETTINGS, OnIgnoredMessage)
+    ON_MESSAGE(WM_SETTINGS_CLOSED, OnSettingsClosed)
+    ON_MESSAGE(WM_REOPEN_SETTINGS, OnReopenSettings)
     ON_MESSAGE(WM_MEMO_GROUP_MANAGER_CLOSED, OnIgnoredMessage)
-    ON_MESSAGE(WM_CAPTURE_SETUP_CLOSE, OnIgnoredMessage)
+    ON_MESSAGE(WM_CAPTURE_SETUP_CLOSE, OnCaptureSetupClose)
     ON_MESSAGE(WM_ADD_SCHEDULE, OnIgnoredMessage)
     ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
     ON_MESSAGE(WM_RUN_QUEUE, OnIgnoredMessage)
@@ -190,6 +192,7 @@ void CMainFrame::PostNcDestroy() {
         delete m_pSearchMemo;
         m_pSearchMemo = nullptr;
     }
+    StopFtpServer();
     CFrameWnd::PostNcDestroy();
 }
 
@@ -218,8 +221,7 @@ UINT CMainFrame::OnPowerBroadcast(UINT event, LPARAM) {
 }
 
 LRESULT CMainFrame::OnDisplayChange(WPARAM, LPARAM) {
-    int count = ::GetSystemMetrics(SM_CMONITORS);
-    if (count < 1) count = 1;
+    int count = g_Monitors.GetCount();
     if (AdjustWorkMonitor(g_Settings.General.WorkMonitor, count)) SaveAppConfig();
     return 0;
 }
@@ -250,6 +252,27 @@ LRESULT CMainFrame::OnNewMemoMessage(WPARAM, LPARAM) {
 }
 
 LRESULT CMainFrame::OnIgnoredMessage(WPARAM, LPARAM) { return 0; }
+
+LRESULT CMainFrame::OnSettingsClosed(WPARAM wParam, LPARAM) {
+    if (wParam == 1) {
+        ApplyMemoOptions();
+        if (!SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
+    }
+    CloseSettingsSheet();
+    return 0;
+}
+
+LRESULT CMainFrame::OnReopenSettings(WPARAM wParam, LPARAM lParam) {
+    OpenSettings((int)wParam, (int)lParam);
+    return 0;
+}
+
+LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
+    if (wParam == 1 && !SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
+    CloseCaptureSetup();
+    if (lParam == 1) SaveAppConfig();
+    return 0;
+}
 
 BOOL CMainFrame::OnOtherCommand(UINT id) { return IsForwardedCommand(id) ? TRUE : FALSE; }
 
@@ -468,6 +491,31 @@ void CMainFrame::CloseSearchMemoDialog() {
 }
 
 void CMainFrame::OpenSettings(int, int) {}
+void CMainFrame::CloseSettingsSheet() {}
+void CMainFrame::CloseCaptureSetup() {}
+void CMainFrame::ApplyMemoOptions() {}
+void CMainFrame::SetMemoAlpha(int, int) {}
+void CMainFrame::ShowMemoTitleParts(int) {}
+void CMainFrame::RestartMemoReminders() {}
+void CMainFrame::UnpinDesktopWindows() {}
+void CMainFrame::CloseAllDialogs(int) { CloseSearchMemoDialog(); }
+void CMainFrame::UpdateScheduleWindow() {}
+void CMainFrame::CloseQuickMenu() {}
+void CMainFrame::CloseUserInfoDialog() {}
+void CMainFrame::HideToolTipWidget(CWnd*) {}
+bool CMainFrame::IsWidgetOpen(const CString&) { return false; }
+void CMainFrame::CloseWidgetBySkin(const CString&) {}
+void CMainFrame::SaveWidgetList() {}
+void CMainFrame::RefreshShutdownCountdown() {}
+void CMainFrame::OpenPasswordManager(int) {}
+void CMainFrame::ClosePasswordManager() {}
+void CMainFrame::StartCapture(int) {}
+bool CMainFrame::IsFtpServerRunning() { return false; }
+void CMainFrame::StopFtpServer() {}
+void CMainFrame::ShowSyncScheduleDialog(int) {}
+void CMainFrame::CloseSyncScheduleDialog() {}
+void CMainFrame::StartWebCheck() {}
+void CMainFrame::OnAnniversariesChanged() {}
 void CMainFrame::OpenScheduleManager() {}
 void CMainFrame::OpenMemoGroupManager() {}
 void CMainFrame::ShowAllWidgets(BOOL, CWnd*) {}

@@ -78,6 +78,31 @@ public:
 
     // ---- Other windows (filled by their subsystems) ----
     void OpenSettings(int tab, int item);
+    void CloseSettingsSheet();
+    void CloseCaptureSetup();
+    void ApplyMemoOptions();
+    void SetMemoAlpha(int which, int alpha);
+    void ShowMemoTitleParts(int option);
+    void RestartMemoReminders();
+    void UnpinDesktopWindows();
+    void CloseAllDialogs(int withSettings);
+    void UpdateScheduleWindow();
+    void CloseQuickMenu();
+    void CloseUserInfoDialog();
+    void HideToolTipWidget(CWnd* except);
+    bool IsWidgetOpen(const CString& skinFile);
+    void CloseWidgetBySkin(const CString& skinFile);
+    void SaveWidgetList();
+    void RefreshShutdownCountdown();
+    void OpenPasswordManager(int force);
+    void ClosePasswordManager();
+    void StartCapture(int mode);
+    bool IsFtpServerRunning();
+    void StopFtpServer();
+    void ShowSyncScheduleDialog(int mode);
+    void CloseSyncScheduleDialog();
+    void StartWebCheck();
+    void OnAnniversariesChanged();
     void OpenScheduleManager();
     void OpenMemoGroupManager() override;
     void ShowAllWidgets(BOOL show, CWnd* except = nullptr);
@@ -128,6 +153,9 @@ protected:
     LRESULT OnToggleAllMemos(WPARAM wParam, LPARAM lParam);
     LRESULT OnNewMemoMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnIgnoredMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingsClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReopenSettings(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureSetupClose(WPARAM wParam, LPARAM lParam);
     void OnExit();
     void OnUninstall();
     void OnSeeAllMemos();

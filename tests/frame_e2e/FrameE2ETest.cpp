@@ -134,3 +134,28 @@ TEST_F(FrameE2ETest, BroadcastSaveAndQuit) {
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(ConfigValue(Config(folder), "Version"), "3.1.1.0");
 }
+
+// Benchmark, not a timed test: from process start to the hidden frame and
+// to the end of the staged start-up, when the process waits for input.
+TEST_F(FrameE2ETest, StartupBenchmark) {
+    const int runs = 5;
+    double toFrame = 0, toIdle = 0;
+    for (int i = 0; i < runs; ++i) {
+        std::wstring folder = NewFolder();
+        ZorelProcess zorel;
+        LARGE_INTEGER frequency, start, frameSeen, idle;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+        ASSERT_TRUE(zorel.Start(folder));
+        HWND frame = zorel.WaitForFrame();
+        QueryPerformanceCounter(&frameSeen);
+        ASSERT_NE(frame, nullptr);
+        zorel.WaitForIdle(10000);
+        QueryPerformanceCounter(&idle);
+        toFrame += (frameSeen.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
+        toIdle += (idle.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
+        CloseAndExpectCleanExit(zorel, frame);
+    }
+    printf("[ bench    ] start-up: frame after %.0f ms, idle after %.0f ms (mean of %d runs)\n", toFrame / runs,
+           toIdle / runs, runs);
+}

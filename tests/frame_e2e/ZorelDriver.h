@@ -18,6 +18,8 @@ public:
     HWND WaitForFrame(DWORD timeoutMs = 10000);
     // A visible dialog (message box) of the process.
     HWND WaitForDialog(DWORD timeoutMs = 10000);
+    // Waits until the process waits for input with nothing left to do.
+    void WaitForIdle(DWORD timeoutMs) { WaitForInputIdle(m_info.hProcess, timeoutMs); }
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     DWORD Id() const { return m_info.dwProcessId; }
