@@ -160,6 +160,14 @@ TEST(ZipArchive, DamageIsReportedWithItsCause) {
     b.resize(b.size() - 22);
     EXPECT_EQ(CZipException::cdirNotFound, extractCause(b));
     EXPECT_EQ(CZipException::cdirNotFound, extractCause(Bytes{'P', 'K'}));
+    // A failed open leaves the archive closed: closing it then writes nothing.
+    {
+        CZipArchive zip;
+        EXPECT_EQ(CZipException::cdirNotFound, CauseOf([&] { zip.Open(dir / L"bad.zip", CZipArchive::open); }));
+        EXPECT_TRUE(zip.IsClosed());
+        zip.Close();
+        EXPECT_EQ(2u, ReadBytes(dir / L"bad.zip").size());
+    }
 
     // A local header that does not match its central header.
     b = stored;

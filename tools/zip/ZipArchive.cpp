@@ -58,9 +58,16 @@ void CZipArchive::Open(const wchar_t* szPathName, int iMode, int iVolumeSize) {
     if (!IsClosed()) return;
     m_pszPassword.Release();
     m_iFileOpened = nothing;
-    m_storage.Open(szPathName, iMode, iVolumeSize);
-    m_centralDir.Init(&m_storage);
-    if (iMode == open || iMode == openReadOnly) m_centralDir.Read();
+    try {
+        m_storage.Open(szPathName, iMode, iVolumeSize);
+        m_centralDir.Init(&m_storage);
+        if (iMode == open || iMode == openReadOnly) m_centralDir.Read();
+    } catch (...) {
+        // A failed open leaves the archive closed, so that a later Close
+        // cannot write a central directory into a file that was not read.
+        Close(true);
+        throw;
+    }
 }
 
 void CZipArchive::Open(CMemFile& mf, int iMode) {
@@ -68,9 +75,14 @@ void CZipArchive::Open(CMemFile& mf, int iMode) {
     if (iMode != open && iMode != openReadOnly && iMode != create) return;
     m_pszPassword.Release();
     m_iFileOpened = nothing;
-    m_storage.Open(mf, iMode);
-    m_centralDir.Init(&m_storage);
-    if (iMode == open || iMode == openReadOnly) m_centralDir.Read();
+    try {
+        m_storage.Open(mf, iMode);
+        m_centralDir.Init(&m_storage);
+        if (iMode == open || iMode == openReadOnly) m_centralDir.Read();
+    } catch (...) {
+        Close(true);
+        throw;
+    }
 }
 
 bool CZipArchive::IsClosed(bool bArchive) const {
