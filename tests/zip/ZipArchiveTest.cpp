@@ -39,6 +39,67 @@ int CauseOf(const std::function<void()>& f) {
     return 0;
 }
 
+void Put16(Bytes& b, WORD v) {
+    b.push_back((BYTE)v);
+    b.push_back((BYTE)(v >> 8));
+}
+void Put32(Bytes& b, DWORD v) {
+    Put16(b, (WORD)v);
+    Put16(b, (WORD)(v >> 16));
+}
+
+// One stored entry "a.txt" holding "hello", its sizes in a data descriptor
+// written with or without the descriptor's optional signature.
+Bytes StreamedArchive(bool withSignature, DWORD descriptorSize = 5) {
+    const DWORD crc = 0x3610A686;  // CRC-32 of "hello"
+    Bytes b;
+    Put32(b, 0x04034b50);
+    Put16(b, 20);
+    Put16(b, 8);  // flag: data descriptor
+    Put16(b, 0);  // stored
+    Put16(b, 0);
+    Put16(b, 0x21);
+    Put32(b, 0);
+    Put32(b, 0);
+    Put32(b, 0);
+    Put16(b, 5);
+    Put16(b, 0);
+    b.insert(b.end(), {'a', '.', 't', 'x', 't', 'h', 'e', 'l', 'l', 'o'});
+    if (withSignature) Put32(b, 0x08074b50);
+    Put32(b, crc);
+    Put32(b, descriptorSize);
+    Put32(b, descriptorSize);
+    DWORD central = (DWORD)b.size();
+    Put32(b, 0x02014b50);
+    Put16(b, 20);
+    Put16(b, 20);
+    Put16(b, 8);
+    Put16(b, 0);
+    Put16(b, 0);
+    Put16(b, 0x21);
+    Put32(b, crc);
+    Put32(b, 5);
+    Put32(b, 5);
+    Put16(b, 5);
+    Put16(b, 0);
+    Put16(b, 0);
+    Put16(b, 0);
+    Put16(b, 0);
+    Put32(b, 0x20);
+    Put32(b, 0);
+    b.insert(b.end(), {'a', '.', 't', 'x', 't'});
+    DWORD centralSize = (DWORD)b.size() - central;
+    Put32(b, 0x06054b50);
+    Put16(b, 0);
+    Put16(b, 0);
+    Put16(b, 1);
+    Put16(b, 1);
+    Put32(b, centralSize);
+    Put32(b, central);
+    Put16(b, 0);
+    return b;
+}
+
 DWORD Get32(const Bytes& b, size_t at) { return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | ((DWORD)b[at + 3] << 24); }
 
 }  // namespace
@@ -194,6 +255,25 @@ TEST(ZipArchive, DamageIsReportedWithItsCause) {
     EXPECT_EQ(CZipException::badZipFile, extractCause(b));
 }
 
+TEST(ZipArchive, DataDescriptorSignatureIsOptional) {
+    TempFolder dir(L"descr");
+    for (bool signature : {true, false}) {
+        WriteBytes(dir / L"s.zip", StreamedArchive(signature));
+        CZipArchive zip;
+        zip.Open(dir / L"s.zip", CZipArchive::openReadOnly);
+        EXPECT_TRUE(zip.ExtractFile(0, dir / L"out")) << signature;
+        zip.Close();
+        EXPECT_EQ((Bytes{'h', 'e', 'l', 'l', 'o'}), ReadBytes(dir / L"out\\a.txt"));
+    }
+    // A descriptor that disagrees with the central header.
+    WriteBytes(dir / L"bad.zip", StreamedArchive(true, 6));
+    CZipArchive zip;
+    zip.Open(dir / L"bad.zip", CZipArchive::openReadOnly);
+    EXPECT_EQ(CZipException::badZipFile, CauseOf([&] { zip.ExtractFile(0, dir / L"out2"); }));
+    zip.Close(true);
+    EXPECT_FALSE(FileExists(dir / L"out2\\a.txt"));
+}
+
 TEST(ZipArchive, EndRecordIsFoundBehindTheLongestComment) {
     TempFolder dir(L"comment");
     WriteText(dir / L"f.txt", "data");
@@ -324,6 +404,17 @@ TEST(ZipArchive, SpannedVolumesAreWrittenAndRead) {
     zip.Close();
     EXPECT_EQ(ReadBytes(dir / L"big.bin"), ReadBytes(dir / L"out\\big.bin"));
     EXPECT_EQ(ReadBytes(dir / L"small.txt"), ReadBytes(dir / L"out\\small.txt"));
+
+    // Volumes smaller than a header grow to hold it.
+    MakeArchive(dir / L"tiny.zip", dir.Path(), {L"small.txt"}, 0, CZipArchive::createSpan, 20);
+    EXPECT_TRUE(FileExists(dir / L"tiny.zip"));
+    EXPECT_EQ(4u, ReadBytes(dir / L"tiny.000").size());  // the spanning marker; the header did not fit
+    EXPECT_EQ(30u + 9u, ReadBytes(dir / L"tiny.001").size());  // a volume as large as the header
+    zip.Open(dir / L"tiny.zip", CZipArchive::open, 1);
+    ASSERT_EQ(1, zip.GetEntryCount());
+    EXPECT_TRUE(zip.ExtractFile(0, dir / L"tiny"));
+    zip.Close();
+    EXPECT_EQ(ReadBytes(dir / L"small.txt"), ReadBytes(dir / L"tiny\\small.txt"));
 
     // Spanning over removable disks needs a way to ask for the next disk.
     CZipArchive removable;
