@@ -575,3 +575,45 @@ TEST(ZipPath, EntryNamesFromSourcePaths) {
     EXPECT_STREQ(L"a.txt", CZipPath::GetFileName(L"C:\\dir\\a.txt"));
     EXPECT_STREQ(L"dir", CZipPath::GetFileName(L"C:\\dir\\"));
 }
+
+TEST(ZipArchive, CloseFinishesAnOpenEntry) {
+    CMemFile mem;
+    CZipArchive zip;
+    zip.Open(mem, CZipArchive::create);
+    CZipFileHeader h;
+    h.SetFileName(L"open.txt");
+    ASSERT_TRUE(zip.BeginNewEntry(h));
+    EXPECT_FALSE(zip.BeginNewEntry(h));  // one entry at a time
+    EXPECT_FALSE(zip.OpenEntry(0));
+    zip.WriteNewEntry("unfinished", 10);
+    zip.Close();
+    CMemFile copy(mem.Data().data(), mem.Data().size());
+    zip.Open(copy, CZipArchive::openReadOnly);
+    ASSERT_EQ(1, zip.GetEntryCount());
+    ASSERT_TRUE(zip.OpenEntry(0));
+    char buf[32] = {};
+    EXPECT_EQ(10u, zip.ReadEntry(buf, sizeof(buf)));
+    EXPECT_STREQ("unfinished", buf);
+    EXPECT_EQ(1, zip.CloseEntry());
+    zip.Close();
+}
+
+TEST(ZipArchive, StoppedExtractionLeavesNoFile) {
+    TempFolder dir(L"stop");
+    WriteBytes(dir / L"big.bin", RandomBytes(300000, 17));
+    MakeArchive(dir / L"a.zip", dir.Path(), {L"big.bin"});
+    CZipArchive zip;
+    zip.Open(dir / L"a.zip", CZipArchive::openReadOnly);
+    DWORD calls = 0;
+    auto stop = [](DWORD, DWORD, void* data) {
+        ++*(DWORD*)data;
+        return false;
+    };
+    EXPECT_FALSE(zip.ExtractFile(0, dir / L"out", true, nullptr, stop, &calls, 65535));
+    EXPECT_EQ(1u, calls);
+    EXPECT_FALSE(FileExists(dir / L"out\\big.bin"));
+    // The archive is still usable afterwards.
+    EXPECT_TRUE(zip.ExtractFile(0, dir / L"out"));
+    zip.Close();
+    EXPECT_EQ(ReadBytes(dir / L"big.bin"), ReadBytes(dir / L"out\\big.bin"));
+}
