@@ -525,6 +525,12 @@ TEST(ZipArchive, RefusesFilesOf4GiBAndMore) {
     EXPECT_FALSE(zip.AddNewFile(L"huge.bin"));
     EXPECT_TRUE(zip.AddNewFile(L"small.txt"));
     EXPECT_FALSE(zip.AddNewFile(L"missing.txt"));
+    {
+        // A file another program holds open without sharing is skipped
+        // without leaving a begun entry behind.
+        CFile locked(dir / L"small.txt", CFile::modeRead | CFile::shareExclusive);
+        EXPECT_FALSE(zip.AddNewFile(L"small.txt"));
+    }
     zip.Close();
     SetCurrentDirectoryW(previous);
     zip.Open(dir / L"h.zip", CZipArchive::openReadOnly);

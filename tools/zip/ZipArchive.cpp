@@ -131,7 +131,8 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     if (header.IsDirectory()) {
         if (!CZipPath::CreateFolderPath(target)) return false;
         // A folder whose attributes cannot be set is still extracted.
-        SetFileAttributesW(target, AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL);
+        DWORD attr = AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL;
+        if (attr) SetFileAttributesW(target, attr);
         return true;
     }
 
