@@ -100,9 +100,11 @@ TEST(ZipInterop, OursForOtherTools) {
         SetCurrentDirectoryW(previous);
     }
 
-    // A spanned archive that fit on one volume, converted to an ordinary one.
-    {
-        CString src = out + L"\\spanned.src";
+    // A spanned archive that fit on one volume, converted to an ordinary one
+    // (an encrypted entry keeps its data descriptor).
+    for (const char* password : {(const char*)nullptr, "span"}) {
+        CString name = password ? L"spanned_encrypted" : L"spanned";
+        CString src = out + L"\\" + name + L".src";
         MakeFolders(src);
         WriteBytes(src + L"\\s.bin", RandomBytes(200000, 16));
         WriteText(src + L"\\t.txt", "spanned");
@@ -110,11 +112,13 @@ TEST(ZipInterop, OursForOtherTools) {
         GetCurrentDirectoryW(MAX_PATH, previous);
         SetCurrentDirectoryW(src);
         CZipArchive zip;
-        zip.Open(out + L"\\spanned.zip", CZipArchive::createSpan, 50000000);
+        zip.Open(out + L"\\" + name + L".zip", CZipArchive::createSpan, 50000000);
+        if (password) zip.SetPassword(password);
         EXPECT_TRUE(zip.AddNewFile(L"s.bin"));
         EXPECT_TRUE(zip.AddNewFile(L"t.txt"));
         zip.Close();
         SetCurrentDirectoryW(previous);
+        if (password) WriteText(out + L"\\" + name + L".pwd", password);
     }
 
     CZipArchive none;
