@@ -386,6 +386,25 @@ TEST(ZipArchive, OneVolumeSpannedArchiveBecomesAnOrdinaryOne) {
     }
 }
 
+TEST(ZipArchive, ConversionMapsItsOwnFile) {
+    // Another conversion under way holds the mapping's name for its own file.
+    TempFolder dir(L"span_busy");
+    WriteBytes(dir / L"other.bin", Bytes(500000, 'o'));
+    CFile other(dir / L"other.bin", CFile::modeReadWrite);
+    HANDLE busy = CreateFileMappingW(other.m_hFile, nullptr, PAGE_READWRITE, 0, 0, L"Zorel Zip Mapping File");
+    ASSERT_TRUE(busy != nullptr);
+    WriteBytes(dir / L"a.bin", RandomBytes(300000, 20));
+    MakeArchive(dir / L"s.zip", dir.Path(), {L"a.bin"}, -1, CZipArchive::createSpan, 10000000);
+    CloseHandle(busy);
+    other.Close();
+    EXPECT_EQ(Bytes(500000, 'o'), ReadBytes(dir / L"other.bin"));
+    CZipArchive zip;
+    zip.Open(dir / L"s.zip", CZipArchive::openReadOnly);
+    EXPECT_TRUE(zip.ExtractFile(0, dir / L"out"));
+    zip.Close();
+    EXPECT_EQ(ReadBytes(dir / L"a.bin"), ReadBytes(dir / L"out\\a.bin"));
+}
+
 TEST(ZipArchive, SpannedVolumesAreWrittenAndRead) {
     TempFolder dir(L"span");
     WriteBytes(dir / L"big.bin", RandomBytes(250000, 8));

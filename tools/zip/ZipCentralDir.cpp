@@ -293,6 +293,12 @@ bool CZipCentralDir::RemoveDataDescr(bool bFromBuffer) {
         if (m_pStorage->m_pFile != &file) return false;
         uSize = (DWORD)file.GetLength();
         hMapping = CreateFileMappingW(file.m_hFile, nullptr, PAGE_READWRITE, 0, 0, L"Zorel Zip Mapping File");
+        if (hMapping && GetLastError() == ERROR_ALREADY_EXISTS) {
+            // The name belongs to another archive being converted (another
+            // thread or program): that object maps its file, not ours.
+            CloseHandle(hMapping);
+            hMapping = CreateFileMappingW(file.m_hFile, nullptr, PAGE_READWRITE, 0, 0, nullptr);
+        }
         if (!hMapping) return false;
         pData = (char*)MapViewOfFile(hMapping, FILE_MAP_WRITE, 0, 0, 0);
         if (!pData) {
