@@ -39,7 +39,6 @@ start=$(date +%s.%N)
 end=$(date +%s.%N)
 echo "zip -r -q -6: $(echo "$end - $start" | bc) s, $(stat -c %s "$work/zip-r.zip") bytes"
 export ZOREL_BENCH_DIR=$tree
-wineserver -p 2>/dev/null || true
 wine "$ZOREL_BUILD/tests/test_zip.exe" --gtest_also_run_disabled_tests \
     --gtest_filter='Backup.DISABLED_BenchmarkProgramFolder' 2>/dev/null | grep -E '^backup:|OK|FAILED'
 unzip -tq "$tree/backup.zip"
