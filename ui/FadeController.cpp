@@ -23,7 +23,7 @@ void CFadeController::FadeInStep() {
         return;
     }
     if (m_fadeStep == 0) {
-        m_host.SetClickThrough(false);
+        m_host.MakeClickThrough(false);
         if (!m_host.IsWindowShown()) m_host.ShowNoActivate();
         m_fadeState = STATE_SHOWN;
     }
@@ -49,7 +49,7 @@ void CFadeController::FadeOutStep() {
     }
     m_host.StopTimer(TIMER_FADE_OUT);
     m_host.StopTimer(TIMER_MOUSEOVER_POLL);
-    m_host.SetClickThrough(true);
+    m_host.MakeClickThrough(true);
     m_fadeState = STATE_HIDDEN;
     m_fadeStep = 0;
     m_host.FadeOutDone();
@@ -73,7 +73,7 @@ void CFadeController::ArmAutoHide(bool fade, int elapse) {
         m_host.StartTimer(TIMER_AUTO_HIDE, (unsigned)elapse);
         return;
     }
-    m_host.SetClickThrough(false);
+    m_host.MakeClickThrough(false);
     if (!m_host.IsWindowShown()) m_host.ShowNoActivate();
     Opacity(m_host.TargetAlpha());
     m_fadeState = STATE_SHOWN;
@@ -108,7 +108,7 @@ void CFadeController::MouseOverStep() {
             m_mouseOverStep = 0;
             m_mouseOverRunning = false;
             m_host.ApplyOpacity(0);
-            m_host.SetClickThrough(true);
+            m_host.MakeClickThrough(true);
             m_host.StartTimer(TIMER_MOUSEOVER_POLL, MOUSEOVER_POLL_MS);
             return;
         }
@@ -130,7 +130,7 @@ void CFadeController::MouseOverPoll() {
     if (!m_host.LayeredAvailable()) return;
     if (m_host.CursorInside() && m_host.MouseOverHidingOn()) return;
     m_hiding = false;
-    m_host.SetClickThrough(false);
+    m_host.MakeClickThrough(false);
     m_host.StopTimer(TIMER_MOUSEOVER_POLL);
     m_host.StartTimer(TIMER_MOUSEOVER_STEP, MOUSEOVER_STEP_MS);
 }

@@ -9,7 +9,7 @@ public:
     virtual void ApplyOpacity(int alpha) = 0;
     // On: transparent to the mouse, opacity 0 and hidden. Off: shown again
     // without activation.
-    virtual void SetClickThrough(bool on) = 0;
+    virtual void MakeClickThrough(bool on) = 0;
     virtual bool IsWindowShown() = 0;
     virtual void ShowNoActivate() = 0;
     // Brings a normal-level window to the top of its band, without activation.

@@ -25,7 +25,7 @@ public:
     CFadeController* controller = nullptr;
 
     void ApplyOpacity(int a) override { opacities.push_back(a); }
-    void SetClickThrough(bool on) override {
+    void MakeClickThrough(bool on) override {
         clickThrough = on;
         shown = !on;
         events.push_back(on ? "through-on" : "through-off");

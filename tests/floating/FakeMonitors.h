@@ -4,6 +4,7 @@
 
 #include "ui/MonitorList.h"
 
+#include <ostream>
 #include <vector>
 
 class FakeMonitors : public IMonitorList {
@@ -25,3 +26,9 @@ public:
     CRect GetMonitorRect(int i) override { return monitors.at((size_t)i).full; }
     CRect GetWorkAreaRect(int i) override { return monitors.at((size_t)i).work; }
 };
+
+// Readable rectangles and points in test failures.
+inline void PrintTo(const CRect& r, std::ostream* os) {
+    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const CPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }

@@ -1,5 +1,7 @@
 #include "ui/SnapLogic.h"
 
+#include "FakeMonitors.h"
+
 #include <gtest/gtest.h>
 
 namespace {
