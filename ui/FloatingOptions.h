@@ -1,6 +1,6 @@
-// The settings that floating windows, snapping and the overlays read. They
-// belong to the program's settings store; the store installs a provider that
-// fills this record from its current values, so a change is seen at once.
+// The settings that floating windows, snapping and the overlays read, taken
+// from the program's settings at every question so a change applies at once.
+// Tests (and a program without loaded settings) install their own provider.
 #pragma once
 
 struct CFloatingOptions {
@@ -16,6 +16,9 @@ struct CFloatingOptions {
 
 typedef CFloatingOptions (*FloatingOptionsProvider)();
 
-// Null restores the built-in defaults.
+// Null goes back to the program's settings.
 void SetFloatingOptionsProvider(FloatingOptionsProvider provider);
 CFloatingOptions GetFloatingOptions();
+
+// The values of the program's settings record.
+CFloatingOptions FloatingOptionsFromSettings();

@@ -59,18 +59,6 @@ void CZDialog::PostNcDestroy() {
     CDialog::PostNcDestroy();
 }
 
-CZDialog* FindRegisteredDialog(int serial) {
-    CSingleLock lock(&g_ZDialogListLock, true);
-    for (CZDialog* dialog : g_ZDialogList)
-        if (dialog->GetSerial() == serial) return dialog;
-    return nullptr;
-}
-
-void SafePostMessage(CZDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    CSingleLock lock(&g_ZDialogListLock, true);
-    if (IsDialogRegistered(dialog)) ::PostMessageW(dialog->m_hWnd, message, wParam, lParam);
-}
-
 // ---- State and appearance ----
 
 CRect CZDialog::GetRect() {

@@ -1,5 +1,7 @@
 #include "ui/ZDialogList.h"
 
+#include "ui/ZDialog.h"
+
 #include <algorithm>
 
 CArray<CZDialog*> g_ZDialogList;
@@ -38,4 +40,16 @@ void UnlockDialogRegistry() { g_ZDialogListLock.Unlock(); }
 std::vector<CZDialog*> GetRegisteredDialogs() {
     CSingleLock lock(&g_ZDialogListLock, true);
     return g_ZDialogList.vec();
+}
+
+CZDialog* FindRegisteredDialog(int serial) {
+    CSingleLock lock(&g_ZDialogListLock, true);
+    for (CZDialog* dialog : g_ZDialogList)
+        if (dialog->GetSerial() == serial) return dialog;
+    return nullptr;
+}
+
+void SafePostMessage(CZDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    CSingleLock lock(&g_ZDialogListLock, true);
+    if (IsDialogRegistered(dialog)) ::PostMessageW(dialog->m_hWnd, message, wParam, lParam);
 }

@@ -5,7 +5,10 @@
 #include "ui/FloatingOptions.h"
 #include "ui/MonitorList.h"
 #include "ui/SnapLogic.h"
+#include "ui/UiIds.h"
 #include "ui/ZDialog.h"
+
+#include "shell/LanguageTable.h"
 
 namespace {
 CZDialogOwner* s_owner = nullptr;
@@ -51,6 +54,17 @@ void CZDialogOwner::SnapWindowOnSize(CZDialog* window, UINT edge, LPRECT rect) {
     for (CZDialog* note : GetNoteWindows())
         if (note && note != window) notes.push_back({note->GetRect(), note->IsVisible() != FALSE});
     *rect = Snap::OnSize(CRect(*rect), (int)edge, true, options.DockingSize, notes);
+}
+
+bool CZDialogOwner::ConfirmExit() {
+    CString text = g_LanguageTable[TEXT_CONFIRM_EXIT];
+    if (text.IsEmpty()) text = L"Would you like to end the Zorel?";
+    return ::MessageBoxW(nullptr, text, L"Zorel", MB_YESNO | MB_ICONQUESTION | MB_TOPMOST) != IDNO;
+}
+
+void CZDialogOwner::ExitProgram() {
+    CWnd* main = AfxGetMainWnd();
+    if (main && main->m_hWnd) ::SendMessageW(main->m_hWnd, WM_COMMAND, ID_APP_EXIT_PROGRAM, 0);
 }
 
 CRect CZDialogOwner::GetNewMemoRect() {

@@ -2,8 +2,9 @@
 // soon, ending the program, the note column, the new-note rectangle, the dim
 // background and the widget and memo-group menus. The main frame derives from
 // this class and installs itself; until then (and in tests) these defaults
-// serve: snapping over the registry, the screen and the monitors, no saving,
-// no program to end.
+// serve: snapping over the registry, the screen and the monitors, a plain
+// question before the exit command goes to the application's main window, and
+// nothing for the rest.
 #pragma once
 
 #include "fw/Afx.h"
@@ -27,9 +28,10 @@ public:
     // resized note snaps to.
     virtual std::vector<CZDialog*> GetNoteWindows() { return {}; }
 
-    // The close box of a floating window asks whether to end the program.
-    virtual bool ConfirmExit() { return false; }
-    virtual void ExitProgram() {}
+    // The close box of a floating window asks whether to end the program
+    // (text 10147, Yes and No) and sends the main window its exit command.
+    virtual bool ConfirmExit();
+    virtual void ExitProgram();
 
     virtual void ShowAllWidgets(BOOL show, CZDialog* except) {}
     virtual void OnOpenMemoGroup(UINT id) {}

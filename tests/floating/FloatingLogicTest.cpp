@@ -178,3 +178,33 @@ TEST(MoveOntoMonitor, OnlyWhenTheCentreIsOnNoWorkArea) {
 }
 
 }  // namespace
+
+#include "shell/Settings.h"
+#include "ui/FloatingOptions.h"
+
+namespace {
+
+TEST(FloatingOptions, ComeFromTheProgramsSettingsUnlessATestSetsThem) {
+    CSettings saved = g_Settings;
+    g_Settings.General.Docking = 0;
+    g_Settings.General.DockingSize = 17;
+    g_Settings.General.EnableDesktop = 1;
+    g_Settings.General.RevisionPosition = 0;
+    g_Settings.General.WorkMonitor = 1;
+    g_Settings.General.WidgetShowEffect = 0;
+    g_Settings.QuickMenu.DockMode = 0;
+    CFloatingOptions o = GetFloatingOptions();
+    EXPECT_EQ(o.Docking, 0);
+    EXPECT_EQ(o.DockingSize, 17);
+    EXPECT_EQ(o.EnableDesktop, 1);
+    EXPECT_EQ(o.RevisionPosition, 0);
+    EXPECT_EQ(o.WorkMonitor, 1);
+    EXPECT_EQ(o.WidgetShowEffect, 0);
+    EXPECT_EQ(o.QuickMenuDockMode, 0);
+    SetFloatingOptionsProvider([] { return CFloatingOptions(); });
+    EXPECT_EQ(GetFloatingOptions().DockingSize, 10);
+    SetFloatingOptionsProvider(nullptr);
+    g_Settings = saved;
+}
+
+}  // namespace

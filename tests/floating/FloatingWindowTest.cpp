@@ -203,6 +203,21 @@ TEST_F(FloatingWindowTest, RealDesktopFinderAnswersWithoutFailing) {
     }
 }
 
+TEST_F(FloatingWindowTest, AlwaysOnTopWindowWithChildrenStaysInTheTopmostBand) {
+    TestZDialog* w = Make(CRect(100, 100, 300, 200));
+    ::CreateWindowExW(0, L"STATIC", L"child", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, w->m_hWnd, nullptr,
+                      ::GetModuleHandleW(nullptr), nullptr);
+    w->ArmAutoHide(FALSE, -1);
+    w->SetZPosition(ZPOS_TOPMOST, TRUE);
+    ASSERT_TRUE(IsTopmost(w->m_hWnd));
+    // Something else re-orders it out of the band: it goes back.
+    ::SetWindowPos(w->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(IsTopmost(w->m_hWnd));
+    // Its own change of level is not undone.
+    w->SetZPosition(ZPOS_NORMAL, TRUE);
+    EXPECT_FALSE(IsTopmost(w->m_hWnd));
+}
+
 TEST_F(FloatingWindowTest, RaiseTemporarilyAndBack) {
     TestZDialog* w = Make(CRect(100, 100, 300, 200));
     w->SetZPosition(ZPOS_BOTTOM, TRUE);
