@@ -41,8 +41,8 @@ public:
     // its top-right corner.
     virtual CRect GetNewMemoRect();
 
-    // The quick-menu bar when it exists, is shown and docked: it joins the
-    // spotlight with the windows raised there.
+    // The quick-menu bar when it exists and is shown; while it is docked
+    // (QuickMenu DockMode) it joins a new spotlight.
     virtual CZDialog* GetDockedQuickMenu() { return nullptr; }
 
     // Puts the dim overlay under every shown floating window, or removes it
