@@ -74,6 +74,8 @@ void CZDialog::SetAlpha(int alpha) {
 BOOL CZDialog::IsVisible() const { return (GetStyle() & WS_VISIBLE) ? TRUE : FALSE; }
 
 BOOL CZDialog::SetLayeredAlpha(COLORREF colorKey, BYTE alpha, DWORD flags) {
+    // Derived windows set their alpha before they exist; it applies later.
+    if (!m_hWnd) return FALSE;
     if (alpha == 255)
         ModifyStyleEx(WS_EX_LAYERED, 0);
     else

@@ -70,6 +70,17 @@ TEST_F(FloatingWindowTest, HideWithoutFadeRunsTheHookBeforeReturning) {
     EXPECT_EQ(w->GetFadeState(), 0);
 }
 
+TEST_F(FloatingWindowTest, OptionsSetBeforeCreationApplyWhenShown) {
+    TestZDialog* w = new TestZDialog();
+    windows.push_back(w);
+    w->SetAlpha(120);
+    w->SetPosition(40, 50);
+    EXPECT_EQ(w->GetAlpha(), 120);
+    ASSERT_TRUE(w->CreateAt(CRect(100, 100, 300, 200)));
+    w->ArmAutoHide(FALSE, -1);
+    EXPECT_EQ(AlphaOf(w->m_hWnd), 120);
+}
+
 TEST_F(FloatingWindowTest, AnimatedHideTakesFourteenStepsOnTheTimer) {
     TestZDialog* w = Make(CRect(100, 100, 300, 200));
     w->SetAlpha(150);
