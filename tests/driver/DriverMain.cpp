@@ -8,6 +8,8 @@
 //   zdriver text <window> [control id]     print the window's text
 //   zdriver state <window> [control id]    print visibility, rectangle ...
 //   zdriver close <window>                 post WM_CLOSE
+//   zdriver exited <pid> [ms]              wait for the process to end
+//                                          (prints its exit code)
 //   zdriver list                           list the top-level windows
 // <window> is an exact title or "class:NAME"; <message> a number or
 // "registered:NAME". Output is UTF-8; the exit code is 0 on success.
@@ -52,6 +54,12 @@ int wmain(int argc, wchar_t** argv) {
         DWORD pid = zdriver::Start(argv[2], arguments);
         if (!pid) return Fail(L"cannot start " + std::wstring(argv[2]));
         Print(std::to_wstring(pid));
+        return 0;
+    }
+    if (action == L"exited") {
+        long code = zdriver::WaitExit((DWORD)Number(argv[2]), argc > 3 ? (DWORD)Number(argv[3]) : 10000);
+        if (code == -1) return Fail(L"process still running or unknown");
+        Print(std::to_wstring(code));
         return 0;
     }
     std::wstring spec = argv[2];

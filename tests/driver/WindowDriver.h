@@ -78,6 +78,18 @@ inline DWORD Start(const std::wstring& exe, const std::wstring& arguments = L"",
     return pi.dwProcessId;
 }
 
+// Waits for a process to end; its exit code, or -1 when it did not end in
+// time (or there is no such process).
+inline long WaitExit(DWORD processId, DWORD timeoutMs) {
+    HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return -1;
+    DWORD code = (DWORD)-1;
+    if (::WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0 || !::GetExitCodeProcess(process, &code))
+        code = (DWORD)-1;
+    ::CloseHandle(process);
+    return (long)code;
+}
+
 inline HWND Control(HWND wnd, int id) { return id ? ::GetDlgItem(wnd, id) : wnd; }
 
 inline std::wstring Text(HWND wnd) {

@@ -15,7 +15,10 @@ cleanup() { drv close "$title" >/dev/null 2>&1 || true; }
 trap cleanup EXIT
 
 # The started program must not hold the pipe of a command substitution.
-wine "$build/bin/zdriver.exe" start "$(winpath "$build/tests/fwdemo.exe")" </dev/null >/dev/null 2>&1
+pidfile=$(mktemp)
+wine "$build/bin/zdriver.exe" start "$(winpath "$build/tests/fwdemo.exe")" </dev/null >"$pidfile" 2>/dev/null
+pid=$(tr -d '\r\n' <"$pidfile")
+rm -f "$pidfile"
 drv wait "$title" 20000
 text=$(drv text "$title" $status)
 [ "$text" = "Waiting" ] || { echo "status before: '$text'"; exit 1; }
@@ -29,5 +32,8 @@ shot="$build/tests/screenshots/driver-demo.png"
 [ "$(head -c 8 "$shot" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || { echo "no PNG at $shot"; exit 1; }
 echo "screenshot: $shot"
 
+# Closing the main window ends the program's message loop and the program.
 drv close "$title"
 drv gone "$title" 10000
+code=$(drv exited "$pid" 10000)
+[ "$code" = "0" ] || { echo "exit code: '$code'"; exit 1; }

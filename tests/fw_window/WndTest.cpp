@@ -321,6 +321,50 @@ TEST(Wnd, TemporaryObjectsWrapForeignWindowsUntilIdle) {
     ::DestroyWindow(plain);
 }
 
+class CRefusingWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    bool* postNcDestroyed = nullptr;
+
+protected:
+    int OnCreate(LPCREATESTRUCT) { return -1; }
+    void PostNcDestroy() override { *postNcDestroyed = true; }
+};
+
+BEGIN_MESSAGE_MAP(CRefusingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(Wnd, CreationRefusedInWmCreateFailsAndCleansUp) {
+    size_t before = CWnd::GetPermanentCount();
+    bool gone = false;
+    CRefusingWnd wnd;
+    wnd.postNcDestroyed = &gone;
+    EXPECT_FALSE(wnd.CreateEx(0, nullptr, L"Refused", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_TRUE(gone);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::GetPermanentCount(), before);
+}
+
+TEST(Wnd, SubclassedWindowRoutesThroughTheObjectUntilReleased) {
+    HWND plain = ::CreateWindowExW(0, L"STATIC", L"plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(plain));
+    EXPECT_FALSE(CProbeWnd().SubclassWindow(plain));  // one object per window
+    EXPECT_EQ(::SendMessageW(plain, WM_USER + 5, 1, 0), 2);
+    EXPECT_EQ(wnd.GetWindowText(), L"plain");  // the control's own procedure still answers
+    EXPECT_EQ(wnd.UnsubclassWindow(), plain);
+    EXPECT_EQ(CWnd::FromHandlePermanent(plain), nullptr);
+    EXPECT_EQ(::SendMessageW(plain, WM_USER + 5, 1, 0), 0);
+
+    CWnd attached;
+    ASSERT_TRUE(attached.Attach(plain));
+    EXPECT_EQ(CWnd::FromHandlePermanent(plain), &attached);
+    EXPECT_EQ(attached.Detach(), plain);
+    ::DestroyWindow(plain);
+}
+
 class CTestFrame : public CFrameWnd {
 public:
     bool* deleted = nullptr;
