@@ -1,0 +1,68 @@
+// Everything the measures ask of the machine and of the rest of the program:
+// the clock, system information, sounds and the shell, the user's profile and
+// the lunar calendar. The real one talks to Windows; tests install their own
+// to inject samples and moments.
+#pragma once
+
+#include "fw/Afx.h"
+
+#include <ctime>
+
+// The program-wide user profile values that the user and biorhythm measures read.
+struct WidgetUserProfile {
+    int useUserInfo = 0;
+    CString userName;
+    int birthYear = 2000, birthMonth = 1, birthDay = 1;
+    int birthHour = 12, birthMinute = 0;
+    int birthCalendar = 0;  // 0 solar, 1 lunar, 2 lunar leap month
+};
+
+class CWidgetEnvironment {
+public:
+    virtual ~CWidgetEnvironment() = default;
+
+    // Clock: seconds since 1970 (UTC) and the local calendar of a moment.
+    virtual __time64_t Now();
+    virtual bool ToLocal(__time64_t moment, struct tm& local);
+    // A local date and time (fields may be out of range) as a moment.
+    virtual __time64_t FromLocal(struct tm& local);
+    // True while daylight saving time is in effect; bias in minutes.
+    virtual bool GetDaylightBias(int& biasMinutes);
+
+    // System information.
+    virtual int GetPlatformId();
+    // False when the system-information function is not available.
+    virtual bool QuerySystemInformation(ULONG infoClass, void* buffer, ULONG size, ULONG* returned);
+    virtual bool GetMemoryStatus(MEMORYSTATUSEX& status);
+    virtual UINT GetDriveType(const CString& drive);
+    virtual bool GetDiskSpace(const CString& drive, ULONGLONG& total, ULONGLONG& totalFree);
+    virtual bool GetPowerStatus(SYSTEM_POWER_STATUS& status);
+
+    // Effects.
+    virtual void PlaySoundAsync(const CString& path);
+    virtual void ShellOpen(const CString& target);
+    virtual bool FileExists(const CString& path);
+    virtual CString GetProgramFolder();
+
+    // The user's profile and the lunar calendar.
+    virtual WidgetUserProfile GetUserProfile();
+    virtual bool SolarToLunar(int year, int month, int day, int& lunarYear, int& lunarMonth, int& lunarDay,
+                              bool& leap);
+    virtual bool LunarToSolar(int lunarYear, int lunarMonth, int lunarDay, bool leap, int& year, int& month,
+                              int& day);
+    // Days from today to the next occurrence of the anniversary, 0 on the day.
+    virtual int DaysUntilAnniversary(int year, int month, int day, int annivMonth, int annivDay, bool lunar,
+                                     bool leap);
+};
+
+// The environment in use (the real one unless a test installed another).
+CWidgetEnvironment& GetWidgetEnvironment();
+// Installs an environment (not owned); null goes back to the real one.
+void SetWidgetEnvironment(CWidgetEnvironment* environment);
+
+// Plain date arithmetic on the proleptic Gregorian calendar.
+int WidgetDaysInMonth(int year, int month);
+// Days from 1970-01-01 to the date (negative before it).
+long long WidgetDaysFromEpoch(int year, int month, int day);
+// Days from the first date to the second; 0 when either year lies outside 1900-2400.
+int WidgetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2);
