@@ -1,111 +1,16 @@
-// Ids shared by the resource scripts and the code: resources, dialog
-// controls and menu commands of Zorel.exe. Plain #defines, so that the
-// resource compiler reads them too.
+// Ids that the resource scripts and the code share. Each subsystem keeps
+// its own dialog, control, menu and command ids in its own ids header; the
+// resource fragments below include those.
 #pragma once
 
-// ---- Resources -------------------------------------------------------------
-#define IDR_MAINFRAME_ICON 128
-#define IDR_TRAY_MENU 130
-#define IDB_TRAY_DATE_BACK 243
-#define IDC_FRAME_CURSOR 249
-#define IDD_ABOUT 100
-#define IDD_ZMSGBOX 190
-#define IDD_SEARCH_MEMO 235
-#define IDD_TIME_SELECT 228
-#define IDD_INPUT_STRING 1077
-#define IDD_FIND 1093
+#include "res/images.h"
 
-// ---- Controls of the small dialogs ------------------------------------------
-#define IDC_MSGBOX_ICON 1037
-#define IDC_MSGBOX_TEXT 1038
-#define IDC_INPUT_PROMPT 248
-#define IDC_INPUT_EDIT 249
-#define IDC_FIND_LABEL 1360
-#define IDC_FIND_TEXT 1232
-#define IDC_FIND_WHOLE_WORD 1248
-#define IDC_FIND_MATCH_CASE 1249
-#define IDC_FIND_NEXT 1459
-#define IDC_FIND_PREV 1460
-#define IDC_SEARCH_ON_TOP 1250
-#define IDC_SEARCH_UNFOLD 1251
-#define IDC_SEARCH_TITLES 1252
-#define IDC_SEARCH_CONTENTS 1083
-#define IDC_HOUR_FIRST 1140  // 1140 .. 1163
-#define IDC_MINUTE_FIRST 1170  // 1170 .. 1229
-#define IDC_HOUR_GROUP 1362
-#define IDC_MINUTE_GROUP 1363
-#define IDC_TIME_NOW 3
+// The program's icon (also the tray icon outside the NT family).
+#define IDR_MAINFRAME 128
+// The background of a skinned window that has no skin.
+#define IDR_NO_SKIN IDP_NO_SKIN
+// The hand cursor over links and skin buttons.
+#define IDC_LINK_HAND IDC_CURSOR_HAND
 
-// ---- Commands ----------------------------------------------------------------
-#define ID_APP_EXIT_ZOREL 32773
-#define ID_NEW_MEMO 32774
-#define ID_APP_ABOUT_ZOREL 32775
-#define ID_SEE_ALL_MEMOS 32776
-#define ID_SETTINGS 32777
-#define ID_ARRANGE_ALL 32778
-#define ID_POS_TOPMOST 32787
-#define ID_EXPAND_ARRANGE 32789
-#define ID_FOLD_ARRANGE 32790
-#define ID_EXPAND_ALL 32791
-#define ID_FOLD_ALL 32792
-#define ID_HIDE_ALL_MEMOS 32793
-#define ID_ALL_TOPMOST 32795
-#define ID_ALL_NORMAL 32796
-#define ID_SCHEDULE_MANAGER 32804
-#define ID_ALIGN_FIRST 32806  // 32806 .. 32810
-#define ID_SETTINGS_CLOCK 32811
-#define ID_RESTORE_DELETED 32817
-#define ID_POS_NORMAL 32819
-#define ID_POS_DESKTOP 32820
-#define ID_SEE_CALENDAR 32823
-#define ID_CAPTURE_REGION 32824
-#define ID_SEE_CLOCK 32830
-#define ID_ALL_DESKTOP 32837
-#define ID_TRANSPARENCY_FIRST 32844  // 32844 .. 32853
-#define ID_SEE_SCHEDULE 32854
-#define ID_SEARCH_MEMO 32860
-#define ID_MEMO_GROUP_MANAGER 32862
-#define ID_GROUP_PLACEHOLDER 32863
-#define ID_ARRANGE_CURRENT 32865
-#define ID_BACKUP_PROGRAM 32880
-#define ID_RESTORE_SCHEDULE 32883
-#define ID_RESTORE_MEMO_FILE 32886
-#define ID_RESTORE_ANNIVERSARY 32887
-#define ID_BACKUP 32888
-#define ID_HOMEPAGE 32890
-#define ID_CAPTURE_WINDOW 32901
-#define ID_CAPTURE_FULL 32903
-#define ID_CAPTURE_LAST 32904
-#define ID_CAPTURE_OUT_SAVE_AS 32916
-#define ID_CAPTURE_OUT_CLIPBOARD 32917
-#define ID_CAPTURE_OUT_MEMO 32918
-#define ID_CAPTURE_OUT_SAVE 32919
-#define ID_CAPTURE_PREFERENCE 32920
-#define ID_CAPTURE_FOLDER 32921
-#define ID_SHOW_ALL_WIDGETS 32939
-#define ID_HIDE_ALL_WIDGETS 32940
-#define ID_DONATION 32948
-#define ID_SHARE 32955
-#define ID_SYNC_SCHEDULE 32956
-#define ID_SHUTDOWN_SCHEDULER 32967
-#define ID_UNINSTALL_ZOREL 32968
-#define ID_PASSWORD_MANAGER 32970
-#define ID_SHOW_QUICK_MENU 32973
-#define ID_SHOW_FAVORITE_MEMO 32983
-#define ID_USER_INFO 32986
-#define ID_COLOR_PICKER 32991
-#define ID_ZOOM_WINDOW 32992
-#define ID_RULER 32993
-#define ID_DAMAGED_MEMO_LIST 129
-#define ID_CLOSE_ABOUT 1524
-#define ID_FRAMEWORK_ABOUT 57664
-
-// Item ranges of the generated submenus. 200 ids each, so a long list
-// never reaches into the next range.
-#define ID_OPEN_GROUP_FIRST 5224
-#define ID_MOVE_GROUP_FIRST 5424
-#define ID_WIDGET_FIRST 5624
-#define GROUP_MENU_ID_COUNT 200
-#define ID_OPEN_GROUP_LAST (ID_OPEN_GROUP_FIRST + GROUP_MENU_ID_COUNT - 1)
-#define ID_MOVE_GROUP_LAST (ID_MOVE_GROUP_FIRST + GROUP_MENU_ID_COUNT - 1)
-#define ID_WIDGET_LAST (ID_WIDGET_FIRST + GROUP_MENU_ID_COUNT - 1)
+#define ZOREL_VERSION_NUMBERS 3, 1, 1, 0
+#define ZOREL_VERSION_TEXT "3.1.1.0"

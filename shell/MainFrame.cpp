@@ -107,11 +107,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
     m_trayIconData.uCallbackMessage = WM_TRAY_NOTIFY;
     ModifyStyleEx(0, WS_EX_TOOLWINDOW);
     HINSTANCE instance = AfxGetResourceHandle();
-    m_hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME_ICON));
+    m_hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZOREL));
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    m_hCursor = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_FRAME_CURSOR));
-    m_trayIconData.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME_ICON));
+    m_hCursor = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_CURSOR_HAND));
+    m_trayIconData.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZOREL));
     wcscpy_s(m_trayIconData.szTip, L"Zorel");
     if (g_Settings.General.ShowTrayIcon) ShowTrayIcon(TRUE);
     SetTimer(TIMER_PERIODIC_SAVE, PERIODIC_SAVE_MS);
@@ -292,7 +292,7 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
         m_trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         m_trayIconData.uCallbackMessage = WM_TRAY_NOTIFY;
         ::Shell_NotifyIconW(NIM_ADD, &m_trayIconData);
-        SetTrayPlainIcon(IDR_MAINFRAME_ICON);
+        SetTrayPlainIcon(IDI_ZOREL);
         return 1;
     }
     int year, month, day, weekday;
@@ -305,7 +305,7 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
     HBITMAP bitmap = ::CreateCompatibleBitmap(windowDC, TRAY_ICON_SIZE, TRAY_ICON_SIZE);
     ::ReleaseDC(m_hWnd, windowDC);
     HGDIOBJ old = ::SelectObject(dc, bitmap);
-    HBITMAP background = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDB_TRAY_DATE_BACK));
+    HBITMAP background = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDB_TRAY_DATE));
     ::DrawTrayDate(dc, background, day, GetTrayDateTextColor(weekday), GetTrayDateFrameColor(holiday));
     ::SelectObject(dc, old);
     ::DeleteDC(dc);
@@ -320,7 +320,7 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
     record.hWnd = m_hWnd;
     record.uID = TRAY_ICON_ID;
     record.uCallbackMessage = WM_TRAY_NOTIFY;
-    record.hIcon = m_hTrayDateIcon ? m_hTrayDateIcon : ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME_ICON));
+    record.hIcon = m_hTrayDateIcon ? m_hTrayDateIcon : ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_ZOREL));
     CString tip = MakeTrayTip(g_UserName, year, month, day, weekday);
     wcsncpy_s(record.szTip, tip, _TRUNCATE);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
