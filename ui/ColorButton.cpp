@@ -1,11 +1,7 @@
 #include "ui/ColorButton.h"
 
-BEGIN_MESSAGE_MAP(CColorButton, CWnd)
-    ON_WM_DRAWITEM_REFLECT()
-END_MESSAGE_MAP()
-
 void CColorButton::PreSubclassWindow() {
-    CWnd::PreSubclassWindow();
+    CButton::PreSubclassWindow();
     ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
 }
 

@@ -5,8 +5,7 @@
 
 #include "fw/AfxWin.h"
 
-class CColorButton : public CWnd {
-    DECLARE_MESSAGE_MAP()
+class CColorButton : public CButton {
 public:
     CColorButton() = default;
 
@@ -19,7 +18,7 @@ public:
     COLORREF GetTextColor() const { return m_textColor; }
     BOOL GetBorder() const { return m_border; }
 
-    void DrawItem(LPDRAWITEMSTRUCT dis);
+    void DrawItem(LPDRAWITEMSTRUCT dis) override;
 
 protected:
     void PreSubclassWindow() override;

@@ -2,14 +2,10 @@
 
 #include "ui/ColorButton.h"
 
-BEGIN_MESSAGE_MAP(CTimeBtn, CWnd)
-    ON_WM_DRAWITEM_REFLECT()
-END_MESSAGE_MAP()
-
 CTimeBtn::CTimeBtn() : m_color(::GetSysColor(COLOR_BTNFACE)) {}
 
 void CTimeBtn::PreSubclassWindow() {
-    CWnd::PreSubclassWindow();
+    CButton::PreSubclassWindow();
     ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
 }
 

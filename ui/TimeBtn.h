@@ -5,8 +5,7 @@
 
 #include "fw/AfxWin.h"
 
-class CTimeBtn : public CWnd {
-    DECLARE_MESSAGE_MAP()
+class CTimeBtn : public CButton {
 public:
     CTimeBtn();
 
@@ -18,7 +17,7 @@ public:
     COLORREF GetTextColor() const { return m_textColor; }
     BOOL GetBorder() const { return m_border; }
 
-    void DrawItem(LPDRAWITEMSTRUCT dis);
+    void DrawItem(LPDRAWITEMSTRUCT dis) override;
 
 protected:
     void PreSubclassWindow() override;
