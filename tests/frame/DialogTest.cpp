@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -32,7 +33,9 @@ void CALLBACK RunUserAction(HWND, UINT, UINT_PTR id, DWORD) {
 // Arms the action to run from the message loop of whatever dialog comes next.
 void WhenShown(std::function<void()> action) {
     g_userAction = std::move(action);
-    SetTimer(nullptr, 0, 100, RunUserAction);
+    // A longer wait keeps the dialog up for a screenshot when one is asked for.
+    const char* pause = getenv("ZOREL_SCREENSHOT_PAUSE");
+    SetTimer(nullptr, 0, pause ? atoi(pause) : 100, RunUserAction);
 }
 
 void Pump(DWORD ms) {

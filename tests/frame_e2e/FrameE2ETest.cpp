@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 const char* kEnglishConfig =
     "<?xml version=\"1.0\" ?>\n<ZorelConfig>\n  <System>\n    <language>english</language>\n  </System>\n"
@@ -158,4 +160,18 @@ TEST_F(FrameE2ETest, StartupBenchmark) {
     }
     printf("[ bench    ] start-up: frame after %.0f ms, idle after %.0f ms (mean of %d runs)\n", toFrame / runs,
            toIdle / runs, runs);
+}
+
+TEST_F(FrameE2ETest, RightClickOnTheTrayIconOpensTheMenuAndClosingStillEndsCleanly) {
+    std::wstring folder = NewFolder();
+    ZorelProcess zorel;
+    ASSERT_TRUE(zorel.Start(folder));
+    HWND frame = zorel.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    PostMessageW(frame, WM_USER + 100, 128, WM_RBUTTONDOWN);
+    HWND menu = zorel.WaitForWindowOfClass(L"#32768");
+    EXPECT_NE(menu, nullptr);
+    // Kept open for a screenshot when one is asked for.
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) Sleep(atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+    CloseAndExpectCleanExit(zorel, frame);
 }

@@ -77,7 +77,9 @@ bool ZorelProcess::Start(const std::wstring& folder, const std::wstring& argumen
 
 HWND ZorelProcess::WaitForFrame(DWORD timeoutMs) { return WaitForWindow(Id(), L"Zorel Program", nullptr, timeoutMs); }
 
-HWND ZorelProcess::WaitForDialog(DWORD timeoutMs) { return WaitForWindow(Id(), nullptr, L"#32770", timeoutMs); }
+HWND ZorelProcess::WaitForWindowOfClass(const wchar_t* className, DWORD timeoutMs) {
+    return WaitForWindow(Id(), nullptr, className, timeoutMs);
+}
 
 bool ZorelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
     if (!m_info.hProcess) return true;

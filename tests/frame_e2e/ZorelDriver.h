@@ -17,7 +17,9 @@ public:
     // The process's window "Zorel Program", waiting up to the time-out.
     HWND WaitForFrame(DWORD timeoutMs = 10000);
     // A visible dialog (message box) of the process.
-    HWND WaitForDialog(DWORD timeoutMs = 10000);
+    HWND WaitForDialog(DWORD timeoutMs = 10000) { return WaitForWindowOfClass(L"#32770", timeoutMs); }
+    // A visible top-level window of the process with that class.
+    HWND WaitForWindowOfClass(const wchar_t* className, DWORD timeoutMs = 10000);
     // Waits until the process waits for input with nothing left to do.
     void WaitForIdle(DWORD timeoutMs) { WaitForInputIdle(m_info.hProcess, timeoutMs); }
     // Waits for the process to end; false on time-out.
