@@ -145,12 +145,14 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         break;
     case TIMER_WEBCHECK_DELAY:
         KillTimer(id);
+        OnWebCheckDelayElapsed();
         break;
     case TIMER_STARTUP:
         RunStartupStep(*this);
         break;
     case TIMER_SYNC_DIALOG:
         KillTimer(id);
+        ShowSyncScheduleDialog(1);
         break;
     case TIMER_RECEIVED_NOTES:
         KillTimer(id);
@@ -213,8 +215,7 @@ UINT CMainFrame::OnPowerBroadcast(UINT event, LPARAM) {
         int year, month, day, weekday;
         LocalDate(year, month, day, weekday);
         int key = MakeSuspendDateKey(month, day);
-        if (event == PBT_APMRESUMESUSPEND && HasDayChangedSinceSuspend(m_suspendDate, key))
-            DrawTrayIcon(NIM_MODIFY, 0, 5);
+        if (event == PBT_APMRESUMESUSPEND && HasDayChangedSinceSuspend(m_suspendDate, key)) OnDayChanged();
         m_suspendDate = key;
     }
     return TRUE;
@@ -515,6 +516,12 @@ void CMainFrame::StopFtpServer() {}
 void CMainFrame::ShowSyncScheduleDialog(int) {}
 void CMainFrame::CloseSyncScheduleDialog() {}
 void CMainFrame::StartWebCheck() {}
+void CMainFrame::OnWebCheckDelayElapsed() {}
+
+void CMainFrame::OnDayChanged() {
+    // The clock, calendar and schedule windows redraw their dates here too.
+    DrawTrayIcon(NIM_MODIFY, 0, 5);
+}
 void CMainFrame::OnAnniversariesChanged() {}
 void CMainFrame::OpenScheduleManager() {}
 void CMainFrame::OpenMemoGroupManager() {}

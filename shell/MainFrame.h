@@ -102,6 +102,9 @@ public:
     void ShowSyncScheduleDialog(int mode);
     void CloseSyncScheduleDialog();
     void StartWebCheck();
+    void OnWebCheckDelayElapsed();
+    // A new day: the tray date and the date windows are drawn again.
+    void OnDayChanged();
     void OnAnniversariesChanged();
     void OpenScheduleManager();
     void OpenMemoGroupManager() override;

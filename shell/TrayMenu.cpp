@@ -219,6 +219,8 @@ std::vector<GroupMenuEntry> MakeGroupMenuEntries(const std::vector<CString>& fil
 
 std::vector<CString> ListGroupFiles(const CString& memoFolder) {
     std::vector<CString> files;
+    // Without a memo folder the search would run in the current folder.
+    if (memoFolder.IsEmpty()) return files;
     WIN32_FIND_DATAW data;
     HANDLE find = ::FindFirstFileW(memoFolder + L"*.zrd", &data);
     if (find == INVALID_HANDLE_VALUE) return files;

@@ -6,6 +6,7 @@
 #include "shell/InputStringDlg.h"
 #include "shell/LanguageTable.h"
 #include "shell/MainFrame.h"
+#include "shell/SearchMemoDlg.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
 #include "shell/TimeSelectDlg.h"
@@ -312,4 +313,26 @@ TEST_F(DialogTest, ColourButtonPaintsItsColourAndVeilsWhenDisabled) {
     EXPECT_EQ(drawInto(ODS_DISABLED, 11, 10), RGB(10, 200, 30));
     swatch.UnsubclassWindow();
     parent.DestroyWindow();
+}
+
+TEST_F(DialogTest, SearchDialogIsKeptOnceAndEscapeLetsTheFrameDeleteIt) {
+    g_Settings.General.ShowTrayIcon = 0;
+    CMainFrame* frame = new CMainFrame;
+    HWND wnd = frame->GetSafeHwnd();
+    frame->OpenSearchMemoDialog();
+    CSearchMemoDlg* dialog = frame->GetSearchMemoDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND search = dialog->GetSafeHwnd();
+    wchar_t title[64] = {};
+    GetWindowTextW(search, title, 64);
+    EXPECT_STREQ(title, L"Search Memo");
+    EXPECT_EQ(IsDlgButtonChecked(search, IDC_SEARCH_TITLES), (UINT)BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(search, IDC_SEARCH_CONTENTS), (UINT)BST_CHECKED);
+    frame->OpenSearchMemoDialog();
+    EXPECT_EQ(frame->GetSearchMemoDialog(), dialog);
+    SendMessageW(search, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(frame->GetSearchMemoDialog(), nullptr);
+    EXPECT_FALSE(IsWindow(search));
+    SendMessageW(wnd, WM_CLOSE, 0, 0);
+    g_FrameAlive = 1;
 }

@@ -85,8 +85,9 @@ TEST_F(FrameE2ETest, LanguageSwitchOnTheCommandLine) {
     }
 }
 
-TEST_F(FrameE2ETest, SecondStartAnsweredNoLeavesTheFirstCopy) {
+TEST_F(FrameE2ETest, SecondStartAnsweredNoLeavesTheFirstCopyAndAsksItToShowItsNotes) {
     std::wstring folder = NewFolder();
+    BroadcastListener listener;
     ZorelProcess first, second;
     ASSERT_TRUE(first.Start(folder));
     HWND frame = first.WaitForFrame();
@@ -96,7 +97,8 @@ TEST_F(FrameE2ETest, SecondStartAnsweredNoLeavesTheFirstCopy) {
     ASSERT_NE(question, nullptr);
     PostMessageW(question, WM_COMMAND, IDNO, 0);
     DWORD code = 1;
-    ASSERT_TRUE(second.WaitForExit(10000, &code));
+    ASSERT_TRUE(second.WaitForExitPumping(10000, &code));
+    EXPECT_TRUE(listener.Received(3034));
     EXPECT_EQ(second.WaitForFrame(0), nullptr);
     EXPECT_TRUE(IsWindow(frame));
     CloseAndExpectCleanExit(first, frame);

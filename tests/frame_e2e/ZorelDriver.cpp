@@ -88,6 +88,55 @@ bool ZorelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
     return true;
 }
 
+bool ZorelProcess::WaitForExitPumping(DWORD timeoutMs, DWORD* exitCode) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        DWORD waited = GetTickCount() - start;
+        if (waited >= timeoutMs) return false;
+        DWORD r = MsgWaitForMultipleObjects(1, &m_info.hProcess, FALSE, timeoutMs - waited, QS_ALLINPUT);
+        if (r == WAIT_OBJECT_0) break;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    if (exitCode) GetExitCodeProcess(m_info.hProcess, exitCode);
+    return true;
+}
+
+namespace {
+std::vector<WPARAM> g_broadcasts;
+UINT g_broadcastMessage = 0;
+
+LRESULT CALLBACK ListenerProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == g_broadcastMessage && message != 0) {
+        g_broadcasts.push_back(wParam);
+        return 0;
+    }
+    return DefWindowProcW(wnd, message, wParam, lParam);
+}
+}  // namespace
+
+BroadcastListener::BroadcastListener() {
+    g_broadcasts.clear();
+    g_broadcastMessage = RegisterWindowMessageW(L"ZOREL_BROADCAST_REGISTERWINDOW_TARN");
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ListenerProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZorelBroadcastListener";
+    RegisterClassW(&wc);
+    m_wnd = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"listener", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+}
+
+BroadcastListener::~BroadcastListener() {
+    if (m_wnd) DestroyWindow(m_wnd);
+}
+
+bool BroadcastListener::Received(WPARAM command) const {
+    for (WPARAM w : g_broadcasts)
+        if (w == command) return true;
+    return false;
+}
+
 void ZorelProcess::Kill() {
     if (m_info.hProcess && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(m_info.hProcess, 99);

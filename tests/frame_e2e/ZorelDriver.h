@@ -24,12 +24,26 @@ public:
     void WaitForIdle(DWORD timeoutMs) { WaitForInputIdle(m_info.hProcess, timeoutMs); }
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    // The same, while this thread's windows keep receiving messages.
+    bool WaitForExitPumping(DWORD timeoutMs, DWORD* exitCode = nullptr);
     DWORD Id() const { return m_info.dwProcessId; }
     // Ends a process that is still there after a failed test.
     void Kill();
 
 private:
     PROCESS_INFORMATION m_info = {};
+};
+
+// A top-level window of the driver that records what the program's
+// broadcast message carried.
+class BroadcastListener {
+public:
+    BroadcastListener();
+    ~BroadcastListener();
+    bool Received(WPARAM command) const;
+
+private:
+    HWND m_wnd = nullptr;
 };
 
 // A fresh program folder holding a copy of Zorel.exe; the optional settings
