@@ -1,9 +1,13 @@
 // The tray icon's date picture and tip.
 #include "shell/LanguageTable.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
 #include "shell/ShellIds.h"
 #include "shell/TrayIconImage.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 class TrayIconTest : public ::testing::Test {
@@ -97,4 +101,19 @@ TEST_F(TrayIconTest, DatePictureHasTheFrameAndTheDigits) {
     ::DestroyIcon(icon);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+}
+
+TEST_F(TrayIconTest, TipInKoreanFromTheShippedLanguageFile) {
+    if (GetACP() != 949) GTEST_SKIP() << "the Korean language file is read in code page 949";
+    const char* source = getenv("ZOREL_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    CString folder = L"Z:" + AnsiToString(source) + L"\\data\\";
+    folder.Replace(L'/', L'\\');
+    CString oldFolder = g_ProgramFolder;
+    g_ProgramFolder = folder;
+    g_Settings.System.language = L"korean";
+    LoadLanguageTexts();
+    g_ProgramFolder = oldFolder;
+    CString tip = MakeTrayTip(L"Kim", 2014, 3, 7, 6);
+    EXPECT_EQ(tip, CString(L"\uC0AC\uC6A9\uC790: Kim\nZorel ver 3.1.1\n2014-3\uC6D4-07 \uAE08"));
 }
