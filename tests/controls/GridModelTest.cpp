@@ -251,6 +251,8 @@ TEST(GridModel, CountsAndSizes) {
     item.row = 9;
     EXPECT_FALSE(g.GetItem(&item));
     g.SetRowCount(4);
+    EXPECT_EQ(CString(), g.GetItemText(3, 0)) << "rows removed and added again are new";
+    g.SetItemText(3, 0, _T("r3c0"));
     g.SetItemFormat(3, 0, DT_RIGHT);
     g.SetRowCount(6);
     EXPECT_EQ((UINT)DT_RIGHT, g.GetItemFormat(5, 0) & DT_RIGHT) << "new rows copy the format above";
