@@ -30,7 +30,7 @@ HBITMAP MakeStrip(int cells, int cx, int cy) {
 }  // namespace
 
 TEST(ButtonWindows, PressDragOffAndReleaseSendsNoCommand) {
-    CControlHost host;
+    CControlHost& host = SharedHost();
     CShareButtonEx button;
     ASSERT_TRUE(button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 22, 21), &host, 301));
     Send(button, WM_MOUSEMOVE, 5, 5);
@@ -50,7 +50,7 @@ TEST(ButtonWindows, PressDragOffAndReleaseSendsNoCommand) {
 }
 
 TEST(ButtonWindows, CheckButtonReportsTheNewState) {
-    CControlHost host;
+    CControlHost& host = SharedHost();
     CChkButtonEx button;
     ASSERT_TRUE(button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 30, 30), &host, 302));
     ASSERT_TRUE(button.SetImageStrip(MakeStrip(3, 16, 16), 16, 16, RGB(255, 0, 255), 255, 3));
@@ -74,7 +74,7 @@ TEST(ButtonWindows, CheckButtonReportsTheNewState) {
 }
 
 TEST(ButtonWindows, EscapeGoesToTheParent) {
-    CControlHost host;
+    CControlHost& host = SharedHost();
     CButtonEx button;
     ASSERT_TRUE(button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 30, 30), &host, 303));
     button.SetImageStrip(MakeStrip(4, 14, 14), 14, 14, RGB(255, 0, 255), 255);
@@ -89,7 +89,7 @@ TEST(ButtonWindows, EscapeGoesToTheParent) {
 }
 
 TEST(ButtonWindows, NullButtonReportsOnPressAndDoubleClick) {
-    CControlHost host;
+    CControlHost& host = SharedHost();
     CNullButton button;
     ASSERT_TRUE(button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 50, 50), &host, 304));
     Send(button, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
@@ -101,7 +101,7 @@ TEST(ButtonWindows, NullButtonReportsOnPressAndDoubleClick) {
 }
 
 TEST(CounterWindow, ClicksAndDragsChangeTheShownValue) {
-    CControlHost host;
+    CControlHost& host = SharedHost();
     CStaticCounter counter;
     ASSERT_TRUE(counter.Create(L"STATIC", L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 150, 40), &host, 305));
     counter.UpdateWindow();

@@ -8,7 +8,10 @@ CControlHost::CControlHost() {
 }
 
 CControlHost::~CControlHost() {
-    if (m_hWnd) DestroyWindow();
+    if (m_hWnd) {
+        ShowWindow(SW_HIDE);
+        DestroyWindow();
+    }
 }
 
 LRESULT CControlHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,6 +25,14 @@ LRESULT CControlHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onMessage) onMessage(message, wParam, lParam);
     }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+CControlHost& SharedHost() {
+    static CControlHost* host = new CControlHost;
+    host->messages.clear();
+    host->notifyCodes.clear();
+    host->onMessage = nullptr;
+    return *host;
 }
 
 int CControlHost::CountOf(UINT message) const {

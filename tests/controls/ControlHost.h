@@ -27,6 +27,9 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// One host for all tests (destroying a top-level window costs Wine seconds
+// here); each call forgets what it recorded before.
+CControlHost& SharedHost();
 // Dispatches waiting messages.
 void Pump();
 // Mouse and key input sent straight to a window (client coordinates).
