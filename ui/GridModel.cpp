@@ -520,13 +520,23 @@ void CGridModel::ComputeScrollMax(int clientWidth, int clientHeight) {
     int restH = GetVirtualHeight() - fixedH, restW = GetVirtualWidth() - fixedW;
     m_nVScrollMax = (m_bAllowVertScroll && restH > visibleH && visibleH > 0) ? restH - 1 : 0;
     m_nHScrollMax = (m_bAllowHorzScroll && restW > visibleW && visibleW > 0) ? restW - 1 : 0;
+    m_nVScrollPage = visibleH > 0 ? visibleH : 0;
+    m_nHScrollPage = visibleW > 0 ? visibleW : 0;
     // A position beyond the new end is pulled back to a whole line.
-    if (m_nVScrollPos > m_nVScrollMax) ScrollTo(true, m_nVScrollMax);
-    if (m_nHScrollPos > m_nHScrollMax) ScrollTo(false, m_nHScrollMax);
+    if (m_nVScrollPos > ScrollLimit(true)) ScrollTo(true, m_nVScrollPos);
+    if (m_nHScrollPos > ScrollLimit(false)) ScrollTo(false, m_nHScrollPos);
+}
+
+int CGridModel::ScrollLimit(bool vertical) const {
+    int maxPos = vertical ? m_nVScrollMax : m_nHScrollMax;
+    int page = vertical ? m_nVScrollPage : m_nHScrollPage;
+    // The view stops where the last line reaches the bottom (right) edge.
+    if (maxPos > 0 && page > 0) maxPos = maxPos - page + 1;
+    return maxPos < 0 ? 0 : maxPos;
 }
 
 void CGridModel::ScrollTo(bool vertical, int pos) {
-    int maxPos = vertical ? m_nVScrollMax : m_nHScrollMax;
+    int maxPos = ScrollLimit(vertical);
     if (pos > maxPos) pos = maxPos;
     if (pos < 0) pos = 0;
     (vertical ? m_nVScrollPos : m_nHScrollPos) = pos;
@@ -539,7 +549,7 @@ bool CGridModel::ScrollLine(bool vertical, bool forward) {
     if (forward) {
         int idx = vertical ? tl.row : tl.col;
         int size = vertical ? GetRowHeight(idx) : GetColumnWidth(idx);
-        int maxPos = vertical ? m_nVScrollMax : m_nHScrollMax;
+        int maxPos = ScrollLimit(vertical);
         if (size > 0 && pos < maxPos) pos = std::min(pos + size, maxPos);
     } else {
         int idx = (vertical ? tl.row : tl.col) - 1;
@@ -756,7 +766,7 @@ bool CGridModel::OnKeyDown(UINT key, bool shift, bool ctrl, const CRect& client)
         next.row = m_nFixedRows;
         break;
     case VK_END:
-        ScrollTo(true, m_nVScrollMax);
+        ScrollTo(true, ScrollLimit(true));
         next.row = m_nRows - 1;
         break;
     default:
@@ -800,13 +810,15 @@ void CGridModel::OnEndInPlaceEdit(int row, int col, const CString& text, UINT la
     OnEndEditCell(row, col, text);
     RedrawCellHook(row, col);
     NotifyOwner(GVN_ENDEDIT, row, col);
-    if (lastKey == VK_TAB || (lastKey >= VK_PRIOR && lastKey <= VK_DOWN)) {
-        bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-        CCellID before = m_idCurrentCell;
-        OnKeyDown(lastKey, shift, false, client);
-        if (m_idCurrentCell != before && IsValid(m_idCurrentCell))
-            OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, lastKey);
-    }
+    if (lastKey == VK_TAB || (lastKey >= VK_PRIOR && lastKey <= VK_DOWN))
+        ContinueEditLater(lastKey, (GetKeyState(VK_SHIFT) & 0x8000) != 0, client);
+}
+
+void CGridModel::ContinueEdit(UINT lastKey, bool shift, const CRect& client) {
+    CCellID before = m_idCurrentCell;
+    OnKeyDown(lastKey, shift, false, client);
+    if (m_idCurrentCell != before && IsValid(m_idCurrentCell))
+        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, lastKey);
 }
 
 int CGridModel::AutoSizeColumn(int col, const std::function<SIZE(int, int)>& measure, int imageWidth) {

@@ -147,6 +147,7 @@ public:
     bool ScrollLine(bool vertical, bool forward);
     bool ScrollPage(bool vertical, bool forward, int clientWidth, int clientHeight);
     void ScrollTo(bool vertical, int pos);
+    int ScrollLimit(bool vertical) const;
     // Moves the view until the cell is wholly visible (line by line).
     void ScrollIntoView(int row, int col, const CRect& client);
 
@@ -161,6 +162,9 @@ public:
     virtual void OnEditCell(int row, int col, UINT key);
     // The editor's end report.
     void OnEndInPlaceEdit(int row, int col, const CString& text, UINT lastKey, const CRect& client);
+    // After an edit ended with Tab or a navigation key: move on and edit the
+    // new focus cell with that key.
+    void ContinueEdit(UINT lastKey, bool shift, const CRect& client);
     virtual void OnEndEditCell(int row, int col, const CString& text);
     virtual void OnFixedRowClick(CCellID& cell);
     virtual void OnFixedColumnClick(CCellID& cell);
@@ -192,6 +196,7 @@ public:
     int m_nResizeCaptureRange = 3;
     int m_nVScrollMax = 0, m_nHScrollMax = 0;
     int m_nVScrollPos = 0, m_nHScrollPos = 0;
+    int m_nVScrollPage = 0, m_nHScrollPage = 0;
     LOGFONT m_Logfont = {};
     int m_nSortColumn = -1;
     BOOL m_bAscending = TRUE;
@@ -215,6 +220,9 @@ protected:
     virtual bool StartInPlaceEdit(int row, int col, const CString& text, UINT format, UINT key) { return false; }
     virtual void EnsureCellVisible(int row, int col) {}
     virtual bool CellIsVisibleForEdit(int row, int col) const { return true; }
+    // Where the editing continues after Tab or a navigation key; the window
+    // defers it until the old editor has gone.
+    virtual void ContinueEditLater(UINT lastKey, bool shift, const CRect& client) { ContinueEdit(lastKey, shift, client); }
     virtual void CreateCell(int row, int col, CGridCell& cell);
     virtual void EmptyCell(CGridCell& cell) { cell = CGridCell(); }
 
