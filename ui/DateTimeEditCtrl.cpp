@@ -153,6 +153,16 @@ LRESULT CDateTimeEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
                 ::ReleaseDC(m_hWnd, dc);
                 m_hMarlett = ::CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
                                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Marlett");
+                // Without the Marlett font the caption would read "6": the
+                // button then draws the arrow itself.
+                dc = ::GetDC(m_hWnd);
+                HGDIOBJ old = ::SelectObject(dc, m_hMarlett);
+                wchar_t face[LF_FACESIZE] = {};
+                ::GetTextFaceW(dc, LF_FACESIZE, face);
+                ::SelectObject(dc, old);
+                ::ReleaseDC(m_hWnd, dc);
+                m_bDrawArrow = lstrcmpiW(face, L"Marlett") != 0;
+                if (m_bDrawArrow) m_pButton->ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
             }
             m_pButton->SendMessage(WM_SETFONT, (WPARAM)m_hMarlett, lParam);
         }
@@ -328,7 +338,7 @@ void CDateTimeEditCtrl::SetReadOnly(bool on) {
 LRESULT CDateTimeEditCtrl::OnThemeChanged() {
     ApplyButtonBitmap();
     if (m_pButton->m_hWnd)
-        m_pButton->ModifyStyle(BS_TYPEMASK, IsThemed() ? BS_OWNERDRAW : BS_PUSHBUTTON);
+        m_pButton->ModifyStyle(BS_TYPEMASK, IsThemed() || m_bDrawArrow ? BS_OWNERDRAW : BS_PUSHBUTTON);
     return 0;
 }
 
@@ -574,17 +584,22 @@ void CDateTimeEditCtrl::CDateTimeEditCtrlButton::OnKeyDown(UINT ch, UINT, UINT) 
 
 void CDateTimeEditCtrl::CDateTimeEditCtrlButton::OnLButtonDown(UINT, CPoint) {
     Default();
-    SendMessage(BM_SETSTYLE, BS_PUSHBUTTON | (GetStyle() & ~BS_TYPEMASK & 0xFFFF), TRUE);
+    DropDefaultLook();
+}
+
+void CDateTimeEditCtrl::CDateTimeEditCtrlButton::DropDefaultLook() {
+    DWORD style = GetStyle() & 0xFFFF;
+    if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) SendMessage(BM_SETSTYLE, (style & ~BS_TYPEMASK) | BS_PUSHBUTTON, TRUE);
 }
 
 void CDateTimeEditCtrl::CDateTimeEditCtrlButton::OnLButtonUp(UINT, CPoint) {
     Default();
-    if (m_hWnd) SendMessage(BM_SETSTYLE, BS_PUSHBUTTON | (GetStyle() & ~BS_TYPEMASK & 0xFFFF), TRUE);
+    if (m_hWnd) DropDefaultLook();
     if (m_pOwner->m_hWnd) m_pOwner->SetFocus();
 }
 
 BOOL CDateTimeEditCtrl::CDateTimeEditCtrlButton::OnEraseBkgnd(CDC* dc) {
-    if (IsThemed()) return TRUE;
+    if (IsThemed() || m_pOwner->m_bDrawArrow) return TRUE;
     return (BOOL)Default();
 }
 
@@ -596,7 +611,7 @@ void CDateTimeEditCtrl::CDateTimeEditCtrlButton::DrawItem(LPDRAWITEMSTRUCT dis) 
     OpenFn open = ux ? (OpenFn)(void*)::GetProcAddress(ux, "OpenThemeData") : nullptr;
     CloseFn close = ux ? (CloseFn)(void*)::GetProcAddress(ux, "CloseThemeData") : nullptr;
     DrawFn draw = ux ? (DrawFn)(void*)::GetProcAddress(ux, "DrawThemeBackground") : nullptr;
-    HANDLE theme = open ? open(m_hWnd, L"COMBOBOX") : nullptr;
+    HANDLE theme = (IsThemed() && open) ? open(m_hWnd, L"COMBOBOX") : nullptr;
     int state = (dis->itemState & ODS_SELECTED) ? 3 : !IsWindowEnabled() ? 4 : 1;
     if (theme && draw) draw(theme, dis->hDC, 1, state, &dis->rcItem, nullptr);
     else ::DrawFrameControl(dis->hDC, &dis->rcItem, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | ((dis->itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));

@@ -45,6 +45,7 @@ public:
         BOOL OnEraseBkgnd(CDC* dc);
 
     private:
+        void DropDefaultLook();
         CDateTimeEditCtrl* m_pOwner;
     };
 
@@ -158,5 +159,6 @@ private:
     COLORREF m_crCalendar[6];
     HFONT m_hMarlett = nullptr;
     bool m_bRecreating = false;
+    bool m_bDrawArrow = false;
     friend class CDateTimeEditCtrlEditCtrl;
 };

@@ -79,7 +79,7 @@ bool SaveWindowPicture(HWND wnd, LPCTSTR path) {
     HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    if (!PrintWindow(wnd, mem, 0)) BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
     GdiFlush();
     int stride = ((w * 3 + 3) / 4) * 4;
     BITMAPFILEHEADER fh = {};
