@@ -63,8 +63,7 @@ void CColorPickerCB::DrawItem(LPDRAWITEMSTRUCT dis) {
     if ((int)dis->itemID < 0) return;
     CRect swatch(dis->rcItem);
     swatch.DeflateRect(1, 1);
-    swatch.right = swatch.left + rc.Width() - 1 - 2;
-    if (swatch.right > (LONG)dis->rcItem.right - 1) swatch.right = dis->rcItem.right - 1;
+    swatch.right = rc.right - 1;
     COLORREF color = (dis->itemState & ODS_DISABLED) ? ::GetSysColor(COLOR_GRAYTEXT) : (COLORREF)dis->itemData;
     HBRUSH b = ::CreateSolidBrush(color);
     ::FillRect(dc, &swatch, b);

@@ -1,4 +1,5 @@
 #include "ui/FontPreviewCombo.h"
+#include "ui/ControlIds.h"
 
 #include "ui/ControlSettings.h"
 #include "ui/PassThroughHitTest.h"
@@ -48,7 +49,7 @@ int CALLBACK CFontPreviewCombo::EnumFace(const LOGFONTW* lf, const TEXTMETRICW*,
 
 void CFontPreviewCombo::FillFonts() {
     if (!m_hTrueType) {
-        HBITMAP bmp = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(163));
+        HBITMAP bmp = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDB_TRUETYPE_MARK));
         if (bmp) {
             BITMAP bm;
             ::GetObjectW(bmp, sizeof(bm), &bm);

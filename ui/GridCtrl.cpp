@@ -1,4 +1,5 @@
 #include "ui/GridCtrl.h"
+#include "ui/ControlIds.h"
 
 #include "ui/ControlSettings.h"
 #include "ui/GridCellEdit.h"
@@ -84,7 +85,7 @@ CGridCtrl::CGridCtrl(int rows, int cols, int fixedRows, int fixedCols) {
     SetFixedRowCount(fixedRows);
     SetFixedColumnCount(fixedCols);
 
-    HBITMAP arrows = (HBITMAP)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(228), IMAGE_BITMAP, 0, 0, 0);
+    HBITMAP arrows = (HBITMAP)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDB_GRID_SORT_ARROWS), IMAGE_BITMAP, 0, 0, 0);
     if (arrows) {
         m_hSortArrows = ImageList_Create(15, 9, ILC_COLOR24 | ILC_MASK, 2, 1);
         if (m_hSortArrows) ImageList_AddMasked(m_hSortArrows, arrows, RGB(255, 0, 255));

@@ -3,13 +3,12 @@
 #pragma once
 
 #include "ui/ControlBase.h"
+#include "ui/ControlIds.h"
 #include "ui/GridModel.h"
 #include "ui/TitleTip.h"
 
 #include <commctrl.h>
 
-// The framework's "select all" command.
-enum { ID_GRID_SELECT_ALL = 57642 };
 
 class CGridCtrl : public CControlBase, public CGridModel {
     DECLARE_MESSAGE_MAP()

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "fw/Afx.h"
+#include "ui/ControlIds.h"
 
 #include <tchar.h>
 #include "ui/GridCell.h"
@@ -52,8 +53,6 @@ enum {
     GVN_BEGINEDIT = -175,
     GVN_ENDEDIT = -176,
 };
-// Id of the in-place editor.
-enum { IDC_GRID_INPLACE_EDIT = 8 };
 
 class CGridModel {
 public:

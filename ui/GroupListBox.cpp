@@ -1,4 +1,5 @@
 #include "ui/GroupListBox.h"
+#include "ui/ControlIds.h"
 
 #include "shell/LanguageTable.h"
 #include "ui/ControlSettings.h"
@@ -11,8 +12,8 @@ END_MESSAGE_MAP()
 
 CGroupListBox::CGroupListBox() {
     HINSTANCE res = AfxGetResourceHandle();
-    m_hCurrentIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(323), IMAGE_ICON, 32, 32, 0);
-    m_hGroupIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(322), IMAGE_ICON, 32, 32, 0);
+    m_hCurrentIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(IDI_MEMO_GROUP_CURRENT), IMAGE_ICON, 32, 32, 0);
+    m_hGroupIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(IDI_MEMO_GROUP), IMAGE_ICON, 32, 32, 0);
 }
 
 CGroupListBox::~CGroupListBox() {
@@ -39,7 +40,7 @@ CString CGroupListBox::GetItemLabel(int index) const {
     SendMessage(LB_GETTEXT, index, (LPARAM)&buffer[0]);
     CString text(buffer.c_str());
     int count = (int)(LONG_PTR)SendMessage(LB_GETITEMDATA, index);
-    return CGroupListLogic::Label(text, count, g_LanguageTable[10060]);
+    return CGroupListLogic::Label(text, count, g_LanguageTable[TEXT_TEMPORARY_STORAGE]);
 }
 
 void CGroupListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
@@ -63,7 +64,7 @@ void CGroupListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
     bool selected = (dis->itemState & ODS_SELECTED) != 0;
     bool current = text.Compare(g_ControlSettings.MemoDBFile) == 0;
     bool recycle = text == CGroupListLogic::RecycleBinFile();
-    CString label = CGroupListLogic::Label(text, (int)(LONG_PTR)dis->itemData, g_LanguageTable[10060]);
+    CString label = CGroupListLogic::Label(text, (int)(LONG_PTR)dis->itemData, g_LanguageTable[TEXT_TEMPORARY_STORAGE]);
 
     CDC* dc = CDC::FromHandle(mem);
     if (selected) {

@@ -3,10 +3,9 @@
 #pragma once
 
 #include "ui/ControlBase.h"
+#include "ui/ControlIds.h"
 #include "ui/HistoryComboLogic.h"
 
-// Posted to the parent when Enter is pressed in the combo.
-enum { IDC_HISTORY_ENTER = 10011 };
 
 class CHistoryCombo : public CControlBase {
     DECLARE_MESSAGE_MAP()

@@ -1,4 +1,5 @@
 #include "ui/IconListBox.h"
+#include "ui/ControlIds.h"
 
 BEGIN_MESSAGE_MAP(CIconListBox, CControlBase)
     ON_WM_DRAWITEM_REFLECT()
@@ -6,7 +7,7 @@ BEGIN_MESSAGE_MAP(CIconListBox, CControlBase)
 END_MESSAGE_MAP()
 
 CIconListBox::CIconListBox() {
-    m_hIcon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(287), IMAGE_ICON, 20, 20, 0);
+    m_hIcon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_ICON_LIST_ITEM), IMAGE_ICON, 20, 20, 0);
 }
 
 CIconListBox::~CIconListBox() {

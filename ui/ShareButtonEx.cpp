@@ -1,7 +1,8 @@
 #include "ui/ShareButtonEx.h"
+#include "ui/ControlIds.h"
 
 CSharedStrip& CShareButtonEx::Strip() {
-    static CSharedStrip strip(327, 12, 11);
+    static CSharedStrip strip(IDB_SHARE_BUTTON_STRIP, 12, 11);
     return strip;
 }
 

@@ -1,7 +1,8 @@
 #include "ui/ShareCheckButton.h"
+#include "ui/ControlIds.h"
 
 CSharedStrip& CShareCheckButton::Strip() {
-    static CSharedStrip strip(328, 12, 12);
+    static CSharedStrip strip(IDB_SHARE_CHECK_STRIP, 12, 12);
     return strip;
 }
 
