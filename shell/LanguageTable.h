@@ -1,4 +1,6 @@
 // The numbered text table: every text the program shows is looked up here.
+// It is filled with the built-in English texts, then a language file is laid
+// over them.
 #pragma once
 
 #include "fw/Afx.h"
@@ -25,3 +27,31 @@ private:
 };
 
 extern CLanguageTable g_LanguageTable;
+
+// One built-in English text.
+struct BuiltinText {
+    int id;
+    const wchar_t* text;
+};
+extern const BuiltinText g_BuiltinTexts[];
+extern const int g_BuiltinTextCount;
+
+// Stores every built-in text (overwriting those numbers, keeping numbers only
+// a language file brought in), lays the language file of the language
+// setting over them and, when languageID is 1, puts "[N] " in front of every
+// text.
+void LoadLanguageTexts();
+
+// Lays "system\language\<language>.txt" of the program folder over the
+// table. False when the file cannot be opened (or the name is no plain file
+// name); the table keeps what it has.
+bool LoadLanguageFile(const CString& language);
+
+// Lays the lines of a language file, in the ANSI code page, over the table.
+void ApplyLanguageText(const char* bytes, size_t length);
+
+// Month 1-12 and weekday 1-7 (1 = Sunday) names; empty outside the ranges.
+CString GetMonthName(int month);
+CString GetShortMonthName(int month);
+CString GetWeekdayName(int weekday);
+CString GetShortWeekdayName(int weekday);

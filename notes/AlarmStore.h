@@ -1,0 +1,107 @@
+// CAlarmStore: every alarm of the program, in memory and in the alarm file
+// "schedule_data\schedule_data.zra" with its dated history copies; the
+// conversion of older alarm files, the phone-format import and the list
+// operations the dialogs and the frame use.
+//
+// Saves are atomic. An alarm file that cannot be read is never replaced: a
+// dated copy is kept, what could be read is loaded, the user is told and the
+// file is not written back until a later read succeeds (or the frame
+// releases it). A file holding more alarms than the limit is copied aside
+// and reported, so the alarms beyond the limit are not dropped silently.
+#pragma once
+
+#include "calendar/AlarmInfo.h"
+#include "notes/StoreHost.h"
+
+#include <vector>
+
+class CAlarmStore {
+public:
+    enum { MaxAlarms = 20000 };
+    enum LoadStatus {
+        LoadOk,           // read (or nothing to read)
+        LoadDamaged,      // unreadable or cut short: copy kept, file held
+        LoadOverLimit,    // more than MaxAlarms stored: the first ones loaded, copy kept
+        LoadUnopenable,   // the file exists but cannot be opened: held
+    };
+
+    // programFolder ends with a backslash.
+    CAlarmStore(IStoreHost& host, const CString& programFolder);
+
+    CArray<CAlarmInfo>& Alarms() { return m_alarms; }
+    const CArray<CAlarmInfo>& Alarms() const { return m_alarms; }
+
+    // Settings the store follows: General/HistoryLevel, and the folder of
+    // the emergency copy (empty: none).
+    void SetHistoryLevel(int level) { m_historyLevel = level; }
+    int GetHistoryLevel() const { return m_historyLevel; }
+    void SetEmergencyFolder(const CString& folder) { m_emergencyFolder = folder; }
+
+    CString GetScheduleFolder() const { return m_programFolder + L"schedule_data\\"; }
+    CString GetAlarmFilePath() const { return GetScheduleFolder() + L"schedule_data.zra"; }
+    CString GetHistoryFolder() const { return GetScheduleFolder() + L"history\\"; }
+
+    // Reads the alarm file (converting an older one when it is missing).
+    // False only for an unknown signature or a damaged file.
+    bool Load();
+    LoadStatus GetLoadStatus() const { return m_loadStatus; }
+    // Records the file held at the last load (more than Alarms() when over
+    // the limit); the frame shows text 10087 with it.
+    int GetStoredCount() const { return m_storedCount; }
+    CString GetKeptCopy() const { return m_keptCopy; }
+
+    // Writes the alarm file after the history copy. False when not written.
+    bool Save();
+    bool IsHeld() const { return m_held; }
+    void ReleaseHold() { m_held = false; }
+
+    // The alarms written to the emergency folder under a dated name; never
+    // changes the alarms themselves.
+    bool EmergencyAlarmBackup();
+
+    // Reads the alarms of a phone-format file (everything or schedules); the
+    // alarm list is replaced only when the file's signature is right.
+    bool ImportPhoneAlarms(const CString& path);
+
+    // A schedule file received from another copy of the program: the alarm
+    // file goes into the history first (one copy per call), then the
+    // received file replaces it and is read. A received file that does not
+    // read as a whole alarm file is refused and changes nothing.
+    bool ApplyScheduleFile(const CString& receivedPath);
+
+    CAlarmInfo& AddAlarm(const CAlarmInfo& alarm);
+    void ReplaceAlarm(int index, const CAlarmInfo& alarm);
+    void DeleteAlarm(int id);
+    CAlarmInfo* FindAlarmById(int id);
+    CAlarmInfo* FindAlarmByMemo(const CString& memoFile);
+    int FindIndexById(int id) const;
+    // The two clearing buttons of the schedule manager; both then save.
+    bool DeleteCheckedAlarms();
+    bool DeleteOverdueAlarms(const SYSTEMTIME& now);
+
+    // The file's bytes for a list of alarms, and the reverse.
+    static std::vector<BYTE> BuildFileBytes(const CArray<CAlarmInfo>& alarms);
+    struct ParseResult {
+        bool signatureOk = false;
+        bool complete = false;  // ended on the end mark (or at the limit)
+        int stored = 0;         // records found, also beyond the limit
+    };
+    static ParseResult ParseFile(const BYTE* data, size_t size, std::vector<CAlarmInfo>& alarms, int limit);
+
+    static const wchar_t* const Signature;  // "ALARM SIGNATURE"
+
+private:
+    bool MakeHistoryCopy();
+    void ReadFrom(const CString& path, bool conversionDue);
+
+    IStoreHost& m_host;
+    CString m_programFolder;
+    CString m_emergencyFolder = L"c:\\ZorelBak\\";
+    CArray<CAlarmInfo> m_alarms;
+    int m_nextId = 0;
+    int m_historyLevel = 1;
+    LoadStatus m_loadStatus = LoadOk;
+    int m_storedCount = 0;
+    CString m_keptCopy;
+    bool m_held = false;
+};

@@ -1,0 +1,257 @@
+#include "notes/MemoStore.h"
+
+#include "notes/NotesIds.h"
+#include "notes/SafeFileWriter.h"
+#include "shell/LanguageTable.h"
+
+#include <cwctype>
+
+const wchar_t* const CMemoStore::Signature = L"250MEMO SIGNATURE";
+const wchar_t* const CMemoStore::RecycleBinFile = L"RecycleBin.zrr";
+const wchar_t* const CMemoStore::DefaultGroupFile = L"DefaultMemo.zrd";
+
+namespace {
+const wchar_t* const kOlderSignature = L"150MEMO SIGNATURE";
+const wchar_t* const kOldestSignature = L"MEMO SIGNATURE";
+const UINT kNoCount = 0x0FFFFFFF;
+
+CString FirstGroupFile(const CString& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW(folder + L"*.zrd", &data);
+    if (h == INVALID_HANDLE_VALUE) return CString();
+    CString name;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            name = data.cFileName;
+            break;
+        }
+    } while (FindNextFileW(h, &data));
+    FindClose(h);
+    return name;
+}
+
+bool FileSize(const CString& path, ULONGLONG& size) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return false;
+    size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool PointInRect(const CRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+}  // namespace
+
+CMemoStore::CMemoStore(IStoreHost& host, const CString& memoFolder)
+    : m_host(host), m_folder(memoFolder), m_currentGroup(DefaultGroupFile) {}
+
+std::wstring CMemoStore::Key(const CString& groupFile) {
+    std::wstring key = (const wchar_t*)groupFile;
+    for (auto& c : key) c = (wchar_t)towlower(c);
+    return key;
+}
+
+void CMemoStore::Hold(const CString& groupFile) {
+    m_held.insert(Key(groupFile));
+    m_heldReported.erase(Key(groupFile));
+}
+
+bool CMemoStore::IsHeld(const CString& groupFile) const { return m_held.count(Key(groupFile)) != 0; }
+
+void CMemoStore::ReleaseHold(const CString& groupFile) {
+    m_held.erase(Key(groupFile));
+    m_heldReported.erase(Key(groupFile));
+}
+
+std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << CString(Signature) << (DWORD)memos.GetSize();
+        for (int i = 0; i < memos.GetSize(); ++i) {
+            CMemoInfo copy = memos[i];
+            copy.Serialize(ar);
+        }
+        ar.Close();
+    }
+    return file.Data();
+}
+
+CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CArray<CMemoInfo>& memos,
+                                              const CString& memoFolder) {
+    ParseResult result;
+    memos.RemoveAll();
+    CMemFile file(data, size);
+    CArchive ar(&file, CArchive::load);
+    UINT count;
+    try {
+        CString signature = ar.ReadString();
+        if (signature == Signature) {
+            result.form = FormCurrent;
+            count = ar.ReadPod<UINT32>();
+            result.announced = count;
+        } else if (signature == kOlderSignature || signature == kOldestSignature) {
+            result.form = FormOlder;
+            count = kNoCount;
+        } else {
+            return result;
+        }
+    } catch (const CException&) {
+        return result;
+    }
+    UINT read = 0;
+    while (read < count) {
+        // An older list has no count: it ends where the bytes end, between
+        // two records. Anything else that stops the reading is damage.
+        if (result.form == FormOlder && ar.BytesLeft() == 0) {
+            result.complete = true;
+            break;
+        }
+        CMemoInfo memo;
+        if (!memo.Serialize(ar, memoFolder)) break;
+        memos.Add(memo);
+        ++read;
+    }
+    if (result.form == FormCurrent) result.complete = read == count;
+    return result;
+}
+
+bool CMemoStore::CorrectPosition(CMemoInfo& memo, const MemoPlacement& p) {
+    if (!p.revisionPosition || p.workMonitor != 0) return false;
+    CRect& r = memo.m_rcWindow;
+    if (!(r.left < 0 || r.top < 0 || r.left + 10 > p.screenWidth || r.top + 10 > p.screenHeight)) return false;
+    int cx = (r.left + r.right) / 2;
+    int cy = (r.top + r.bottom) / 2;
+    for (const CRect& area : p.workAreas)
+        if (PointInRect(area, cx, cy)) return false;
+    if (r.left < 0) {
+        r.right -= r.left;
+        r.left = 0;
+    }
+    if (r.top < 0) {
+        r.bottom -= r.top;
+        r.top = 0;
+    }
+    if (r.right > p.screenWidth) {
+        r.left -= r.right - p.screenWidth;
+        r.right = p.screenWidth;
+    }
+    if (r.bottom > p.screenHeight) {
+        r.top -= r.bottom - p.screenHeight;
+        r.bottom = p.screenHeight;
+    }
+    return true;
+}
+
+int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
+    m_converted = false;
+    CString path = m_folder + m_currentGroup;
+    bool conversionDue = false;
+    if (!CSafeFileWriter::FileExists(path)) {
+        if (!create) return 0;
+        CString first = FirstGroupFile(m_folder);
+        if (!first.IsEmpty()) {
+            m_currentGroup = first;
+            path = m_folder + first;
+        } else {
+            m_currentGroup = DefaultGroupFile;
+            conversionDue = true;
+            if (CSafeFileWriter::FileExists(m_folder + L"memolist160"))
+                path = m_folder + L"memolist160";
+            else if (CSafeFileWriter::FileExists(m_folder + L"memolist"))
+                path = m_folder + L"memolist";
+            else
+                return 0;
+        }
+    }
+
+    ULONGLONG size = 0;
+    if (FileSize(path, size) && size == 0) {
+        // An empty file holds nothing to lose: give the group a proper empty
+        // list and let the user look for an earlier copy.
+        memos.RemoveAll();
+        CArray<CMemoInfo> none;
+        if (!CSafeFileWriter::WriteFile(m_folder + m_currentGroup, BuildListBytes(none)))
+            m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_OPEN_MEMO]);
+        ReleaseHold(m_currentGroup);
+        m_host.OfferMemoRestore();
+        return 1;
+    }
+
+    std::vector<BYTE> bytes;
+    if (!CSafeFileWriter::ReadFile(path, bytes)) {
+        // Locked by another program, say: keep away from it until it reads.
+        Hold(m_currentGroup);
+        m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_OPEN_MEMO] + L"\n" + path);
+        return 1;
+    }
+
+    ParseResult parsed = ParseList(bytes.data(), bytes.size(), memos, m_folder);
+    if (m_hasPlacement)
+        for (auto& memo : memos) CorrectPosition(memo, m_placement);
+
+    if (!parsed.complete) {
+        CString copy = CSafeFileWriter::KeepDatedCopy(path, m_host.Now());
+        Hold(m_currentGroup);
+        CString text = g_LanguageTable[IDS_CANNOT_READ_MEMO] + L"\n" + path;
+        if (!copy.IsEmpty()) text += L"\n" + copy;
+        m_host.ShowMessage(text);
+        m_host.OfferMemoRestore();
+        return 1;
+    }
+
+    ReleaseHold(m_currentGroup);
+    if (conversionDue) {
+        // The old list stays where it is; the group file now exists.
+        m_converted = true;
+        WriteMemoList(memos);
+    }
+    return 1;
+}
+
+bool CMemoStore::WriteMemoList(const CArray<CMemoInfo>& memos) {
+    CString path = m_folder + m_currentGroup;
+    if (IsHeld(m_currentGroup)) {
+        if (m_heldReported.insert(Key(m_currentGroup)).second) m_host.ReportSaveFailure(path);
+        return false;
+    }
+    if (!CSafeFileWriter::WriteFile(path, BuildListBytes(memos))) {
+        m_host.ReportSaveFailure(path);
+        return false;
+    }
+    return true;
+}
+
+int CMemoStore::SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& memos, int mode) {
+    CString current = m_currentGroup;
+    bool hadPlacement = m_hasPlacement;
+    m_currentGroup = groupFile;
+    int result;
+    if (mode == 0) {
+        // Another group's notes are not on screen: leave their places alone.
+        m_hasPlacement = false;
+        result = ReadMemoList(memos, false);
+        m_hasPlacement = hadPlacement;
+    } else {
+        result = WriteMemoList(memos) ? 1 : 0;
+    }
+    m_currentGroup = current;
+    return result;
+}
+
+UINT CMemoStore::CountMemosInFile(const CString& groupFile) const {
+    std::vector<BYTE> bytes;
+    if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes)) return 0;
+    CMemFile file(bytes.data(), bytes.size());
+    CArchive ar(&file, CArchive::load);
+    try {
+        if (ar.ReadString() != Signature) return 65535;
+        return ar.ReadPod<UINT32>();
+    } catch (const CException&) {
+        return 0;
+    }
+}
+
+bool CMemoStore::EnsureRecycleBin() {
+    if (CSafeFileWriter::FileExists(m_folder + RecycleBinFile)) return true;
+    CArray<CMemoInfo> none;
+    return SerializeGroupFile(RecycleBinFile, none, 1) == 1;
+}

@@ -1,0 +1,16 @@
+// Ids of the notes subsystem: texts of the text table and frame commands.
+#pragma once
+
+enum NotesTextId {
+    IDS_MEMO_DATA = 10010,          // "[Memo Data]"
+    IDS_TOO_MANY_ALARMS = 10087,    // "Too many alarms[#N# memos exist]. \n Delete overdue alarms."
+    IDS_CANNOT_READ_SCHEDULE = 10088,  // "Could not read schedule."
+    IDS_CANNOT_SAVE_SCHEDULE = 10089,  // "Could not save schedule."
+    IDS_CANNOT_RUN = 10090,         // "Cannot run the program properly."
+    IDS_CANNOT_READ_MEMO = 10091,   // "Cannot read memo properly."
+    IDS_CANNOT_OPEN_MEMO = 10092,   // "Cannot open the memo. Check if the file is locked."
+};
+
+enum NotesCommandId {
+    ID_MEMO_LIST_DAMAGED = 129,  // the frame offers the memo restore dialog
+};

@@ -1,0 +1,220 @@
+#include "Settings.h"
+
+#include "ProgramFolder.h"
+#include "SettingsEnvironment.h"
+#include "SettingsSections.h"
+#include "SettingsStore.h"
+
+#include <climits>
+
+CSettings g_Settings;
+
+HotKeyInfo (&g_HotKeyTable)[HOTKEY_COUNT] = g_Settings.HotKeyTable;
+int& g_nCheckInterval = g_Settings.CheckInterval;
+int& g_nServerCheckCycle = g_Settings.CheckInterval;
+int& g_bReportErrors = g_Settings.ReportErrors;
+int& g_bFirstRun = g_Settings.FirstRunCheck;
+int& g_bForceCheck = g_Settings.ForceCheck;
+int& g_MemoLimit = g_Settings.MemoLimit;
+int& g_MemoMinWidth = g_Settings.MemoMinWidth;
+int& g_MemoMinHeight = g_Settings.MemoMinHeight;
+RECT& g_LastCaptureRect = g_Settings.LastCaptureRect;
+CString& g_CaptureSaveFolder = g_Settings.CaptureSaveFolder;
+CString& g_DefaultFontFace = g_Settings.DefaultFontFace;
+int& g_DefaultFontSize = g_Settings.DefaultFontSize;
+int& g_UseUserInfo = g_Settings.User.Enable;
+int& g_ShowTodayInfoAtStart = g_Settings.User.ShowTodayInfo;
+int& g_RegionProvinceIndex = g_Settings.User.JusoCursor;
+int& g_RegionCityIndex = g_Settings.User.JusoDetailCursor;
+CString& g_WeatherWoeid = g_Settings.User.woeid;
+CString& g_RegionName = g_Settings.User.city;
+CString& g_UserName = g_Settings.UserName;
+int& g_BirthYear = g_Settings.BirthYear;
+int& g_BirthMonth = g_Settings.BirthMonth;
+int& g_BirthDay = g_Settings.BirthDay;
+int& g_BirthHour = g_Settings.BirthHour;
+int& g_BirthMinute = g_Settings.BirthMinute;
+int& g_BirthTimeKnown = g_Settings.BirthTimeKnown;
+int& g_BirthCalendar = g_Settings.BirthCalendar;
+int& g_UserSex = g_Settings.UserSex;
+
+namespace {
+const wchar_t kTargetPath[] = L"$(TARGETPATH)\\";
+const wchar_t kKoreanFace[] = L"\uAD74\uB9BC";  // Gulim
+
+// Replaces every occurrence of from, compared without regard to case (the
+// file system does not care how a folder is spelt).
+CString ReplaceNoCase(const CString& text, const CString& from, const CString& to) {
+    if (from.IsEmpty()) return text;
+    CString upperText = text;
+    upperText.MakeUpper();
+    CString upperFrom = from;
+    upperFrom.MakeUpper();
+    CString result;
+    int start = 0;
+    for (int pos = upperText.Find(upperFrom); pos >= 0; pos = upperText.Find(upperFrom, start)) {
+        result += text.Mid(start, pos - start);
+        result += to;
+        start = pos + from.GetLength();
+    }
+    result += text.Mid(start);
+    return result;
+}
+
+// Reads an optionally signed decimal number; false when there is no digit.
+bool ScanInt(const wchar_t*& p, int& value) {
+    const wchar_t* q = p;
+    while (*q == L' ' || *q == L'\t' || *q == L'\r' || *q == L'\n' || *q == L'\v' || *q == L'\f') ++q;
+    bool negative = false;
+    if (*q == L'+' || *q == L'-') negative = *q++ == L'-';
+    if (*q < L'0' || *q > L'9') return false;
+    long long v = 0;
+    for (; *q >= L'0' && *q <= L'9'; ++q) {
+        v = v * 10 + (*q - L'0');
+        if (v > (long long)INT_MAX + 1) v = (long long)INT_MAX + 1;
+    }
+    if (negative) v = -v;
+    value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (int)v;
+    p = q;
+    return true;
+}
+}  // namespace
+
+CString ExpandTargetPath(const CString& stored) { return ReplaceNoCase(stored, kTargetPath, g_ProgramFolder); }
+
+CString MakeTargetPath(const CString& path) { return ReplaceNoCase(path, g_ProgramFolder, kTargetPath); }
+
+void ScanPosition(const wchar_t* text, int& x, int& y) {
+    if (!text) return;
+    const wchar_t* p = text;
+    if (!ScanInt(p, x)) return;
+    ScanInt(p, y);
+}
+
+CString FormatPosition(int x, int y) {
+    CString text;
+    text.Format(L"%d %d", x, y);
+    return text;
+}
+
+bool IsPlainFileName(const CString& name) {
+    if (name.IsEmpty() || name == L"." || name == L"..") return false;
+    if (name.Find(L"..") >= 0) return false;
+    for (int i = 0; i < name.GetLength(); ++i) {
+        wchar_t c = name[i];
+        if (c < 32 || wcschr(L"\\/:*?\"<>|", c)) return false;
+    }
+    wchar_t last = name[name.GetLength() - 1];
+    if (last == L'.' || last == L' ') return false;
+    CString base = name;
+    int dot = base.Find(L'.');
+    if (dot >= 0) base = base.Left(dot);
+    base.TrimRight(L' ');
+    base.MakeUpper();
+    static const wchar_t* const devices[] = {L"CON", L"NUL", L"AUX", L"PRN"};
+    for (const wchar_t* device : devices)
+        if (base == device) return false;
+    if (base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT") && base[3] >= L'1' &&
+        base[3] <= L'9')
+        return false;
+    return true;
+}
+
+int ReadClampedInt(CSettingsStore& store, const wchar_t* section, const wchar_t* key, int defaultValue, int low,
+                   int high) {
+    int value = store.GetConfigInt(section, key, defaultValue);
+    return value < low ? low : value > high ? high : value;
+}
+
+CString GetConfigFilePath() { return g_ProgramFolder + L"ZorelConfig.xml"; }
+
+void SetDefaultSettings() {
+    g_Settings.CheckInterval = 86400;
+    g_Settings.ReportErrors = 1;
+    g_Settings.FirstRunCheck = 0;
+    g_Settings.ForceCheck = 0;
+    if (g_ProgramFolder.IsEmpty()) g_ProgramFolder = GetExecutableFolder();
+    g_Settings.CaptureSaveFolder = g_ProgramFolder + L"capture\\";
+    if (GetSettingsEnvironment().GetKeyboardCountry().CompareNoCase(L"KOREA") == 0) {
+        g_Settings.DefaultFontFace = kKoreanFace;
+        g_Settings.DefaultFontSize = 12;
+    } else {
+        g_Settings.DefaultFontFace = L"Tahoma";
+        g_Settings.DefaultFontSize = 13;
+    }
+    g_Settings.MemoLimit = 1000;
+    g_Settings.UserName.Empty();
+    g_Settings.BirthYear = 2000;
+    g_Settings.BirthMonth = 1;
+    g_Settings.BirthDay = 1;
+    g_Settings.BirthHour = 12;
+    g_Settings.BirthMinute = 0;
+    g_Settings.BirthTimeKnown = 1;
+    g_Settings.BirthCalendar = 0;
+    g_Settings.UserSex = 0;
+}
+
+namespace {
+void RunReaders(CSettingsStore& store) {
+    ReadSystemSettings(store);
+    ReadGeneralSettings(store);
+    ReadClockSettings(store);
+    ReadCalendarSettings(store);
+    ReadScheduleSettings(store);
+    ReadQuickMenuSettings(store);
+    ReadAlarmSettings(store);
+    ReadHotKeySettings(store);
+    ReadCaptureSettings(store);
+    ReadFileShareSettings(store);
+    ReadWidgetSettings(store);
+    ReadUserSettings(store);
+}
+
+void RunWriters(CSettingsStore& store) {
+    WriteSystemSettings(store);
+    WriteGeneralSettings(store);
+    WriteClockSettings(store);
+    WriteCalendarSettings(store);
+    WriteScheduleSettings(store);
+    WriteQuickMenuSettings(store);
+    WriteAlarmSettings(store);
+    WriteHotKeySettings(store);
+    WriteCaptureSettings(store);
+    WriteFileShareSettings(store);
+    WriteWidgetSettings(store);
+    WriteUserSettings(store);
+}
+}  // namespace
+
+ConfigLoadResult LoadConfig(CSettingsStore& store) {
+    // Set first, so that even a file that cannot be read is written later
+    // (once a copy of it is safe).
+    g_Settings.ConfigLoaded = 1;
+    CSettingsStore::LoadState state = store.Load(GetConfigFilePath());
+    RunReaders(store);
+    switch (state) {
+    case CSettingsStore::LOAD_READ: return CONFIG_LOADED;
+    case CSettingsStore::LOAD_MISSING: return CONFIG_MISSING;
+    default: return CONFIG_DAMAGED;
+    }
+}
+
+bool SaveConfig(CSettingsStore& store) {
+    if (!store.HasDocument()) store.Create(GetConfigFilePath());
+    RunWriters(store);
+    if (!g_Settings.ConfigLoaded || !store.WasReadFromFile()) return true;
+    return store.Save();
+}
+
+CSettingsStore& AppConfigStore() {
+    static CSettingsStore store;
+    return store;
+}
+
+bool SaveAppConfig() { return SaveConfig(AppConfigStore()); }
+
+bool IsKoreanLanguage() {
+    CString language = g_Settings.System.language;
+    language.MakeUpper();
+    return language == L"KOREAN" || language == L"KOREA";
+}

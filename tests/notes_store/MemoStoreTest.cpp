@@ -1,0 +1,299 @@
+#include "notes/MemoStore.h"
+
+#include "StoreTestSupport.h"
+#include "shell/LanguageTable.h"
+
+namespace {
+
+CMemoInfo Memo(const wchar_t* file, int left = 10, int top = 10) {
+    CMemoInfo m;
+    m.m_strFileName = file;
+    m.m_strDate = L"2014-2-9 15:30";
+    m.m_rcWindow.SetRect(left, top, left + 180, top + 200);
+    m.m_nExpandedWidth = 180;
+    m.m_nExpandedHeight = 200;
+    return m;
+}
+
+CArray<CMemoInfo> ThreeMemos() {
+    CArray<CMemoInfo> memos;
+    memos.Add(Memo(L"1.rtf"));
+    memos.Add(Memo(L"2.rtf", 200));
+    memos.Add(Memo(L"3.rtx", 400));
+    return memos;
+}
+
+std::vector<BYTE> RecordBytes(const CMemoInfo& memo, int version = 230) {
+    CMemoInfo copy = memo;
+    CMemFile f;
+    CArchive ar(&f, CArchive::store);
+    copy.Serialize(ar);
+    ar.Close();
+    std::vector<BYTE> bytes = f.Data();
+    // Versions up to 149 end after the first visible line.
+    if (version <= 149) bytes.resize(13 * 4 + 4 + 2 * (size_t)memo.m_strFileName.GetLength() + 4);
+    bytes[0] = (BYTE)version;
+    bytes[1] = (BYTE)(version >> 8);
+    return bytes;
+}
+
+class MemoStoreTest : public ::testing::Test {
+protected:
+    MemoStoreTest() : store(host, folder.Path()) {
+        g_LanguageTable.SetAt(10091, L"Cannot read memo properly.");
+        g_LanguageTable.SetAt(10092, L"Cannot open the memo. Check if the file is locked.");
+    }
+    CScratchFolder folder;
+    CRecordingHost host;
+    CMemoStore store;
+};
+
+}  // namespace
+
+TEST_F(MemoStoreTest, ThreeNotesListBeginsWithSignatureAndCountAndReadsBack) {
+    ASSERT_TRUE(store.WriteMemoList(ThreeMemos()));
+    std::vector<BYTE> bytes = ReadAll(folder + L"DefaultMemo.zrd");
+    std::vector<BYTE> head = {0xFF, 0xFE, 0xFF, 0x11};
+    for (const char* c = "250MEMO SIGNATURE"; *c; ++c) {
+        head.push_back((BYTE)*c);
+        head.push_back(0);
+    }
+    AppendBytes(head, {0x03, 0x00, 0x00, 0x00});
+    ASSERT_GE(bytes.size(), head.size());
+    EXPECT_TRUE(std::equal(head.begin(), head.end(), bytes.begin()));
+    EXPECT_EQ(bytes.size(), 42 + 3 * RecordBytes(Memo(L"1.rtf")).size());
+
+    CArray<CMemoInfo> read;
+    EXPECT_EQ(store.ReadMemoList(read, false), 1);
+    ASSERT_EQ(read.GetSize(), 3);
+    EXPECT_EQ(read[0].m_strFileName, L"1.rtf");
+    EXPECT_EQ(read[1].m_rcWindow.left, 200);
+    EXPECT_EQ(read[2].m_strFileName, L"3.rtx");
+    EXPECT_EQ(store.CountMemosInFile(L"DefaultMemo.zrd"), 3u);
+    EXPECT_TRUE(host.messages.empty());
+    // Nothing but the list is left in the folder (no temporary files).
+    EXPECT_EQ(folder.List(L"").size(), 1u);
+}
+
+TEST_F(MemoStoreTest, OlderFormsAreReadWithoutACount) {
+    for (const wchar_t* signature : {L"150MEMO SIGNATURE", L"MEMO SIGNATURE"}) {
+        std::vector<BYTE> file = ArchiveString(signature);
+        AppendBytes(file, RecordBytes(Memo(L"a.rtf"), 150));
+        AppendBytes(file, RecordBytes(Memo(L"b.rtf"), 230));
+        WriteAll(folder + L"Old.zrd", file);
+        CArray<CMemoInfo> read;
+        EXPECT_EQ(store.SerializeGroupFile(L"Old.zrd", read, 0), 1);
+        ASSERT_EQ(read.GetSize(), 2) << (const wchar_t*)signature;
+        EXPECT_EQ(read[1].m_strFileName, L"b.rtf");
+        EXPECT_EQ(store.CountMemosInFile(L"Old.zrd"), 65535u);
+        EXPECT_FALSE(store.IsHeld(L"Old.zrd"));
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MemoStoreTest, OldestListIsConvertedAndKept) {
+    std::vector<BYTE> file = ArchiveString(L"MEMO SIGNATURE");
+    AppendBytes(file, RecordBytes(Memo(L"a.rtf"), 100));
+    WriteAll(folder + L"memolist", file);
+    store.SetCurrentGroup(L"Missing.zrd");
+    CArray<CMemoInfo> read;
+    EXPECT_EQ(store.ReadMemoList(read, true), 1);
+    ASSERT_EQ(read.GetSize(), 1);
+    EXPECT_EQ(store.GetCurrentGroup(), L"DefaultMemo.zrd");
+    EXPECT_TRUE(Exists(folder + L"memolist"));
+    EXPECT_EQ(store.CountMemosInFile(L"DefaultMemo.zrd"), 1u);
+}
+
+TEST_F(MemoStoreTest, MissingGroupFallsBackOrReportsNothingToRead) {
+    CArray<CMemoInfo> read;
+    store.SetCurrentGroup(L"Work.zrd");
+    EXPECT_EQ(store.ReadMemoList(read, false), 0);
+    EXPECT_EQ(store.ReadMemoList(read, true), 0);  // nothing at all in the folder
+    store.SetCurrentGroup(L"Home.zrd");
+    ASSERT_TRUE(store.WriteMemoList(ThreeMemos()));
+    store.SetCurrentGroup(L"Work.zrd");
+    EXPECT_EQ(store.ReadMemoList(read, true), 1);
+    EXPECT_EQ(store.GetCurrentGroup(), L"Home.zrd");
+    EXPECT_EQ(read.GetSize(), 3);
+}
+
+TEST_F(MemoStoreTest, EmptyFileBecomesAnEmptyListAndOffersRestore) {
+    WriteAll(folder + L"DefaultMemo.zrd", {});
+    CArray<CMemoInfo> read = ThreeMemos();
+    EXPECT_EQ(store.ReadMemoList(read, true), 1);
+    EXPECT_EQ(read.GetSize(), 0);
+    EXPECT_EQ(host.restoreOffers, 1);
+    EXPECT_EQ(store.CountMemosInFile(L"DefaultMemo.zrd"), 0u);
+    EXPECT_EQ(store.ReadMemoList(read, true), 1);
+    EXPECT_EQ(host.restoreOffers, 1);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MemoStoreTest, DamagedListIsKeptLoadedAsFarAsPossibleAndNotWrittenBack) {
+    struct Case {
+        const char* what;
+        std::vector<BYTE> bytes;
+        int loaded;
+    };
+    std::vector<BYTE> good;
+    {
+        CMemoStore writer(host, folder.Path());
+        writer.SetCurrentGroup(L"g.zrd");
+        writer.WriteMemoList(ThreeMemos());
+        good = ReadAll(folder + L"g.zrd");
+        DeleteFileW(folder + L"g.zrd");
+    }
+    std::vector<BYTE> cut(good.begin(), good.end() - 7);
+    std::vector<BYTE> unknown = ArchiveString(L"SOMETHING ELSE");
+    AppendBytes(unknown, RecordBytes(Memo(L"a.rtf")));
+    std::vector<BYTE> cutCount(good.begin(), good.begin() + 40);
+    std::vector<BYTE> badLength = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    Case cases[] = {
+        {"last record cut short", cut, 2},
+        {"unknown signature", unknown, 0},
+        {"count cut short", cutCount, 0},
+        {"absurd signature length", badLength, 0},
+    };
+    for (const Case& c : cases) {
+        CScratchFolder f;
+        CRecordingHost h;
+        CMemoStore s(h, f.Path());
+        WriteAll(f + L"DefaultMemo.zrd", c.bytes);
+        CArray<CMemoInfo> read;
+        EXPECT_EQ(s.ReadMemoList(read, true), 1) << c.what;
+        EXPECT_EQ(read.GetSize(), c.loaded) << c.what;
+        EXPECT_TRUE(s.IsHeld(L"DefaultMemo.zrd")) << c.what;
+        ASSERT_EQ(h.messages.size(), 1u) << c.what;
+        EXPECT_EQ(h.messages[0].Find(L"Cannot read memo properly."), 0) << c.what;
+        EXPECT_EQ(h.restoreOffers, 1) << c.what;
+        // A dated copy of the damaged file is kept, and the file itself stays.
+        std::vector<CString> copies = f.List(L"", L"DefaultMemo.zrd.*.bad");
+        ASSERT_EQ(copies.size(), 1u) << c.what;
+        EXPECT_EQ(copies[0], L"DefaultMemo.zrd.20140209-153045.bad");
+        EXPECT_EQ(ReadAll(f + copies[0]), c.bytes);
+        // Saving the group does not replace what could not be read.
+        EXPECT_FALSE(s.WriteMemoList(read)) << c.what;
+        EXPECT_FALSE(s.WriteMemoList(read)) << c.what;
+        EXPECT_EQ(h.saveFailures.size(), 1u) << c.what;
+        EXPECT_EQ(ReadAll(f + L"DefaultMemo.zrd"), c.bytes) << c.what;
+        // Once the user restored a good list, the group reads and saves again.
+        WriteAll(f + L"DefaultMemo.zrd", good);
+        EXPECT_EQ(s.ReadMemoList(read, true), 1);
+        EXPECT_FALSE(s.IsHeld(L"DefaultMemo.zrd"));
+        EXPECT_TRUE(s.WriteMemoList(read));
+    }
+}
+
+TEST_F(MemoStoreTest, FailedWriteLeavesTheOldListAndIsReported) {
+    ASSERT_TRUE(store.WriteMemoList(ThreeMemos()));
+    std::vector<BYTE> before = ReadAll(folder + L"DefaultMemo.zrd");
+    // A folder where the temporary file would go makes the write fail.
+    store.SetCurrentGroup(L"sub\\DefaultMemo.zrd");
+    EXPECT_FALSE(store.WriteMemoList(CArray<CMemoInfo>()));
+    ASSERT_EQ(host.saveFailures.size(), 1u);
+    EXPECT_EQ(host.saveFailures[0], folder + L"sub\\DefaultMemo.zrd");
+
+    // A list that another program holds open keeps its bytes.
+    store.SetCurrentGroup(L"DefaultMemo.zrd");
+    {
+        CHeldFile held(folder + L"DefaultMemo.zrd");
+        EXPECT_FALSE(store.WriteMemoList(CArray<CMemoInfo>()));
+    }
+    EXPECT_EQ(ReadAll(folder + L"DefaultMemo.zrd"), before);
+    EXPECT_EQ(folder.List(L"", L"*.tmp").size(), 0u);
+}
+
+TEST_F(MemoStoreTest, CountOfUnreadableFilesIsZero) {
+    EXPECT_EQ(store.CountMemosInFile(L"none.zrd"), 0u);
+    WriteAll(folder + L"short.zrd", ArchiveString(L"250MEMO SIGNATURE"));
+    EXPECT_EQ(store.CountMemosInFile(L"short.zrd"), 0u);
+}
+
+TEST_F(MemoStoreTest, RecycleBinIsCreatedOnce) {
+    EXPECT_TRUE(store.EnsureRecycleBin());
+    EXPECT_EQ(store.CountMemosInFile(L"RecycleBin.zrr"), 0u);
+    store.SetCurrentGroup(L"RecycleBin.zrr");
+    store.WriteMemoList(ThreeMemos());
+    store.SetCurrentGroup(L"DefaultMemo.zrd");
+    EXPECT_TRUE(store.EnsureRecycleBin());
+    EXPECT_EQ(store.CountMemosInFile(L"RecycleBin.zrr"), 3u);
+    EXPECT_EQ(store.GetCurrentGroup(), L"DefaultMemo.zrd");
+}
+
+TEST(MemoPosition, CorrectionOnlyOffEveryWorkArea) {
+    MemoPlacement one;
+    one.screenWidth = 1280;
+    one.screenHeight = 1024;
+    one.workAreas = {CRect(0, 0, 1280, 994)};
+    MemoPlacement two = one;
+    two.workAreas.push_back(CRect(-1280, 0, 0, 1024));
+    MemoPlacement off = one;
+    off.revisionPosition = false;
+    MemoPlacement otherMonitor = one;
+    otherMonitor.workMonitor = 1;
+
+    struct Case {
+        const char* what;
+        const MemoPlacement* placement;
+        CRect in, out;
+    } cases[] = {
+        {"left of the screen", &one, CRect(-300, 50, -120, 250), CRect(0, 50, 180, 250)},
+        {"above the screen", &one, CRect(40, -290, 220, -90), CRect(40, 0, 220, 200)},
+        {"top off but centre on the screen", &one, CRect(40, -90, 220, 110), CRect(40, -90, 220, 110)},
+        {"right of the screen", &one, CRect(1275, 50, 1455, 250), CRect(1100, 50, 1280, 250)},
+        {"below the screen", &one, CRect(40, 1020, 220, 1220), CRect(40, 824, 220, 1024)},
+        {"on the screen", &one, CRect(40, 50, 220, 250), CRect(40, 50, 220, 250)},
+        {"centre on a second monitor", &two, CRect(-300, 50, -120, 250), CRect(-300, 50, -120, 250)},
+        {"repair switched off", &off, CRect(-300, 50, -120, 250), CRect(-300, 50, -120, 250)},
+        {"notes on another monitor", &otherMonitor, CRect(-300, 50, -120, 250), CRect(-300, 50, -120, 250)},
+    };
+    for (const Case& c : cases) {
+        CMemoInfo m;
+        m.m_rcWindow = c.in;
+        CMemoStore::CorrectPosition(m, *c.placement);
+        EXPECT_EQ(m.m_rcWindow, c.out) << c.what;
+    }
+}
+
+TEST_F(MemoStoreTest, LoadingRepairsPositionsOfTheCurrentGroupOnly) {
+    MemoPlacement p;
+    p.screenWidth = 1280;
+    p.screenHeight = 1024;
+    p.workAreas = {CRect(0, 0, 1280, 994)};
+    store.SetPlacement(p);
+    CArray<CMemoInfo> memos;
+    memos.Add(Memo(L"a.rtf", -300, 50));
+    ASSERT_TRUE(store.WriteMemoList(memos));
+    store.SerializeGroupFile(L"DefaultMemo.zrd", memos, 1);
+    CArray<CMemoInfo> other;
+    store.SerializeGroupFile(L"DefaultMemo.zrd", other, 0);
+    ASSERT_EQ(other.GetSize(), 1);
+    EXPECT_EQ(other[0].m_rcWindow.left, -300);
+    CArray<CMemoInfo> read;
+    store.ReadMemoList(read, true);
+    ASSERT_EQ(read.GetSize(), 1);
+    EXPECT_EQ(read[0].m_rcWindow, CRect(0, 50, 180, 250));
+}
+
+TEST_F(MemoStoreTest, AnsiTextsOfOldListsUseTheAnsiCodePage) {
+    if (GetACP() != 949) GTEST_SKIP() << "needs the Korean code page";
+    // An old list whose strings carry no UTF-16 marker: bytes in code page 949.
+    std::vector<BYTE> file = {14};
+    for (const char* c = "MEMO SIGNATURE"; *c; ++c) file.push_back((BYTE)*c);
+    std::vector<BYTE> record;
+    for (int x : {100, 0, 0, 0, 180, 200, 0, 0, 0, 1, 180, 200, 0}) AppendInt(record, x);
+    AppendBytes(record, {8, 0xB8, 0xDE, 0xB8, 0xF0, '.', 'r', 't', 'f'});  // "메모.rtf"
+    AppendInt(record, 0);
+    AppendBytes(file, record);
+    WriteAll(folder + L"old.zrd", file);
+    CArray<CMemoInfo> read;
+    EXPECT_EQ(store.SerializeGroupFile(L"old.zrd", read, 0), 1);
+    ASSERT_EQ(read.GetSize(), 1);
+    EXPECT_EQ(read[0].m_strFileName, L"\xBA54\xBAA8.rtf");
+    // Written back, it takes the UTF-16 form.
+    EXPECT_EQ(store.SerializeGroupFile(L"new.zrd", read, 1), 1);
+    CArray<CMemoInfo> again;
+    store.SerializeGroupFile(L"new.zrd", again, 0);
+    ASSERT_EQ(again.GetSize(), 1);
+    EXPECT_EQ(again[0].m_strFileName, L"\xBA54\xBAA8.rtf");
+}

@@ -1,0 +1,77 @@
+// Benchmarks, not tests: run with --gtest_also_run_disabled_tests
+// --gtest_filter=*Benchmark* to print the figures.
+#include "notes/AlarmCheck.h"
+#include "notes/MemoStore.h"
+
+#include "StoreTestSupport.h"
+
+#include <cstdio>
+
+namespace {
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return (double)(to.QuadPart - from.QuadPart) * 1000.0 / (double)f.QuadPart;
+}
+}  // namespace
+
+TEST(StoreBenchmark, DISABLED_MemoListOf1000Notes) {
+    CScratchFolder folder;
+    CRecordingHost host;
+    CMemoStore store(host, folder.Path());
+    CArray<CMemoInfo> memos;
+    for (int i = 0; i < 1000; ++i) {
+        CMemoInfo m;
+        m.m_strFileName.Format(L"2014020915%02d%02d%03d.rtf", i / 60 % 60, i % 60, i % 1000);
+        m.m_strTitle.Format(L"Note number %d", i);
+        m.m_strDate = L"2014-2-9 15:30";
+        m.m_rcWindow.SetRect(i % 1000, i % 700, i % 1000 + 180, i % 700 + 200);
+        memos.Add(m);
+    }
+    const int rounds = 20;
+    LARGE_INTEGER t0, t1, t2;
+    QueryPerformanceCounter(&t0);
+    for (int r = 0; r < rounds; ++r) ASSERT_TRUE(store.WriteMemoList(memos));
+    QueryPerformanceCounter(&t1);
+    for (int r = 0; r < rounds; ++r) {
+        CArray<CMemoInfo> read;
+        ASSERT_EQ(store.ReadMemoList(read, false), 1);
+        ASSERT_EQ(read.GetSize(), 1000);
+    }
+    QueryPerformanceCounter(&t2);
+    printf("memo list of 1000 notes (%u bytes): save %.2f ms, load %.2f ms\n",
+           (unsigned)ReadAll(folder + L"DefaultMemo.zrd").size(), Milliseconds(t0, t1) / rounds,
+           Milliseconds(t1, t2) / rounds);
+}
+
+TEST(StoreBenchmark, DISABLED_MinuteCheckOver20000Alarms) {
+    CArray<CAlarmInfo> alarms;
+    for (int i = 0; i < 20000; ++i) {
+        CAlarmInfo a;
+        a.m_nKind = i % 8;
+        a.m_nYear = 2014;
+        a.m_nMonth = 1 + i % 12;
+        a.m_nDay = 1 + i % 28;
+        a.m_nHour = i % 24;
+        a.m_nMinute = i % 60;
+        a.m_nDayValue = a.m_nKind == 3 ? 0x7F : a.m_nKind == 5 ? 1 + i % 32 : 3;
+        a.m_nEndDate = MakeDateCode(2015, 1, 1);
+        a.m_nAdvance = (i % 5) * 15;
+        a.m_nWeekNumber = (BYTE)(i % 5);
+        a.m_nWeekDay = (BYTE)(i % 7);
+        a.UpdateMinuteKey();
+        a.UpdateMinuteOfDay();
+        alarms.Add(a);
+    }
+    const int rounds = 200;
+    size_t fired = 0;
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    for (int r = 0; r < rounds; ++r) {
+        SYSTEMTIME now = CRecordingHost::MakeTime(2014, 3, 1 + r % 28, r % 24, r % 60);
+        fired += CAlarmCheck::CheckAlarms(alarms, now).fired.size();
+    }
+    QueryPerformanceCounter(&t1);
+    printf("minute check over 20000 alarms: %.3f ms per check (%zu fired in %d checks)\n",
+           Milliseconds(t0, t1) / rounds, fired, rounds);
+}
