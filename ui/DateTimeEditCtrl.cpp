@@ -230,6 +230,18 @@ LRESULT CDateTimeEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     case DTM_SETFORMATA:
         // The text always follows the user's short date format.
         return FALSE;
+    case WM_STYLECHANGED:
+        if (wParam == (WPARAM)GWL_STYLE && lParam) {
+            const STYLESTRUCT* ss = (const STYLESTRUCT*)lParam;
+            DWORD changed = ss->styleOld ^ ss->styleNew;
+            if (changed & 0x800) SetReadOnly((ss->styleNew & 0x800) != 0);
+            if ((changed & DTS_RIGHTALIGN) && m_pEdit->m_hWnd) {
+                m_bRightAlign = (ss->styleNew & DTS_RIGHTALIGN) != 0;
+                m_pEdit->ModifyStyle(m_bRightAlign ? 0 : ES_RIGHT, m_bRightAlign ? ES_RIGHT : 0);
+                m_pEdit->Invalidate();
+            }
+        }
+        break;
     case WM_NOTIFY: {
         NMHDR* nm = (NMHDR*)lParam;
         // Other notifications of our children go on under our name.

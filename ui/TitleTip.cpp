@@ -3,6 +3,9 @@
 BEGIN_MESSAGE_MAP(CTitleTip, CControlBase)
     ON_WM_MOUSEMOVE()
     ON_WM_PAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_MBUTTONDOWN()
 END_MESSAGE_MAP()
 
 static const wchar_t kTitleTipClass[] = L"ZTitleTip";
@@ -104,6 +107,13 @@ void CTitleTip::OnMouseMove(UINT flags, CPoint point) {
     if (m_rectHover.PtInRect(screen)) return;
     Hide();
     Forward(WM_MOUSEMOVE, flags, screen);
+}
+
+// A press that reaches the tip without passing the message loop's
+// pre-translation (a loop of the system's own) is handed on the same way.
+void CTitleTip::OnButtonDown(UINT message, UINT flags, CPoint point) {
+    MSG msg = {m_hWnd, message, flags, MAKELPARAM(point.x, point.y), 0, {}};
+    PreTranslateMessage(&msg);
 }
 
 BOOL CTitleTip::PreTranslateMessage(MSG* msg) {

@@ -21,6 +21,10 @@ public:
 protected:
     void OnMouseMove(UINT flags, CPoint point);
     void OnPaint();
+    void OnLButtonDown(UINT flags, CPoint point) { OnButtonDown(WM_LBUTTONDOWN, flags, point); }
+    void OnRButtonDown(UINT flags, CPoint point) { OnButtonDown(WM_RBUTTONDOWN, flags, point); }
+    void OnMButtonDown(UINT flags, CPoint point) { OnButtonDown(WM_MBUTTONDOWN, flags, point); }
+    void OnButtonDown(UINT message, UINT flags, CPoint point);
 
 private:
     // Hands a button press or a move on to the window under the pointer.

@@ -157,3 +157,15 @@ TEST(DateTimeTemplate, ATemplateControlMakesTheSameChildren) {
     }
     CDateTimeEditCtrl::ReadLocaleFormat();
 }
+
+TEST_F(DateFixture, ReadOnlyStyleStopsTheArrowsAndTheButton) {
+    date.ModifyStyle(0, 0x800);
+    EXPECT_TRUE(date.GetEditBox()->GetStyle() & ES_READONLY);
+    EXPECT_FALSE(date.GetButton()->IsWindowEnabled());
+    Caret(6);
+    Key(VK_UP);
+    EXPECT_EQ(CString(L"2014-12-05"), Text());
+    date.ModifyStyle(0x800, 0);
+    EXPECT_FALSE(date.GetEditBox()->GetStyle() & ES_READONLY);
+    EXPECT_TRUE(date.GetButton()->IsWindowEnabled());
+}
