@@ -43,7 +43,7 @@ CGridEdit::CGridEdit(CWnd* grid, const CRect& rect, DWORD style, UINT id, int ro
     default:
         SendMessage(EM_SETSEL, 0, -1);
         SendMessage(EM_SCROLLCARET);
-        if (firstKey != 1 && firstKey != VK_ESCAPE) SendMessage(WM_CHAR, firstKey, 0);
+        if (firstKey != 1) SendMessage(WM_CHAR, firstKey, 0);
         break;
     }
 }

@@ -702,10 +702,6 @@ void CGridCtrl::OnKeyDown(UINT ch, UINT, UINT) {
 
 void CGridCtrl::OnChar(UINT ch, UINT, UINT) {
     bool ctrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    if (ch == VK_ESCAPE || ch == VK_RETURN) {
-        Default();
-        return;
-    }
     CGridModel::OnChar(ch, ctrl);
 }
 

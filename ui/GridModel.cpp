@@ -1,6 +1,7 @@
 #include "ui/GridModel.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 CGridModel::CGridModel() {}
 CGridModel::~CGridModel() {}
@@ -30,11 +31,18 @@ BOOL CGridModel::SetRowCount(int n) {
         m_PrevSelectedCellMap.clear();
     } else {
         int old = m_nRows;
-        m_Rows.resize(n);
-        m_RowHeights.resize(n, m_nDefCellHeight);
-        for (int r = old; r < n; ++r) {
-            m_Rows[r].resize(m_nCols);
-            for (int c = 0; c < m_nCols; ++c) CreateCell(r, c, m_Rows[r][c]);
+        try {
+            m_Rows.resize(n);
+            m_RowHeights.resize(n, m_nDefCellHeight);
+            for (int r = old; r < n; ++r) {
+                m_Rows[r].resize(m_nCols);
+                for (int c = 0; c < m_nCols; ++c) CreateCell(r, c, m_Rows[r][c]);
+            }
+        } catch (const std::exception&) {
+            // Too many rows: the grid stays as it was.
+            m_Rows.resize(old);
+            m_RowHeights.resize(old);
+            return FALSE;
         }
     }
     m_nRows = n;
@@ -59,11 +67,17 @@ BOOL CGridModel::SetColumnCount(int n) {
         if (m_nSortColumn >= n) m_nSortColumn = -1;
     } else {
         int old = m_nCols;
-        m_ColWidths.resize(n, m_nDefCellWidth);
-        m_nCols = n;
-        for (int r = 0; r < m_nRows; ++r) {
-            m_Rows[r].resize(n);
-            for (int c = old; c < n; ++c) CreateCell(r, c, m_Rows[r][c]);
+        try {
+            m_ColWidths.resize(n, m_nDefCellWidth);
+            for (int r = 0; r < m_nRows; ++r) {
+                m_Rows[r].resize(n);
+                for (int c = old; c < n; ++c) CreateCell(r, c, m_Rows[r][c]);
+            }
+        } catch (const std::exception&) {
+            // Too many columns: the grid stays as it was.
+            m_ColWidths.resize(old);
+            for (auto& row : m_Rows) row.resize(old);
+            return FALSE;
         }
     }
     m_nCols = n;
