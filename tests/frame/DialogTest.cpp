@@ -336,3 +336,19 @@ TEST_F(DialogTest, SearchDialogIsKeptOnceAndEscapeLetsTheFrameDeleteIt) {
     SendMessageW(wnd, WM_CLOSE, 0, 0);
     g_FrameAlive = 1;
 }
+
+TEST_F(DialogTest, DisplayChangeMovesAVanishedWorkMonitorToTheLastOne) {
+    g_Settings.General.ShowTrayIcon = 0;
+    CMainFrame* frame = new CMainFrame;
+    HWND wnd = frame->GetSafeHwnd();
+    int last = GetSystemMetrics(SM_CMONITORS) - 1;
+    g_Settings.General.WorkMonitor = last + 2;
+    SendMessageW(wnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
+    EXPECT_EQ(g_Settings.General.WorkMonitor, last);
+    g_Settings.General.WorkMonitor = 0;
+    SendMessageW(wnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
+    EXPECT_EQ(g_Settings.General.WorkMonitor, 0);
+    EXPECT_EQ(SendMessageW(wnd, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0), TRUE);
+    SendMessageW(wnd, WM_CLOSE, 0, 0);
+    g_FrameAlive = 1;
+}
