@@ -4,9 +4,9 @@
 #include "shell/AppGlobals.h"
 #include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
-#include "shell/ProgramFolder.h"
 #include "shell/MemoApp.h"
 #include "shell/Monitors.h"
+#include "shell/ProgramFolder.h"
 #include "shell/SearchMemoDlg.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
@@ -24,17 +24,19 @@ namespace {
 // without work of its own yet.
 bool IsForwardedCommand(UINT id) { return CMemoApp::IsForwardedCommand(id); }
 
-void LocalDate(int& year, int& month, int& day, int& weekday) {
+// Today's date; zeros when the local time cannot be read.
+bool LocalDate(int& year, int& month, int& day, int& weekday) {
     time_t now = time(nullptr);
     struct tm* local = localtime(&now);
     if (!local) {
-        year = 1970, month = 1, day = 1, weekday = 5;
-        return;
+        year = month = day = weekday = 0;
+        return false;
     }
     year = local->tm_year + 1900;
     month = local->tm_mon + 1;
     day = local->tm_mday;
     weekday = local->tm_wday + 1;
+    return true;
 }
 }  // namespace
 
@@ -297,7 +299,7 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
         return 1;
     }
     int year, month, day, weekday;
-    LocalDate(year, month, day, weekday);
+    if (!LocalDate(year, month, day, weekday)) return 0;
     RebuildTrayMonthMarks(year, month);
     bool holiday = IsTrayHoliday(*DayMarkCell(g_AnniversaryDayMarks, month, day), *DayMarkCell(g_MonthDayMarks, month, day));
 
