@@ -12,7 +12,6 @@
 #include <vector>
 
 CString g_BrowseStartFolder;
-int g_bReportErrors = 0;
 
 void GetProgramFolder(CString& folder) { folder = GetExecutableFolder(); }
 

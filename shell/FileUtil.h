@@ -5,14 +5,14 @@
 #pragma once
 
 #include "fw/Afx.h"
+#include "shell/Settings.h"
 
 #include <cstdio>
 
 // The folder the shell's folder picker opens on (set by BrowseForFolder).
 extern CString g_BrowseStartFolder;
-// Save failures are shown only while this is 1; the application's exit
-// clears it so that saving during exit never shows a box.
-extern int g_bReportErrors;
+// Save failures are shown only while g_bReportErrors (Settings.h) is 1; the
+// application's exit clears it so that saving during exit never shows a box.
 
 // The running program's folder, ending in a backslash. Kept in UTF-16 all the
 // way, so a folder name outside the ANSI code page survives.
