@@ -148,6 +148,8 @@ int SizeIndex(int size) {
     return -1;
 }
 
+int SizeFromTwips(int twips) { return (twips + TwipsPerSizeUnit / 2) / TwipsPerSizeUnit; }
+
 bool GrowSize(int size, int& next) {
     int i = SizeIndex(size);
     if (i < 0 || i == 15) return false;

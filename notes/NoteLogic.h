@@ -136,6 +136,11 @@ enum { TwipsPerSizeUnit = 18 };
 bool GrowSize(int size, int& next);
 bool ShrinkSize(int size, int& next);
 int SizeIndex(int size);  // -1 when not in the list
+// The size of a character height in twips. RTF keeps heights in half
+// points, so 14 x 18 = 252 twips comes back from a file as 250: the height
+// is rounded to the nearest unit instead of cut, or the size would shrink
+// at every save.
+int SizeFromTwips(int twips);
 // The new state of a character effect after its toggle: a selection that has
 // the same state throughout is inverted, a mixed one is switched on.
 bool ToggledEffect(bool uniform, bool present);

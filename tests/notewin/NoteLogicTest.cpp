@@ -255,6 +255,15 @@ TEST(NoteTextSize, GrowAndShrinkStopAtTheEnds) {
     EXPECT_EQ(size, 72);
 }
 
+TEST(NoteTextSize, EverySizeSurvivesTheHalfPointsOfRtf) {
+    for (int size : kTextSizes) {
+        int twips = size * TwipsPerSizeUnit;
+        EXPECT_EQ(SizeFromTwips(twips), size);
+        EXPECT_EQ(SizeFromTwips(twips / 10 * 10), size) << size;           // cut to half points
+        EXPECT_EQ(SizeFromTwips((twips + 5) / 10 * 10), size) << size;     // rounded to half points
+    }
+}
+
 TEST(NoteTextEffects, MixedSelectionSwitchesOn) {
     EXPECT_TRUE(ToggledEffect(false, false));   // partly bold
     EXPECT_TRUE(ToggledEffect(false, true));
