@@ -1,0 +1,22 @@
+#include "ui/ShareCheckButton.h"
+
+CSharedStrip& CShareCheckButton::Strip() {
+    static CSharedStrip strip(328, 12, 12);
+    return strip;
+}
+
+CShareCheckButton::CShareCheckButton() : CImageStripButton(CheckKind) {
+    m_nCellWidth = 12;
+    m_nCellHeight = 12;
+    Strip().Get();
+}
+
+void CShareCheckButton::SetImageIndex(int n) { SetImage(n, 12, 12); }
+
+void CShareCheckButton::SetImage(int n, int width, int height) {
+    m_nImage = n < 0 ? 0 : n;
+    m_nCellWidth = width;
+    m_nCellHeight = height;
+    SizeToCell();
+    if (m_hWnd) Invalidate(FALSE);
+}
