@@ -7,6 +7,7 @@
 #include "notes/NoteIds.h"
 #include "notes/SafeFileWriter.h"
 #include "notes/TitleBar.h"
+#include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 
 #include "NotewinTestSupport.h"
@@ -379,7 +380,8 @@ TEST_F(MemoWindowTest, TheHoverTipCoversTheExpandedArea) {
 TEST_F(MemoWindowTest, ShowForScreenshot) {
     const char* seconds = getenv("ZOREL_NOTE_SCREENSHOT");
     if (!seconds) GTEST_SKIP();
-    CMemoInfo a = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 Buy \\b milk\\b0 and \\i bread\\i0\\par\\fs28 "
+    for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+    CMemoInfo a = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 Buy \\b milk\\b0  and \\i bread\\i0\\par\\fs28 "
                          "Call Anna at 5}",
                          L"20140209153045201.rtf");
     a.m_rcWindow = CRect(80, 80, 380, 330);
