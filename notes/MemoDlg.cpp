@@ -247,6 +247,8 @@ void CMemoDlg::PostNcDestroy() {
     if (m_edit.m_hWnd) m_edit.DestroyWindow();
     if (m_pTitleBar && m_pTitleBar->m_hWnd) m_pTitleBar->DestroyWindow();
     CZDialog::PostNcDestroy();
+    // The window owns its object: the creator's reference goes with it.
+    Release();
 }
 
 // ---- Geometry ----

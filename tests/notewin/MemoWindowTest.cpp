@@ -96,7 +96,9 @@ class MemoWindowTest : public ::testing::Test {
 protected:
     CScratchDir dir;
     CRecordingHost host;
-    std::vector<CMemoDlg*> notes;
+    // Note windows delete themselves when destroyed; the test keeps their
+    // handles to destroy the ones still open.
+    std::vector<HWND> notes;
 
     void SetUp() override {
         static OleOnce ole;
@@ -125,8 +127,8 @@ protected:
         CMemoDlg::s_readModifiers = [](bool& s, bool& c, bool& a) { s = c = a = false; };
     }
     void TearDown() override {
-        for (CMemoDlg* note : notes)
-            if (note->m_hWnd) note->DestroyWindow();
+        for (HWND note : notes)
+            if (::IsWindow(note)) ::DestroyWindow(note);
         Pump(20);
         CMemoDlg::s_pHost = nullptr;
     }
@@ -134,7 +136,7 @@ protected:
     CMemoDlg* Open(CMemoInfo& record) {
         CMemoDlg* note = new CMemoDlg();
         EXPECT_TRUE(note->LoadMemo(IDD_MEMO, nullptr, &record));
-        notes.push_back(note);
+        notes.push_back(note->m_hWnd);
         note->ShowByLevel(TRUE);
         Pump();
         return note;
