@@ -408,3 +408,22 @@ TEST_F(MemoWindowTest, ShowForScreenshot) {
     }
     Pump((DWORD)atoi(seconds) * 1000);
 }
+
+TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
+    std::string lines = "{\\rtf1 ";
+    for (int i = 0; i < 200; ++i) lines += "line\\par ";
+    lines += "}";
+    CMemoInfo record = Record(lines.c_str());
+    record.m_bFitHeight = 1;
+    CMemoDlg* note = Open(record);
+    note->FitHeightOnce();
+    Pump();
+    int screen = ::GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ(WindowRect(note).Height(), (int)(screen * 0.8));
+
+    note->GetEditor().SetWindowText(L"x");
+    note->FitHeightOnce();
+    Pump();
+    EXPECT_EQ(WindowRect(note).Height(), g_Settings.General.StartDY);
+    EXPECT_EQ(WindowRect(note).top, 100);  // never moves
+}
