@@ -1134,6 +1134,7 @@ void CMemoDlg::OnFold() {
     }
     SetExpanded(!IsExpanded(), FALSE);
     ::SetForegroundWindow(m_hWnd);
+    if (s_pHost) s_pHost->HideMemoTip();
 }
 
 bool CMemoDlg::HasContent() {

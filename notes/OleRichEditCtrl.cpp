@@ -504,9 +504,7 @@ BOOL COleRichEditCtrl::ExecuteCommand(UINT id) {
         return TRUE;
     case ID_EDIT_CUT_CMD: SendMessage(WM_CUT); return TRUE;
     case ID_EDIT_COPY_CMD: SendMessage(WM_COPY); return TRUE;
-    case ID_EDIT_PASTE_CMD:
-        if (SendMessage(EM_CANPASTE, 0, 0)) SendMessage(EM_PASTESPECIAL, 0, 0);
-        return TRUE;
+    case ID_EDIT_PASTE_CMD: Paste(); return TRUE;
     case ID_EDIT_ALIGN_LEFT: AlignLeft(); return TRUE;
     case ID_EDIT_ALIGN_CENTER: AlignCenter(); return TRUE;
     case ID_EDIT_ALIGN_RIGHT: AlignRight(); return TRUE;
@@ -545,6 +543,25 @@ BOOL COleRichEditCtrl::ExecuteCommand(UINT id) {
         return TRUE;
     }
     return FALSE;
+}
+
+void COleRichEditCtrl::Paste() {
+    if (!m_bEditable) return;
+    // A bare bitmap would be refused by the control: it goes in as a
+    // metafile picture instead.
+    bool richOrText = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_ENHMETAFILE) ||
+                      IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Rich Text Format"));
+    if (!richOrText && IsClipboardFormatAvailable(CF_BITMAP) && OpenClipboard()) {
+        HBITMAP clip = (HBITMAP)GetClipboardData(CF_BITMAP);
+        HBITMAP copy = clip ? (HBITMAP)CopyImage(clip, IMAGE_BITMAP, 0, 0, 0) : nullptr;
+        CloseClipboard();
+        if (copy) {
+            InsertPicture(copy);
+            DeleteObject(copy);
+            return;
+        }
+    }
+    if (SendMessage(EM_CANPASTE, 0, 0)) SendMessage(EM_PASTESPECIAL, 0, 0);
 }
 
 BOOL COleRichEditCtrl::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -592,6 +609,7 @@ BOOL COleRichEditCtrl::HandleKey(UINT key, BOOL ctrl, BOOL shift) {
     case 'H': ClearHighlight(); return TRUE;
     case 'F': ExecuteCommand(ID_EDIT_FIND); return TRUE;
     case 'D': return TRUE;
+    case 'V': Paste(); return TRUE;
     case VK_OEM_COMMA: ShrinkSize(); return TRUE;
     case VK_OEM_PERIOD: GrowSize(); return TRUE;
     default: return FALSE;

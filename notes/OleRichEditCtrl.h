@@ -69,6 +69,8 @@ public:
     // Inserts a bitmap as an enhanced metafile picture at the selection.
     BOOL InsertPicture(HBITMAP bitmap);
     BOOL IsOpenFailedMark() const { return m_bOpenFailed; }
+    // Pastes the clipboard; a bitmap arrives as a metafile picture.
+    void Paste();
 
     // ---- INoteEditor ----
     bool GetRtfBytes(std::vector<BYTE>& rtf) override { return GetRtf(rtf) != FALSE; }

@@ -280,3 +280,17 @@ TEST_F(EditorTest, FindMovesThroughTheText) {
     editor.GetSel(sel);
     EXPECT_EQ(sel.cpMin, 8);
 }
+
+TEST_F(EditorTest, APastedBitmapArrivesAsAPicture) {
+    HBITMAP picture = MakePicture();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, picture);  // the clipboard owns it now
+    CloseClipboard();
+    Type(L"pic: ");
+    editor.ExecuteCommand(ID_EDIT_PASTE_CMD);
+    EXPECT_EQ(ObjectCount(editor), 1);
+    // Ctrl+V takes the same way.
+    EXPECT_TRUE(editor.HandleKey('V', TRUE, FALSE));
+    EXPECT_EQ(ObjectCount(editor), 2);
+}
