@@ -294,3 +294,15 @@ TEST_F(EditorTest, APastedBitmapArrivesAsAPicture) {
     EXPECT_TRUE(editor.HandleKey('V', TRUE, FALSE));
     EXPECT_EQ(ObjectCount(editor), 2);
 }
+
+TEST_F(EditorTest, KoreanTextSurvivesSaveAndReload) {
+    CScratchDir dir;
+    const wchar_t korean[] = L"\xd55c\xad6d\xc5b4 \xba54\xbaa8";  // "한국어 메모"
+    Type(korean);
+    CString path = dir.Path() + L"\xba54\xbaa8.rtf";
+    ASSERT_TRUE(editor.SaveToFile(path));
+    COleRichEditCtrl reloaded;
+    ASSERT_TRUE(reloaded.Create(WS_CHILD | ES_MULTILINE, CRect(0, 0, 400, 300), &host, IDC_MEMO_EDIT + 4));
+    ASSERT_TRUE(reloaded.LoadFromFile(path));
+    EXPECT_EQ(reloaded.GetTextRange(0, 6), CString(korean));
+}

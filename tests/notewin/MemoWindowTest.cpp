@@ -427,3 +427,49 @@ TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
     EXPECT_EQ(WindowRect(note).Height(), g_Settings.General.StartDY);
     EXPECT_EQ(WindowRect(note).top, 100);  // never moves
 }
+
+TEST_F(MemoWindowTest, FoldedNoteAsksForItsTipOnHover) {
+    g_Settings.General.MemoTipMode = 1;
+    CMemoInfo record = Record("{\\rtf1 x}");
+    CMemoDlg* note = Open(record);
+    CRect r = WindowRect(note);
+    note->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(r.left + 10, r.top + 5));
+    EXPECT_EQ(host.tipShows, 0);  // expanded: no tip
+    note->SetExpanded(FALSE, TRUE);
+    r = WindowRect(note);
+    LRESULT hit = note->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(r.left + 10, r.top + 5));
+    EXPECT_EQ(hit, HTCAPTION);
+    EXPECT_EQ(host.tipShows, 1);
+    g_Settings.General.MemoTipMode = 2;  // on click only
+    note->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(r.left + 10, r.top + 5));
+    EXPECT_EQ(host.tipShows, 1);
+}
+
+namespace {
+CMemoDlg* g_titleNote = nullptr;
+void CALLBACK TypeTitle(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = ::GetActiveWindow();
+    if (!dialog || !::GetDlgItem(dialog, IDC_TI_TITLE)) return;
+    ::KillTimer(nullptr, id);
+    g_titleNote->ExecuteCommand(IDC_FOLDED_TITLE);  // a second one while open: ignored
+    ::SetDlgItemTextW(dialog, IDC_TI_TITLE, L"A much longer title than before");
+    ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+}  // namespace
+
+TEST_F(MemoWindowTest, TitleDialogRetitlesAndRemeasuresAFoldedNote) {
+    g_Settings.General.FitTitleWidth = 1;
+    CMemoInfo record = Record("{\\rtf1 x}");
+    record.m_strTitle = L"Hi";
+    CMemoDlg* note = Open(record);
+    note->SetExpanded(FALSE, TRUE);
+    EXPECT_EQ(WindowRect(note).Width(), 150);  // a short title: contractDX
+    g_titleNote = note;
+    ::SetTimer(nullptr, 0, 50, TypeTitle);
+    note->ExecuteCommand(IDC_FOLDED_TITLE);
+    EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"A much longer title than before"));
+    CRect r = WindowRect(note);
+    EXPECT_GT(r.Width(), 150);
+    EXPECT_EQ(r.right, 800);
+    EXPECT_EQ(g_Settings.General.TitleFont, note->GetInfo().m_strTitleFont);
+}
