@@ -473,3 +473,42 @@ TEST_F(MemoWindowTest, TitleDialogRetitlesAndRemeasuresAFoldedNote) {
     EXPECT_EQ(r.right, 800);
     EXPECT_EQ(g_Settings.General.TitleFont, note->GetInfo().m_strTitleFont);
 }
+
+TEST_F(MemoWindowTest, AnUnreadableNoteGreysItsCommandsAndKeepsItsFile) {
+    CMemoInfo record = Record("{\\rtf1 precious}");
+    CString path = dir.Path() + record.m_strFileName;
+    CMemoDlg* note = nullptr;
+    {
+        CHeldOpen held(path);
+        note = Open(record);
+    }
+    EXPECT_TRUE(note->IsOpenFailed());
+    HMENU menu = note->BuildContextMenu();
+    for (UINT id : {ID_MEMO_SEND, ID_MEMO_SAVE_TO_FILE, ID_MEMO_WORDPAD, ID_MEMO_PRINT, ID_MEMO_LOCK})
+        EXPECT_TRUE(GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) << id;
+    DestroyMenu(menu);
+    EXPECT_FALSE(note->SaveMemo());
+    CMemoDlg::s_readModifiers = [](bool& s, bool& c, bool& a) { s = true, c = false, a = false; };
+    note->DeleteMemo();
+    ASSERT_EQ(host.posted.size(), 1u);
+    EXPECT_EQ(host.posted[0].first, (UINT)WM_MEMO_CLOSED);
+    std::vector<BYTE> bytes;
+    ASSERT_TRUE(CSafeFileWriter::ReadFile(path, bytes));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "{\\rtf1 precious}");
+}
+
+TEST_F(MemoWindowTest, AReceivedNoteIsAtLeastTheDefaultSizeAndFlashes) {
+    CMemoInfo record = Record("{\\rtf1 from a friend}");
+    CMemoDlg* note = Open(record);
+    note->ShowReceived(L"300 200 50 40", L"From Anna");
+    Pump();
+    CRect r = WindowRect(note);
+    EXPECT_EQ(r, CRect(300, 200, 500, 320));  // StartDX x StartDY at least
+    EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"From Anna"));
+    EXPECT_EQ(note->GetInfo().m_nImportance, 1);
+    EXPECT_EQ(note->GetInfo().m_nLevel, 1);
+    // A colour change during the flash stays the note's colour afterwards.
+    note->SetColorType(3, TRUE);
+    Pump(900);
+    EXPECT_EQ(note->GetInfo().m_crTitle, g_Settings.Color.Type[3]);
+}
