@@ -1,6 +1,7 @@
 #include "widgets/WidgetEnvironment.h"
 
 #include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -94,38 +95,16 @@ bool CWidgetEnvironment::FileExists(const CString& path) {
 CString CWidgetEnvironment::GetProgramFolder() { return g_ProgramFolder; }
 
 WidgetUserProfile CWidgetEnvironment::GetUserProfile() {
-    // The settings store owns these values; until it is wired in, the
-    // profile is off and the user measures compute nothing.
-    return WidgetUserProfile();
-}
-
-bool CWidgetEnvironment::SolarToLunar(int year, int month, int day, int& lunarYear, int& lunarMonth,
-                                      int& lunarDay, bool& leap) {
-    lunarYear = year, lunarMonth = month, lunarDay = day, leap = false;
-    return false;
-}
-
-bool CWidgetEnvironment::LunarToSolar(int lunarYear, int lunarMonth, int lunarDay, bool leap, int& year,
-                                      int& month, int& day) {
-    year = lunarYear, month = lunarMonth, day = lunarDay;
-    return false;
-}
-
-int CWidgetEnvironment::DaysUntilAnniversary(int year, int month, int day, int annivMonth, int annivDay,
-                                             bool lunar, bool leap) {
-    // The next occurrence on or after today, through the lunar calendar when asked.
-    for (int y = year - 1; y <= year + 2; ++y) {
-        int sy = y, sm = annivMonth, sd = annivDay;
-        if (lunar) {
-            if (!LunarToSolar(y, annivMonth, annivDay, leap, sy, sm, sd)) continue;
-        } else {
-            if (annivMonth < 1 || annivMonth > 12) return 0;
-            if (sd > WidgetDaysInMonth(sy, sm)) sd = WidgetDaysInMonth(sy, sm);
-        }
-        long long days = WidgetDaysFromEpoch(sy, sm, sd) - WidgetDaysFromEpoch(year, month, day);
-        if (days >= 0) return (int)days;
-    }
-    return 0;
+    WidgetUserProfile profile;
+    profile.useUserInfo = g_UseUserInfo;
+    profile.userName = g_UserName;
+    profile.birthYear = g_BirthYear;
+    profile.birthMonth = g_BirthMonth;
+    profile.birthDay = g_BirthDay;
+    profile.birthHour = g_BirthHour;
+    profile.birthMinute = g_BirthMinute;
+    profile.birthCalendar = g_BirthCalendar;
+    return profile;
 }
 
 int WidgetDaysInMonth(int year, int month) {
