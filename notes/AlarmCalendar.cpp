@@ -1,5 +1,6 @@
 #include "notes/AlarmCalendar.h"
 
+#include "calendar/AnniversaryDays.h"
 #include "notes/AlarmCheck.h"
 #include "notes/DayMath.h"
 
@@ -190,4 +191,57 @@ void CAlarmCalendar::AppendAlarmSchedules(const CArray<CAlarmInfo>& alarms, std:
         row.m_nId = a.m_nId;
         rows.push_back(row);
     }
+}
+
+bool CAlarmCalendar::AnniversaryFallsOn(const CDayInfo& info, int Y, int M, int D) {
+    if (!info.m_bLunar) return info.m_nMonth == M && info.m_nDay == D;
+    LunarDate lunar;
+    if (info.m_nMonth == 1 && info.m_nDay == 0) {
+        // The eve is found from the day after: the lunar new year's day.
+        int y, m, d;
+        CDayMath::FromDayNumber(CDayMath::DayNumber(Y, M, D) + 1, y, m, d);
+        lunar = SolarToLunar(y, m, d);
+        return lunar.valid && lunar.month == 1 && lunar.day == 1 && !!info.m_bLeap == !!lunar.leap;
+    }
+    lunar = SolarToLunar(Y, M, D);
+    return lunar.valid && info.m_nMonth == lunar.month && info.m_nDay == lunar.day && !!info.m_bLeap == !!lunar.leap;
+}
+
+void CAlarmCalendar::AppendAnniversarySchedules(const CArray<CDayInfo>& anniversaries, std::vector<CScheduleInfo>& rows,
+                                                int Y, int M, int D, const ScheduleOptions& options) {
+    for (const CDayInfo& info : anniversaries) {
+        if (AnniversaryFallsOn(info, Y, M, D)) {
+            CScheduleInfo row;
+            row.m_bDayAnniversary = 1;
+            row.m_nSortGroup = 100;
+            row.m_strText = info.m_strText;
+            row.m_nIcon = info.m_nIcon;
+            row.m_nId = info.m_nId;
+            rows.push_back(row);
+        }
+        if (info.m_nDaysBefore > 0 && options.showDDay) {
+            int u = DaysUntilAnniversary(Y, M, D, info.m_nMonth, info.m_nDay, info.m_bLunar ? TRUE : FALSE,
+                                         info.m_bLeap ? TRUE : FALSE);
+            if (u != 0 && u <= info.m_nDaysBefore) {
+                CScheduleInfo row;
+                row.m_nDays = u;
+                row.m_nSortKey = u;
+                row.m_nSortGroup = options.sortByTime ? 2 : 1;
+                row.m_strText = info.m_strText;
+                row.m_nIcon = info.m_nIcon;
+                row.m_nId = info.m_nId;
+                rows.push_back(row);
+            }
+        }
+    }
+}
+
+void CAlarmCalendar::GetDaySchedules(const CArray<CAlarmInfo>& alarms, const CArray<CDayInfo>* anniversaries,
+                                     std::vector<CScheduleInfo>& rows, LunarDate& lunar, int Y, int M, int D, int hour,
+                                     int minute, const ScheduleOptions& options) {
+    rows.clear();
+    if (!anniversaries) return;
+    lunar = SolarToLunar(Y, M, D);
+    AppendAnniversarySchedules(*anniversaries, rows, Y, M, D, options);
+    AppendAlarmSchedules(alarms, rows, Y, M, D, hour, minute, options);
 }
