@@ -3,6 +3,7 @@
 #include "calendar/AnniversaryDays.h"
 #include "notes/AlarmCheck.h"
 #include "notes/DayMath.h"
+#include "shell/DateUtil.h"
 
 #include <cstdlib>
 
@@ -25,22 +26,22 @@ bool ValidMonth(int month) { return month >= 1 && month <= 12; }
 bool CAlarmCalendar::MatchesDate(const CAlarmInfo& a, int y, int m, int d) {
     switch (a.m_nKind) {
     case CAlarmInfo::KindTargetDay: return a.m_nYear == y && a.m_nMonth == m && a.m_nDay == d;
-    case CAlarmInfo::KindDaysOfWeek: return CDayMath::TestWeekdayFlag(a.m_nDayValue, CDayMath::GetWeekday(y, m, d)) != 0;
+    case CAlarmInfo::KindDaysOfWeek: return TestWeekdayFlag((unsigned char)a.m_nDayValue, GetWeekday(y, m, d)) != 0;
     case CAlarmInfo::KindPeriod: {
         int key = CDayMath::DateKey(y, m, d);
         return a.GetDateKey() <= key && key <= a.m_nEndDate;
     }
     case CAlarmInfo::KindDayOfMonth:
-        return a.m_nDayValue == d || (a.m_nDayValue == CAlarmInfo::LastDayOfMonth && d == CDayMath::GetDaysInMonth(y, m));
+        return a.m_nDayValue == d || (a.m_nDayValue == CAlarmInfo::LastDayOfMonth && d == GetDaysInMonth(y, m));
     case CAlarmInfo::KindWeekdayOfMonth: {
         if (a.m_nWeekMonth != 0 && a.m_nWeekMonth != m) return false;
-        int w = CDayMath::GetWeekday(y, m, d);
+        int w = GetWeekday(y, m, d);
         if (w != a.m_nWeekDay + 1) return false;
-        return CDayMath::GetWeekdayOrdinal(y, m, d, w) ==
-               CDayMath::ClampLastWeekdayOrdinal(y, m, a.m_nWeekNumber, a.m_nWeekDay + 1);
+        return GetWeekdayOrdinal(y, m, d, w) ==
+               ClampLastWeekdayOrdinal(y, m, a.m_nWeekNumber, a.m_nWeekDay + 1);
     }
     case CAlarmInfo::KindEveryNDays: {
-        int n = CDayMath::GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, y, m, d);
+        int n = GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, y, m, d);
         return n >= 0 && n % CAlarmCheck::EffectiveInterval(a) == 0;
     }
     default: return false;
@@ -50,10 +51,10 @@ bool CAlarmCalendar::MatchesDate(const CAlarmInfo& a, int y, int m, int d) {
 void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y, int M,
                                         const CalendarKindOptions& options, MonthDayMarks& marks) {
     if (!ValidMonth(M)) return;
-    const int daysInM = CDayMath::GetDaysInMonth(Y, M);
+    const int daysInM = GetDaysInMonth(Y, M);
     for (const CAlarmInfo& a : alarms) {
         if (!options.Shows(a.m_nKind)) continue;
-        const DWORD b = CDayMath::MakeMarkBit(a.m_nIcon);
+        const DWORD b = MakeMarkBit(a.m_nIcon);
         switch (a.m_nKind) {
         case CAlarmInfo::KindTargetDay: {
             if (a.m_nYear != Y) break;
@@ -64,7 +65,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
         }
         case CAlarmInfo::KindDaysOfWeek:
             for (int d = 1; d <= daysInM; ++d)
-                if (CDayMath::TestWeekdayFlag(a.m_nDayValue, CDayMath::GetWeekday(Y, M, d))) marks[M - 1][d - 1] |= b;
+                if (TestWeekdayFlag((unsigned char)a.m_nDayValue, GetWeekday(Y, M, d))) marks[M - 1][d - 1] |= b;
             break;
         case CAlarmInfo::KindPeriod: {
             int first = CDayMath::DateKey(Y, M, 1);
@@ -78,7 +79,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
         }
         case CAlarmInfo::KindDayOfMonth:
             if (a.m_nDayValue == CAlarmInfo::LastDayOfMonth) {
-                for (int m = 1; m <= 12; ++m) marks[m - 1][CDayMath::GetDaysInMonth(Y, m) - 1] |= b;
+                for (int m = 1; m <= 12; ++m) marks[m - 1][GetDaysInMonth(Y, m) - 1] |= b;
             } else if (a.m_nDayValue >= 1 && a.m_nDayValue <= 31) {
                 for (int m = 0; m < 12; ++m) marks[m][a.m_nDayValue - 1] |= b;
             }
@@ -88,7 +89,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
             if (wm > 12) break;
             for (int m = (wm == 0 ? 1 : wm); m <= (wm == 0 ? 12 : wm); ++m) {
                 int w = a.m_nWeekDay + 1;
-                int day = CDayMath::GetDayOfNthWeekday(Y, m, w, CDayMath::ClampLastWeekdayOrdinal(Y, m, a.m_nWeekNumber, w));
+                int day = GetDayOfNthWeekday(Y, m, w, ClampLastWeekdayOrdinal(Y, m, a.m_nWeekNumber, w));
                 if (day > 31) day = 31;
                 marks[m - 1][day - 1] |= b;
                 if (a.m_bHoliday) marks[m - 1][day - 1] |= 0x80000000u;
@@ -99,7 +100,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
             int n = a.m_nDayValue;
             if (n < 2) break;
             if (Y * 12 + M < a.m_nYear * 12 + a.m_nMonth) break;
-            int d = CDayMath::GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, Y, M, 1);
+            int d = GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, Y, M, 1);
             int e = d < 0 ? -d : (n - d % n) % n;
             for (; e < 31; e += n) marks[M - 1][e] |= b;
             break;
@@ -164,7 +165,7 @@ void CAlarmCalendar::AppendAlarmSchedules(const CArray<CAlarmInfo>& alarms, std:
             if (a.m_nYear == Y && a.m_nMonth == M && a.m_nDay == D) {
                 listed = true;
             } else if (a.m_bDDay && options.showDDay) {
-                int I = CDayMath::GetDaysBetween(Y, M, D, a.m_nYear, a.m_nMonth, a.m_nDay);
+                int I = GetDaysBetween(Y, M, D, a.m_nYear, a.m_nMonth, a.m_nDay);
                 if (I != 0) {
                     row.m_nDays = I;
                     row.m_nSortKey = std::abs(I);

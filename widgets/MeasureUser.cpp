@@ -2,6 +2,7 @@
 
 #include "calendar/AnniversaryDays.h"
 #include "calendar/LunarCalendar.h"
+#include "shell/DateUtil.h"
 #include "widgets/WidgetEnvironment.h"
 
 void CMeasureUser::ReadConfig(const CInfoSection& section) {
@@ -47,7 +48,7 @@ bool CMeasureUser::Update() {
         }
     }
     m_Age = ty - m_SolarYear;
-    m_LifetimeDays = WidgetDaysBetween(m_SolarYear, m_SolarMonth, m_SolarDay, ty, tm, td);
+    m_LifetimeDays = GetDaysBetween(m_SolarYear, m_SolarMonth, m_SolarDay, ty, tm, td);
     m_DaysToBirthday = DaysUntilAnniversary(ty, tm, td, profile.birthMonth, profile.birthDay,
                                             profile.birthCalendar != 0 ? TRUE : FALSE,
                                             profile.birthCalendar == 2 ? TRUE : FALSE);
@@ -58,7 +59,7 @@ bool CMeasureUser::Update() {
     int years = ty - m_SolarYear, months = tm - m_SolarMonth, days = td - m_SolarDay;
     if (days < 0) {
         --months;
-        days += tm == 1 ? WidgetDaysInMonth(ty - 1, 12) : WidgetDaysInMonth(ty, tm - 1);
+        days += tm == 1 ? GetDaysInMonth(ty - 1, 12) : GetDaysInMonth(ty, tm - 1);
     }
     if (months < 0) {
         --years;

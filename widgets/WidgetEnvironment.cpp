@@ -106,26 +106,3 @@ WidgetUserProfile CWidgetEnvironment::GetUserProfile() {
     profile.birthCalendar = g_BirthCalendar;
     return profile;
 }
-
-int WidgetDaysInMonth(int year, int month) {
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) return 29;
-    return kDays[month - 1];
-}
-
-long long WidgetDaysFromEpoch(int year, int month, int day) {
-    // Days from civil date, after the well-known era-based algorithm.
-    long long y = (long long)year - (month <= 2 ? 1 : 0);
-    long long era = (y >= 0 ? y : y - 399) / 400;
-    long long yoe = y - era * 400;
-    long long m = month;
-    long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-int WidgetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
-    if (y1 < 1900 || y1 > 2400 || y2 < 1900 || y2 > 2400) return 0;
-    return (int)(WidgetDaysFromEpoch(y2, m2, d2) - WidgetDaysFromEpoch(y1, m1, d1));
-}

@@ -53,10 +53,3 @@ public:
 CWidgetEnvironment& GetWidgetEnvironment();
 // Installs an environment (not owned); null goes back to the real one.
 void SetWidgetEnvironment(CWidgetEnvironment* environment);
-
-// Plain date arithmetic on the proleptic Gregorian calendar.
-int WidgetDaysInMonth(int year, int month);
-// Days from 1970-01-01 to the date (negative before it).
-long long WidgetDaysFromEpoch(int year, int month, int day);
-// Days from the first date to the second; 0 when either year lies outside 1900-2400.
-int WidgetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2);

@@ -1,6 +1,7 @@
 #include "SkinTestSupport.h"
 
 #include "calendar/AnniversaryDays.h"
+#include "shell/DateUtil.h"
 #include "shell/Settings.h"
 #include "widgets/MeasureBattery.h"
 #include "widgets/MeasureBiorhythm.h"
@@ -563,18 +564,19 @@ TEST(MeasureUser, OutsideTheLunarTableOrSwitchedOff) {
     EXPECT_EQ(bio.m_DaysLived, 0);
 }
 
+// The shared day counts, as the user and time measures rely on them.
 TEST(WidgetDates, DaysBetweenAndMonths) {
-    EXPECT_EQ(WidgetDaysBetween(1970, 1, 1, 1970, 1, 2), 1);
-    EXPECT_EQ(WidgetDaysBetween(2000, 1, 1, 2000, 3, 1), 60);
-    EXPECT_EQ(WidgetDaysBetween(2000, 3, 1, 2000, 1, 1), -60);
-    EXPECT_EQ(WidgetDaysBetween(1899, 12, 31, 2000, 1, 1), 0);
-    EXPECT_EQ(WidgetDaysBetween(2000, 1, 1, 2401, 1, 1), 0);
-    EXPECT_EQ(WidgetDaysFromEpoch(1969, 12, 31), -1);
-    EXPECT_EQ(WidgetDaysInMonth(2000, 2), 29);
-    EXPECT_EQ(WidgetDaysInMonth(1900, 2), 28);
-    EXPECT_EQ(WidgetDaysInMonth(2024, 2), 29);
-    EXPECT_EQ(WidgetDaysInMonth(2023, 12), 31);
-    EXPECT_EQ(WidgetDaysInMonth(2023, 13), 0);
+    EXPECT_EQ(GetDaysBetween(1970, 1, 1, 1970, 1, 2), 1);
+    EXPECT_EQ(GetDaysBetween(2000, 1, 1, 2000, 3, 1), 60);
+    EXPECT_EQ(GetDaysBetween(2000, 3, 1, 2000, 1, 1), -60);
+    EXPECT_EQ(GetDaysBetween(1899, 12, 31, 2000, 1, 1), 0);
+    EXPECT_EQ(GetDaysBetween(2000, 1, 1, 2401, 1, 1), 0);
+    EXPECT_EQ(GetDaysBetween(1970, 1, 1, 1969, 12, 31), -1);
+    EXPECT_EQ(GetDaysInMonth(2000, 2), 29);
+    EXPECT_EQ(GetDaysInMonth(1900, 2), 28);
+    EXPECT_EQ(GetDaysInMonth(2024, 2), 29);
+    EXPECT_EQ(GetDaysInMonth(2023, 12), 31);
+    EXPECT_EQ(GetDaysInMonth(2023, 13), 0);
 }
 
 }  // namespace
