@@ -1,6 +1,7 @@
 #include "tools/zip/ZipArchive.h"
 
 #include "tools/zip/ZipPath.h"
+#include "shell/SafePath.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -120,7 +121,7 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     } else {
         name = header.GetFileName();
         // Names come from outside: never let one reach beyond the target folder.
-        if (!CZipPath::IsSafeEntryName(name)) return false;
+        if (!IsSafeRelativePath(name)) return false;
         if (!bFullPath) name = CZipPath::GetFileName(name);
     }
     name = CZipPath::RemoveTrailingSeparators(name);

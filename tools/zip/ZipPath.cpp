@@ -27,41 +27,6 @@ CString CZipPath::GetFileName(const CString& path) {
     return slash < 0 ? p : p.Mid(slash + 1);
 }
 
-bool CZipPath::IsSafeEntryName(const CString& name) {
-    CString n = name;
-    n.Replace(L'/', L'\\');
-    // A folder entry ends with one separator.
-    if (n.GetLength() > 0 && n[n.GetLength() - 1] == L'\\') n = n.Left(n.GetLength() - 1);
-    if (n.IsEmpty()) return false;
-    static const wchar_t* const devices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"};
-    int start = 0;
-    while (start <= n.GetLength()) {
-        int end = n.Find(L'\\', start);
-        if (end < 0) end = n.GetLength();
-        CString part = n.Mid(start, end - start);
-        if (part.IsEmpty() || part == L"." || part == L"..") return false;
-        for (int i = 0; i < part.GetLength(); ++i) {
-            wchar_t c = part[i];
-            if (c < 32 || c == 127 || wcschr(L":*?\"<>|", c)) return false;
-        }
-        wchar_t last = part[part.GetLength() - 1];
-        if (last == L'.' || last == L' ') return false;
-        // Device names count with any extension ("nul.txt" is the device).
-        CString base = part;
-        int dot = base.Find(L'.');
-        if (dot >= 0) base = base.Left(dot);
-        base.TrimRight(L' ');
-        base.MakeUpper();
-        for (const wchar_t* d : devices)
-            if (base == d) return false;
-        if (base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT") && base[3] >= L'0' &&
-            base[3] <= L'9')
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
 bool CZipPath::FolderExists(const CString& path) {
     DWORD attr = GetFileAttributesW(path);
     if (attr != INVALID_FILE_ATTRIBUTES) return (attr & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -11,10 +11,6 @@ public:
     // The last component of a path (trailing backslashes ignored).
     static CString GetFileName(const CString& path);
     static CString RemoveTrailingSeparators(CString path);
-    // True when an entry name from an archive is a plain relative path that
-    // stays inside the target folder: no "..", drive or root, no characters
-    // Windows refuses, no trailing dots or spaces and no device names.
-    static bool IsSafeEntryName(const CString& name);
     // Creates every missing folder of the path; false when one cannot be made.
     static bool CreateFolderPath(const CString& path);
     static bool FolderExists(const CString& path);
