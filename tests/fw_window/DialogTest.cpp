@@ -89,8 +89,7 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr));
-        // Kept hidden: under a bare X server hiding a shown window waits
-        // for a window manager that is not there.
+        // Kept hidden: only the owner-draw case needs the dialog painted.
         ASSERT_TRUE(dlg.Create(IDD_EXCHANGE, &owner));
         TestApp().commands.clear();
     }
