@@ -10,6 +10,7 @@
 //   zdriver close <window>                 post WM_CLOSE
 //   zdriver exited <pid> [ms]              wait for the process to end
 //                                          (prints its exit code)
+//   zdriver kill <pid>                     end a process that is left over
 //   zdriver list                           list the top-level windows
 // <window> is an exact title or "class:NAME"; <message> a number or
 // "registered:NAME". Output is UTF-8; the exit code is 0 on success.
@@ -61,6 +62,13 @@ int wmain(int argc, wchar_t** argv) {
         if (code == -1) return Fail(L"process still running or unknown");
         Print(std::to_wstring(code));
         return 0;
+    }
+    if (action == L"kill") {
+        HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, (DWORD)Number(argv[2]));
+        if (!process) return Fail(L"no such process");
+        BOOL ended = ::TerminateProcess(process, 1);
+        ::CloseHandle(process);
+        return ended ? 0 : Fail(L"cannot end the process");
     }
     std::wstring spec = argv[2];
     if (action == L"wait" || action == L"gone") {
