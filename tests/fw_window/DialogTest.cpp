@@ -251,6 +251,32 @@ TEST(ModalDialog, PreTranslateMessageSeesKeysAndEscEndsTheDialog) {
     owner.DestroyWindow();
 }
 
+class CModelessDlg : public CDialog {
+public:
+    CModelessDlg() : CDialog(IDD_MODAL) {}
+    std::vector<WPARAM> keys;
+    int cancels = 0;
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_KEYDOWN) keys.push_back(msg->wParam);
+        return CDialog::PreTranslateMessage(msg);
+    }
+    void OnCancel() override { ++cancels; }  // a modeless dialog stays
+};
+
+TEST(ModelessDialog, TheApplicationLoopGivesItsKeysToTheDialog) {
+    CModelessDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MODAL));
+    HWND edit = ::GetDlgItem(dlg.m_hWnd, IDC_EDIT);
+    ::PostMessageW(edit, WM_KEYDOWN, 'Z', 0);
+    ::PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostQuitMessage(7);
+    EXPECT_EQ(TestApp().Run(), 7);  // the loop ends with the quit's code
+    EXPECT_EQ(dlg.keys, (std::vector<WPARAM>{'Z', VK_ESCAPE}));
+    EXPECT_EQ(dlg.cancels, 1);
+    EXPECT_TRUE(dlg.IsWindow());
+    dlg.DestroyWindow();
+}
+
 TEST(ModalDialog, EndDialogDuringInitReturnsAtOnce) {
     CModalDlg dlg(nullptr);
     dlg.endAtInit = true;
