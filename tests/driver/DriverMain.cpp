@@ -70,14 +70,14 @@ int wmain(int argc, wchar_t** argv) {
         ::CloseHandle(process);
         return ended ? 0 : Fail(L"cannot end the process");
     }
-    std::wstring spec = argv[2];
+    std::wstring target = argv[2];
     if (action == L"wait" || action == L"gone") {
         DWORD timeout = argc > 3 ? (DWORD)Number(argv[3]) : 10000;
-        bool ok = action == L"gone" ? zdriver::WaitGone(spec, timeout) : zdriver::WaitFor(spec, timeout) != nullptr;
-        return ok ? 0 : Fail(L"timed out: " + spec);
+        bool ok = action == L"gone" ? zdriver::WaitGone(target, timeout) : zdriver::WaitFor(target, timeout) != nullptr;
+        return ok ? 0 : Fail(L"timed out: " + target);
     }
-    HWND wnd = zdriver::Find(spec);
-    if (!wnd) return Fail(L"no window " + spec);
+    HWND wnd = zdriver::Find(target);
+    if (!wnd) return Fail(L"no window " + target);
     if (action == L"command") {
         if (argc < 4) return Fail(L"no command id");
         zdriver::Command(wnd, (UINT)Number(argv[3]));

@@ -18,26 +18,26 @@ struct WindowInfo {
 };
 
 // "class:NAME" finds by window class, anything else by exact title.
-inline HWND Find(const std::wstring& spec) {
+inline HWND Find(const std::wstring& target) {
     const std::wstring prefix = L"class:";
-    if (spec.compare(0, prefix.size(), prefix) == 0) return ::FindWindowW(spec.c_str() + prefix.size(), nullptr);
-    return ::FindWindowW(nullptr, spec.c_str());
+    if (target.compare(0, prefix.size(), prefix) == 0) return ::FindWindowW(target.c_str() + prefix.size(), nullptr);
+    return ::FindWindowW(nullptr, target.c_str());
 }
 
 // Polls until the window exists; null when it did not appear in time.
-inline HWND WaitFor(const std::wstring& spec, DWORD timeoutMs) {
+inline HWND WaitFor(const std::wstring& target, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
     for (;;) {
-        if (HWND wnd = Find(spec)) return wnd;
+        if (HWND wnd = Find(target)) return wnd;
         if (::GetTickCount() - start >= timeoutMs) return nullptr;
         ::Sleep(50);
     }
 }
 
 // Polls until no such window is left; false when it stayed.
-inline bool WaitGone(const std::wstring& spec, DWORD timeoutMs) {
+inline bool WaitGone(const std::wstring& target, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
-    while (Find(spec)) {
+    while (Find(target)) {
         if (::GetTickCount() - start >= timeoutMs) return false;
         ::Sleep(50);
     }
@@ -113,10 +113,10 @@ inline bool Click(HWND dialog, int id) {
 }
 
 // A message number, or "registered:NAME" for a registered message.
-inline UINT MessageNumber(const std::wstring& spec) {
+inline UINT MessageNumber(const std::wstring& target) {
     const std::wstring prefix = L"registered:";
-    if (spec.compare(0, prefix.size(), prefix) == 0) return ::RegisterWindowMessageW(spec.c_str() + prefix.size());
-    return (UINT)wcstoul(spec.c_str(), nullptr, 0);
+    if (target.compare(0, prefix.size(), prefix) == 0) return ::RegisterWindowMessageW(target.c_str() + prefix.size());
+    return (UINT)wcstoul(target.c_str(), nullptr, 0);
 }
 
 inline std::wstring State(HWND wnd) {
