@@ -9,7 +9,8 @@
 //   zdriver state <window> [control id]    print visibility, rectangle ...
 //   zdriver close <window>                 post WM_CLOSE
 //   zdriver exited <pid> [ms]              wait for the process to end
-//                                          (prints its exit code)
+//                                          (prints its exit code, or "ended"
+//                                          when it has already gone)
 //   zdriver kill <pid>                     end a process that is left over
 //   zdriver list                           list the top-level windows
 // <window> is an exact title or "class:NAME"; <message> a number or
@@ -59,8 +60,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (action == L"exited") {
         long code = zdriver::WaitExit((DWORD)Number(argv[2]), argc > 3 ? (DWORD)Number(argv[3]) : 10000);
-        if (code == -1) return Fail(L"process still running or unknown");
-        Print(std::to_wstring(code));
+        if (code == -1) return Fail(L"process still running");
+        Print(code == -2 ? std::wstring(L"ended") : std::to_wstring(code));
         return 0;
     }
     if (action == L"kill") {

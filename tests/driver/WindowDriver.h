@@ -78,11 +78,12 @@ inline DWORD Start(const std::wstring& exe, const std::wstring& arguments = L"",
     return pi.dwProcessId;
 }
 
-// Waits for a process to end; its exit code, or -1 when it did not end in
-// time (or there is no such process).
+// Waits for a process to end; its exit code, -1 when it did not end in
+// time, -2 when there is no such process any more (it ended and nobody
+// holds it, so its code is gone with it).
 inline long WaitExit(DWORD processId, DWORD timeoutMs) {
     HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!process) return -1;
+    if (!process) return ::GetLastError() == ERROR_ACCESS_DENIED ? -1 : -2;
     DWORD code = (DWORD)-1;
     if (::WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0 || !::GetExitCodeProcess(process, &code))
         code = (DWORD)-1;
