@@ -594,7 +594,7 @@ def main():
         lines.append('%-6d %-7s "res/images/%s"  // %s' % (rid, kind, name, comment))
     with open(os.path.join(HERE, "images.rc"), "w") as f:
         f.write("\n".join(lines) + "\n")
-    prefix = {"BITMAP": "RES_BMP_", "PNG": "RES_PNG_", "ICON": "RES_ICON_", "CURSOR": "RES_CURSOR_"}
+    prefix = {"BITMAP": "IDB_", "PNG": "IDP_", "ICON": "IDI_", "CURSOR": "IDC_CURSOR_"}
     names = ["// Written by res/make_images.py: ids of the built-in images. Do not edit by hand.", "#pragma once", ""]
     for rid, kind, name, comment in sorted(entries, key=lambda e: (e[1], e[0])):
         symbol = prefix[kind] + os.path.splitext(name)[0].upper()

@@ -67,8 +67,8 @@ TEST(Resources, BitmapStripsCutIntoWholeCells) {
 
 TEST(Resources, IconCursorsAndManifest) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    HICON big = (HICON)::LoadImageW(instance, MAKEINTRESOURCEW(RES_ICON_ZOREL), IMAGE_ICON, 32, 32, 0);
-    HICON small = (HICON)::LoadImageW(instance, MAKEINTRESOURCEW(RES_ICON_ZOREL), IMAGE_ICON, 16, 16, 0);
+    HICON big = (HICON)::LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 32, 32, 0);
+    HICON small = (HICON)::LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0);
     EXPECT_NE(big, nullptr);
     EXPECT_NE(small, nullptr);
     for (UINT id : {287u, 322u, 323u}) EXPECT_NE(::LoadIconW(instance, MAKEINTRESOURCEW(id)), nullptr) << id;
