@@ -35,6 +35,7 @@
 
 #include "Afx.h"
 
+#include "AfxRes.h"
 #include "Bitmap.h"
 #include "Brush.h"
 #include "Button.h"

@@ -43,7 +43,7 @@ std::unique_ptr<Gdiplus::Bitmap> LoadImageFromMemory(const void* data, size_t si
     return result;
 }
 
-std::unique_ptr<Gdiplus::Bitmap> LoadPngResource(UINT id, HMODULE module, LPCWSTR type) {
+std::unique_ptr<Gdiplus::Bitmap> LoadImageResource(UINT id, LPCWSTR type, HMODULE module) {
     if (!module) module = AfxGetResourceHandle();
     HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), type);
     if (!resource) return nullptr;

@@ -12,6 +12,8 @@
 
 #include <shellapi.h>
 
+#include <mutex>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -308,6 +310,29 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+const MSG* CWnd::GetCurrentMessage() { return &t_currentMsg; }
+
+LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
+    static std::mutex lock;
+    static std::set<CString> names;  // nodes never move, so the text stays put
+    CString name;
+    name.Format(L"ZorelWnd:%x:%p:%p:%p", classStyle, (void*)cursor, (void*)background, (void*)icon);
+    std::lock_guard<std::mutex> guard(lock);
+    auto found = names.find(name);
+    if (found != names.end()) return found->GetString();
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = classStyle;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = name;
+    if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    return names.insert(name).first->GetString();
 }
 
 LRESULT CWnd::Default() {

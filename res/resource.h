@@ -1,6 +1,7 @@
-// Ids that the resource scripts and the code share. Each subsystem keeps
-// its own dialog, control, menu and command ids in its own ids header; the
-// resource fragments below include those.
+// Ids that the resource scripts and the code share: the built-in images
+// (images.h, written with them) and the names below. Each subsystem keeps
+// its own dialog, control, menu and command ids in its own ids header, which
+// its fragment res/<subsystem>.rc includes.
 #pragma once
 
 #include "res/images.h"

@@ -9,7 +9,9 @@
 //   zdriver state <window> [control id]    print visibility, rectangle ...
 //   zdriver close <window>                 post WM_CLOSE
 //   zdriver exited <pid> [ms]              wait for the process to end
-//                                          (prints its exit code)
+//                                          (prints its exit code, or "ended"
+//                                          when it has already gone)
+//   zdriver kill <pid>                     end a process that is left over
 //   zdriver list                           list the top-level windows
 // <window> is an exact title or "class:NAME"; <message> a number or
 // "registered:NAME". Output is UTF-8; the exit code is 0 on success.
@@ -58,18 +60,25 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (action == L"exited") {
         long code = zdriver::WaitExit((DWORD)Number(argv[2]), argc > 3 ? (DWORD)Number(argv[3]) : 10000);
-        if (code == -1) return Fail(L"process still running or unknown");
-        Print(std::to_wstring(code));
+        if (code == -1) return Fail(L"process still running");
+        Print(code == -2 ? std::wstring(L"ended") : std::to_wstring(code));
         return 0;
     }
-    std::wstring spec = argv[2];
+    if (action == L"kill") {
+        HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, (DWORD)Number(argv[2]));
+        if (!process) return Fail(L"no such process");
+        BOOL ended = ::TerminateProcess(process, 1);
+        ::CloseHandle(process);
+        return ended ? 0 : Fail(L"cannot end the process");
+    }
+    std::wstring target = argv[2];
     if (action == L"wait" || action == L"gone") {
         DWORD timeout = argc > 3 ? (DWORD)Number(argv[3]) : 10000;
-        bool ok = action == L"gone" ? zdriver::WaitGone(spec, timeout) : zdriver::WaitFor(spec, timeout) != nullptr;
-        return ok ? 0 : Fail(L"timed out: " + spec);
+        bool ok = action == L"gone" ? zdriver::WaitGone(target, timeout) : zdriver::WaitFor(target, timeout) != nullptr;
+        return ok ? 0 : Fail(L"timed out: " + target);
     }
-    HWND wnd = zdriver::Find(spec);
-    if (!wnd) return Fail(L"no window " + spec);
+    HWND wnd = zdriver::Find(target);
+    if (!wnd) return Fail(L"no window " + target);
     if (action == L"command") {
         if (argc < 4) return Fail(L"no command id");
         zdriver::Command(wnd, (UINT)Number(argv[3]));

@@ -18,26 +18,26 @@ struct WindowInfo {
 };
 
 // "class:NAME" finds by window class, anything else by exact title.
-inline HWND Find(const std::wstring& spec) {
+inline HWND Find(const std::wstring& target) {
     const std::wstring prefix = L"class:";
-    if (spec.compare(0, prefix.size(), prefix) == 0) return ::FindWindowW(spec.c_str() + prefix.size(), nullptr);
-    return ::FindWindowW(nullptr, spec.c_str());
+    if (target.compare(0, prefix.size(), prefix) == 0) return ::FindWindowW(target.c_str() + prefix.size(), nullptr);
+    return ::FindWindowW(nullptr, target.c_str());
 }
 
 // Polls until the window exists; null when it did not appear in time.
-inline HWND WaitFor(const std::wstring& spec, DWORD timeoutMs) {
+inline HWND WaitFor(const std::wstring& target, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
     for (;;) {
-        if (HWND wnd = Find(spec)) return wnd;
+        if (HWND wnd = Find(target)) return wnd;
         if (::GetTickCount() - start >= timeoutMs) return nullptr;
         ::Sleep(50);
     }
 }
 
 // Polls until no such window is left; false when it stayed.
-inline bool WaitGone(const std::wstring& spec, DWORD timeoutMs) {
+inline bool WaitGone(const std::wstring& target, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
-    while (Find(spec)) {
+    while (Find(target)) {
         if (::GetTickCount() - start >= timeoutMs) return false;
         ::Sleep(50);
     }
@@ -78,11 +78,12 @@ inline DWORD Start(const std::wstring& exe, const std::wstring& arguments = L"",
     return pi.dwProcessId;
 }
 
-// Waits for a process to end; its exit code, or -1 when it did not end in
-// time (or there is no such process).
+// Waits for a process to end; its exit code, -1 when it did not end in
+// time, -2 when there is no such process any more (it ended and nobody
+// holds it, so its code is gone with it).
 inline long WaitExit(DWORD processId, DWORD timeoutMs) {
     HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!process) return -1;
+    if (!process) return ::GetLastError() == ERROR_ACCESS_DENIED ? -1 : -2;
     DWORD code = (DWORD)-1;
     if (::WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0 || !::GetExitCodeProcess(process, &code))
         code = (DWORD)-1;
@@ -113,10 +114,10 @@ inline bool Click(HWND dialog, int id) {
 }
 
 // A message number, or "registered:NAME" for a registered message.
-inline UINT MessageNumber(const std::wstring& spec) {
+inline UINT MessageNumber(const std::wstring& target) {
     const std::wstring prefix = L"registered:";
-    if (spec.compare(0, prefix.size(), prefix) == 0) return ::RegisterWindowMessageW(spec.c_str() + prefix.size());
-    return (UINT)wcstoul(spec.c_str(), nullptr, 0);
+    if (target.compare(0, prefix.size(), prefix) == 0) return ::RegisterWindowMessageW(target.c_str() + prefix.size());
+    return (UINT)wcstoul(target.c_str(), nullptr, 0);
 }
 
 inline std::wstring State(HWND wnd) {

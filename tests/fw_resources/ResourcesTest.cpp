@@ -29,7 +29,7 @@ TEST_F(GdiPlus, PngImagesHaveTheirFixedSizes) {
         {366, 467, 26},  {368, 493, 312}, {280, 15, 15}, {283, 28, 14},  {308, 32, 16},
     };
     for (const Case& c : cases) {
-        auto image = LoadPngResource(c.id);
+        auto image = LoadImageResource(c.id);
         ASSERT_NE(image, nullptr) << c.id;
         EXPECT_EQ(image->GetWidth(), c.width) << c.id;
         EXPECT_EQ(image->GetHeight(), c.height) << c.id;
@@ -41,8 +41,8 @@ TEST_F(GdiPlus, EveryImageTheProgramAddressesByNumberLoads) {
     UINT ids[] = {205, 239, 241, 242, 246, 247, 259, 260, 264, 270, 281, 291, 292, 293, 294, 295, 296, 299,
                   301, 309, 310, 311, 312, 313, 314, 315, 316, 317, 318, 319, 320, 321, 330, 333, 334, 335,
                   337, 338, 339, 340};
-    for (UINT id : ids) EXPECT_NE(LoadPngResource(id), nullptr) << id;
-    for (UINT id = 341; id <= 364; ++id) EXPECT_NE(LoadPngResource(id), nullptr) << id;
+    for (UINT id : ids) EXPECT_NE(LoadImageResource(id), nullptr) << id;
+    for (UINT id = 341; id <= 364; ++id) EXPECT_NE(LoadImageResource(id), nullptr) << id;
 }
 
 TEST(Resources, BitmapStripsCutIntoWholeCells) {

@@ -98,7 +98,7 @@ TEST(GdiPlusImage, PngResourceKeepsItsPixelsAndAlpha) {
     Gdiplus::GdiplusStartupInput input;
     ASSERT_EQ(Gdiplus::GdiplusStartup(&token, &input, nullptr), Gdiplus::Ok);
     {
-        std::unique_ptr<Gdiplus::Bitmap> image = LoadPngResource(300);
+        std::unique_ptr<Gdiplus::Bitmap> image = LoadImageResource(300);
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->GetWidth(), 4u);
         EXPECT_EQ(image->GetHeight(), 2u);
@@ -113,7 +113,7 @@ TEST(GdiPlusImage, PngResourceKeepsItsPixelsAndAlpha) {
         image->GetPixel(3, 1, &c);
         EXPECT_EQ(c.GetB(), 255);
 
-        EXPECT_EQ(LoadPngResource(301), nullptr);
+        EXPECT_EQ(LoadImageResource(301), nullptr);
         const char junk[] = "not an image";
         EXPECT_EQ(LoadImageFromMemory(junk, sizeof(junk)), nullptr);
     }

@@ -307,6 +307,23 @@ TEST(Wnd, MenuItemsAreUpdatedByTheWindowAndTheApplication) {
     wnd.DestroyWindow();
 }
 
+TEST(Wnd, RegisteredClassesAreMadeOncePerLook) {
+    LPCTSTR a = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
+    LPCTSTR b = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
+    LPCTSTR c = AfxRegisterWndClass(0);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a, b);
+    EXPECT_STRNE(a, c);
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, a, L"Registered", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wchar_t name[128] = {};
+    ::GetClassNameW(wnd.m_hWnd, name, 128);
+    EXPECT_STREQ(name, a);
+    EXPECT_EQ(::GetClassLongPtrW(wnd.m_hWnd, GCL_STYLE) & CS_DBLCLKS, (ULONG_PTR)CS_DBLCLKS);
+    EXPECT_EQ(wnd.firstMessages.size(), 2u);
+    wnd.DestroyWindow();
+}
+
 TEST(Wnd, TemporaryObjectsWrapForeignWindowsUntilIdle) {
     HWND plain = ::CreateWindowExW(0, L"STATIC", L"plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(plain, nullptr);
