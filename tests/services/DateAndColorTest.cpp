@@ -3,6 +3,7 @@
 #include "shell/ColorUtil.h"
 #include "shell/DateUtil.h"
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -16,6 +17,9 @@ TEST(Dates, DayDifferences) {
         {2401, 1, 1, 2000, 1, 1, 0},      {2000, 3, 0, 2000, 2, 29, 0},    {2000, 1, 0, 1999, 12, 31, 0},
         // Months outside 0-12 are refused instead of being used as an index.
         {2000, 13, 1, 2000, 1, 1, 0},     {2000, -1, 1, 2000, 1, 1, 0},    {2000, 1, 1, 2000, 1000000, 1, 0},
+        // Day numbers from callers' arithmetic never overflow the count.
+        {2000, 1, 1, 2000, 1, INT_MAX, INT_MAX - 1},
+        {2000, 1, -INT_MAX, 2000, 1, INT_MAX, INT_MAX},
     };
     for (const Case& c : cases)
         EXPECT_EQ(GetDaysBetween(c.y1, c.m1, c.d1, c.y2, c.m2, c.d2), c.days)
