@@ -1,0 +1,25 @@
+// The window half of the framework in one include (the core is Afx.h).
+#pragma once
+
+#include "Afx.h"
+
+#include "Bitmap.h"
+#include "Brush.h"
+#include "ClientDC.h"
+#include "CmdTarget.h"
+#include "CmdUI.h"
+#include "DC.h"
+#include "DataExchange.h"
+#include "Dialog.h"
+#include "Font.h"
+#include "FrameWnd.h"
+#include "GdiObject.h"
+#include "Menu.h"
+#include "MessageMap.h"
+#include "PaintDC.h"
+#include "Pen.h"
+#include "Rgn.h"
+#include "ScrollBar.h"
+#include "WinApp.h"
+#include "WindowDC.h"
+#include "Wnd.h"
