@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "CommonControls.h"
 #include "WinApp.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -45,6 +46,7 @@ HWND CDialog::GetSafeOwner(CWnd* parent) {
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE dialogTemplate, HWND owner) {
     if (!dialogTemplate || m_hWnd) return FALSE;
+    AfxInitCommonControls();  // templates may hold any control class
     HWND wnd;
     {
         CWndCreationHook hook(this);

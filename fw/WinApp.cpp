@@ -1,5 +1,6 @@
 #include "WinApp.h"
 
+#include "CommonControls.h"
 #include "TempMap.h"
 #include "Wnd.h"
 
@@ -218,6 +219,7 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmdLine, int cmdShow) {
     app->m_hInstance = instance;
     app->m_lpCmdLine = cmdLine;
     app->m_nCmdShow = cmdShow;
+    AfxInitCommonControls();
     if (!app->InitInstance()) {
         if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
         return app->ExitInstance();

@@ -150,7 +150,12 @@ CWnd::~CWnd() {
             // Only this class's handlers can run from here on.
             ::DestroyWindow(m_hWnd);
         }
-        if (m_hWnd) Detach();
+        if (m_hWnd) {
+            // Deleted on another thread: the window lives on with its own
+            // procedure, as before it was bound.
+            if (m_pfnSuper && ::IsWindow(m_hWnd)) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+            Detach();
+        }
     }
 }
 
@@ -684,6 +689,9 @@ void CWnd::OnMoving(UINT, LPRECT) { Default(); }
 void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+void CWnd::OnEnterSizeMove() { Default(); }
+void CWnd::OnExitSizeMove() { Default(); }
+void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }

@@ -282,6 +282,9 @@ public:
     void OnWindowPosChanging(WINDOWPOS* pos);
     void OnWindowPosChanged(WINDOWPOS* pos);
     void OnGetMinMaxInfo(MINMAXINFO* info);
+    void OnEnterSizeMove();
+    void OnExitSizeMove();
+    void OnParentNotify(UINT message, LPARAM lParam);
     void OnShowWindow(BOOL show, UINT status);
     void OnEnable(BOOL enable);
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
