@@ -56,6 +56,15 @@ void CAutosave::OnMemoClosed(ILifecycleNote* note) {
     m_host.MemoListChanged();
 }
 
+bool CAutosave::PrepareMemoTip(ILifecycleNote* note) {
+    if (!note || note->Record().m_bLocked || note->Record().m_bExpanded) return false;
+    if (note->IsReadyToSave(true)) {
+        note->SaveMemo();
+        note->Record().m_strDate = FormatMemoDateText(m_host.Now());
+    }
+    return true;
+}
+
 bool CAutosave::RemoveMemoWindow(ILifecycleNote* note, CMemoInfo* removed) {
     for (int i = 0; i < m_memos.GetSize(); ++i) {
         if (m_host.NoteOf(m_memos[i]) == note) {

@@ -27,6 +27,10 @@ public:
     // the window goes and the list is written.
     void OnMemoClosed(ILifecycleNote* note);
 
+    // A folded note's hover preview shows the present text: a modified note
+    // is written first. False when no preview is shown (locked or unfolded).
+    bool PrepareMemoTip(ILifecycleNote* note);
+
     // Removes the first record whose window is note; false when none.
     bool RemoveMemoWindow(ILifecycleNote* note, CMemoInfo* removed = nullptr);
     // Writes the current group from the windows' own copies of their records.

@@ -35,6 +35,15 @@ bool CEditMemoGroupLogic::IsValidGroupName(const CString& text) {
     return true;
 }
 
+std::vector<int> CEditMemoGroupLogic::CollectRows(const std::vector<bool>& ticked, int sourceCount, int selectedRow) {
+    std::vector<int> rows;
+    for (int i = 0; i < (int)ticked.size() && i < sourceCount; ++i)
+        if (ticked[i]) rows.push_back(i);
+    if (rows.empty() && selectedRow >= 0 && selectedRow < sourceCount && selectedRow < (int)ticked.size())
+        rows.push_back(selectedRow);
+    return rows;
+}
+
 std::vector<CEditMemoGroupLogic::Group> CEditMemoGroupLogic::ListGroups(CString& memoDBFile, int& selected) const {
     std::vector<Group> groups;
     selected = -1;

@@ -40,6 +40,10 @@ public:
     static bool CanRename(int count, int selected) { return selected >= 0 && selected != count - 1; }
     static bool CanDelete(int count, int selected) { return selected >= 0 && selected != count - 1 && count >= 3; }
 
+    // The records the Move and Delete buttons act on: the ticked rows
+    // (below the number of source records), or else the selected row.
+    static std::vector<int> CollectRows(const std::vector<bool>& ticked, int sourceCount, int selectedRow);
+
     // The groups of the memo folder, the recycle bin last; memoDBFile is
     // set to the first group when the current one is not there. selected
     // receives the current group's index.

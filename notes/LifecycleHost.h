@@ -37,6 +37,8 @@ public:
     // Finds text in the editor, whole text, downward; on a hit the editor
     // scrolls to it and selects it.
     virtual bool FindText(const CString& text, bool matchCase, bool wholeWord) = 0;
+    // Pastes the clipboard into the editor (a capture's picture, say).
+    virtual void PasteClipboard() = 0;
 };
 
 // What a notice window is asked to show.

@@ -235,3 +235,17 @@ void CNoteArrange::ShowAllMemos(bool show, ILifecycleNote* except) {
             note->Show(false);
     }
 }
+
+void CNoteArrange::SpotlightMemos(bool importantOnly) {
+    std::vector<ILifecycleNote*> group;
+    for (ILifecycleNote* note : Notes())
+        if (!importantOnly || note->Record().m_nImportance != 0) group.push_back(note);
+    m_host.ShowNoteGroup(group);
+}
+
+void CNoteArrange::SetAllMemosLevel(int level) {
+    for (ILifecycleNote* note : Notes()) {
+        note->Record().m_nLevel = level;
+        note->SetLevel(level);
+    }
+}

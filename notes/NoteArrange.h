@@ -54,6 +54,9 @@ public:
     void ArrangeByPosition(const std::function<void()>& saveChanged);
     void FoldAllMemos(bool expand);
     void ShowAllMemos(bool show, ILifecycleNote* except = nullptr);
+    // Every note (or only the important ones) shown above the spotlight.
+    void SpotlightMemos(bool importantOnly);
+    void SetAllMemosLevel(int level);
 
 private:
     std::vector<ILifecycleNote*> Notes();

@@ -55,6 +55,39 @@ ILifecycleNote* CNoteCreate::AddMemoFromFile(const CString& fileName, bool write
     return note;
 }
 
+CMemoInfo CNoteCreate::MakePastedRecord(const CRect& rect) {
+    CMemoInfo record = MakeNewRecord(rect);
+    record.m_nLevel = g_Settings.General.CaptureAlwaysTop ? CMemoInfo::LevelTopMost : CMemoInfo::LevelNormal;
+    return record;
+}
+
+ILifecycleNote* CNoteCreate::AddPastedMemo(const CRect& rect) {
+    CMemoInfo record = MakePastedRecord(rect);
+    ILifecycleNote* note = m_host.OpenNote(record);
+    if (!note) return nullptr;
+    note->SetLevel(record.m_nLevel);
+    note->Show(true);
+    note->PasteClipboard();
+    note->Redraw();
+    note->SaveMemo();
+    m_memos.Add(record);
+    CAutosave::WriteMemoList(m_host, m_store, m_memos);
+    note->FlashAttention();
+    return note;
+}
+
+ILifecycleNote* CNoteCreate::NewMemoFromClipboard() {
+    if (IsAtLimit()) {
+        m_host.MessageBox(MemoLimitText(), MB_OK | MB_ICONSTOP);
+        return nullptr;
+    }
+    ILifecycleNote* note = AddPastedMemo(CNoteArrange(m_host, m_store, m_memos).GetNewMemoRect());
+    if (!note) return nullptr;
+    g_Settings.RecentMemo = note->Record().m_strFileName;
+    m_host.MemoListChanged();
+    return note;
+}
+
 bool CNoteCreate::ParseReceivedText(const CString& text, CRect& rect, bool& hasGeometry, CString& message) {
     int bar = text.Find(L'|');
     if (bar < 0) return false;

@@ -32,6 +32,16 @@ public:
     // A note for a file already in the memo folder, at the free place.
     ILifecycleNote* AddMemoFromFile(const CString& fileName, bool writeList);
 
+    // A record for a note made from a capture or the clipboard: always on
+    // top when General/CaptureAlwaysTop is on.
+    CMemoInfo MakePastedRecord(const CRect& rect);
+    // A note holding the clipboard's content at a rectangle (the captured
+    // region); its file is written at once.
+    ILifecycleNote* AddPastedMemo(const CRect& rect);
+    // A note holding the clipboard's content at the free place; refused at
+    // the note limit.
+    ILifecycleNote* NewMemoFromClipboard();
+
     // A received text "x y w h|message": false without "|". A geometry that
     // does not hold four numbers leaves hasGeometry false.
     static bool ParseReceivedText(const CString& text, CRect& rect, bool& hasGeometry, CString& message);

@@ -109,3 +109,18 @@ TEST_F(LifecycleTest, ArrangeByPositionReordersTheListFile) {
     EXPECT_EQ(CRect(1740, 15, 1920, 115), host.Fake(memos[0])->record.m_rcWindow);
     EXPECT_EQ(CRect(1740, 115, 1920, 215), host.Fake(memos[1])->record.m_rcWindow);
 }
+
+TEST_F(LifecycleTest, SpotlightAndLevelsActOnEveryNote) {
+    CFakeNote* a = AddNote(L"a.rtf");
+    CFakeNote* b = AddNote(L"b.rtf");
+    b->record.m_nImportance = CMemoInfo::ImportanceImportant;
+    CNoteArrange arrange(host, store, memos);
+    arrange.SpotlightMemos(true);
+    arrange.SpotlightMemos(false);
+    ASSERT_EQ(2u, host.groupsShown.size());
+    EXPECT_EQ((std::vector<ILifecycleNote*>{b}), host.groupsShown[0]);
+    EXPECT_EQ((std::vector<ILifecycleNote*>{a, b}), host.groupsShown[1]);
+    arrange.SetAllMemosLevel(CMemoInfo::LevelDesktop);
+    EXPECT_EQ(CMemoInfo::LevelDesktop, a->record.m_nLevel);
+    EXPECT_EQ(CMemoInfo::LevelDesktop, b->record.m_nLevel);
+}

@@ -107,3 +107,17 @@ TEST_F(LifecycleTest, DestroyWritesTheListThenEveryChangedNote) {
     EXPECT_EQ(0, b->saves);
     EXPECT_EQ(2u, Current().size());
 }
+
+TEST_F(LifecycleTest, AFoldedNotesPreviewShowsItsPresentText) {
+    CAutosave autosave(host, store, memos);
+    CFakeNote* note = AddNote(L"a.rtf");
+    note->modified = true;
+    EXPECT_FALSE(autosave.PrepareMemoTip(note));  // unfolded: no preview
+    note->record.m_bExpanded = 0;
+    EXPECT_TRUE(autosave.PrepareMemoTip(note));
+    EXPECT_EQ(1, note->saves);
+    EXPECT_TRUE(autosave.PrepareMemoTip(note));
+    EXPECT_EQ(1, note->saves);
+    note->record.m_bLocked = 1;
+    EXPECT_FALSE(autosave.PrepareMemoTip(note));
+}

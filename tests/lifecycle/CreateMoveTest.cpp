@@ -220,3 +220,30 @@ TEST_F(LifecycleTest, NoFileIsDeletedFromAGroupThatCannotBeRead) {
     EXPECT_FALSE(CNoteMove(host, store, memos).DeleteMemosFromGroup(picked, L"Broken.zrd", false));
     EXPECT_TRUE(folder.Has(L"x.rtf"));
 }
+
+TEST_F(LifecycleTest, CapturedAndClipboardNotesAreWrittenAtOnce) {
+    struct Case {
+        int alwaysTop;
+        int level;
+    } cases[] = {{1, CMemoInfo::LevelTopMost}, {0, CMemoInfo::LevelNormal}};
+    for (const Case& c : cases) {
+        g_Settings.General.CaptureAlwaysTop = c.alwaysTop;
+        ILifecycleNote* note = CNoteCreate(host, store, memos).AddPastedMemo(CRect(10, 20, 410, 320));
+        ASSERT_TRUE(note);
+        CFakeNote* fake = static_cast<CFakeNote*>(note);
+        EXPECT_EQ(CRect(10, 20, 410, 320), fake->record.m_rcWindow);
+        EXPECT_EQ(c.level, fake->record.m_nLevel);
+        EXPECT_EQ(1, fake->saves);
+        EXPECT_EQ(CString(L"[picture]"), fake->text);
+        EXPECT_EQ(1, fake->flashes);
+    }
+    EXPECT_EQ(2u, Current().size());
+
+    g_MemoLimit = 2;
+    EXPECT_EQ(nullptr, CNoteCreate(host, store, memos).NewMemoFromClipboard());
+    g_MemoLimit = 3;
+    ILifecycleNote* note = CNoteCreate(host, store, memos).NewMemoFromClipboard();
+    ASSERT_TRUE(note);
+    EXPECT_EQ(CRect(1740, 15, 1920, 115), note->Record().m_rcWindow);
+    EXPECT_EQ(note->Record().m_strFileName, g_Settings.RecentMemo);
+}

@@ -206,3 +206,10 @@ TEST_F(LifecycleTest, HistoryCopiesAreListedAndRestoredWithTodaysCopyFirst) {
     EXPECT_EQ(CString(L"\"2014_02_01\" Do you want to Delete?"), host.messages.back().text);
     EXPECT_EQ(2u, logic.ListItems().size());
 }
+
+TEST(GroupRows, TickedRowsOrElseTheSelectedRow) {
+    EXPECT_EQ((std::vector<int>{0, 2}), CEditMemoGroupLogic::CollectRows({true, false, true, true}, 3, 1));
+    EXPECT_EQ((std::vector<int>{1}), CEditMemoGroupLogic::CollectRows({false, false, false}, 3, 1));
+    EXPECT_TRUE(CEditMemoGroupLogic::CollectRows({false, false}, 2, -1).empty());
+    EXPECT_TRUE(CEditMemoGroupLogic::CollectRows({false, false}, 2, 5).empty());
+}

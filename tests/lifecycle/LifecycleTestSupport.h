@@ -61,6 +61,7 @@ public:
     }
     void FlashAttention() override { ++flashes; }
     bool FindText(const CString& what, bool matchCase, bool wholeWord) override;
+    void PasteClipboard() override { text += L"[picture]"; modified = true; }
 
     CString folder;  // where SaveMemo writes
 };
