@@ -72,11 +72,14 @@ bool CRestoreMemoLogic::Rename(const CString& name, CString& restored) {
     return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != FALSE;
 }
 
+bool CRestoreMemoLogic::CheckLimit(int currentCount, int adding) {
+    if (currentCount + adding <= g_MemoLimit) return true;
+    m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
+    return false;
+}
+
 bool CRestoreMemoLogic::Restore(const CString& name, int currentCount, const AddNoteFn& addNote, bool ask) {
-    if (currentCount >= g_MemoLimit) {
-        m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
-        return false;
-    }
+    if (!CheckLimit(currentCount)) return false;
     if (name.IsEmpty()) return false;
     if (ask && m_host.MessageBox(g_LanguageTable[IDS_RESTORE_SELECTED], MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
@@ -90,10 +93,7 @@ bool CRestoreMemoLogic::Restore(const CString& name, int currentCount, const Add
 
 int CRestoreMemoLogic::RestoreAll(const std::vector<CString>& names, int currentCount, const AddNoteFn& addNote) {
     if (names.empty()) return 0;
-    if (g_MemoLimit < (int)names.size() + currentCount) {
-        m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
-        return 0;
-    }
+    if (!CheckLimit(currentCount, (int)names.size())) return 0;
     if (m_host.MessageBox(g_LanguageTable[IDS_RESTORE_ALL], MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
     std::vector<CString> restoredNames;
     bool failed = false;

@@ -41,6 +41,8 @@ public:
     Item MakeItem(const CString& fileName) const;
     static CString FormatModified(const SYSTEMTIME& local);
 
+    // False (and the user told) when the current group is full.
+    bool CheckLimit(int currentCount, int adding = 1);
     // Restores one listed file; false when refused (limit, answer No) or the
     // rename failed. currentCount: the notes of the current group.
     bool Restore(const CString& name, int currentCount, const AddNoteFn& addNote, bool ask = true);
