@@ -81,21 +81,21 @@ BOOL CEditMemoGroupDlg::CreateModeless(CWnd* parent) {
     d.Add(CMemoDialogTemplate::ListBox, IDC_GROUPS, L"",
           WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
               LBS_NOINTEGRALHEIGHT,
-          8, 8, 110, 150);
+          8, 8, 130, 150);
     // The notes of the shown group: a tick box per row, title and date.
     d.Add(WC_LISTVIEWW, IDC_GRID, L"",
           WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-          124, 8, 248, 100);
+          144, 8, 228, 100);
     d.Add(RICHEDIT_CLASSW, IDC_PREVIEW, L"", WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-          124, 112, 248, 66);
+          144, 112, 228, 66);
     d.Add(CMemoDialogTemplate::Static, IDC_COUNT, L"", SS_RIGHT, 300, 182, 72, 10);
-    d.Add(CMemoDialogTemplate::Button, IDC_ADD_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 162, 54, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_RENAME_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 64, 162, 54, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 180, 54, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_OPEN_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 64, 180, 54, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_ADD_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 162, 64, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_RENAME_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 74, 162, 64, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 180, 64, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_OPEN_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 74, 180, 64, 14);
     d.Add(CMemoDialogTemplate::Button, IDC_RECYCLE_BIN, L"", WS_TABSTOP | BS_PUSHBUTTON, 8, 198, 54, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_MOVE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 124, 198, 60, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_MEMOS, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 188, 198, 60, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_MOVE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 144, 198, 60, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_MEMOS, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 208, 198, 60, 14);
     d.Add(CMemoDialogTemplate::Button, IDCANCEL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 312, 198, 60, 14);
     return CreateIndirect(d.Get(), parent);
 }
