@@ -205,3 +205,42 @@ TEST_F(LifecycleTest, TodaysAnniversariesAreAnnouncedOnTheDayChange) {
     fire.NotifyTodayAnniversaries(days, alarms, CFakeHost::MakeTime(2014, 3, 3));
     EXPECT_EQ(1u, host.notices.size());
 }
+
+TEST_F(LifecycleTest, LunarAnniversariesAndAllDayWeekdayAlarmsOnTheirDays) {
+    // 31 January 2014 was the lunar new year (1/1); the 30th the last day of the lunar year.
+    CArray<CDayInfo> days;
+    CDayInfo newYear;
+    newYear.m_bLunar = 1;
+    newYear.m_nMonth = 1;
+    newYear.m_nDay = 1;
+    newYear.m_strText = L"Seollal";
+    days.Add(newYear);
+    CDayInfo eve = newYear;
+    eve.m_nDay = 0;
+    eve.m_strText = L"Eve";
+    days.Add(eve);
+    CArray<CAlarmInfo> alarms;
+    CAlarmFire fire(host, memos);
+    fire.NotifyTodayAnniversaries(days, alarms, CFakeHost::MakeTime(2014, 1, 30));
+    ASSERT_EQ(1u, host.notices.size());
+    EXPECT_EQ(CString(L"Eve"), host.notices[0].body);
+    fire.NotifyTodayAnniversaries(days, alarms, CFakeHost::MakeTime(2014, 1, 31));
+    ASSERT_EQ(2u, host.notices.size());
+    EXPECT_EQ(CString(L"Seollal"), host.notices[1].body);
+    EXPECT_TRUE(host.notices[1].title.Find(L"[Lunar]") >= 0);
+
+    // The first Monday of March, all day: announced on 3 March 2014 without a time.
+    CAlarmInfo monday = Alarm(2000, 1, 1, 0, 0, 2, L"Report");
+    monday.m_nKind = CAlarmInfo::KindWeekdayOfMonth;
+    monday.m_nTimeMode = CAlarmInfo::TimeModeAllDay;
+    monday.m_nWeekMonth = 3;
+    monday.m_nWeekNumber = 0;
+    monday.m_nWeekDay = 1;
+    alarms.Add(monday);
+    CArray<CDayInfo> none;
+    fire.NotifyTodayAnniversaries(none, alarms, CFakeHost::MakeTime(2014, 3, 10));
+    EXPECT_EQ(2u, host.notices.size());
+    fire.NotifyTodayAnniversaries(none, alarms, CFakeHost::MakeTime(2014, 3, 3));
+    ASSERT_EQ(3u, host.notices.size());
+    EXPECT_EQ(CString(L"[Schedule]   [2014]/3/3 "), host.notices[2].title);
+}

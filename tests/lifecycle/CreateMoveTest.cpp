@@ -247,3 +247,18 @@ TEST_F(LifecycleTest, CapturedAndClipboardNotesAreWrittenAtOnce) {
     EXPECT_EQ(CRect(1740, 15, 1920, 115), note->Record().m_rcWindow);
     EXPECT_EQ(note->Record().m_strFileName, g_Settings.RecentMemo);
 }
+
+TEST_F(LifecycleTest, The1000thNoteIsMadeAndThe1001stRefused) {
+    for (int i = 0; i < 999; ++i) {
+        CString name;
+        name.Format(L"n%d.rtf", i);
+        memos.Add(MakeRecord(name));
+    }
+    CNoteCreate create(host, store, memos);
+    EXPECT_NE(nullptr, create.NewMemo());
+    EXPECT_EQ(1000, memos.GetSize());
+    EXPECT_EQ(nullptr, create.NewMemo());
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(CString(L"One group cannot include memos more than 1000."), host.messages[0].text);
+    EXPECT_EQ(1000u, Current().size());
+}
