@@ -1,0 +1,99 @@
+// CEditMemoGroupDlg: the memo-group manager. It lists the groups with their
+// note counts, shows the notes of the selected group with a preview, and
+// adds, renames, deletes and opens groups, moves the ticked notes to another
+// group and deletes them. The group files are handled by
+// CEditMemoGroupLogic and CNoteMove; switching the current group, saving
+// changed notes, asking for names and confirmations are the frame's.
+#pragma once
+
+#include "fw/AfxWin.h"
+#include "notes/EditMemoGroupLogic.h"
+#include "notes/NoteMove.h"
+
+#include <functional>
+
+// The group list: each group's name and, at the right, its note count (the
+// item data); the current group in bold.
+class CMemoGroupCountList : public CListBox {
+public:
+    void DrawItem(LPDRAWITEMSTRUCT draw) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT measure) override { measure->itemHeight = 22; }
+};
+
+class CEditMemoGroupDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum {
+        IDD = 236, IDC_GROUPS = 1249, IDC_GRID_PLACE = 1484, IDC_PREVIEW = 1088, IDC_COUNT = 1486,
+        IDC_ADD_GROUP = 1064, IDC_RENAME_GROUP = 1065, IDC_DELETE_GROUP = 1066, IDC_OPEN_GROUP = 1067,
+        IDC_RECYCLE_BIN = 1068, IDC_MOVE = 1069, IDC_DELETE_MEMOS = 1070, IDC_GRID = 1128,
+        ID_OPEN_GROUP_FIRST = 4824, ID_MOVE_GROUP_FIRST = 5224, MaxMenuGroups = 200,
+    };
+
+    CEditMemoGroupDlg(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos);
+
+    // The frame's side; each has a default that needs no frame where one makes sense.
+    std::function<void(const CString&)> switchGroup;  // CMainFrame::SwitchMemoGroup
+    std::function<void()> saveChanged;                 // CMainFrame::AutoSaveMemos (1)
+    std::function<void()> onClose;                     // WM_USER+300 to the frame
+    // Asks for a text: prompt text id, initial text, most characters; false on Cancel.
+    std::function<bool(int, const CString&, int, CString&)> askText;
+    // The confirmations (default: CDelMemoGroupDlg and CDelMemoListBox).
+    std::function<int(int)> askDeleteGroup;
+    std::function<int(const CArray<CMemoInfo>&)> askDeleteMemos;
+
+    BOOL CreateModeless(CWnd* parent);
+
+    // Frame calls.
+    void OnMemoListChanged(CMemoInfo) { RefreshGroups(); }
+    void RefreshGroups();
+    void RepaintGroupList() { ::InvalidateRect(m_groups.m_hWnd, nullptr, TRUE); }
+
+    // What the buttons and menus do (public for the frame's menus and tests).
+    void OnAddGroup();
+    void OnRenameGroup();
+    void OnDeleteGroup();
+    void OnOpenGroupCommand(int index);
+    void OnMoveToGroupCommand(int index);
+    void OnDeleteMemos();
+    void ShowGroupMemos(const CString& group);
+    void SetTicked(int row, bool ticked);
+
+    CListBox& Groups() { return m_groups; }
+    CListCtrl& Grid() { return m_grid; }
+    const CArray<CMemoInfo>& Shown() const { return m_shown; }
+    CString GetCountLabel() const { return m_countLabel; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override;
+    void OnGroupSelChange();
+    void OnGroupDblClk();
+    void OnOpenGroup();
+    void OnMoveMemos();
+    void OnRecycleBin();
+    void OnGridItemChanged(NMHDR* header, LRESULT* result);
+
+private:
+    void FillGroupList();
+    void UpdateButtons();
+    void Preview(int record);
+    // The records the Move and Delete buttons act on; empty after telling
+    // the user that nothing is ticked or selected.
+    bool CollectRecords(CArray<CMemoInfo>& records);
+    int ShowGroupMenu(int button, int firstId, const CString& greyed);
+    CString SelectedGroup() const;
+
+    INoteLifecycleHost& m_host;
+    CMemoStore& m_store;
+    CArray<CMemoInfo>& m_memos;
+    CEditMemoGroupLogic m_logic;
+    CRichEditCtrl m_preview;
+    CMemoGroupCountList m_groups;
+    CArray<CMemoInfo> m_shown;
+    CListCtrl m_grid;
+    std::vector<int> m_counts;
+    CString m_countLabel;
+    bool m_filling = false;
+};

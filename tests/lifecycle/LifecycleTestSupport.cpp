@@ -1,0 +1,161 @@
+#include "LifecycleTestSupport.h"
+
+#include "notes/NoteSearch.h"
+#include "shell/LanguageTable.h"
+#include "shell/Settings.h"
+
+#include <algorithm>
+
+namespace {
+void RemoveTree(const CString& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW(folder + L"*", &data);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            CString name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(folder + name + L"\\");
+            else
+                DeleteFileW(folder + name);
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+    }
+    RemoveDirectoryW(folder.Left(folder.GetLength() - 1));
+}
+}  // namespace
+
+CScratch::CScratch() {
+    static int counter = 0;
+    wchar_t dir[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    m_path.Format(L"%slifecycle_%lu_%d_%lu\\", dir, GetCurrentProcessId(), ++counter, GetTickCount());
+    CreateDirectoryW(m_path.Left(m_path.GetLength() - 1), nullptr);
+}
+
+CScratch::~CScratch() { RemoveTree(m_path); }
+
+void CScratch::Write(const wchar_t* name, const char* text) const {
+    FILE* f = _wfopen(m_path + name, L"wb");
+    ASSERT_TRUE(f != nullptr);
+    fputs(text, f);
+    fclose(f);
+}
+
+bool CScratch::Has(const wchar_t* name) const { return GetFileAttributesW(m_path + name) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<CString> CScratch::List(const wchar_t* pattern) const {
+    std::vector<CString> names;
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW(m_path + pattern, &data);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
+    } while (FindNextFileW(h, &data));
+    FindClose(h);
+    std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
+    return names;
+}
+
+bool CFakeNote::SaveMemo() {
+    ++saves;
+    modified = false;
+    if (failSave) return false;
+    if (folder.IsEmpty()) return true;
+    FILE* f = _wfopen(folder + record.m_strFileName, L"wb");
+    if (!f) return false;
+    CStringA bytes = StringToUtf8(text);
+    fwrite(bytes.GetString(), 1, (size_t)bytes.GetLength(), f);
+    fclose(f);
+    return true;
+}
+
+void CFakeNote::SetExpanded(bool expanded) {
+    if (!!record.m_bExpanded == expanded) return;
+    record.m_bExpanded = expanded;
+    CRect& rc = record.m_rcWindow;
+    if (expanded) {
+        rc.right = rc.left + record.m_nExpandedWidth;
+        rc.bottom = rc.top + record.m_nExpandedHeight;
+    } else {
+        record.m_nExpandedWidth = rc.Width();
+        record.m_nExpandedHeight = rc.Height();
+        rc.bottom = rc.top + foldedHeight;
+    }
+}
+
+bool CFakeNote::FindText(const CString& what, bool matchCase, bool wholeWord) {
+    return CNoteSearch::FindInText(text, what, matchCase, wholeWord) >= 0;
+}
+
+SYSTEMTIME CFakeHost::MakeTime(int y, int mo, int d, int h, int mi, int s) {
+    SYSTEMTIME t = {};
+    t.wYear = (WORD)y;
+    t.wMonth = (WORD)mo;
+    t.wDay = (WORD)d;
+    t.wHour = (WORD)h;
+    t.wMinute = (WORD)mi;
+    t.wSecond = (WORD)s;
+    return t;
+}
+
+int CFakeHost::MessageBox(const CString& text, UINT type) {
+    messages.push_back({text, type});
+    if (answers.empty()) return IDOK;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+ILifecycleNote* CFakeHost::NoteOf(const CMemoInfo& record) {
+    auto* note = reinterpret_cast<ILifecycleNote*>(record.m_pWindow);
+    return live.count(note) ? note : nullptr;
+}
+
+ILifecycleNote* CFakeHost::OpenNote(CMemoInfo& record) {
+    if (failOpen) return nullptr;
+    notes.push_back(std::make_unique<CFakeNote>());
+    CFakeNote* note = notes.back().get();
+    note->folder = memoFolder;
+    record.m_pWindow = reinterpret_cast<CMemoDlg*>(static_cast<ILifecycleNote*>(note));
+    note->record = record;
+    live.insert(note);
+    return note;
+}
+
+CFakeNote* CFakeHost::Attach(CMemoInfo& record) { return static_cast<CFakeNote*>(OpenNote(record)); }
+
+void ResetLifecycleSettings() {
+    for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+    g_Settings.General.StartDX = 180;
+    g_Settings.General.StartDY = 100;
+    g_Settings.General.ContractDX = 180;
+    g_Settings.General.SortStart = 15;
+    g_Settings.Alarm.AutoCloseTime = 5;
+    g_Settings.Alarm.BeforeAlarmType = 0;
+    g_Settings.Calendar.AlertType = 0;
+    g_Settings.Calendar.MemorialDayCheck = 1;
+    g_Settings.Clock.ViewMode = 0;
+    g_Settings.FileShare.ReceiveSound = 1;
+    g_Settings.DefaultFontFace = L"Tahoma";
+    g_Settings.RecentMemo.Empty();
+    g_MemoLimit = 1000;
+}
+
+CMemoInfo MakeRecord(const wchar_t* file, const CRect& rect) {
+    CMemoInfo m;
+    m.m_strFileName = file;
+    m.m_strDate = L"2014-2-9 15:30";
+    m.m_rcWindow = rect;
+    m.m_nExpandedWidth = rect.Width();
+    m.m_nExpandedHeight = rect.Height();
+    return m;
+}
+
+std::vector<CString> GroupNames(CMemoStore& store, const wchar_t* group) {
+    CArray<CMemoInfo> memos;
+    store.SerializeGroupFile(group, memos, 0);
+    std::vector<CString> names;
+    for (int i = 0; i < memos.GetSize(); ++i) names.push_back(memos[i].m_strFileName);
+    return names;
+}
