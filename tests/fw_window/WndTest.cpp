@@ -1,0 +1,299 @@
+// Window objects: the creation hook, the handle table, message tables,
+// timers armed from worker threads and update-UI for menus.
+#include "TestIds.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const UINT kRegistered = ::RegisterWindowMessageW(L"Zorel.Test.Registered");
+
+class CProbeWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    std::vector<UINT> firstMessages;
+    std::vector<std::pair<UINT_PTR, DWORD>> timers;  // id, thread
+    UINT notified = 0;
+    bool* postNcDestroyed = nullptr;
+    bool deleteSelf = false;
+
+    BOOL Make() { return CreateEx(0, nullptr, L"Probe", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr); }
+
+protected:
+    BOOL OnNcCreate(LPCREATESTRUCT cs) {
+        firstMessages.push_back(WM_NCCREATE);
+        return CWnd::OnNcCreate(cs);
+    }
+    int OnCreate(LPCREATESTRUCT cs) {
+        firstMessages.push_back(WM_CREATE);
+        return CWnd::OnCreate(cs);
+    }
+    void OnTimer(UINT_PTR id) {
+        timers.emplace_back(id, ::GetCurrentThreadId());
+        KillTimer(id);
+    }
+    LRESULT OnPing(WPARAM wParam, LPARAM) { return (LRESULT)wParam + 1; }
+    LRESULT OnRegistered(WPARAM wParam, LPARAM) { return (LRESULT)wParam * 2; }
+    void OnChildClick(NMHDR* nm, LRESULT* result) {
+        notified = nm->code;
+        *result = 77;
+    }
+    void OnUpdateChecked(CCmdUI* ui) { ui->SetCheck(1); }
+    void OnUpdateDisabled(CCmdUI* ui) { ui->Enable(FALSE); }
+    void PostNcDestroy() override {
+        if (postNcDestroyed) *postNcDestroyed = true;
+        if (deleteSelf) delete this;
+    }
+};
+
+BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
+    ON_WM_NCCREATE()
+    ON_WM_CREATE()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_USER + 5, OnPing)
+    ON_REGISTERED_MESSAGE(kRegistered, OnRegistered)
+    ON_NOTIFY(NM_CLICK, 55, OnChildClick)
+    ON_UPDATE_COMMAND_UI(ID_MENU_CHECKED, OnUpdateChecked)
+    ON_UPDATE_COMMAND_UI(ID_MENU_DISABLED, OnUpdateDisabled)
+END_MESSAGE_MAP()
+
+// A child that takes its own notifications and lets one change go on to
+// the parent as well.
+class CReflectingChild : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    int clicks = 0;
+    int changes = 0;
+
+protected:
+    void OnClick(NMHDR*, LRESULT* result) {
+        ++clicks;
+        *result = 5;
+    }
+    BOOL OnChange() {
+        ++changes;
+        return FALSE;  // the parent sees it too
+    }
+};
+
+BEGIN_MESSAGE_MAP(CReflectingChild, CWnd)
+    ON_NOTIFY_REFLECT(NM_RCLICK, OnClick)
+    ON_CONTROL_REFLECT_EX(EN_CHANGE, OnChange)
+END_MESSAGE_MAP()
+
+class CParentWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    int rclicks = 0;
+    int changes = 0;
+
+protected:
+    void OnRClick(NMHDR*, LRESULT*) { ++rclicks; }
+    void OnChange() { ++changes; }
+};
+
+BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
+    ON_NOTIFY(NM_RCLICK, 56, OnRClick)
+    ON_EN_CHANGE(56, OnChange)
+END_MESSAGE_MAP()
+
+TEST(Wnd, ObjectSeesItsFirstMessagesAndLeavesTheTableAfterNcDestroy) {
+    size_t before = CWnd::GetPermanentCount();
+    bool gone = false;
+    CProbeWnd wnd;
+    wnd.postNcDestroyed = &gone;
+    ASSERT_TRUE(wnd.Make());
+    EXPECT_EQ(wnd.firstMessages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
+    HWND handle = wnd.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandlePermanent(handle), &wnd);
+    EXPECT_EQ(CWnd::GetPermanentCount(), before + 1);
+
+    wnd.DestroyWindow();
+    EXPECT_TRUE(gone);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(handle), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(handle), nullptr);
+    EXPECT_EQ(CWnd::GetPermanentCount(), before);
+}
+
+TEST(Wnd, UserRegisteredAndNotifyMessagesReachTheirHandlers) {
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.Make());
+    EXPECT_EQ(wnd.SendMessage(WM_USER + 5, 4), 5);
+    EXPECT_EQ(wnd.SendMessage(kRegistered, 21), 42);
+
+    CWnd child;
+    ASSERT_TRUE(child.Create(L"STATIC", L"", WS_VISIBLE, CRect(0, 0, 10, 10), &wnd, 55));
+    NMHDR nm = {child.m_hWnd, 55, (UINT)NM_CLICK};
+    EXPECT_EQ(wnd.SendMessage(WM_NOTIFY, 55, (LPARAM)&nm), 77);
+    EXPECT_EQ(wnd.notified, (UINT)NM_CLICK);
+    wnd.DestroyWindow();
+    EXPECT_EQ(child.m_hWnd, nullptr);  // children leave the table with their parent
+}
+
+TEST(Wnd, NotificationsAreReflectedToTheChildObjectFirst) {
+    CParentWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"Parent", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr));
+    CReflectingChild child;
+    ASSERT_TRUE(child.Create(L"EDIT", L"", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 56));
+
+    NMHDR nm = {child.m_hWnd, 56, (UINT)NM_RCLICK};
+    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, 56, (LPARAM)&nm), 5);
+    EXPECT_EQ(child.clicks, 1);
+    EXPECT_EQ(parent.rclicks, 0);
+
+    child.SetWindowText(L"changed");  // the edit control sends EN_CHANGE
+    EXPECT_EQ(child.changes, 1);
+    EXPECT_EQ(parent.changes, 1);
+    parent.DestroyWindow();
+}
+
+TEST(Wnd, TimerArmedFromAWorkerFiresOnTheWindowsThread) {
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.Make());
+    UINT_PTR armed = 0;
+    std::thread worker([&] { armed = wnd.SetTimer(7, 10); });
+    worker.join();
+    EXPECT_EQ(armed, 7u);
+    ASSERT_TRUE(PumpUntil([&] { return !wnd.timers.empty(); }));
+    EXPECT_EQ(wnd.timers[0].first, 7u);
+    EXPECT_EQ(wnd.timers[0].second, ::GetCurrentThreadId());
+
+    // A kill from a worker stops a timer it did not set.
+    wnd.timers.clear();
+    ASSERT_NE(::SetTimer(wnd.m_hWnd, 8, 200, nullptr), 0u);
+    std::thread killer([&] { wnd.KillTimer(8); });
+    killer.join();
+    PumpUntil([] { return false; }, 400);
+    EXPECT_TRUE(wnd.timers.empty());
+    wnd.DestroyWindow();
+}
+
+TEST(Wnd, WindowDestroyedWhileAWorkerHoldsItsHandleIsNotFoundAgain) {
+    bool gone = false;
+    CProbeWnd* wnd = new CProbeWnd;
+    wnd->deleteSelf = true;
+    wnd->postNcDestroyed = &gone;
+    ASSERT_TRUE(wnd->Make());
+    HWND handle = wnd->m_hWnd;
+
+    HANDLE destroyed = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    CWnd* seenBefore = nullptr;
+    CWnd* seenAfter = reinterpret_cast<CWnd*>(1);
+    BOOL postedAfter = TRUE;
+    std::thread worker([&] {
+        seenBefore = CWnd::FromHandlePermanent(handle);
+        ::WaitForSingleObject(destroyed, 5000);
+        seenAfter = CWnd::FromHandlePermanent(handle);
+        postedAfter = ::PostMessageW(handle, WM_USER + 5, 0, 0);
+    });
+    while (!seenBefore) ::Sleep(1);
+    ::DestroyWindow(handle);  // the object deletes itself in PostNcDestroy
+    EXPECT_TRUE(gone);
+    ::SetEvent(destroyed);
+    worker.join();
+    ::CloseHandle(destroyed);
+    EXPECT_EQ(seenAfter, nullptr);
+    EXPECT_FALSE(postedAfter);
+}
+
+TEST(Wnd, HandleTableStaysConsistentWhileWorkersLookUp) {
+    std::atomic<bool> stop(false);
+    std::vector<HWND> handles;
+    std::atomic<long> lookups(0);
+    std::thread reader([&] {
+        while (!stop) {
+            for (int i = 0; i < 64; ++i) {
+                CWnd::FromHandlePermanent((HWND)(INT_PTR)(0x10000 + i * 4));
+                ++lookups;
+            }
+        }
+    });
+    size_t before = CWnd::GetPermanentCount();
+    for (int round = 0; round < 40; ++round) {
+        CProbeWnd wnd;
+        ASSERT_TRUE(wnd.Make());
+        EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+        wnd.DestroyWindow();
+    }
+    stop = true;
+    reader.join();
+    EXPECT_GT(lookups.load(), 0);
+    EXPECT_EQ(CWnd::GetPermanentCount(), before);
+}
+
+TEST(Wnd, MenuItemsAreUpdatedByTheWindowAndTheApplication) {
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.Make());
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, ID_MENU_CHECKED, L"Checked");
+    menu.AppendMenu(MF_STRING, ID_MENU_DISABLED, L"Disabled");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_MENU_APP, L"App");
+    menu.AppendMenu(MF_STRING, ID_MENU_PLAIN, L"Plain");
+    int appUpdates = TestApp().updates;
+    wnd.SendMessage(WM_INITMENUPOPUP, (WPARAM)menu.m_hMenu, 0);
+    EXPECT_TRUE(menu.GetMenuState(ID_MENU_CHECKED, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(menu.GetMenuState(ID_MENU_DISABLED, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(menu.GetMenuString(ID_MENU_APP, MF_BYCOMMAND), L"From the app");
+    EXPECT_EQ(TestApp().updates, appUpdates + 1);
+    UINT plain = menu.GetMenuState(ID_MENU_PLAIN, MF_BYCOMMAND);
+    EXPECT_FALSE(plain & (MF_GRAYED | MF_CHECKED));
+    wnd.DestroyWindow();
+}
+
+TEST(Wnd, TemporaryObjectsWrapForeignWindowsUntilIdle) {
+    HWND plain = ::CreateWindowExW(0, L"STATIC", L"plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(plain), nullptr);
+    CWnd* temp = CWnd::FromHandle(plain);
+    ASSERT_NE(temp, nullptr);
+    EXPECT_EQ(temp->m_hWnd, plain);
+    EXPECT_EQ(CWnd::FromHandle(plain), temp);  // the same wrapper until idle
+    EXPECT_EQ(temp->GetWindowText(), L"plain");
+    TestApp().OnIdle(0);
+    EXPECT_TRUE(::IsWindow(plain));  // wrappers never destroy what they wrap
+    ::DestroyWindow(plain);
+}
+
+class CTestFrame : public CFrameWnd {
+public:
+    bool* deleted = nullptr;
+    ~CTestFrame() override {
+        if (deleted) *deleted = true;
+    }
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override {
+        CFrameWnd::PreCreateWindow(cs);
+        cs.x = cs.y = -100000;
+        cs.cx = cs.cy = 1;
+        return TRUE;
+    }
+};
+
+TEST(FrameWnd, MainWindowClosesDeletesItselfAndEndsTheLoop) {
+    bool deleted = false;
+    CTestFrame* frame = new CTestFrame;
+    frame->deleted = &deleted;
+    ASSERT_TRUE(frame->Create(nullptr, L"Zorel Frame Test", WS_POPUP));
+    CRect rect;
+    frame->GetWindowRect(&rect);
+    EXPECT_EQ(rect.left, -100000);
+    EXPECT_EQ(rect.Width(), 1);
+    TestApp().m_pMainWnd = frame;
+    EXPECT_EQ(AfxGetMainWnd(), frame);
+
+    ::SendMessageW(frame->m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
