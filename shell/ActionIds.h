@@ -39,12 +39,6 @@ enum ActionFrameMessage : UINT {
     WM_FRAME_NOTICE_DOWNLOAD = WM_USER + 1006,
 };
 
-// Timers of the main frame that this code arms.
-enum ActionFrameTimer : UINT {
-    TIMER_WEBCHECK_DELAY = 1004,
-    TIMER_RECEIVED_NOTES = 1007,
-};
-
 // PNG resources that picture an action.
 enum ActionIconId {
     ICON_ACTION_NONE = -1,
