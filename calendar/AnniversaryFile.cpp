@@ -126,6 +126,22 @@ bool CAnniversaryFile::LoadAnniversaries() {
         m_loadFailed = PathExists(GetFilePath());
         return !m_loadFailed;
     }
+    bool complete = ReadRecords(file, [this](const CDayInfo& info) {
+        AddAnniversary(info);
+        MarkSolarAnniversary(info);
+    });
+    file.Abort();
+
+    m_loadFailed = !complete;
+    if (m_loadFailed) {
+        // Keep what could not be read before anything can replace it.
+        KeepUnreadableCopy();
+        Report(kFileAccessDeniedText);
+    }
+    return complete;
+}
+
+bool CAnniversaryFile::ReadRecords(CFile& file, const std::function<void(const CDayInfo&)>& add) {
     bool complete = false;
     try {
         CArchive ar(&file, CArchive::load);
@@ -140,21 +156,12 @@ bool CAnniversaryFile::LoadAnniversaries() {
                 }
                 if (count == kMaxRecords)
                     break;  // more than the list may hold: not read whole
-                AddAnniversary(info);
-                MarkSolarAnniversary(info);
+                add(info);
                 ++count;
             }
         }
     } catch (const CArchiveException&) {
     } catch (const CFileException&) {
-    }
-    file.Abort();
-
-    m_loadFailed = !complete;
-    if (m_loadFailed) {
-        // Keep what could not be read before anything can replace it.
-        KeepUnreadableCopy();
-        Report(kFileAccessDeniedText);
     }
     return complete;
 }

@@ -20,6 +20,7 @@ public:
     // the text of that number).
     void SetProgramFolder(const CString& folder) { m_programFolder = folder; }
     void SetHistoryLevel(int level) { m_historyLevel = level; }
+    int GetHistoryLevel() const { return m_historyLevel; }
     void SetClock(std::function<CTime()> clock) { m_clock = std::move(clock); }
     void SetReporter(std::function<void(int textId)> reporter) { m_report = std::move(reporter); }
 
@@ -42,6 +43,11 @@ public:
     // False, with the user told, when nothing was written: a failed write, or
     // a file whose last load failed, which is never overwritten.
     bool SaveAnniversaries();
+
+    // Reads an anniversary file's signature and records from an open file,
+    // handing each record over; true when it ended on the end mark, false
+    // for a wrong signature, damage, or more records than a list may hold.
+    static bool ReadRecords(CFile& file, const std::function<void(const CDayInfo&)>& add);
 
     // True while the file on disk was not read whole: saving is refused.
     bool LastLoadFailed() const { return m_loadFailed; }

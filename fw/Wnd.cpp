@@ -12,6 +12,8 @@
 
 #include <shellapi.h>
 
+#include <mutex>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -150,7 +152,12 @@ CWnd::~CWnd() {
             // Only this class's handlers can run from here on.
             ::DestroyWindow(m_hWnd);
         }
-        if (m_hWnd) Detach();
+        if (m_hWnd) {
+            // Deleted on another thread: the window lives on with its own
+            // procedure, as before it was bound.
+            if (m_pfnSuper && ::IsWindow(m_hWnd)) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+            Detach();
+        }
     }
 }
 
@@ -303,6 +310,29 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+const MSG* CWnd::GetCurrentMessage() { return &t_currentMsg; }
+
+LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
+    static std::mutex lock;
+    static std::set<CString> names;  // nodes never move, so the text stays put
+    CString name;
+    name.Format(L"ZorelWnd:%x:%p:%p:%p", classStyle, (void*)cursor, (void*)background, (void*)icon);
+    std::lock_guard<std::mutex> guard(lock);
+    auto found = names.find(name);
+    if (found != names.end()) return found->GetString();
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = classStyle;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = name;
+    if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    return names.insert(name).first->GetString();
 }
 
 LRESULT CWnd::Default() {
@@ -684,6 +714,9 @@ void CWnd::OnMoving(UINT, LPRECT) { Default(); }
 void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+void CWnd::OnEnterSizeMove() { Default(); }
+void CWnd::OnExitSizeMove() { Default(); }
+void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }

@@ -76,6 +76,8 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default processing of the message being handled now.
     LRESULT Default();
+    // The message being handled now on this thread.
+    static const MSG* GetCurrentMessage();
     virtual BOOL PreTranslateMessage(MSG* msg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -282,6 +284,9 @@ public:
     void OnWindowPosChanging(WINDOWPOS* pos);
     void OnWindowPosChanged(WINDOWPOS* pos);
     void OnGetMinMaxInfo(MINMAXINFO* info);
+    void OnEnterSizeMove();
+    void OnExitSizeMove();
+    void OnParentNotify(UINT message, LPARAM lParam);
     void OnShowWindow(BOOL show, UINT status);
     void OnEnable(BOOL enable);
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
@@ -364,6 +369,11 @@ private:
     void BindCreated(HWND wnd);
     void AfterNcDestroy();
 };
+
+// A window class with these looks for CreateEx, registered once per
+// combination; the name stays valid for the life of the program.
+LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                            HICON icon = nullptr);
 
 // The window procedure of every window routed through its object.
 LRESULT CALLBACK AfxWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam);

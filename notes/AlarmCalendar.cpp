@@ -1,7 +1,9 @@
 #include "notes/AlarmCalendar.h"
 
+#include "calendar/AnniversaryDays.h"
 #include "notes/AlarmCheck.h"
 #include "notes/DayMath.h"
+#include "shell/DateUtil.h"
 
 #include <cstdlib>
 
@@ -24,22 +26,22 @@ bool ValidMonth(int month) { return month >= 1 && month <= 12; }
 bool CAlarmCalendar::MatchesDate(const CAlarmInfo& a, int y, int m, int d) {
     switch (a.m_nKind) {
     case CAlarmInfo::KindTargetDay: return a.m_nYear == y && a.m_nMonth == m && a.m_nDay == d;
-    case CAlarmInfo::KindDaysOfWeek: return CDayMath::TestWeekdayFlag(a.m_nDayValue, CDayMath::GetWeekday(y, m, d)) != 0;
+    case CAlarmInfo::KindDaysOfWeek: return TestWeekdayFlag((unsigned char)a.m_nDayValue, GetWeekday(y, m, d)) != 0;
     case CAlarmInfo::KindPeriod: {
         int key = CDayMath::DateKey(y, m, d);
         return a.GetDateKey() <= key && key <= a.m_nEndDate;
     }
     case CAlarmInfo::KindDayOfMonth:
-        return a.m_nDayValue == d || (a.m_nDayValue == CAlarmInfo::LastDayOfMonth && d == CDayMath::GetDaysInMonth(y, m));
+        return a.m_nDayValue == d || (a.m_nDayValue == CAlarmInfo::LastDayOfMonth && d == GetDaysInMonth(y, m));
     case CAlarmInfo::KindWeekdayOfMonth: {
         if (a.m_nWeekMonth != 0 && a.m_nWeekMonth != m) return false;
-        int w = CDayMath::GetWeekday(y, m, d);
+        int w = GetWeekday(y, m, d);
         if (w != a.m_nWeekDay + 1) return false;
-        return CDayMath::GetWeekdayOrdinal(y, m, d, w) ==
-               CDayMath::ClampLastWeekdayOrdinal(y, m, a.m_nWeekNumber, a.m_nWeekDay + 1);
+        return GetWeekdayOrdinal(y, m, d, w) ==
+               ClampLastWeekdayOrdinal(y, m, a.m_nWeekNumber, a.m_nWeekDay + 1);
     }
     case CAlarmInfo::KindEveryNDays: {
-        int n = CDayMath::GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, y, m, d);
+        int n = GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, y, m, d);
         return n >= 0 && n % CAlarmCheck::EffectiveInterval(a) == 0;
     }
     default: return false;
@@ -49,10 +51,10 @@ bool CAlarmCalendar::MatchesDate(const CAlarmInfo& a, int y, int m, int d) {
 void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y, int M,
                                         const CalendarKindOptions& options, MonthDayMarks& marks) {
     if (!ValidMonth(M)) return;
-    const int daysInM = CDayMath::GetDaysInMonth(Y, M);
+    const int daysInM = GetDaysInMonth(Y, M);
     for (const CAlarmInfo& a : alarms) {
         if (!options.Shows(a.m_nKind)) continue;
-        const DWORD b = CDayMath::MakeMarkBit(a.m_nIcon);
+        const DWORD b = MakeMarkBit(a.m_nIcon);
         switch (a.m_nKind) {
         case CAlarmInfo::KindTargetDay: {
             if (a.m_nYear != Y) break;
@@ -63,7 +65,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
         }
         case CAlarmInfo::KindDaysOfWeek:
             for (int d = 1; d <= daysInM; ++d)
-                if (CDayMath::TestWeekdayFlag(a.m_nDayValue, CDayMath::GetWeekday(Y, M, d))) marks[M - 1][d - 1] |= b;
+                if (TestWeekdayFlag((unsigned char)a.m_nDayValue, GetWeekday(Y, M, d))) marks[M - 1][d - 1] |= b;
             break;
         case CAlarmInfo::KindPeriod: {
             int first = CDayMath::DateKey(Y, M, 1);
@@ -77,7 +79,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
         }
         case CAlarmInfo::KindDayOfMonth:
             if (a.m_nDayValue == CAlarmInfo::LastDayOfMonth) {
-                for (int m = 1; m <= 12; ++m) marks[m - 1][CDayMath::GetDaysInMonth(Y, m) - 1] |= b;
+                for (int m = 1; m <= 12; ++m) marks[m - 1][GetDaysInMonth(Y, m) - 1] |= b;
             } else if (a.m_nDayValue >= 1 && a.m_nDayValue <= 31) {
                 for (int m = 0; m < 12; ++m) marks[m][a.m_nDayValue - 1] |= b;
             }
@@ -87,7 +89,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
             if (wm > 12) break;
             for (int m = (wm == 0 ? 1 : wm); m <= (wm == 0 ? 12 : wm); ++m) {
                 int w = a.m_nWeekDay + 1;
-                int day = CDayMath::GetDayOfNthWeekday(Y, m, w, CDayMath::ClampLastWeekdayOrdinal(Y, m, a.m_nWeekNumber, w));
+                int day = GetDayOfNthWeekday(Y, m, w, ClampLastWeekdayOrdinal(Y, m, a.m_nWeekNumber, w));
                 if (day > 31) day = 31;
                 marks[m - 1][day - 1] |= b;
                 if (a.m_bHoliday) marks[m - 1][day - 1] |= 0x80000000u;
@@ -98,7 +100,7 @@ void CAlarmCalendar::MarkCalendarAlarms(const CArray<CAlarmInfo>& alarms, int Y,
             int n = a.m_nDayValue;
             if (n < 2) break;
             if (Y * 12 + M < a.m_nYear * 12 + a.m_nMonth) break;
-            int d = CDayMath::GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, Y, M, 1);
+            int d = GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, Y, M, 1);
             int e = d < 0 ? -d : (n - d % n) % n;
             for (; e < 31; e += n) marks[M - 1][e] |= b;
             break;
@@ -163,7 +165,7 @@ void CAlarmCalendar::AppendAlarmSchedules(const CArray<CAlarmInfo>& alarms, std:
             if (a.m_nYear == Y && a.m_nMonth == M && a.m_nDay == D) {
                 listed = true;
             } else if (a.m_bDDay && options.showDDay) {
-                int I = CDayMath::GetDaysBetween(Y, M, D, a.m_nYear, a.m_nMonth, a.m_nDay);
+                int I = GetDaysBetween(Y, M, D, a.m_nYear, a.m_nMonth, a.m_nDay);
                 if (I != 0) {
                     row.m_nDays = I;
                     row.m_nSortKey = std::abs(I);
@@ -190,4 +192,57 @@ void CAlarmCalendar::AppendAlarmSchedules(const CArray<CAlarmInfo>& alarms, std:
         row.m_nId = a.m_nId;
         rows.push_back(row);
     }
+}
+
+bool CAlarmCalendar::AnniversaryFallsOn(const CDayInfo& info, int Y, int M, int D) {
+    if (!info.m_bLunar) return info.m_nMonth == M && info.m_nDay == D;
+    LunarDate lunar;
+    if (info.m_nMonth == 1 && info.m_nDay == 0) {
+        // The eve is found from the day after: the lunar new year's day.
+        int y, m, d;
+        CDayMath::FromDayNumber(CDayMath::DayNumber(Y, M, D) + 1, y, m, d);
+        lunar = SolarToLunar(y, m, d);
+        return lunar.valid && lunar.month == 1 && lunar.day == 1 && !!info.m_bLeap == !!lunar.leap;
+    }
+    lunar = SolarToLunar(Y, M, D);
+    return lunar.valid && info.m_nMonth == lunar.month && info.m_nDay == lunar.day && !!info.m_bLeap == !!lunar.leap;
+}
+
+void CAlarmCalendar::AppendAnniversarySchedules(const CArray<CDayInfo>& anniversaries, std::vector<CScheduleInfo>& rows,
+                                                int Y, int M, int D, const ScheduleOptions& options) {
+    for (const CDayInfo& info : anniversaries) {
+        if (AnniversaryFallsOn(info, Y, M, D)) {
+            CScheduleInfo row;
+            row.m_bDayAnniversary = 1;
+            row.m_nSortGroup = 100;
+            row.m_strText = info.m_strText;
+            row.m_nIcon = info.m_nIcon;
+            row.m_nId = info.m_nId;
+            rows.push_back(row);
+        }
+        if (info.m_nDaysBefore > 0 && options.showDDay) {
+            int u = DaysUntilAnniversary(Y, M, D, info.m_nMonth, info.m_nDay, info.m_bLunar ? TRUE : FALSE,
+                                         info.m_bLeap ? TRUE : FALSE);
+            if (u != 0 && u <= info.m_nDaysBefore) {
+                CScheduleInfo row;
+                row.m_nDays = u;
+                row.m_nSortKey = u;
+                row.m_nSortGroup = options.sortByTime ? 2 : 1;
+                row.m_strText = info.m_strText;
+                row.m_nIcon = info.m_nIcon;
+                row.m_nId = info.m_nId;
+                rows.push_back(row);
+            }
+        }
+    }
+}
+
+void CAlarmCalendar::GetDaySchedules(const CArray<CAlarmInfo>& alarms, const CArray<CDayInfo>* anniversaries,
+                                     std::vector<CScheduleInfo>& rows, LunarDate& lunar, int Y, int M, int D, int hour,
+                                     int minute, const ScheduleOptions& options) {
+    rows.clear();
+    if (!anniversaries) return;
+    lunar = SolarToLunar(Y, M, D);
+    AppendAnniversarySchedules(*anniversaries, rows, Y, M, D, options);
+    AppendAlarmSchedules(alarms, rows, Y, M, D, hour, minute, options);
 }

@@ -1,10 +1,13 @@
 // CAlarmCalendar: what the calendar views show of the alarms: the marks of
 // the days of a year and of the periods of a month, the text of a day cell
-// and the alarm rows of one day's schedule list. The same repetition rules
-// as the minute check, applied to a date.
+// and the rows of one day's schedule list, from the alarms and the
+// anniversaries. The same repetition rules as the minute check, applied to a
+// date.
 #pragma once
 
 #include "calendar/AlarmInfo.h"
+#include "calendar/DayInfo.h"
+#include "calendar/LunarCalendar.h"
 #include "calendar/ScheduleInfo.h"
 
 #include <vector>
@@ -44,7 +47,22 @@ public:
     static CString GetDayAlarmText(const CArray<CAlarmInfo>& alarms, int year, int month, int day,
                                    const CalendarKindOptions& options);
     // Appends the alarm rows of a date; now is hour:minute for the passed
-    // flags. The anniversary rows are the calendar's to add.
+    // flags.
     static void AppendAlarmSchedules(const CArray<CAlarmInfo>& alarms, std::vector<CScheduleInfo>& rows, int year,
                                      int month, int day, int hour, int minute, const ScheduleOptions& options);
+
+    // Whether an anniversary falls on a solar date. A lunar one on day 0 of
+    // the first month is the last day of the lunar year, the eve of the
+    // lunar new year.
+    static bool AnniversaryFallsOn(const CDayInfo& anniversary, int year, int month, int day);
+    // Appends, in list order, a row for each anniversary on the date and a
+    // D-day row for each one due within its days of notice.
+    static void AppendAnniversarySchedules(const CArray<CDayInfo>& anniversaries, std::vector<CScheduleInfo>& rows,
+                                           int year, int month, int day, const ScheduleOptions& options);
+    // The whole list of a date, unsorted: the anniversary rows, then the
+    // alarm rows, with the date's lunar date. Without an anniversary list
+    // (no calendar yet) the list stays empty.
+    static void GetDaySchedules(const CArray<CAlarmInfo>& alarms, const CArray<CDayInfo>* anniversaries,
+                                std::vector<CScheduleInfo>& rows, LunarDate& lunar, int year, int month, int day,
+                                int hour, int minute, const ScheduleOptions& options);
 };

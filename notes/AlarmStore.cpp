@@ -208,6 +208,35 @@ bool CAlarmStore::ImportPhoneAlarms(const CString& path) {
     return true;
 }
 
+bool CAlarmStore::ImportPhoneAnniversaries(const CString& path, CAnniversaryFile& anniversaries) {
+    FILE* file = _wfopen(path, L"rb");
+    if (file) {
+        if (ReadPhoneSignature(file) != Signature) {
+            fclose(file);
+            return false;
+        }
+        anniversaries.RemoveAllAnniversaries();
+        CDayInfo record;
+        for (int read = 0; read < CAnniversaryFile::kMaxRecords && record.ReadFromFile(file); ++read)
+            // The stream holds the alarms too; only kind 20 records are anniversaries.
+            if (record.m_nSchema == CDayInfo::kSchema) anniversaries.AddAnniversary(record);
+        fclose(file);
+    }
+    anniversaries.SaveAnniversaries();
+    return true;
+}
+
+bool CAlarmStore::ImportPhoneSyncFile(int kind, const CString& path, CAnniversaryFile* anniversaries) {
+    if (kind == SYNC_PHONE_ALL || kind == SYNC_PHONE_SCHEDULE) {
+        if (!ImportPhoneAlarms(path)) return false;
+    }
+    if (kind == SYNC_PHONE_ALL || kind == SYNC_PHONE_ANNIVERSARY) {
+        if (!anniversaries) return false;
+        return ImportPhoneAnniversaries(path, *anniversaries);
+    }
+    return kind == SYNC_PHONE_SCHEDULE;
+}
+
 bool CAlarmStore::ApplyScheduleFile(const CString& receivedPath) {
     std::vector<BYTE> bytes;
     if (!CSafeFileWriter::ReadFile(receivedPath, bytes)) return false;
@@ -227,6 +256,56 @@ bool CAlarmStore::ApplyScheduleFile(const CString& receivedPath) {
         return false;
     }
     return Load();
+}
+
+bool CAlarmStore::ApplyAnniversaryFile(const CString& receivedPath, CAnniversaryFile* anniversaries) {
+    std::vector<BYTE> bytes;
+    if (!CSafeFileWriter::ReadFile(receivedPath, bytes)) return false;
+    {
+        CMemFile check(bytes.data(), bytes.size());
+        if (!CAnniversaryFile::ReadRecords(check, [](const CDayInfo&) {})) return false;
+    }
+    // Without the calendar's list the file still goes where the calendar
+    // will read it.
+    CAnniversaryFile here;
+    here.SetProgramFolder(m_programFolder);
+    const CAnniversaryFile& files = anniversaries ? *anniversaries : here;
+    CString path = files.GetFilePath();
+    CreateDirectoryW(files.GetFolder(), nullptr);
+    CreateDirectoryW(files.GetHistoryFolder(), nullptr);
+    if (CSafeFileWriter::FileExists(path)) {
+        SYSTEMTIME t = m_host.Now();
+        CString name;
+        name.Format(L"%2d_%02d_%02d_%02d_%02d_%02d.xbak", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+        if (!CSafeFileWriter::CopyFile(path, files.GetHistoryFolder() + name)) return false;
+    }
+    if (!CSafeFileWriter::WriteFile(path, bytes)) {
+        m_host.ReportSaveFailure(path);
+        return false;
+    }
+    if (anniversaries) anniversaries->LoadOrImportAnniversaries();
+    return true;
+}
+
+bool CAlarmStore::ApplySyncFile(int kind, const CString& path, CAnniversaryFile* anniversaries) {
+    switch (kind) {
+    case SYNC_SCHEDULE: return ApplyScheduleFile(path);
+    case SYNC_ANNIVERSARY: return ApplyAnniversaryFile(path, anniversaries);
+    case SYNC_PHONE_ALL:
+    case SYNC_PHONE_SCHEDULE:
+    case SYNC_PHONE_ANNIVERSARY: {
+        // Every save the import causes keeps its own history copy.
+        int alarmLevel = m_historyLevel;
+        int anniversaryLevel = anniversaries ? anniversaries->GetHistoryLevel() : 0;
+        m_historyLevel = 2;
+        if (anniversaries) anniversaries->SetHistoryLevel(2);
+        bool imported = ImportPhoneSyncFile(kind, path, anniversaries);
+        m_historyLevel = alarmLevel;
+        if (anniversaries) anniversaries->SetHistoryLevel(anniversaryLevel);
+        return imported;
+    }
+    default: return false;
+    }
 }
 
 CAlarmInfo& CAlarmStore::AddAlarm(const CAlarmInfo& alarm) {

@@ -1,7 +1,8 @@
 // CAlarmStore: every alarm of the program, in memory and in the alarm file
 // "schedule_data\schedule_data.zra" with its dated history copies; the
-// conversion of older alarm files, the phone-format import and the list
-// operations the dialogs and the frame use.
+// conversion of older alarm files, the phone-format import and received
+// synchronisation files (alarms and, through the calendar's list, the
+// anniversaries), and the list operations the dialogs and the frame use.
 //
 // Saves are atomic. An alarm file that cannot be read is never replaced: a
 // dated copy is kept, what could be read is loaded, the user is told and the
@@ -11,6 +12,7 @@
 #pragma once
 
 #include "calendar/AlarmInfo.h"
+#include "calendar/AnniversaryFile.h"
 #include "notes/StoreHost.h"
 
 #include <vector>
@@ -63,11 +65,29 @@ public:
     // alarm list is replaced only when the file's signature is right.
     bool ImportPhoneAlarms(const CString& path);
 
+    // Reads the anniversaries of a phone-format file (everything or
+    // anniversaries) into the calendar's list and saves it; the list is
+    // replaced only when the file's signature is right.
+    bool ImportPhoneAnniversaries(const CString& path, CAnniversaryFile& anniversaries);
+    // A phone-format file of a synchronisation kind (SYNC_PHONE_...): the
+    // alarms, the anniversaries or both. The anniversaries need the
+    // calendar's list; without it (null) they are not imported and the
+    // result is false.
+    bool ImportPhoneSyncFile(int kind, const CString& path, CAnniversaryFile* anniversaries);
+
     // A schedule file received from another copy of the program: the alarm
     // file goes into the history first (one copy per call), then the
     // received file replaces it and is read. A received file that does not
     // read as a whole alarm file is refused and changes nothing.
     bool ApplyScheduleFile(const CString& receivedPath);
+    // The same for an anniversary file: the file under
+    // "anniversary_data\" is replaced after a history copy, and the
+    // calendar's list (when there is one) reads it again.
+    bool ApplyAnniversaryFile(const CString& receivedPath, CAnniversaryFile* anniversaries);
+    // Applies a received synchronisation file by its kind. Phone-format
+    // imports keep a history copy per save while they run. The caller
+    // refreshes the windows of the lists the kind touches.
+    bool ApplySyncFile(int kind, const CString& path, CAnniversaryFile* anniversaries);
 
     CAlarmInfo& AddAlarm(const CAlarmInfo& alarm);
     void ReplaceAlarm(int index, const CAlarmInfo& alarm);

@@ -2,20 +2,12 @@
 
 #include <climits>
 
-namespace {
-const int kDaysBefore[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-}
-
-bool CDayMath::IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 long long CDayMath::DayNumber(int year, int month, int day) {
     long long y = (long long)year - 1;
-    int m = month % 13;
-    if (m < 0) m = 0;
-    long long days = 365 * y + kDaysBefore[m] + day + y / 4 - y / 100 + y / 400;
-    if (month > 2 && IsLeapYear(year)) days += 1;
+    long long days = 365 * y + y / 4 - y / 100 + y / 400 + day;
+    // A month below 1 counts no months before the day, one above 12 the
+    // whole year, so dates simply run on.
+    for (int m = 1; m < month && m <= 12; ++m) days += ::GetDaysInMonth(year, m);
     return days;
 }
 
@@ -37,53 +29,6 @@ void CDayMath::FromDayNumber(long long n, int& year, int& month, int& day) {
         ++month;
     }
     day = dayOfYear + 1;
-}
-
-int CDayMath::GetDaysInMonth(int year, int month) {
-    switch (month) {
-    case 2: return IsLeapYear(year) ? 29 : 28;
-    case 4: case 6: case 9: case 11: return 30;
-    default: return 31;
-    }
-}
-
-int CDayMath::GetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
-    if (y1 < 1900 || y1 > 2400 || y2 < 1900 || y2 > 2400) return 0;
-    return (int)(DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1));
-}
-
-int CDayMath::GetWeekday(int year, int month, int day) {
-    int days = GetDaysBetween(1900, 1, 0, year, month, day);
-    int w = days % 7;
-    if (w < 0) w += 7;
-    return w + 1;
-}
-
-int CDayMath::GetWeekdayOrdinal(int year, int month, int day, int weekday) {
-    int f = GetWeekday(year, month, 1);
-    int n = (f + day - 2) / 7;
-    if (weekday < f) n -= 1;
-    return n;
-}
-
-int CDayMath::GetDayOfNthWeekday(int year, int month, int weekday, int n) {
-    int f = GetWeekday(year, month, 1);
-    int d = weekday < f ? weekday + 7 * n - f + 8 : weekday + 7 * n - f + 1;
-    return d < 1 ? 1 : d;
-}
-
-int CDayMath::ClampLastWeekdayOrdinal(int year, int month, int n, int weekday) {
-    if (n < 4) return n;
-    return GetDayOfNthWeekday(year, month, weekday, 4) > GetDaysInMonth(year, month) ? 3 : 4;
-}
-
-int CDayMath::TestWeekdayFlag(int weekdaySet, int weekday) {
-    if (weekday < 1 || weekday > 7) return 0;
-    return weekdaySet & (1 << (weekday - 1));
-}
-
-DWORD CDayMath::MakeMarkBit(int index) {
-    return index >= 0 && index <= 28 ? (DWORD)1 << index : 0;
 }
 
 void CDayMath::AddMinutesToTime(int& year, int& month, int& day, int& hour, int& minute, int minutes) {

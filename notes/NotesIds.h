@@ -14,3 +14,13 @@ enum NotesTextId {
 enum NotesCommandId {
     ID_MEMO_LIST_DAMAGED = 129,  // the frame offers the memo restore dialog
 };
+
+// Kinds of the received synchronisation files, the first three digits of
+// their names.
+enum SyncKind {
+    SYNC_SCHEDULE = 0,           // "ZOREL_SCHEDULE": another copy's alarm file
+    SYNC_ANNIVERSARY = 1,        // "ZOREL_ANNIVERSARY": another copy's anniversary file
+    SYNC_PHONE_ALL = 2,          // "IPHONE_ALL": phone-format alarms and anniversaries
+    SYNC_PHONE_SCHEDULE = 3,     // "IPHONE_SCHEDULE"
+    SYNC_PHONE_ANNIVERSARY = 4,  // "IPHONE_ANNIVERSARY"
+};

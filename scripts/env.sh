@@ -24,4 +24,11 @@ zorel_wine_prefix() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  if [ ! -f "$WINEPREFIX/.zorel-configured" ]; then
+    # With no window manager on the virtual screen, Wine waits about two
+    # seconds on every hide of a managed window; unmanaged windows hide at once.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.zorel-configured"
+  fi
 }

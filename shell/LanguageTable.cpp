@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 #include "Settings.h"
+#include "SafePath.h"
 #include "SettingsSections.h"
 
 #include <climits>
@@ -64,7 +65,7 @@ void ApplyLanguageText(const char* bytes, size_t length) {
 
 bool LoadLanguageFile(const CString& language) {
     // The name comes from the settings file and becomes part of a path.
-    if (!IsPlainFileName(language)) return false;
+    if (!IsSafeFileName(language)) return false;
     CString path = g_ProgramFolder + L"system\\language\\" + language + L".txt";
     FILE* file = _wfopen(path, L"rb");
     if (!file) return false;

@@ -97,29 +97,6 @@ CString FormatPosition(int x, int y) {
     return text;
 }
 
-bool IsPlainFileName(const CString& name) {
-    if (name.IsEmpty() || name == L"." || name == L"..") return false;
-    if (name.Find(L"..") >= 0) return false;
-    for (int i = 0; i < name.GetLength(); ++i) {
-        wchar_t c = name[i];
-        if (c < 32 || wcschr(L"\\/:*?\"<>|", c)) return false;
-    }
-    wchar_t last = name[name.GetLength() - 1];
-    if (last == L'.' || last == L' ') return false;
-    CString base = name;
-    int dot = base.Find(L'.');
-    if (dot >= 0) base = base.Left(dot);
-    base.TrimRight(L' ');
-    base.MakeUpper();
-    static const wchar_t* const devices[] = {L"CON", L"NUL", L"AUX", L"PRN"};
-    for (const wchar_t* device : devices)
-        if (base == device) return false;
-    if (base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT") && base[3] >= L'1' &&
-        base[3] <= L'9')
-        return false;
-    return true;
-}
-
 int ReadClampedInt(CSettingsStore& store, const wchar_t* section, const wchar_t* key, int defaultValue, int low,
                    int high) {
     int value = store.GetConfigInt(section, key, defaultValue);

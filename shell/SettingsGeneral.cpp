@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 #include "Settings.h"
 #include "SettingsEnvironment.h"
+#include "SafePath.h"
 #include "SettingsSections.h"
 #include "SettingsStore.h"
 
@@ -38,7 +39,7 @@ CString FirstGroupFile(const CString& memoFolder) {
         // The pattern also matches longer extensions through short names.
         CString name = found.cFileName;
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name.GetLength() > 4 &&
-            name.Right(4).CompareNoCase(L".zrd") == 0 && IsPlainFileName(name)) {
+            name.Right(4).CompareNoCase(L".zrd") == 0 && IsSafeFileName(name)) {
             result = name;
             break;
         }
@@ -80,7 +81,7 @@ void ReadGeneralSettings(CSettingsStore& store) {
     EnsureFolderExists(g_Settings.MemoFolder);
     // The name is joined to the memo folder: a folder, drive or ".." in it
     // would reach outside, so such a value gives the default group.
-    if (!IsPlainFileName(g.MemoDBFile)) g.MemoDBFile = kDefaultMemoFile;
+    if (!IsSafeFileName(g.MemoDBFile)) g.MemoDBFile = kDefaultMemoFile;
     // The recycle bin may not be the current group.
     if (g.MemoDBFile.CompareNoCase(kRecycleBin) == 0) g.MemoDBFile = FirstGroupFile(g_Settings.MemoFolder);
 

@@ -57,9 +57,6 @@ CString MakeTargetPath(const CString& path);
 void ScanPosition(const wchar_t* text, int& x, int& y);
 CString FormatPosition(int x, int y);
 
-// A plain file name: no folder, drive, "..", reserved character, device name,
-// control character or trailing dot or blank.
-bool IsPlainFileName(const CString& name);
 
 // Reads a number key and keeps it within [low, high].
 int ReadClampedInt(CSettingsStore& store, const wchar_t* section, const wchar_t* key, int defaultValue,

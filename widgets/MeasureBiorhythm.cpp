@@ -1,5 +1,6 @@
 #include "widgets/MeasureBiorhythm.h"
 
+#include "shell/DateUtil.h"
 #include "widgets/MeasureUser.h"
 #include "widgets/WidgetEnvironment.h"
 
@@ -10,8 +11,8 @@ bool CMeasureBiorhythm::Update() {
     struct tm local = {};
     env.ToLocal(env.Now(), local);
     CMeasureUser::GetSolarBirthDate(profile, m_SolarYear, m_SolarMonth, m_SolarDay);
-    m_DaysLived = WidgetDaysBetween(m_SolarYear, m_SolarMonth, m_SolarDay, local.tm_year + 1900, local.tm_mon + 1,
-                                    local.tm_mday);
+    m_DaysLived = GetDaysBetween(m_SolarYear, m_SolarMonth, m_SolarDay, local.tm_year + 1900, local.tm_mon + 1,
+                                 local.tm_mday);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "widgets/MeasureCountDown.h"
 
 #include "widgets/SkinHost.h"
-#include "widgets/SkinPath.h"
+#include "shell/SafePath.h"
 #include "widgets/WidgetEnvironment.h"
 
 namespace {
@@ -82,7 +82,7 @@ void CMeasureCountDown::ShowAlert() {
     }
     // The alert background is a file beside the skin; a name that reaches
     // elsewhere is refused.
-    if (m_AlertBG.IsEmpty() || !m_Owner || !IsSafeSkinFileName(m_AlertBG)) return;
+    if (m_AlertBG.IsEmpty() || !m_Owner || !IsSafeFileName(m_AlertBG)) return;
     CString skinFile = m_Owner->GetSkinFile();
     int slash = skinFile.ReverseFind(L'\\');
     CString folder = slash >= 0 ? skinFile.Left(slash + 1) : CString();

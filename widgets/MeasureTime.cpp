@@ -1,5 +1,6 @@
 #include "widgets/MeasureTime.h"
 
+#include "shell/DateUtil.h"
 #include "widgets/WidgetEnvironment.h"
 
 #include <cwchar>
@@ -80,7 +81,7 @@ bool CMeasureTime::Update() {
     if (!m_Format.IsEmpty()) {
         m_Value = CInfoSection::ParseDouble(FormatTime(m_Format, local)) + m_Offset;
     } else if (m_Local) {
-        long long days = WidgetDaysFromEpoch(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+        long long days = GetDaysBetween(1970, 1, 1, local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
         m_Value = (double)(days * 86400 + local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + m_Offset);
     } else {
         m_Value = (double)(m_Now + m_Offset);

@@ -1,5 +1,8 @@
 #include "widgets/MeasureUser.h"
 
+#include "calendar/AnniversaryDays.h"
+#include "calendar/LunarCalendar.h"
+#include "shell/DateUtil.h"
 #include "widgets/WidgetEnvironment.h"
 
 void CMeasureUser::ReadConfig(const CInfoSection& section) {
@@ -12,9 +15,11 @@ void CMeasureUser::ReadConfig(const CInfoSection& section) {
 
 void CMeasureUser::GetSolarBirthDate(const WidgetUserProfile& profile, int& year, int& month, int& day) {
     year = profile.birthYear, month = profile.birthMonth, day = profile.birthDay;
-    if (profile.birthCalendar != 0)
-        GetWidgetEnvironment().LunarToSolar(profile.birthYear, profile.birthMonth, profile.birthDay,
-                                            profile.birthCalendar == 2, year, month, day);
+    if (profile.birthCalendar == 0) return;
+    // A lunar date the table cannot convert is kept as it was given.
+    SolarDate solar = LunarToSolar(profile.birthYear, profile.birthMonth, profile.birthDay,
+                                   profile.birthCalendar == 2 ? TRUE : FALSE);
+    if (solar.valid) year = solar.year, month = solar.month, day = solar.day;
 }
 
 bool CMeasureUser::Update() {
@@ -33,20 +38,28 @@ bool CMeasureUser::Update() {
         m_LunarYear = profile.birthYear, m_LunarMonth = profile.birthMonth, m_LunarDay = profile.birthDay;
         m_LunarLeap = profile.birthCalendar == 2 ? 1 : 0;
     } else {
-        bool leap = false;
-        env.SolarToLunar(profile.birthYear, profile.birthMonth, profile.birthDay, m_LunarYear, m_LunarMonth,
-                         m_LunarDay, leap);
-        m_LunarLeap = leap ? 1 : 0;
+        LunarDate lunar = SolarToLunar(profile.birthYear, profile.birthMonth, profile.birthDay);
+        if (lunar.valid) {
+            m_LunarYear = lunar.year, m_LunarMonth = lunar.month, m_LunarDay = lunar.day;
+            m_LunarLeap = lunar.leap ? 1 : 0;
+        } else {
+            m_LunarYear = profile.birthYear, m_LunarMonth = profile.birthMonth, m_LunarDay = profile.birthDay;
+            m_LunarLeap = 0;
+        }
     }
     m_Age = ty - m_SolarYear;
-    m_LifetimeDays = WidgetDaysBetween(m_SolarYear, m_SolarMonth, m_SolarDay, ty, tm, td);
-    m_DaysToBirthday = env.DaysUntilAnniversary(ty, tm, td, profile.birthMonth, profile.birthDay,
-                                                profile.birthCalendar != 0, profile.birthCalendar == 2);
+    m_LifetimeDays = GetDaysBetween(m_SolarYear, m_SolarMonth, m_SolarDay, ty, tm, td);
+    m_DaysToBirthday = DaysUntilAnniversary(ty, tm, td, profile.birthMonth, profile.birthDay,
+                                            profile.birthCalendar != 0 ? TRUE : FALSE,
+                                            profile.birthCalendar == 2 ? TRUE : FALSE);
+    // A birthday with no date to count to shows 0 rather than a number the
+    // meter's revision would overflow.
+    if (m_DaysToBirthday == kNoAnniversaryDay) m_DaysToBirthday = 0;
 
     int years = ty - m_SolarYear, months = tm - m_SolarMonth, days = td - m_SolarDay;
     if (days < 0) {
         --months;
-        days += tm == 1 ? WidgetDaysInMonth(ty - 1, 12) : WidgetDaysInMonth(ty, tm - 1);
+        days += tm == 1 ? GetDaysInMonth(ty - 1, 12) : GetDaysInMonth(ty, tm - 1);
     }
     if (months < 0) {
         --years;

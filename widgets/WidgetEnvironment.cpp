@@ -1,6 +1,7 @@
 #include "widgets/WidgetEnvironment.h"
 
 #include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -94,59 +95,14 @@ bool CWidgetEnvironment::FileExists(const CString& path) {
 CString CWidgetEnvironment::GetProgramFolder() { return g_ProgramFolder; }
 
 WidgetUserProfile CWidgetEnvironment::GetUserProfile() {
-    // The settings store owns these values; until it is wired in, the
-    // profile is off and the user measures compute nothing.
-    return WidgetUserProfile();
-}
-
-bool CWidgetEnvironment::SolarToLunar(int year, int month, int day, int& lunarYear, int& lunarMonth,
-                                      int& lunarDay, bool& leap) {
-    lunarYear = year, lunarMonth = month, lunarDay = day, leap = false;
-    return false;
-}
-
-bool CWidgetEnvironment::LunarToSolar(int lunarYear, int lunarMonth, int lunarDay, bool leap, int& year,
-                                      int& month, int& day) {
-    year = lunarYear, month = lunarMonth, day = lunarDay;
-    return false;
-}
-
-int CWidgetEnvironment::DaysUntilAnniversary(int year, int month, int day, int annivMonth, int annivDay,
-                                             bool lunar, bool leap) {
-    // The next occurrence on or after today, through the lunar calendar when asked.
-    for (int y = year - 1; y <= year + 2; ++y) {
-        int sy = y, sm = annivMonth, sd = annivDay;
-        if (lunar) {
-            if (!LunarToSolar(y, annivMonth, annivDay, leap, sy, sm, sd)) continue;
-        } else {
-            if (annivMonth < 1 || annivMonth > 12) return 0;
-            if (sd > WidgetDaysInMonth(sy, sm)) sd = WidgetDaysInMonth(sy, sm);
-        }
-        long long days = WidgetDaysFromEpoch(sy, sm, sd) - WidgetDaysFromEpoch(year, month, day);
-        if (days >= 0) return (int)days;
-    }
-    return 0;
-}
-
-int WidgetDaysInMonth(int year, int month) {
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) return 29;
-    return kDays[month - 1];
-}
-
-long long WidgetDaysFromEpoch(int year, int month, int day) {
-    // Days from civil date, after the well-known era-based algorithm.
-    long long y = (long long)year - (month <= 2 ? 1 : 0);
-    long long era = (y >= 0 ? y : y - 399) / 400;
-    long long yoe = y - era * 400;
-    long long m = month;
-    long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-int WidgetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
-    if (y1 < 1900 || y1 > 2400 || y2 < 1900 || y2 > 2400) return 0;
-    return (int)(WidgetDaysFromEpoch(y2, m2, d2) - WidgetDaysFromEpoch(y1, m1, d1));
+    WidgetUserProfile profile;
+    profile.useUserInfo = g_UseUserInfo;
+    profile.userName = g_UserName;
+    profile.birthYear = g_BirthYear;
+    profile.birthMonth = g_BirthMonth;
+    profile.birthDay = g_BirthDay;
+    profile.birthHour = g_BirthHour;
+    profile.birthMinute = g_BirthMinute;
+    profile.birthCalendar = g_BirthCalendar;
+    return profile;
 }

@@ -1,14 +1,15 @@
 // Everything the measures ask of the machine and of the rest of the program:
-// the clock, system information, sounds and the shell, the user's profile and
-// the lunar calendar. The real one talks to Windows; tests install their own
-// to inject samples and moments.
+// the clock, system information, sounds and the shell, and the user's profile.
+// The real one talks to Windows and the settings; tests install their own to
+// inject samples and moments.
 #pragma once
 
 #include "fw/Afx.h"
 
 #include <ctime>
 
-// The program-wide user profile values that the user and biorhythm measures read.
+// The program-wide user profile values that the user and biorhythm measures
+// read, taken together once per update.
 struct WidgetUserProfile {
     int useUserInfo = 0;
     CString userName;
@@ -44,25 +45,11 @@ public:
     virtual bool FileExists(const CString& path);
     virtual CString GetProgramFolder();
 
-    // The user's profile and the lunar calendar.
+    // The user's profile, from the program's settings.
     virtual WidgetUserProfile GetUserProfile();
-    virtual bool SolarToLunar(int year, int month, int day, int& lunarYear, int& lunarMonth, int& lunarDay,
-                              bool& leap);
-    virtual bool LunarToSolar(int lunarYear, int lunarMonth, int lunarDay, bool leap, int& year, int& month,
-                              int& day);
-    // Days from today to the next occurrence of the anniversary, 0 on the day.
-    virtual int DaysUntilAnniversary(int year, int month, int day, int annivMonth, int annivDay, bool lunar,
-                                     bool leap);
 };
 
 // The environment in use (the real one unless a test installed another).
 CWidgetEnvironment& GetWidgetEnvironment();
 // Installs an environment (not owned); null goes back to the real one.
 void SetWidgetEnvironment(CWidgetEnvironment* environment);
-
-// Plain date arithmetic on the proleptic Gregorian calendar.
-int WidgetDaysInMonth(int year, int month);
-// Days from 1970-01-01 to the date (negative before it).
-long long WidgetDaysFromEpoch(int year, int month, int day);
-// Days from the first date to the second; 0 when either year lies outside 1900-2400.
-int WidgetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2);

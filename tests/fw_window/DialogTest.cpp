@@ -89,8 +89,7 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr));
-        // Kept hidden: under a bare X server hiding a shown window waits
-        // for a window manager that is not there.
+        // Kept hidden: only the owner-draw case needs the dialog painted.
         ASSERT_TRUE(dlg.Create(IDD_EXCHANGE, &owner));
         TestApp().commands.clear();
     }
@@ -250,6 +249,32 @@ TEST(ModalDialog, PreTranslateMessageSeesKeysAndEscEndsTheDialog) {
     EXPECT_EQ(dlg.textAtCancel, L"q");
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     owner.DestroyWindow();
+}
+
+class CModelessDlg : public CDialog {
+public:
+    CModelessDlg() : CDialog(IDD_MODAL) {}
+    std::vector<WPARAM> keys;
+    int cancels = 0;
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_KEYDOWN) keys.push_back(msg->wParam);
+        return CDialog::PreTranslateMessage(msg);
+    }
+    void OnCancel() override { ++cancels; }  // a modeless dialog stays
+};
+
+TEST(ModelessDialog, TheApplicationLoopGivesItsKeysToTheDialog) {
+    CModelessDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MODAL));
+    HWND edit = ::GetDlgItem(dlg.m_hWnd, IDC_EDIT);
+    ::PostMessageW(edit, WM_KEYDOWN, 'Z', 0);
+    ::PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostQuitMessage(7);
+    EXPECT_EQ(TestApp().Run(), 7);  // the loop ends with the quit's code
+    EXPECT_EQ(dlg.keys, (std::vector<WPARAM>{'Z', VK_ESCAPE}));
+    EXPECT_EQ(dlg.cancels, 1);
+    EXPECT_TRUE(dlg.IsWindow());
+    dlg.DestroyWindow();
 }
 
 TEST(ModalDialog, EndDialogDuringInitReturnsAtOnce) {

@@ -103,6 +103,64 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
     ON_EN_CHANGE(56, OnChange)
 END_MESSAGE_MAP()
 
+// A label that paints itself on its own colour when asked to.
+class CColouredLabel : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    CBrush brush{RGB(10, 20, 30)};
+    bool own = true;
+    UINT lastType = 99;
+
+protected:
+    HBRUSH CtlColor(CDC* dc, UINT type) {
+        lastType = type;
+        if (!own) return nullptr;  // let the parent decide
+        dc->SetTextColor(RGB(255, 255, 255));
+        return brush;
+    }
+};
+
+BEGIN_MESSAGE_MAP(CColouredLabel, CWnd)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CColourParent : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    CBrush brush{RGB(200, 200, 200)};
+    int asked = 0;
+
+protected:
+    HBRUSH OnCtlColor(CDC*, CWnd*, UINT) {
+        ++asked;
+        return brush;
+    }
+};
+
+BEGIN_MESSAGE_MAP(CColourParent, CWnd)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+TEST(Wnd, ColourMessagesAreReflectedToTheControlUnlessItDeclines) {
+    CColourParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"Parent", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr));
+    CColouredLabel label;
+    ASSERT_TRUE(label.Create(L"STATIC", L"text", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 57));
+    HDC dc = ::GetDC(label.m_hWnd);
+    LRESULT brush = parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)label.m_hWnd);
+    EXPECT_EQ((HBRUSH)brush, (HBRUSH)label.brush);
+    EXPECT_EQ(label.lastType, (UINT)CTLCOLOR_STATIC);
+    EXPECT_EQ(::GetTextColor(dc), RGB(255, 255, 255));
+    EXPECT_EQ(parent.asked, 0);
+
+    label.own = false;
+    brush = parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)label.m_hWnd);
+    EXPECT_EQ((HBRUSH)brush, (HBRUSH)parent.brush);
+    EXPECT_EQ(parent.asked, 1);
+    ::ReleaseDC(label.m_hWnd, dc);
+    parent.DestroyWindow();
+}
+
 TEST(Wnd, ObjectSeesItsFirstMessagesAndLeavesTheTableAfterNcDestroy) {
     size_t before = CWnd::GetPermanentCount();
     bool gone = false;
@@ -249,6 +307,23 @@ TEST(Wnd, MenuItemsAreUpdatedByTheWindowAndTheApplication) {
     wnd.DestroyWindow();
 }
 
+TEST(Wnd, RegisteredClassesAreMadeOncePerLook) {
+    LPCTSTR a = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
+    LPCTSTR b = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
+    LPCTSTR c = AfxRegisterWndClass(0);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a, b);
+    EXPECT_STRNE(a, c);
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, a, L"Registered", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wchar_t name[128] = {};
+    ::GetClassNameW(wnd.m_hWnd, name, 128);
+    EXPECT_STREQ(name, a);
+    EXPECT_EQ(::GetClassLongPtrW(wnd.m_hWnd, GCL_STYLE) & CS_DBLCLKS, (ULONG_PTR)CS_DBLCLKS);
+    EXPECT_EQ(wnd.firstMessages.size(), 2u);
+    wnd.DestroyWindow();
+}
+
 TEST(Wnd, TemporaryObjectsWrapForeignWindowsUntilIdle) {
     HWND plain = ::CreateWindowExW(0, L"STATIC", L"plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(plain, nullptr);
@@ -260,6 +335,50 @@ TEST(Wnd, TemporaryObjectsWrapForeignWindowsUntilIdle) {
     EXPECT_EQ(temp->GetWindowText(), L"plain");
     TestApp().OnIdle(0);
     EXPECT_TRUE(::IsWindow(plain));  // wrappers never destroy what they wrap
+    ::DestroyWindow(plain);
+}
+
+class CRefusingWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    bool* postNcDestroyed = nullptr;
+
+protected:
+    int OnCreate(LPCREATESTRUCT) { return -1; }
+    void PostNcDestroy() override { *postNcDestroyed = true; }
+};
+
+BEGIN_MESSAGE_MAP(CRefusingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(Wnd, CreationRefusedInWmCreateFailsAndCleansUp) {
+    size_t before = CWnd::GetPermanentCount();
+    bool gone = false;
+    CRefusingWnd wnd;
+    wnd.postNcDestroyed = &gone;
+    EXPECT_FALSE(wnd.CreateEx(0, nullptr, L"Refused", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_TRUE(gone);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::GetPermanentCount(), before);
+}
+
+TEST(Wnd, SubclassedWindowRoutesThroughTheObjectUntilReleased) {
+    HWND plain = ::CreateWindowExW(0, L"STATIC", L"plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(plain));
+    EXPECT_FALSE(CProbeWnd().SubclassWindow(plain));  // one object per window
+    EXPECT_EQ(::SendMessageW(plain, WM_USER + 5, 1, 0), 2);
+    EXPECT_EQ(wnd.GetWindowText(), L"plain");  // the control's own procedure still answers
+    EXPECT_EQ(wnd.UnsubclassWindow(), plain);
+    EXPECT_EQ(CWnd::FromHandlePermanent(plain), nullptr);
+    EXPECT_EQ(::SendMessageW(plain, WM_USER + 5, 1, 0), 0);
+
+    CWnd attached;
+    ASSERT_TRUE(attached.Attach(plain));
+    EXPECT_EQ(CWnd::FromHandlePermanent(plain), &attached);
+    EXPECT_EQ(attached.Detach(), plain);
     ::DestroyWindow(plain);
 }
 

@@ -212,3 +212,122 @@ TEST(AlarmCalendar, DaySchedules) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].m_strText, L"Tuesday");
 }
+
+namespace {
+
+CDayInfo Anniversary(int month, int day, bool lunar, bool leap, const wchar_t* text, int daysBefore = 0) {
+    CDayInfo info;
+    info.m_nMonth = month;
+    info.m_nDay = day;
+    info.m_bLunar = lunar ? 1 : 0;
+    info.m_bLeap = leap ? 1 : 0;
+    info.m_strText = text;
+    info.m_nDaysBefore = (WORD)daysBefore;
+    return info;
+}
+
+}  // namespace
+
+TEST(AlarmCalendar, AnniversaryFallsOnItsSolarOrLunarDay) {
+    struct Case {
+        CDayInfo info;
+        int y, m, d;
+        bool falls;
+    } cases[] = {
+        {Anniversary(2, 14, false, false, L"solar"), 2010, 2, 14, true},
+        {Anniversary(2, 14, false, false, L"solar, any year"), 2031, 2, 14, true},
+        {Anniversary(2, 14, false, false, L"solar, next day"), 2010, 2, 15, false},
+        // The lunar new year of 2010 was on 14 February.
+        {Anniversary(1, 1, true, false, L"lunar new year"), 2010, 2, 14, true},
+        {Anniversary(1, 1, true, false, L"lunar new year, day before"), 2010, 2, 13, false},
+        {Anniversary(1, 0, true, false, L"lunar new year's eve"), 2010, 2, 13, true},
+        {Anniversary(1, 0, true, false, L"eve, not on new year"), 2010, 2, 14, false},
+        {Anniversary(1, 0, true, false, L"eve across a month end"), 2022, 1, 31, true},
+        // 2012 had a leap third month starting 21 April; the regular one started 22 March.
+        {Anniversary(3, 1, true, true, L"leap month"), 2012, 4, 21, true},
+        {Anniversary(3, 1, true, true, L"leap month, regular day"), 2012, 3, 22, false},
+        {Anniversary(3, 1, true, false, L"regular month"), 2012, 3, 22, true},
+        {Anniversary(3, 1, true, false, L"regular month, leap day"), 2012, 4, 21, false},
+        {Anniversary(1, 1, true, false, L"outside the lunar table"), 2050, 1, 23, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (const char*)StringToUtf8(c.info.m_strText) << " " << c.y << "-" << c.m
+                                        << "-" << c.d);
+        EXPECT_EQ(CAlarmCalendar::AnniversaryFallsOn(c.info, c.y, c.m, c.d), c.falls);
+    }
+}
+
+TEST(AlarmCalendar, DaySchedulesWithAnniversaries) {
+    CArray<CDayInfo> days;
+    days.Add(Anniversary(2, 14, false, false, L"Valentine", 7));  // on the day: no D-day row
+    days.Add(Anniversary(2, 20, false, false, L"Birthday", 7));
+    days.Add(Anniversary(2, 21, false, false, L"Too far", 6));
+    days.Add(Anniversary(1, 1, true, false, L"Seollal"));
+    days.Add(Anniversary(1, 15, true, false, L"Full moon", 14));  // lunar 1-15 is 28 February 2010
+    for (int i = 0; i < days.GetSize(); ++i) days[i].m_nIcon = i + 1, days[i].m_nId = 0x10000000 + i;
+    CArray<CAlarmInfo> alarms;
+    CAlarmInfo daily = Alarm(CAlarmInfo::KindEveryDay, 9, L"Coffee");
+    daily.m_nId = 3;
+    alarms.Add(daily);
+
+    std::vector<CScheduleInfo> rows;
+    LunarDate lunar;
+    ScheduleOptions options;
+    CAlarmCalendar::GetDaySchedules(alarms, &days, rows, lunar, 2010, 2, 14, 10, 0, options);
+    EXPECT_TRUE(lunar.valid);
+    EXPECT_EQ(lunar.year, 2010);
+    EXPECT_EQ(lunar.month, 1);
+    EXPECT_EQ(lunar.day, 1);
+
+    ASSERT_EQ(rows.size(), 5u);
+    struct Expected {
+        const wchar_t* text;
+        int dayAnniversary, days, sortKey, sortGroup, icon;
+    } expected[] = {
+        {L"Valentine", 1, 0, 0, 100, 1},
+        {L"Birthday", 0, 6, 6, 2, 2},
+        {L"Seollal", 1, 0, 0, 100, 4},
+        {L"Full moon", 0, 14, 14, 2, 5},
+        {L"Coffee", 0, 0, 9 * 60, 0, 9},
+    };
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i].m_strText, expected[i].text);
+        EXPECT_EQ(rows[i].m_bDayAnniversary, expected[i].dayAnniversary);
+        EXPECT_EQ(rows[i].m_nDays, expected[i].days);
+        EXPECT_EQ(rows[i].m_nSortKey, expected[i].sortKey);
+        EXPECT_EQ(rows[i].m_nSortGroup, expected[i].sortGroup);
+        EXPECT_EQ(rows[i].m_nIcon, expected[i].icon);
+    }
+    EXPECT_EQ(rows[0].m_nId, 0x10000000);
+    EXPECT_EQ(rows[0].m_bHasTime, 0);
+    EXPECT_EQ(rows[0].m_bPassed, 0);
+    EXPECT_EQ(rows[1].m_bPassed, 0);
+    EXPECT_EQ(rows[4].m_nId, 3);
+
+    // D-day rows follow the schedule options.
+    options.sortByTime = false;
+    CAlarmCalendar::GetDaySchedules(alarms, &days, rows, lunar, 2010, 2, 14, 10, 0, options);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[1].m_nSortGroup, 1);
+    options.showDDay = false;
+    CAlarmCalendar::GetDaySchedules(alarms, &days, rows, lunar, 2010, 2, 14, 10, 0, options);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].m_strText, L"Seollal");
+
+    // Without the calendar's list there is nothing to show, not even alarms.
+    CAlarmCalendar::GetDaySchedules(alarms, nullptr, rows, lunar, 2010, 2, 14, 10, 0, options);
+    EXPECT_TRUE(rows.empty());
+}
+
+TEST(AlarmCalendar, LunarAnniversaryCountsDownAcrossTheSolarNewYear) {
+    // The lunar new year of 2010 fell on 14 February: counted from late
+    // December 2009 it is still ahead in the next solar year.
+    CArray<CDayInfo> days;
+    days.Add(Anniversary(1, 1, true, false, L"Seollal", 60));
+    days.Add(Anniversary(1, 31, true, false, L"No such day", 60));
+    std::vector<CScheduleInfo> rows;
+    CAlarmCalendar::AppendAnniversarySchedules(days, rows, 2009, 12, 31, ScheduleOptions());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].m_nDays, 45);
+}

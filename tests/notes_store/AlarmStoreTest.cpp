@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "StoreTestSupport.h"
+#include "notes/NotesIds.h"
 #include "shell/LanguageTable.h"
 
 namespace {
@@ -19,6 +20,29 @@ CAlarmInfo Alarm(int kind, const wchar_t* text, int hour = 8, int minute = 0) {
     a.UpdateMinuteKey();
     a.UpdateMinuteOfDay();
     return a;
+}
+
+// A phone-format string: 32-bit length, then the UTF-8 bytes.
+void PhoneString(std::vector<BYTE>& v, const char* s) {
+    AppendInt(v, (int)strlen(s));
+    v.insert(v.end(), s, s + strlen(s));
+}
+
+// One record of the phone-format stream; kind 20 is an anniversary, which
+// takes its days of notice from the advance's low 16 bits and its holiday,
+// lunar and leap flags from the last three bytes.
+std::vector<BYTE> PhoneRecord(int kind, int month, int day, int icon, const char* text, int advance = 0,
+                              BYTE holiday = 0, BYTE lunar = 0, BYTE leap = 0) {
+    std::vector<BYTE> v;
+    AppendInt(v, 5);
+    for (int x : {1, kind, 0, 2014, month, day, 8, 0, 1, icon}) AppendInt(v, x);
+    PhoneString(v, "");
+    PhoneString(v, "");
+    PhoneString(v, text);
+    for (int i = 0; i < 4; ++i) PhoneString(v, "");
+    for (int x : {0, 0, advance}) AppendInt(v, x);
+    AppendBytes(v, {0, 0, 0, 0, 0, 0, 0, holiday, lunar, leap});
+    return v;
 }
 
 std::vector<BYTE> EndMark() { return {0xFF, 0xFF, 0x00, 0x00}; }
@@ -262,33 +286,18 @@ TEST_F(AlarmStoreTest, DeletingDoneAndOverdueAlarms) {
 }
 
 TEST_F(AlarmStoreTest, PhoneImport) {
-    auto phoneString = [](std::vector<BYTE>& v, const char* s) {
-        AppendInt(v, (int)strlen(s));
-        v.insert(v.end(), s, s + strlen(s));
-    };
-    auto record = [&](int kind, const char* text) {
-        std::vector<BYTE> v;
-        AppendInt(v, 5);
-        for (int x : {1, kind, 0, 2014, 2, 9, 8, 0, 1, 1}) AppendInt(v, x);
-        phoneString(v, "");
-        phoneString(v, "");
-        phoneString(v, text);
-        for (int i = 0; i < 4; ++i) phoneString(v, "");
-        for (int x : {0, 0, 0}) AppendInt(v, x);
-        AppendBytes(v, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        return v;
-    };
+    auto record = [](int kind, const char* text) { return PhoneRecord(kind, 2, 9, 1, text); };
     store.AddAlarm(Alarm(0, L"old"));
     ASSERT_TRUE(store.Save());
 
     std::vector<BYTE> wrong;
-    phoneString(wrong, "ANNIVER SIGNATURE");
+    PhoneString(wrong, "ANNIVER SIGNATURE");
     WriteAll(folder + L"wrong.sync", wrong);
     EXPECT_FALSE(store.ImportPhoneAlarms(folder + L"wrong.sync"));
     EXPECT_EQ(store.Alarms().GetSize(), 1);
 
     std::vector<BYTE> file;
-    phoneString(file, "ALARM SIGNATURE");
+    PhoneString(file, "ALARM SIGNATURE");
     AppendBytes(file, record(0, "one"));
     AppendBytes(file, record(20, "birthday"));
     AppendBytes(file, record(3, "two"));
@@ -316,4 +325,204 @@ TEST_F(AlarmStoreTest, ReceivedScheduleFileReplacesTheAlarmsAfterAHistoryCopy) {
     EXPECT_TRUE(store.ApplyScheduleFile(folder + L"good.sync"));
     EXPECT_EQ(store.Alarms().GetSize(), 2);
     EXPECT_EQ(ReadAll(folder + L"schedule_data\\history\\2014_02_09_15_30_45.sbak"), mine);
+}
+
+namespace {
+
+// The store beside the calendar's anniversary list, as the frame holds them.
+class SyncTest : public AlarmStoreTest {
+protected:
+    SyncTest() {
+        anniversaries.SetProgramFolder(folder.Path());
+        anniversaries.SetClock([] { return CTime(2014, 2, 9, 15, 30, 45); });
+        anniversaries.SetReporter([this](int id) { reports.push_back(id); });
+    }
+    CString AnniversaryFile() const { return folder + L"anniversary_data\\anniversary_data.xzrn"; }
+    // Starts with one alarm and one anniversary, both saved.
+    void SaveStartingLists() {
+        store.AddAlarm(Alarm(0, L"my alarm"));
+        ASSERT_TRUE(store.Save());
+        CDayInfo mine;
+        mine.m_strText = L"my anniversary";
+        anniversaries.AddAnniversary(mine);
+        ASSERT_TRUE(anniversaries.SaveAnniversaries());
+    }
+    CString PhoneFile(const char* signature, const std::vector<std::vector<BYTE>>& records) {
+        std::vector<BYTE> bytes;
+        PhoneString(bytes, signature);
+        for (const auto& r : records) AppendBytes(bytes, r);
+        CString path = folder + L"phone.sync";
+        WriteAll(path, bytes);
+        return path;
+    }
+    CString MixedPhoneFile() {
+        return PhoneFile("ALARM SIGNATURE",
+                         {PhoneRecord(0, 2, 9, 1, "alarm one"),
+                          PhoneRecord(20, 8, 15, 3, "Liberation Day", 0x00050007, 1, 0, 0),
+                          PhoneRecord(3, 2, 9, 1, "alarm two"),
+                          PhoneRecord(20, 3, 1, 24, "\xEC\x83\x9D\xEC\x9D\xBC", 3, 0, 1, 1)});  // "생일"
+    }
+    std::vector<CString> AlarmTexts() const {
+        std::vector<CString> texts;
+        for (const CAlarmInfo& a : store.Alarms()) texts.push_back(a.m_strContents);
+        return texts;
+    }
+    std::vector<CString> AnniversaryTexts() const {
+        std::vector<CString> texts;
+        for (const CDayInfo& d : anniversaries.GetList()) texts.push_back(d.m_strText);
+        return texts;
+    }
+
+    CAnniversaryFile anniversaries;
+    std::vector<int> reports;
+};
+
+}  // namespace
+
+TEST_F(SyncTest, PhoneFileWithEverythingReplacesBothListsAndKeepsPerSaveHistory) {
+    SaveStartingLists();
+    std::vector<BYTE> oldAlarms = ReadAll(AlarmFile()), oldAnniversaries = ReadAll(AnniversaryFile());
+
+    EXPECT_TRUE(store.ApplySyncFile(SYNC_PHONE_ALL, MixedPhoneFile(), &anniversaries));
+    EXPECT_EQ(AlarmTexts(), (std::vector<CString>{L"alarm one", L"alarm two"}));
+    // The list is read back from the file the import wrote.
+    ASSERT_EQ(AnniversaryTexts(), (std::vector<CString>{L"Liberation Day", L"\uC0DD\uC77C"}));
+    const CDayInfo& liberation = anniversaries.GetList()[0];
+    EXPECT_EQ(liberation.m_nMonth, 8);
+    EXPECT_EQ(liberation.m_nDay, 15);
+    EXPECT_EQ(liberation.m_nIcon, 3);
+    EXPECT_EQ(liberation.m_nDaysBefore, 7);
+    EXPECT_EQ(liberation.m_bHoliday, 1);
+    EXPECT_EQ(liberation.m_bLunar, 0);
+    const CDayInfo& birthday = anniversaries.GetList()[1];
+    EXPECT_EQ(birthday.m_bLunar, 1);
+    EXPECT_EQ(birthday.m_bLeap, 1);
+    EXPECT_GE(birthday.m_nId, (int)CAnniversaryFile::kFirstId);
+
+    CAnniversaryFile reread;
+    reread.SetProgramFolder(folder.Path());
+    reread.SetReporter([](int) {});
+    reread.LoadOrImportAnniversaries();
+    EXPECT_EQ(reread.GetList().GetSize(), 2);
+
+    // Per-save history names while importing; the settings are put back.
+    EXPECT_EQ(ReadAll(folder + L"schedule_data\\history\\2014_02_09_15_30_45.sbak"), oldAlarms);
+    EXPECT_EQ(ReadAll(folder + L"anniversary_data\\history\\2014_02_09_15_30_45.xbak"), oldAnniversaries);
+    EXPECT_EQ(store.GetHistoryLevel(), 1);
+    EXPECT_EQ(anniversaries.GetHistoryLevel(), 1);
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(SyncTest, EachPhoneKindTouchesOnlyItsLists) {
+    struct Case {
+        int kind;
+        bool withCalendar;
+        bool result;
+        std::vector<CString> alarms, anniversaries;
+    } cases[] = {
+        {SYNC_PHONE_SCHEDULE, true, true, {L"alarm one", L"alarm two"}, {L"my anniversary"}},
+        {SYNC_PHONE_ANNIVERSARY, true, true, {L"my alarm"}, {L"Liberation Day", L"\uC0DD\uC77C"}},
+        // Schedules need no calendar; anniversaries cannot be imported without it.
+        {SYNC_PHONE_SCHEDULE, false, true, {L"alarm one", L"alarm two"}, {L"my anniversary"}},
+        {SYNC_PHONE_ANNIVERSARY, false, false, {L"my alarm"}, {L"my anniversary"}},
+        {SYNC_PHONE_ALL, false, false, {L"alarm one", L"alarm two"}, {L"my anniversary"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << (c.withCalendar ? "" : " without calendar"));
+        store.Alarms().RemoveAll();
+        anniversaries.RemoveAllAnniversaries();
+        SaveStartingLists();
+        EXPECT_EQ(store.ApplySyncFile(c.kind, MixedPhoneFile(), c.withCalendar ? &anniversaries : nullptr), c.result);
+        EXPECT_EQ(AlarmTexts(), c.alarms);
+        EXPECT_EQ(AnniversaryTexts(), c.anniversaries);
+    }
+}
+
+TEST_F(SyncTest, PhoneFileWithAWrongSignatureChangesNothing) {
+    SaveStartingLists();
+    std::vector<BYTE> oldAnniversaries = ReadAll(AnniversaryFile());
+    CString wrong = PhoneFile("ANNIVER SIGNATURE", {PhoneRecord(20, 8, 15, 3, "Liberation Day")});
+    for (int kind : {SYNC_PHONE_ALL, SYNC_PHONE_ANNIVERSARY}) {
+        EXPECT_FALSE(store.ApplySyncFile(kind, wrong, &anniversaries));
+        EXPECT_EQ(AlarmTexts(), (std::vector<CString>{L"my alarm"}));
+        EXPECT_EQ(AnniversaryTexts(), (std::vector<CString>{L"my anniversary"}));
+        EXPECT_EQ(ReadAll(AnniversaryFile()), oldAnniversaries);
+    }
+    // A stream cut inside a record keeps the records before it.
+    std::vector<BYTE> cut = ReadAll(MixedPhoneFile());
+    cut.resize(cut.size() - 5);
+    WriteAll(folder + L"cut.sync", cut);
+    EXPECT_TRUE(store.ApplySyncFile(SYNC_PHONE_ANNIVERSARY, folder + L"cut.sync", &anniversaries));
+    EXPECT_EQ(AnniversaryTexts(), (std::vector<CString>{L"Liberation Day"}));
+}
+
+TEST_F(SyncTest, UnreadableAnniversaryFileIsNotOverwrittenByAnImport) {
+    SaveStartingLists();
+    std::vector<BYTE> damaged = ReadAll(AnniversaryFile());
+    damaged.resize(damaged.size() - 3);
+    WriteAll(AnniversaryFile(), damaged);
+    anniversaries.LoadOrImportAnniversaries();
+    ASSERT_TRUE(anniversaries.LastLoadFailed());
+    reports.clear();
+    store.ApplySyncFile(SYNC_PHONE_ANNIVERSARY, MixedPhoneFile(), &anniversaries);
+    EXPECT_EQ(ReadAll(AnniversaryFile()), damaged);
+    EXPECT_FALSE(reports.empty());
+}
+
+TEST_F(SyncTest, ReceivedAnniversaryFileReplacesTheListAfterAHistoryCopy) {
+    SaveStartingLists();
+    std::vector<BYTE> mine = ReadAll(AnniversaryFile());
+
+    // The file of another copy of the program, made the same way.
+    CScratchFolder other;
+    CAnniversaryFile theirs;
+    theirs.SetProgramFolder(other.Path());
+    theirs.SetReporter([](int) {});
+    for (const wchar_t* text : {L"one", L"two", L"three"}) {
+        CDayInfo info;
+        info.m_strText = text;
+        theirs.AddAnniversary(info);
+    }
+    ASSERT_TRUE(theirs.SaveAnniversaries());
+    std::vector<BYTE> received = ReadAll(theirs.GetFilePath());
+
+    // Cut short or not an anniversary file at all: refused, nothing changes.
+    std::vector<BYTE> cut(received.begin(), received.end() - 2);
+    WriteAll(folder + L"cut.sync", cut);
+    WriteAll(folder + L"alarms.sync", FileOf(2));
+    for (const wchar_t* name : {L"cut.sync", L"alarms.sync", L"missing.sync"}) {
+        SCOPED_TRACE(testing::Message() << (const char*)StringToUtf8(name));
+        EXPECT_FALSE(store.ApplySyncFile(SYNC_ANNIVERSARY, folder + name, &anniversaries));
+        EXPECT_EQ(ReadAll(AnniversaryFile()), mine);
+        EXPECT_EQ(AnniversaryTexts(), (std::vector<CString>{L"my anniversary"}));
+    }
+
+    WriteAll(folder + L"good.sync", received);
+    EXPECT_TRUE(store.ApplySyncFile(SYNC_ANNIVERSARY, folder + L"good.sync", &anniversaries));
+    EXPECT_EQ(ReadAll(AnniversaryFile()), received);
+    EXPECT_EQ(AnniversaryTexts(), (std::vector<CString>{L"one", L"two", L"three"}));
+    EXPECT_EQ(ReadAll(folder + L"anniversary_data\\history\\2014_02_09_15_30_45.xbak"), mine);
+}
+
+TEST_F(SyncTest, ReceivedAnniversaryFileWithoutTheCalendarStillLandsInPlace) {
+    // A first synchronisation: no anniversary folder yet.
+    CScratchFolder other;
+    CAnniversaryFile theirs;
+    theirs.SetProgramFolder(other.Path());
+    theirs.SetReporter([](int) {});
+    theirs.AddAnniversary(CDayInfo());
+    ASSERT_TRUE(theirs.SaveAnniversaries());
+    WriteAll(folder + L"good.sync", ReadAll(theirs.GetFilePath()));
+    EXPECT_TRUE(store.ApplySyncFile(SYNC_ANNIVERSARY, folder + L"good.sync", nullptr));
+    EXPECT_EQ(ReadAll(AnniversaryFile()), ReadAll(theirs.GetFilePath()));
+    EXPECT_TRUE(folder.List(L"anniversary_data\\history\\").empty());
+}
+
+TEST_F(SyncTest, ReceivedScheduleFileGoesThroughTheSameEntry) {
+    SaveStartingLists();
+    WriteAll(folder + L"good.sync", FileOf(3));
+    EXPECT_TRUE(store.ApplySyncFile(SYNC_SCHEDULE, folder + L"good.sync", &anniversaries));
+    EXPECT_EQ(store.Alarms().GetSize(), 3);
+    EXPECT_EQ(AnniversaryTexts(), (std::vector<CString>{L"my anniversary"}));
+    EXPECT_FALSE(store.ApplySyncFile(7, folder + L"good.sync", &anniversaries));
 }

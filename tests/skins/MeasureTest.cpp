@@ -1,5 +1,8 @@
 #include "SkinTestSupport.h"
 
+#include "calendar/AnniversaryDays.h"
+#include "shell/DateUtil.h"
+#include "shell/Settings.h"
 #include "widgets/MeasureBattery.h"
 #include "widgets/MeasureBiorhythm.h"
 #include "widgets/MeasureCPU.h"
@@ -455,16 +458,29 @@ TEST_F(CountDownTest, RearmBySeconds) {
     EXPECT_EQ(m->GetStringValue(), L"2026-12-10 10:30:15");
 }
 
-TEST(MeasureUser, BirthFacts) {
+// The user's profile as the settings hold it, put back at the end.
+class UserSettings {
+public:
+    UserSettings() : m_saved(g_Settings) {}
+    ~UserSettings() { g_Settings = m_saved; }
+    void Set(int year, int month, int day, int calendar) {
+        g_UseUserInfo = 1;
+        g_BirthYear = year, g_BirthMonth = month, g_BirthDay = day;
+        g_BirthCalendar = calendar;
+    }
+
+private:
+    CSettings m_saved;
+};
+
+TEST(MeasureUser, BirthFactsFromTheSettings) {
     FakeEnvironment env;
     env.now = kDecember10;
-    env.profile.useUserInfo = 1;
-    env.profile.userName = L"Kim";
-    env.profile.birthYear = 2000;
-    env.profile.birthMonth = 3;
-    env.profile.birthDay = 15;
-    env.profile.birthHour = 7;
-    env.profile.birthMinute = 5;
+    UserSettings settings;
+    settings.Set(2000, 3, 15, 0);
+    g_UserName = L"Kim";
+    g_BirthHour = 7;
+    g_BirthMinute = 5;
     CMeasureUser user;
     user.ReadConfig(Section({{L"AgeRevision", L"0"}}));
     EXPECT_TRUE(user.Update());
@@ -478,46 +494,89 @@ TEST(MeasureUser, BirthFacts) {
     EXPECT_EQ(user.m_ExactDays, 30 - 5);  // November has 30 days
     EXPECT_EQ(user.GetStringValue(), L"Kim");
     EXPECT_EQ(user.GetSolarBirthKey(), L"2000_03_15_00_07_05");
-
-    // A lunar birthday that falls in January of the next solar year.
-    env.profile.birthYear = 1990;
-    env.profile.birthMonth = 12;
-    env.profile.birthDay = 20;
-    env.profile.birthCalendar = 1;
-    env.lunarToSolar = [](int ly, int lm, int ld, bool, int& y, int& m, int& d) {
-        y = ly + 1, m = 1, d = ld - 5;
-        return true;
-    };
-    user.Update();
-    EXPECT_EQ(user.m_SolarYear, 1991);
-    EXPECT_EQ(user.m_SolarMonth, 1);
-    EXPECT_EQ(user.m_SolarDay, 15);
-    EXPECT_EQ(user.m_LifetimeDays, WidgetDaysBetween(1991, 1, 15, 2026, 12, 10));
-    EXPECT_EQ(user.GetLunarBirthKey(), L"1990_12_20_00_07_05");
-
-    CMeasureBiorhythm bio;
-    bio.Update();
-    EXPECT_EQ(bio.m_DaysLived, user.m_LifetimeDays);
-
-    // Switched off: nothing is computed.
-    env.profile.useUserInfo = 0;
-    CMeasureBiorhythm off;
-    off.Update();
-    EXPECT_EQ(off.m_DaysLived, 0);
+    // 15 March 2000 is the tenth day of the second lunar month.
+    EXPECT_EQ(user.GetLunarBirthKey(), L"2000_02_10_00_07_05");
 }
 
+TEST(MeasureUser, LunarBirthdaysGoThroughTheLunarCalendar) {
+    FakeEnvironment env;
+    env.now = kDecember10;
+    UserSettings settings;
+    g_BirthHour = 7;
+    g_BirthMinute = 5;
+    struct Case {
+        const char* what;
+        int year, month, day, calendar;
+        int solarYear, solarMonth, solarDay, lifetimeDays;
+        const wchar_t* lunarKey;
+    } cases[] = {
+        // The twelfth lunar month of 2009 began on 15 January 2010.
+        {"in January of the next solar year", 2009, 12, 10, 1, 2010, 1, 24, 6164, L"2009_12_10_00_07_05"},
+        {"in a leap month", 2012, 3, 1, 2, 2012, 4, 21, 5346, L"2012_03_01_01_07_05"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        settings.Set(c.year, c.month, c.day, c.calendar);
+        CMeasureUser user;
+        user.Update();
+        EXPECT_EQ(user.m_SolarYear, c.solarYear);
+        EXPECT_EQ(user.m_SolarMonth, c.solarMonth);
+        EXPECT_EQ(user.m_SolarDay, c.solarDay);
+        EXPECT_EQ(user.m_LifetimeDays, c.lifetimeDays);
+        EXPECT_EQ(user.m_Age, 2026 - c.solarYear);
+        EXPECT_EQ(user.GetLunarBirthKey(), c.lunarKey);
+        EXPECT_EQ(user.m_DaysToBirthday,
+                  DaysUntilAnniversary(2026, 12, 10, c.month, c.day, TRUE, c.calendar == 2 ? TRUE : FALSE));
+
+        CMeasureBiorhythm bio;
+        bio.Update();
+        EXPECT_EQ(bio.m_DaysLived, c.lifetimeDays);
+    }
+}
+
+TEST(MeasureUser, OutsideTheLunarTableOrSwitchedOff) {
+    FakeEnvironment env;
+    env.now = kDecember10;
+    UserSettings settings;
+    // A lunar date the table cannot convert is kept as given, and a birthday
+    // with no date to count to gives 0 rather than a huge count.
+    settings.Set(2000, 1, 31, 1);
+    CMeasureUser user;
+    user.Update();
+    EXPECT_EQ(user.m_SolarYear, 2000);
+    EXPECT_EQ(user.m_SolarMonth, 1);
+    EXPECT_EQ(user.m_SolarDay, 31);
+    EXPECT_EQ(user.m_DaysToBirthday, 0);
+    // Born before the table starts: the birthday still counts in this year.
+    settings.Set(1800, 5, 5, 1);
+    user.Update();
+    EXPECT_EQ(user.m_SolarYear, 1800);
+    EXPECT_EQ(user.m_DaysToBirthday, DaysUntilAnniversary(2026, 12, 10, 5, 5, TRUE, FALSE));
+
+    // Switched off: nothing is computed.
+    settings.Set(2000, 3, 15, 0);
+    g_UseUserInfo = 0;
+    CMeasureUser off;
+    off.Update();
+    EXPECT_EQ(off.m_LifetimeDays, 0);
+    CMeasureBiorhythm bio;
+    bio.Update();
+    EXPECT_EQ(bio.m_DaysLived, 0);
+}
+
+// The shared day counts, as the user and time measures rely on them.
 TEST(WidgetDates, DaysBetweenAndMonths) {
-    EXPECT_EQ(WidgetDaysBetween(1970, 1, 1, 1970, 1, 2), 1);
-    EXPECT_EQ(WidgetDaysBetween(2000, 1, 1, 2000, 3, 1), 60);
-    EXPECT_EQ(WidgetDaysBetween(2000, 3, 1, 2000, 1, 1), -60);
-    EXPECT_EQ(WidgetDaysBetween(1899, 12, 31, 2000, 1, 1), 0);
-    EXPECT_EQ(WidgetDaysBetween(2000, 1, 1, 2401, 1, 1), 0);
-    EXPECT_EQ(WidgetDaysFromEpoch(1969, 12, 31), -1);
-    EXPECT_EQ(WidgetDaysInMonth(2000, 2), 29);
-    EXPECT_EQ(WidgetDaysInMonth(1900, 2), 28);
-    EXPECT_EQ(WidgetDaysInMonth(2024, 2), 29);
-    EXPECT_EQ(WidgetDaysInMonth(2023, 12), 31);
-    EXPECT_EQ(WidgetDaysInMonth(2023, 13), 0);
+    EXPECT_EQ(GetDaysBetween(1970, 1, 1, 1970, 1, 2), 1);
+    EXPECT_EQ(GetDaysBetween(2000, 1, 1, 2000, 3, 1), 60);
+    EXPECT_EQ(GetDaysBetween(2000, 3, 1, 2000, 1, 1), -60);
+    EXPECT_EQ(GetDaysBetween(1899, 12, 31, 2000, 1, 1), 0);
+    EXPECT_EQ(GetDaysBetween(2000, 1, 1, 2401, 1, 1), 0);
+    EXPECT_EQ(GetDaysBetween(1970, 1, 1, 1969, 12, 31), -1);
+    EXPECT_EQ(GetDaysInMonth(2000, 2), 29);
+    EXPECT_EQ(GetDaysInMonth(1900, 2), 28);
+    EXPECT_EQ(GetDaysInMonth(2024, 2), 29);
+    EXPECT_EQ(GetDaysInMonth(2023, 12), 31);
+    EXPECT_EQ(GetDaysInMonth(2023, 13), 0);
 }
 
 }  // namespace

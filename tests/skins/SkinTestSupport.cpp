@@ -82,11 +82,6 @@ bool FakeEnvironment::QuerySystemInformation(ULONG infoClass, void* buffer, ULON
     return true;
 }
 
-bool FakeEnvironment::LunarToSolar(int ly, int lm, int ld, bool leap, int& y, int& m, int& d) {
-    if (lunarToSolar) return lunarToSolar(ly, lm, ld, leap, y, m, d);
-    return CWidgetEnvironment::LunarToSolar(ly, lm, ld, leap, y, m, d);
-}
-
 FakeHost::FakeHost(int width, int height)
     : buffer(new Gdiplus::Bitmap(width, height, PixelFormat32bppPARGB)) {}
 

@@ -60,8 +60,6 @@ public:
     void ShellOpen(const CString& target) override { opened.push_back(target); }
     bool FileExists(const CString& path) override { return existingFile == path; }
     CString GetProgramFolder() override { return L"C:\\Zorel\\"; }
-    WidgetUserProfile GetUserProfile() override { return profile; }
-    bool LunarToSolar(int ly, int lm, int ld, bool leap, int& y, int& m, int& d) override;
 
     __time64_t now = 0;
     bool daylight = false;
@@ -79,9 +77,6 @@ public:
     BYTE batteryPercent = 50;
     std::vector<CString> sounds, opened;
     CString existingFile;
-    WidgetUserProfile profile;
-    // Lunar birthdays converted by a fixed table: (lunar y, m, d) -> solar.
-    std::function<bool(int, int, int, bool, int&, int&, int&)> lunarToSolar;
 };
 
 // A skinned host whose back buffer is an off-screen GDI+ bitmap.

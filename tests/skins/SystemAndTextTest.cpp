@@ -5,7 +5,6 @@
 #include "widgets/MeasureCPU.h"
 #include "widgets/MeasureDiskSpace.h"
 #include "widgets/MeasureMemory.h"
-#include "widgets/SkinPath.h"
 
 #include <gtest/gtest.h>
 
@@ -53,20 +52,6 @@ TEST(SkinText, ReadInTheThreadsCodePage) {
     CString expected = GetACP() == 949 ? CString(L"\xD55C\xAE00") : MultiByteToString(hangul.data(), 4, CP_ACP);
     EXPECT_EQ(ini.FindSection(L"A")->GetString(L"Name"), expected);
     EXPECT_EQ(xml.FindSection(L"EXTRA")->GetString(L"NAME"), expected);
-}
-
-TEST(SkinPath, PlainFileNamesOnly) {
-    struct {
-        const wchar_t* name;
-        bool safe;
-    } cases[] = {
-        {L"red.png", true},      {L"alert bg.png", true}, {L"", false},          {L"..", false},
-        {L"..\\x.png", false},   {L"a/b.png", false},     {L"C:x.png", false},   {L"\\x.png", false},
-        {L"x?.png", false},      {L"x\".png", false},     {L"x.png.", false},    {L"x.png ", false},
-        {L"CON", false},         {L"nul.png", false},     {L"COM1.wav", false},  {L"lpt9", false},
-        {L"COM10.png", true},    {L"console.png", true},  {L"x\x01.png", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(IsSafeSkinFileName(c.name), c.safe) << CString(c.name);
 }
 
 }  // namespace

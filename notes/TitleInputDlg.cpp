@@ -1,0 +1,115 @@
+#include "notes/TitleInputDlg.h"
+
+#include "notes/NoteIds.h"
+#include "notes/NoteLogic.h"
+#include "notes/NoteTemplates.h"
+#include "shell/LanguageTable.h"
+
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CMemoTitleInputDlg, CDialog)
+END_MESSAGE_MAP()
+
+CMemoTitleInputDlg::CMemoTitleInputDlg(CWnd* parent, const LOGFONTW& font, COLORREF color, const CString& title)
+    : CDialog(IDD_TITLE_INPUT, parent), m_font(font), m_color(color), m_title(title) {}
+
+INT_PTR CMemoTitleInputDlg::DoModal() {
+    InitModalIndirect(GetNoteTemplate(IDD_TITLE_INPUT), m_pParentWnd);
+    return CDialog::DoModal();
+}
+
+BOOL CMemoTitleInputDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(g_LanguageTable[IDS_INPUT_TITLE]);
+    // The window is laid out in pixels; the controls are made here.
+    CRect window(0, 0, 330, 110);
+    ::AdjustWindowRectEx(&window, GetStyle(), FALSE, GetExStyle());
+    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    HFONT font = (HFONT)SendMessage(WM_GETFONT);
+    auto setFont = [font](CWnd& w) { w.SendMessage(WM_SETFONT, (WPARAM)font, FALSE); };
+    m_editTitle.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", m_title, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                         CRect(10, 10, 320, 32), this, IDC_TI_TITLE);
+    setFont(m_editTitle);
+    m_editTitle.SendMessage(EM_LIMITTEXT, MaxTitleLength);
+    m_cbFace.Create(L"COMBOBOX", L"",
+                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
+                        CBS_HASSTRINGS | CBS_SORT,
+                    CRect(10, 42, 150, 242), this, IDC_TI_FACE);
+    m_cbFace.SetPreviewStyle(11, TRUE);
+    m_cbFace.SendMessage(CB_SETITEMHEIGHT, 0, 11);
+    m_cbSize.Create(L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
+                    CRect(156, 42, 200, 242), this, IDC_TI_SIZE);
+    m_cbSize.SetFontHeight(11);
+    m_cbColor.Create(L"COMBOBOX", L"",
+                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+                     CRect(206, 42, 256, 242), this, IDC_TI_COLOR);
+    auto check = [this](CShareCheckButton& button, UINT id, int x, int image) {
+        button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(x, 46, x + 12, 58), this, id);
+        button.SetImageIndex(image);
+        button.m_crPressed = 0x00FFFF;
+        button.m_crNormal = 0xA8DEFC;
+        button.m_crHover = 0x8CF9FF;
+    };
+    check(m_btnBold, IDC_TI_BOLD, 264, 2);
+    check(m_btnItalic, IDC_TI_ITALIC, 280, 3);
+    check(m_btnUnderline, IDC_TI_UNDERLINE, 296, 4);
+    m_btnBold.SetCheck(m_font.lfWeight == 700);
+    m_btnItalic.SetCheck(m_font.lfItalic != 0);
+    m_btnUnderline.SetCheck(m_font.lfUnderline != 0);
+    CWnd ok;
+    ok.Create(L"BUTTON", g_LanguageTable[IDS_OK], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+              CRect(240, 76, 320, 100), this, IDOK);
+    setFont(ok);
+    ok.Detach();
+
+    m_cbColor.FillColors();
+    m_cbColor.SendMessage(CB_SETCURSEL, 0);
+    for (int size : NoteLogic::kTextSizes) {
+        CString text;
+        text.Format(L"%d", size);
+        m_cbSize.SendMessage(CB_ADDSTRING, 0, (LPARAM)(LPCTSTR)text);
+    }
+    m_cbSize.SendMessage(CB_SETCURSEL, 2);
+    m_cbSize.SendMessage(CB_SETITEMHEIGHT, 0, 11);
+    m_cbColor.SendMessage(CB_SETITEMHEIGHT, 0, 11);
+    int sizeIndex = NoteLogic::SizeIndex(m_font.lfHeight);
+    if (sizeIndex >= 0) m_cbSize.SendMessage(CB_SETCURSEL, sizeIndex);
+    m_cbColor.SelectColor(m_color);
+    int face = (int)m_cbFace.SendMessage(CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)m_font.lfFaceName);
+    if (face >= 0) m_cbFace.SendMessage(CB_SETCURSEL, face);
+    m_editTitle.SetFocus();
+    return FALSE;
+}
+
+void CMemoTitleInputDlg::OnOK() {
+    m_title = m_editTitle.GetWindowText();
+    if (m_title.GetLength() > MaxTitleLength) m_title = m_title.Left(MaxTitleLength);
+    m_color = m_cbColor.GetSelectedColor();
+    int sizeIndex = (int)m_cbSize.SendMessage(CB_GETCURSEL);
+    m_font.lfHeight = NoteLogic::kTextSizes[sizeIndex >= 0 && sizeIndex < 16 ? sizeIndex : 2];
+    // A flag: the descriptor writer turns any weight into bold.
+    m_font.lfWeight = m_btnBold.GetCheck() ? 1 : 0;
+    m_font.lfItalic = (BYTE)(m_btnItalic.GetCheck() ? 1 : 0);
+    m_font.lfUnderline = (BYTE)(m_btnUnderline.GetCheck() ? 1 : 0);
+    int face = (int)m_cbFace.SendMessage(CB_GETCURSEL);
+    if (face >= 0) {
+        int length = (int)m_cbFace.SendMessage(CB_GETLBTEXTLEN, face);
+        if (length > 0 && length < LF_FACESIZE) m_cbFace.SendMessage(CB_GETLBTEXT, face, (LPARAM)m_font.lfFaceName);
+    }
+    CDialog::OnOK();
+}
+
+BOOL CMemoTitleInputDlg::PreTranslateMessage(MSG* msg) {
+    // A key the input method is still composing, released with the pointer
+    // outside the dialog, ends it as cancelled.
+    if (msg->message == WM_KEYUP && msg->wParam == VK_PROCESSKEY) {
+        POINT cursor;
+        CRect window;
+        GetWindowRect(&window);
+        if (::GetCursorPos(&cursor) && !window.PtInRect(cursor)) {
+            EndDialog(IDCANCEL);
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(msg);
+}

@@ -1,0 +1,92 @@
+#include "DateUtil.h"
+
+#include <cstdlib>
+
+namespace {
+
+const int kFirstYear = 1900, kLastYear = 2400;
+const int kDaysBeforeMonth[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// Proleptic Gregorian day number, 1 January of year 1 being day 1. Month 0
+// counts as no months before the day.
+long DayNumber(int year, int month, int day) {
+    long before = year - 1;
+    long days = 365 * before + kDaysBeforeMonth[month] + day + before / 4 - before / 100 + before / 400;
+    if (month > 2 && IsLeapYear(year)) ++days;
+    return days;
+}
+
+bool IsCountable(int year, int month) {
+    return year >= kFirstYear && year <= kLastYear && month >= 0 && month <= 12;
+}
+
+}  // namespace
+
+int GetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
+    if (!IsCountable(y1, m1) || !IsCountable(y2, m2)) return 0;
+    return (int)(DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1));
+}
+
+int GetDaysInMonth(int year, int month) {
+    static const int days[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    return month == 2 && IsLeapYear(year) ? 29 : days[month];
+}
+
+int GetWeekday(int year, int month, int day) {
+    // Counted from 31 December 1899, a Sunday.
+    int days = GetDaysBetween(1900, 1, 0, year, month, day);
+    return (days % 7 + 7) % 7 + 1;
+}
+
+int GetFirstWeekdayOfMonth(int year, int month) { return GetWeekday(year, month, 1); }
+
+int GetWeekdayOrdinal(int year, int month, int day, int weekday) {
+    int first = GetFirstWeekdayOfMonth(year, month);
+    int n = (first + day - 2) / 7;
+    if (weekday < first) --n;
+    return n;
+}
+
+int GetDayOfNthWeekday(int year, int month, int weekday, int n) {
+    int first = GetFirstWeekdayOfMonth(year, month);
+    int day = weekday < first ? weekday + 7 * n - first + 8 : weekday + 7 * n - first + 1;
+    return day < 1 ? 1 : day;
+}
+
+int GetWeekOfYear(int year, int month, int day) {
+    int d = GetWeekday(year, 1, 1);
+    int a = GetDaysBetween(year, 1, 1, year, month, day);
+    int week = (a + d) / 7 - 1;
+    if ((a + d) % 7 > 0) ++week;
+    if (d == 1) ++week;
+    return week;
+}
+
+int ClampLastWeekdayOrdinal(int year, int month, int n, int weekday) {
+    if (n < 4) return n;
+    return GetDayOfNthWeekday(year, month, weekday, 4) > GetDaysInMonth(year, month) ? 3 : 4;
+}
+
+int TestWeekdayFlag(unsigned char weekdays, int weekday) {
+    if (weekday < 1 || weekday > 7) return 0;
+    return weekdays & (1 << (weekday - 1));
+}
+
+int MakeWeekdayFlag(int index) { return index >= 0 && index <= 6 ? 1 << index : 0; }
+
+unsigned int MakeMarkBit(int index) { return index >= 0 && index <= 28 ? 1u << index : 0u; }
+
+bool IsInRange(const int* value, const int* low, const int* high) { return *low <= *value && *value <= *high; }
+
+bool RangesOverlap(const int* a0, const int* a1, const int* b0, const int* b1) {
+    return IsInRange(a0, b0, b1) || IsInRange(a1, b0, b1) || (*b0 >= *a0 && *a1 >= *b1);
+}
+
+bool IsWithinSnapDistance(const int* a, const int* b, int snapDistance) {
+    return AbsDifference(a, b) < snapDistance;
+}
+
+int AbsDifference(const int* a, const int* b) { return std::abs(*a - *b); }

@@ -1,0 +1,575 @@
+#include "shell/MainFrame.h"
+
+#include "calendar/DayMarks.h"
+#include "shell/AppGlobals.h"
+#include "shell/FileUtil.h"
+#include "shell/LanguageTable.h"
+#include "shell/MemoApp.h"
+#include "shell/Monitors.h"
+#include "shell/ProgramFolder.h"
+#include "shell/SearchMemoDlg.h"
+#include "shell/Settings.h"
+#include "shell/ShellIds.h"
+#include "shell/StartupLogic.h"
+#include "shell/TrayIconImage.h"
+#include "shell/TrayMenu.h"
+#include "shell/ZMsgBox.h"
+
+#include <ctime>
+
+CCriticalSection g_ReceiveLock;
+
+namespace {
+// The commands of the application's forwarding table that the frame takes
+// without work of its own yet.
+bool IsForwardedCommand(UINT id) { return CMemoApp::IsForwardedCommand(id); }
+
+// Today's date; zeros when the local time cannot be read.
+bool LocalDate(int& year, int& month, int& day, int& weekday) {
+    time_t now = time(nullptr);
+    struct tm* local = localtime(&now);
+    if (!local) {
+        year = month = day = weekday = 0;
+        return false;
+    }
+    year = local->tm_year + 1900;
+    month = local->tm_mon + 1;
+    day = local->tm_mday;
+    weekday = local->tm_wday + 1;
+    return true;
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_TIMER()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_WM_CLOSE()
+    ON_WM_POWERBROADCAST()
+    ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+    ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+    ON_REGISTERED_MESSAGE(g_BroadcastMessage, OnBroadcast)
+    ON_MESSAGE(WM_ABOUT_CLOSED, OnAboutClosed)
+    ON_MESSAGE(WM_TOGGLE_ALL_MEMOS, OnToggleAllMemos)
+    ON_MESSAGE(WM_NEW_MEMO, OnNewMemoMessage)
+    ON_MESSAGE(WM_SETTINGS_CLOSED, OnSettingsClosed)
+    ON_MESSAGE(WM_REOPEN_SETTINGS, OnReopenSettings)
+    ON_MESSAGE(WM_MEMO_GROUP_MANAGER_CLOSED, OnIgnoredMessage)
+    ON_MESSAGE(WM_CAPTURE_SETUP_CLOSE, OnCaptureSetupClose)
+    ON_MESSAGE(WM_ADD_SCHEDULE, OnIgnoredMessage)
+    ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
+    ON_MESSAGE(WM_RUN_QUEUE, OnIgnoredMessage)
+    ON_MESSAGE(WM_MEMO_CLOSED, OnIgnoredMessage)
+    ON_MESSAGE(WM_CAPTURE_DONE, OnIgnoredMessage)
+    ON_MESSAGE(WM_MEMO_TO_RECYCLE_BIN, OnIgnoredMessage)
+    ON_MESSAGE(WM_WEBCHECK_DONE, OnIgnoredMessage)
+    ON_MESSAGE(WM_DOWNLOAD_DONE, OnIgnoredMessage)
+    ON_COMMAND(ID_APP_EXIT_ZOREL, OnExit)
+    ON_COMMAND(ID_UNINSTALL_ZOREL, OnUninstall)
+    ON_COMMAND(ID_NEW_MEMO, NewMemo)
+    ON_COMMAND(ID_SEE_ALL_MEMOS, OnSeeAllMemos)
+    ON_COMMAND(ID_HIDE_ALL_MEMOS, OnHideAllMemos)
+    ON_COMMAND(ID_SEARCH_MEMO, OpenSearchMemoDialog)
+    ON_COMMAND(ID_SETTINGS, OnSettings)
+    ON_COMMAND(ID_SCHEDULE_MANAGER, OpenScheduleManager)
+    ON_COMMAND(ID_MEMO_GROUP_MANAGER, OpenMemoGroupManager)
+    ON_COMMAND_RANGE(ID_OPEN_GROUP_FIRST, ID_OPEN_GROUP_LAST, OnOpenMemoGroup)
+    ON_COMMAND_RANGE(ID_WIDGET_FIRST, ID_WIDGET_LAST, OnOpenWidgetMenu)
+    ON_COMMAND_EX_RANGE(ID_APP_EXIT_ZOREL, ID_RULER, OnOtherCommand)
+END_MESSAGE_MAP()
+
+// ---- Creation ------------------------------------------------------------
+
+CMainFrame::CMainFrame() {
+    m_trayIconData.cbSize = sizeof(m_trayIconData);
+    // A plain popup: never shown, so it needs no caption, and a window
+    // without one keeps the 1 x 1 size it is given.
+    Create(nullptr, ZOREL_FRAME_TITLE, WS_POPUP, rectDefault, nullptr, nullptr, 0);
+    m_suspendDate = -1;
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_hTrayDateIcon) ::DestroyIcon(m_hTrayDateIcon);
+    delete m_pTrayMenu;
+    g_FrameAlive = 0;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
+    if (!CFrameWnd::PreCreateWindow(cs)) return FALSE;
+    cs.x = cs.y = -100000;
+    cs.cx = cs.cy = 1;
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
+    m_trayIconData.cbSize = sizeof(m_trayIconData);
+    m_trayIconData.hWnd = m_hWnd;
+    m_trayIconData.uID = TRAY_ICON_ID;
+    m_trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_trayIconData.uCallbackMessage = WM_TRAY_NOTIFY;
+    ModifyStyleEx(0, WS_EX_TOOLWINDOW);
+    HINSTANCE instance = AfxGetResourceHandle();
+    m_hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZOREL));
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    m_hCursor = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_CURSOR_HAND));
+    m_trayIconData.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZOREL));
+    wcscpy_s(m_trayIconData.szTip, L"Zorel");
+    if (g_Settings.General.ShowTrayIcon) ShowTrayIcon(TRUE);
+    SetTimer(TIMER_PERIODIC_SAVE, PERIODIC_SAVE_MS);
+    return 0;
+}
+
+void CMainFrame::OnWindowPosChanging(WINDOWPOS* pos) {
+    // The frame is never shown and never leaves its place off the screen.
+    pos->flags &= ~SWP_SHOWWINDOW;
+    pos->flags |= SWP_NOMOVE | SWP_NOSIZE;
+}
+
+void CMainFrame::PostCreateInit() {
+    g_MemoLimit = 1000;
+    // The note store loads the current group and the alarm file here once
+    // it is part of the program.
+    if (g_PlatformId >= 2) SetTimer(TIMER_STARTUP, STARTUP_TICK_MS);
+}
+
+// ---- Timers ------------------------------------------------------------------
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+    switch (id) {
+    case TIMER_PERIODIC_SAVE:
+        if (PeriodicSaveTick(g_SaveTickCount)) SaveWindowStates();
+        AutoSaveMemos(0);
+        break;
+    case TIMER_DEFERRED_CLOSE:
+        KillTimer(id);
+        CFrameWnd::OnClose();
+        break;
+    case TIMER_WEBCHECK_DELAY:
+        KillTimer(id);
+        OnWebCheckDelayElapsed();
+        break;
+    case TIMER_STARTUP:
+        RunStartupStep(*this);
+        break;
+    case TIMER_SYNC_DIALOG:
+        KillTimer(id);
+        ShowSyncScheduleDialog(1);
+        break;
+    case TIMER_RECEIVED_NOTES:
+        KillTimer(id);
+        ProcessReceivedMessages();
+        break;
+    default:
+        CWnd::OnTimer(id);
+    }
+}
+
+// ---- Closing --------------------------------------------------------------------
+
+void CMainFrame::OnExit() {
+    SaveWindowStates();
+    PostMessage(WM_CLOSE);
+}
+
+void CMainFrame::OnClose() {
+    if (g_Settings.General.ShowTrayIcon) ShowTrayIcon(FALSE);
+    // An open message box is answered No first; its caller gets to finish
+    // before the frame goes.
+    if (EndOpenMessageBoxes() == 0)
+        CFrameWnd::OnClose();
+    else
+        SetTimer(TIMER_DEFERRED_CLOSE, DEFERRED_CLOSE_MS);
+}
+
+BOOL CMainFrame::DestroyWindow() {
+    // The note store saves the memo list and every changed note here.
+    return CFrameWnd::DestroyWindow();
+}
+
+void CMainFrame::PostNcDestroy() {
+    AutoSaveMemos(1);
+    delete m_pTrayMenu;
+    m_pTrayMenu = nullptr;
+    if (m_pSearchMemo) {
+        m_pSearchMemo->DestroyWindow();
+        delete m_pSearchMemo;
+        m_pSearchMemo = nullptr;
+    }
+    StopFtpServer();
+    CFrameWnd::PostNcDestroy();
+}
+
+void CMainFrame::StoreWindowStates() {}
+
+BOOL CMainFrame::SaveWindowStates() {
+    // Only windows whose state changed are stored; with none of the clock,
+    // calendar, day schedule or quick menu open there is nothing to save.
+    return TRUE;
+}
+
+void CMainFrame::AutoSaveMemos(int) {}
+
+// ---- System messages --------------------------------------------------------
+
+UINT CMainFrame::OnPowerBroadcast(UINT event, LPARAM) {
+    if (event == PBT_APMSUSPEND || event == PBT_APMRESUMESUSPEND) {
+        int year, month, day, weekday;
+        LocalDate(year, month, day, weekday);
+        int key = MakeSuspendDateKey(month, day);
+        if (event == PBT_APMRESUMESUSPEND && HasDayChangedSinceSuspend(m_suspendDate, key)) OnDayChanged();
+        m_suspendDate = key;
+    }
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnDisplayChange(WPARAM, LPARAM) {
+    int count = g_Monitors.GetCount();
+    if (AdjustWorkMonitor(g_Settings.General.WorkMonitor, count)) SaveAppConfig();
+    return 0;
+}
+
+LRESULT CMainFrame::OnBroadcast(WPARAM wParam, LPARAM) {
+    if (wParam == BROADCAST_SHOW_ALL_MEMOS) {
+        ShowAllMemos(TRUE);
+    } else if (wParam == BROADCAST_SAVE_AND_QUIT) {
+        SaveWindowStates();
+        PostMessage(WM_CLOSE);
+    }
+    return 0;
+}
+
+LRESULT CMainFrame::OnAboutClosed(WPARAM, LPARAM) {
+    if (CMemoApp* app = GetMemoApp()) app->OnCloseAbout();
+    return 0;
+}
+
+LRESULT CMainFrame::OnToggleAllMemos(WPARAM, LPARAM) {
+    ShowAllMemos(!AreAllMemosVisible());
+    return 0;
+}
+
+LRESULT CMainFrame::OnNewMemoMessage(WPARAM, LPARAM) {
+    NewMemo();
+    return 0;
+}
+
+LRESULT CMainFrame::OnIgnoredMessage(WPARAM, LPARAM) { return 0; }
+
+LRESULT CMainFrame::OnSettingsClosed(WPARAM wParam, LPARAM) {
+    if (wParam == 1) {
+        ApplyMemoOptions();
+        if (!SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
+    }
+    CloseSettingsSheet();
+    return 0;
+}
+
+LRESULT CMainFrame::OnReopenSettings(WPARAM wParam, LPARAM lParam) {
+    OpenSettings((int)wParam, (int)lParam);
+    return 0;
+}
+
+LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
+    if (wParam == 1 && !SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
+    CloseCaptureSetup();
+    if (lParam == 1) SaveAppConfig();
+    return 0;
+}
+
+BOOL CMainFrame::OnOtherCommand(UINT id) { return IsForwardedCommand(id) ? TRUE : FALSE; }
+
+void CMainFrame::OnUninstall() {}
+void CMainFrame::OnSeeAllMemos() { ShowAllMemos(TRUE); }
+void CMainFrame::OnHideAllMemos() { ShowAllMemos(FALSE); }
+void CMainFrame::OnSettings() { OpenSettings(-1, -1); }
+
+// ---- Tray icon ---------------------------------------------------------------------
+
+int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
+    if (!g_Settings.General.ShowTrayIcon) return 0;
+    if (!CalendarExists()) {
+        // Until the calendar has read the anniversaries the date cannot be
+        // marked, so the icon stays the program's own.
+        m_trayIconData.cbSize = sizeof(m_trayIconData);
+        m_trayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        m_trayIconData.uCallbackMessage = WM_TRAY_NOTIFY;
+        ::Shell_NotifyIconW(NIM_ADD, &m_trayIconData);
+        SetTrayPlainIcon(IDI_ZOREL);
+        return 1;
+    }
+    int year, month, day, weekday;
+    if (!LocalDate(year, month, day, weekday)) return 0;
+    RebuildTrayMonthMarks(year, month);
+    bool holiday = IsTrayHoliday(*DayMarkCell(g_AnniversaryDayMarks, month, day), *DayMarkCell(g_MonthDayMarks, month, day));
+
+    HDC windowDC = ::GetDC(m_hWnd);
+    HDC dc = ::CreateCompatibleDC(windowDC);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(windowDC, TRAY_ICON_SIZE, TRAY_ICON_SIZE);
+    ::ReleaseDC(m_hWnd, windowDC);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    HBITMAP background = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDB_TRAY_DATE));
+    ::DrawTrayDate(dc, background, day, GetTrayDateTextColor(weekday), GetTrayDateFrameColor(holiday));
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    if (background) ::DeleteObject(background);
+
+    if (m_hTrayDateIcon) ::DestroyIcon(m_hTrayDateIcon);
+    m_hTrayDateIcon = g_PlatformId >= 2 ? MakeOpaqueIcon(bitmap) : nullptr;
+    ::DeleteObject(bitmap);
+
+    NOTIFYICONDATAW record = {};
+    record.cbSize = sizeof(record);
+    record.hWnd = m_hWnd;
+    record.uID = TRAY_ICON_ID;
+    record.uCallbackMessage = WM_TRAY_NOTIFY;
+    record.hIcon = m_hTrayDateIcon ? m_hTrayDateIcon : ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_ZOREL));
+    CString tip = MakeTrayTip(g_UserName, year, month, day, weekday);
+    wcsncpy_s(record.szTip, tip, _TRUNCATE);
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    if (!plain) {
+        record.uFlags |= NIF_INFO;
+        record.dwInfoFlags = NIIF_INFO;
+        record.uTimeout = balloonTimeout;
+    }
+    return ::Shell_NotifyIconW(message, &record);
+}
+
+bool CMainFrame::CalendarExists() { return false; }
+void CMainFrame::RebuildTrayMonthMarks(int, int) {}
+
+void CMainFrame::ShowTrayIcon(BOOL show) {
+    if (show) {
+        DrawTrayIcon(NIM_ADD, 0, 5);
+    } else {
+        m_trayIconData.uFlags = 0;
+        ::Shell_NotifyIconW(NIM_DELETE, &m_trayIconData);
+    }
+}
+
+void CMainFrame::SetTrayPlainIcon(UINT iconId) {
+    m_trayIconData.uFlags = NIF_ICON;
+    m_trayIconData.hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(iconId));
+    ::Shell_NotifyIconW(NIM_MODIFY, &m_trayIconData);
+}
+
+LRESULT CMainFrame::OnTrayNotify(WPARAM, LPARAM lParam) {
+    switch ((UINT)lParam) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        DoTrayClickAction();
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        ShowTrayMenu();
+        break;
+    }
+    return 1;
+}
+
+void CMainFrame::DoTrayClickAction() {
+    switch (g_Settings.General.TrayIconClickRun) {
+    case 0: {
+        POINT pt;
+        ::GetCursorPos(&pt);
+        ShowToolTipWidget(pt.x, pt.y, CString());
+        break;
+    }
+    case 1: NewMemo(); break;
+    case 2: OpenScheduleManager(); break;
+    case 5: OpenSettings(-1, -1); break;
+    case 6: OpenSearchMemoDialog(); break;
+    case 7: OpenMemoGroupManager(); break;
+    case 8: ShowAllMemos(TRUE); break;
+    case 9: ShowAllMemos(!AreAllMemosVisible()); break;
+    case 10: ShowAllWidgets(TRUE); break;
+    case 11: ShowQuickMenu(1); break;
+    default: break;  // 3 and 4 show the clock and calendar, when they exist
+    }
+}
+
+// ---- Tray menus ----------------------------------------------------------------------
+
+TrayMenuState CMainFrame::MakeTrayMenuState() {
+    TrayMenuState state;
+    state.ctrlHeld = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    state.enableDesktop = g_Settings.General.EnableDesktop != 0;
+    state.captureOut = g_Settings.Capture.CaptureOut;
+    state.lastCaptureValid = g_LastCaptureRect.right - g_LastCaptureRect.left >= 1;
+    state.userName = g_UserName;
+    return state;
+}
+
+void CMainFrame::LoadTrayMenu() {
+    if (!m_pTrayMenu) {
+        m_pTrayMenu = new CMenu;
+        if (!m_pTrayMenu->LoadMenu(IDR_TRAY_MENU)) {
+            delete m_pTrayMenu;
+            m_pTrayMenu = nullptr;
+            return;
+        }
+    }
+    TranslateMemoMenu(m_pTrayMenu->GetSubMenu(0));
+}
+
+void CMainFrame::TranslateMemoMenu(CMenu* menu) {
+    if (!menu) return;
+    ::TranslateMemoMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
+}
+
+void CMainFrame::BuildOpenGroupMenu(CMenu* submenu) {
+    if (!submenu) return;
+    FillOpenGroupMenu(submenu->GetSafeHmenu(), ListGroupFiles(g_Settings.MemoFolder), g_Settings.General.MemoDBFile,
+                      m_openGroupNames);
+}
+
+void CMainFrame::BuildMoveToGroupMenu(CMenu* submenu) {
+    if (!submenu) return;
+    FillMoveToGroupMenu(submenu->GetSafeHmenu(), ListGroupFiles(g_Settings.MemoFolder),
+                        g_Settings.General.MemoDBFile, m_moveToGroupNames);
+}
+
+void CMainFrame::TranslatePositionMenu(CMenu* menu) {
+    if (menu) ::TranslatePositionMenu(menu->GetSafeHmenu());
+}
+void CMainFrame::TranslateAlignMenu(CMenu* menu) {
+    if (menu) ::TranslateAlignMenu(menu->GetSafeHmenu());
+}
+void CMainFrame::TranslateTransparencyMenu(CMenu* menu) {
+    if (menu) ::TranslateTransparencyMenu(menu->GetSafeHmenu());
+}
+
+void CMainFrame::ShowTrayMenu() {
+    if (!m_pTrayMenu) return;
+    CMenu* menu = m_pTrayMenu->GetSubMenu(0);
+    if (!menu) return;
+    BuildOpenGroupMenu(menu->GetSubMenu(TRAY_POS_OPEN_GROUP));
+    RefreshTrayMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
+    POINT pt;
+    ::GetCursorPos(&pt);
+    SetForegroundWindow();
+    TPMPARAMS params = {};
+    params.cbSize = sizeof(params);
+    params.rcExclude = {pt.x - 100, pt.y - 100, pt.x, pt.y};
+    ::TrackPopupMenuEx(menu->GetSafeHmenu(), TPM_RIGHTBUTTON, pt.x, pt.y, m_hWnd, &params);
+    // Lets the menu close when the user clicks elsewhere next time.
+    PostMessage(WM_NULL);
+}
+
+void CMainFrame::OnOpenMemoGroup(UINT id) {
+    CString file = GetGroupMenuFile(m_openGroupNames, ID_OPEN_GROUP_FIRST, id);
+    if (!file.IsEmpty()) SwitchMemoGroup(file);
+}
+
+void CMainFrame::OnOpenWidgetMenu(UINT) {}
+
+// ---- Notes and other windows -----------------------------------------------------------
+
+void CMainFrame::NewMemo() {}
+void CMainFrame::ShowAllMemos(BOOL) {}
+BOOL CMainFrame::AreAllMemosVisible() { return TRUE; }
+void CMainFrame::SwitchMemoGroup(const CString&) {}
+void CMainFrame::SearchMemos(const SearchMemoOptions&) {}
+int CMainFrame::GetMemoCount() { return 0; }
+
+void CMainFrame::OpenSearchMemoDialog() {
+    if (m_pSearchMemo) {
+        m_pSearchMemo->ShowWindow(SW_SHOWNOACTIVATE);
+        return;
+    }
+    m_pSearchMemo = new CSearchMemoDlg(this);
+    if (!m_pSearchMemo->Create(IDD_SEARCH_MEMO, this)) {
+        delete m_pSearchMemo;
+        m_pSearchMemo = nullptr;
+        return;
+    }
+    m_pSearchMemo->ShowWindow(SW_SHOWNOACTIVATE);
+}
+
+void CMainFrame::CloseSearchMemoDialog() {
+    if (!m_pSearchMemo) return;
+    m_pSearchMemo->DestroyWindow();
+    delete m_pSearchMemo;
+    m_pSearchMemo = nullptr;
+}
+
+void CMainFrame::OpenSettings(int, int) {}
+void CMainFrame::CloseSettingsSheet() {}
+void CMainFrame::CloseCaptureSetup() {}
+void CMainFrame::ApplyMemoOptions() {}
+void CMainFrame::SetMemoAlpha(int, int) {}
+void CMainFrame::ShowMemoTitleParts(int) {}
+void CMainFrame::RestartMemoReminders() {}
+void CMainFrame::UnpinDesktopWindows() {}
+void CMainFrame::CloseAllDialogs(int) { CloseSearchMemoDialog(); }
+void CMainFrame::UpdateScheduleWindow() {}
+void CMainFrame::CloseQuickMenu() {}
+void CMainFrame::CloseUserInfoDialog() {}
+void CMainFrame::HideToolTipWidget(CWnd*) {}
+bool CMainFrame::IsWidgetOpen(const CString&) { return false; }
+void CMainFrame::CloseWidgetBySkin(const CString&) {}
+void CMainFrame::SaveWidgetList() {}
+void CMainFrame::RefreshShutdownCountdown() {}
+void CMainFrame::OpenPasswordManager(int) {}
+void CMainFrame::ClosePasswordManager() {}
+void CMainFrame::StartCapture(int) {}
+bool CMainFrame::IsFtpServerRunning() { return false; }
+void CMainFrame::StopFtpServer() {}
+void CMainFrame::ShowSyncScheduleDialog(int) {}
+void CMainFrame::CloseSyncScheduleDialog() {}
+void CMainFrame::StartWebCheck() {}
+void CMainFrame::OnWebCheckDelayElapsed() {}
+
+void CMainFrame::OnDayChanged() {
+    // The clock, calendar and schedule windows redraw their dates here too.
+    DrawTrayIcon(NIM_MODIFY, 0, 5);
+}
+void CMainFrame::OnAnniversariesChanged() {}
+void CMainFrame::OpenScheduleManager() {}
+void CMainFrame::OpenMemoGroupManager() {}
+void CMainFrame::ShowAllWidgets(BOOL, CWnd*) {}
+void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
+void CMainFrame::ShowQuickMenu(int) {}
+CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
+void CMainFrame::RegisterHotKeys() {}
+void CMainFrame::UnregisterHotKeys() {}
+
+// ---- From worker threads ---------------------------------------------------------------
+
+void CMainFrame::QueueReceivedMessage(const CString& filePath, const CStringA& senderText) {
+    {
+        CSingleLock lock(&g_ReceiveLock, TRUE);
+        m_receivedQueue.Add(filePath);
+        m_receivedQueue.Add(AnsiToString(senderText));
+    }
+    SetTimer(TIMER_RECEIVED_NOTES, RECEIVED_NOTES_MS);
+}
+
+void CMainFrame::RequestSyncDialog() { SetTimer(TIMER_SYNC_DIALOG, SYNC_DIALOG_MS); }
+
+void CMainFrame::ProcessReceivedMessages() {
+    // The notes wait in the queue until the note windows can show them.
+}
+
+// ---- Staged start-up steps -----------------------------------------------------------
+
+void CMainFrame::CreateClock() {}
+void CMainFrame::CreateCalendar() {}
+bool CMainFrame::ClockExists() { return false; }
+void CMainFrame::ShowClockToStay() {}
+void CMainFrame::ShowClockBriefly(int) {}
+void CMainFrame::DrawTrayDate() { DrawTrayIcon(NIM_MODIFY, 0, 5); }
+bool CMainFrame::TodayHasSchedules() { return false; }
+void CMainFrame::OpenDaySchedule() {}
+void CMainFrame::CheckAlarmsAtStartup() {}
+void CMainFrame::NotifyTodayAnniversaries() {}
+void CMainFrame::LoadWidgetList() {}
+void CMainFrame::RefreshSettingsWidgetPage() {}
+void CMainFrame::CreateToolTipWidget() {}
+void CMainFrame::StopStartupTimer() { KillTimer(TIMER_STARTUP); }
+void CMainFrame::StartFtpServer() {}
+void CMainFrame::RefreshSettingsSharePage() {}
+
+bool CMainFrame::WarnMemoLimit(const CString& text) {
+    return ::MessageBoxW(m_hWnd, text, L"Zorel", MB_OKCANCEL | MB_ICONSTOP) == IDOK;
+}

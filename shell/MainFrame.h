@@ -1,0 +1,184 @@
+// CMainFrame: the hidden main window of Zorel and the hub of the program. It
+// is never visible (a 1 x 1 tool window at -100000, -100000); it owns the
+// tray icon and its menus, the periodic timers and the staged start-up, and
+// the windows that exist once. Other windows reach it as the application's
+// main window; worker threads hand it work through timers and posted
+// messages.
+//
+// The work of the notes, clock, calendar, widgets, vault, capture and file
+// server lives in their own windows and stores; until those are part of the
+// program the frame's entry points for them do nothing, so every menu item
+// and start-up step is safe to run.
+#pragma once
+
+#include "fw/AfxWin.h"
+#include "shell/StartupSequence.h"
+#include "shell/TrayMenu.h"
+
+#include <shellapi.h>
+
+class CSearchMemoDlg;
+struct SearchMemoOptions;
+
+// Guards the frame's queue of notes received over the network.
+extern CCriticalSection g_ReceiveLock;
+
+class CMainFrame : public CFrameWnd, public IStartupHost {
+    DECLARE_MESSAGE_MAP()
+public:
+    // Creates the hidden window.
+    CMainFrame();
+    ~CMainFrame() override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // Saves the memo list and every changed note, then destroys the window.
+    BOOL DestroyWindow() override;
+
+    // Called once by the application after creation.
+    void PostCreateInit();
+
+    // ---- Window states and saving ----
+    void StoreWindowStates();
+    BOOL SaveWindowStates();
+    void AutoSaveMemos(int all);
+
+    // ---- Tray icon and menus ----
+    int DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout);
+    void ShowTrayIcon(BOOL show);
+    void SetTrayPlainIcon(UINT iconId);
+    void LoadTrayMenu();
+    void TranslateMemoMenu(CMenu* menu);
+    void ShowTrayMenu();
+    void BuildOpenGroupMenu(CMenu* submenu);
+    void BuildMoveToGroupMenu(CMenu* submenu);
+    void TranslatePositionMenu(CMenu* menu);
+    void TranslateAlignMenu(CMenu* menu);
+    void TranslateTransparencyMenu(CMenu* menu);
+    void DoTrayClickAction();
+    // The calendar window exists (it holds the anniversaries the date icon marks).
+    bool CalendarExists();
+    // The month marks of the tray's date: the calendar's anniversaries and the alarm ranges.
+    void RebuildTrayMonthMarks(int year, int month);
+    void OnOpenMemoGroup(UINT id);
+    void OnOpenWidgetMenu(UINT id);
+    CMenu* GetTrayMenu() { return m_pTrayMenu; }
+    // What the tray menu shows of the program now.
+    TrayMenuState MakeTrayMenuState();
+
+    // ---- Notes (filled by the note store) ----
+    void NewMemo() override;
+    void ShowAllMemos(BOOL show);
+    BOOL AreAllMemosVisible();
+    void SwitchMemoGroup(const CString& groupFile);
+    void SearchMemos(const SearchMemoOptions& options);
+    void OpenSearchMemoDialog();
+    void CloseSearchMemoDialog();
+    CSearchMemoDlg* GetSearchMemoDialog() { return m_pSearchMemo; }
+    int GetMemoCount() override;
+
+    // ---- Other windows (filled by their subsystems) ----
+    void OpenSettings(int tab, int item);
+    void CloseSettingsSheet();
+    void CloseCaptureSetup();
+    void ApplyMemoOptions();
+    void SetMemoAlpha(int which, int alpha);
+    void ShowMemoTitleParts(int option);
+    void RestartMemoReminders();
+    void UnpinDesktopWindows();
+    void CloseAllDialogs(int withSettings);
+    void UpdateScheduleWindow();
+    void CloseQuickMenu();
+    void CloseUserInfoDialog();
+    void HideToolTipWidget(CWnd* except);
+    bool IsWidgetOpen(const CString& skinFile);
+    void CloseWidgetBySkin(const CString& skinFile);
+    void SaveWidgetList();
+    void RefreshShutdownCountdown();
+    void OpenPasswordManager(int force);
+    void ClosePasswordManager();
+    void StartCapture(int mode);
+    bool IsFtpServerRunning();
+    void StopFtpServer();
+    void ShowSyncScheduleDialog(int mode);
+    void CloseSyncScheduleDialog();
+    void StartWebCheck();
+    void OnWebCheckDelayElapsed();
+    // A new day: the tray date and the date windows are drawn again.
+    void OnDayChanged();
+    void OnAnniversariesChanged();
+    void OpenScheduleManager();
+    void OpenMemoGroupManager() override;
+    void ShowAllWidgets(BOOL show, CWnd* except = nullptr);
+    void ShowQuickMenu() override;
+    void ShowQuickMenu(int mode);
+    CWnd* ShowToolTipWidget(int x, int y, const CString& skinName);
+    void RegisterHotKeys() override;
+    void UnregisterHotKeys();
+
+    // ---- From worker threads ----
+    // Queues a received note (file, sender text in the ANSI code page) and
+    // arms the 50 ms timer that turns it into a note window.
+    void QueueReceivedMessage(const CString& filePath, const CStringA& senderText);
+    // Arms the 300 ms timer that opens the received synchronisation files.
+    void RequestSyncDialog();
+
+    // ---- Staged start-up steps ----
+    void CreateClock() override;
+    void CreateCalendar() override;
+    bool ClockExists() override;
+    void ShowClockToStay() override;
+    void ShowClockBriefly(int milliseconds) override;
+    void DrawTrayDate() override;
+    bool TodayHasSchedules() override;
+    void OpenDaySchedule() override;
+    void CheckAlarmsAtStartup() override;
+    void NotifyTodayAnniversaries() override;
+    void LoadWidgetList() override;
+    void RefreshSettingsWidgetPage() override;
+    void CreateToolTipWidget() override;
+    void StopStartupTimer() override;
+    void StartFtpServer() override;
+    void RefreshSettingsSharePage() override;
+    bool WarnMemoLimit(const CString& text) override;
+
+    const NOTIFYICONDATAW& GetTrayIconData() const { return m_trayIconData; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnTimer(UINT_PTR id);
+    void OnWindowPosChanging(WINDOWPOS* pos);
+    void OnClose();
+    UINT OnPowerBroadcast(UINT event, LPARAM data);
+    LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnBroadcast(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAboutClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnToggleAllMemos(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNewMemoMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIgnoredMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingsClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReopenSettings(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureSetupClose(WPARAM wParam, LPARAM lParam);
+    void OnExit();
+    void OnUninstall();
+    void OnSeeAllMemos();
+    void OnHideAllMemos();
+    void OnSettings();
+    BOOL OnOtherCommand(UINT id);
+    void PostNcDestroy() override;
+
+private:
+    void ProcessReceivedMessages();
+
+    HICON m_hIcon = nullptr;
+    CMenu* m_pTrayMenu = nullptr;
+    HCURSOR m_hCursor = nullptr;
+    NOTIFYICONDATAW m_trayIconData = {};
+    HICON m_hTrayDateIcon = nullptr;
+    CSearchMemoDlg* m_pSearchMemo = nullptr;
+    CStringArray m_receivedQueue;
+    CStringArray m_moveToGroupNames;
+    CStringArray m_openGroupNames;
+    CStringArray m_widgetSkinFiles;
+    int m_suspendDate = -1;
+};

@@ -1,0 +1,103 @@
+#include "ControlHost.h"
+
+#include <vector>
+
+CControlHost::CControlHost() {
+    CreateEx(0, nullptr, L"Controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 20, 20, 760, 560, nullptr,
+             nullptr);
+}
+
+CControlHost::~CControlHost() {
+    if (m_hWnd) {
+        ShowWindow(SW_HIDE);
+        DestroyWindow();
+    }
+}
+
+LRESULT CControlHost::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND || message == WM_KEYDOWN || (message >= WM_USER && message < WM_USER + 100)) {
+        messages.push_back({message, wParam, lParam});
+        if (onMessage) onMessage(message, wParam, lParam);
+    }
+    if (message == WM_NOTIFY) {
+        notifyCodes.push_back(((NMHDR*)lParam)->code);
+        messages.push_back({message, wParam, lParam});
+        if (onMessage) onMessage(message, wParam, lParam);
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+CControlHost& SharedHost() {
+    static CControlHost* host = new CControlHost;
+    host->messages.clear();
+    host->notifyCodes.clear();
+    host->onMessage = nullptr;
+    return *host;
+}
+
+int CControlHost::CountOf(UINT message) const {
+    int n = 0;
+    for (const HostMessage& m : messages) n += m.message == message;
+    return n;
+}
+
+const HostMessage* CControlHost::Last(UINT message) const {
+    for (auto it = messages.rbegin(); it != messages.rend(); ++it)
+        if (it->message == message) return &*it;
+    return nullptr;
+}
+
+void Pump() {
+    MSG msg;
+    for (int i = 0; i < 1000 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Send(HWND wnd, UINT message, int x, int y, WPARAM keys) { SendMessageW(wnd, message, keys, MAKELPARAM(x, y)); }
+
+void Click(HWND wnd, int x, int y, UINT down, UINT up, WPARAM keys) {
+    Send(wnd, WM_MOUSEMOVE, x, y, keys);
+    Send(wnd, down, x, y, keys | (down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON));
+    Send(wnd, up, x, y, keys);
+}
+
+bool SaveWindowPicture(HWND wnd, LPCTSTR path) {
+    RECT rc;
+    GetWindowRect(wnd, &rc);
+    int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    GdiFlush();
+    int stride = ((w * 3 + 3) / 4) * 4;
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
+    fh.bfSize = fh.bfOffBits + stride * h;
+    HANDLE f = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    bool ok = f != INVALID_HANDLE_VALUE;
+    if (ok) {
+        DWORD done;
+        WriteFile(f, &fh, sizeof(fh), &done, nullptr);
+        WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &done, nullptr);
+        WriteFile(f, bits, stride * h, &done, nullptr);
+        CloseHandle(f);
+    }
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}

@@ -1,0 +1,196 @@
+// Writing, reading, locking and unlocking a note's text file, with the
+// editor replaced by a buffer.
+#include "notes/MemoInfo.h"
+#include "notes/NoteTextStore.h"
+#include "notes/SafeFileWriter.h"
+
+#include "NotewinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CBufferEditor : public INoteEditor {
+public:
+    std::string rtf;
+    bool modified = false;
+    bool openFailed = false;
+    int loads = 0;
+
+    bool GetRtfBytes(std::vector<BYTE>& out) override {
+        out.assign(rtf.begin(), rtf.end());
+        return true;
+    }
+    bool LoadRtfBytes(const BYTE* data, size_t length) override {
+        rtf.assign((const char*)data, length);
+        ++loads;
+        return true;
+    }
+    bool LoadRtfFile(const CString& path) override {
+        std::vector<BYTE> bytes;
+        if (!CSafeFileWriter::ReadFile(path, bytes)) {
+            openFailed = CSafeFileWriter::FileExists(path);
+            return false;
+        }
+        return LoadRtfBytes(bytes.data(), bytes.size());
+    }
+    bool IsOpenFailed() const override { return openFailed; }
+    bool IsTextModified() const override { return modified; }
+    void SetTextModified(bool m) override { modified = m; }
+    long GetTextLength() const override { return (long)rtf.size(); }
+};
+
+SYSTEMTIME Clock() {
+    SYSTEMTIME t = {};
+    t.wYear = 2014;
+    t.wMonth = 2;
+    t.wDay = 9;
+    t.wHour = 15;
+    t.wMinute = 30;
+    t.wSecond = 45;
+    t.wMilliseconds = 123;
+    return t;
+}
+
+const char kText[] = "{\\rtf1 Hello \\b note\\b0}";
+
+class NoteTextStoreTest : public ::testing::Test {
+protected:
+    CScratchDir dir;
+    CMemoCipher cipher;
+    CLockedMemoFile locked{cipher, GetNoteLockKeys()};
+    CMemoInfo record;
+    CBufferEditor editor;
+    CNoteTextStore store{record, dir.Path(), locked, Clock};
+
+    void SetUp() override {
+        record.m_strFileName = L"20140101000000000.rtf";
+        editor.rtf = kText;
+        editor.modified = true;
+        store.SetTextLoaded(true);
+    }
+    std::string FileText(const CString& name) {
+        std::vector<BYTE> bytes;
+        CSafeFileWriter::ReadFile(dir.Path() + name, bytes);
+        return std::string(bytes.begin(), bytes.end());
+    }
+};
+
+}  // namespace
+
+TEST_F(NoteTextStoreTest, PlainSaveAndLoad) {
+    ASSERT_TRUE(store.Save(editor));
+    EXPECT_FALSE(editor.modified);
+    EXPECT_EQ(FileText(record.m_strFileName), kText);
+
+    CBufferEditor other;
+    CNoteTextStore reader(record, dir.Path(), locked, Clock);
+    EXPECT_TRUE(reader.LoadForRecord(other));
+    EXPECT_TRUE(reader.IsTextLoaded());
+    EXPECT_EQ(other.rtf, kText);
+}
+
+TEST_F(NoteTextStoreTest, AnUnreadableFileIsNeverOverwritten) {
+    ASSERT_TRUE(store.Save(editor));
+    CBufferEditor other;
+    CNoteTextStore reader(record, dir.Path(), locked, Clock);
+    {
+        CHeldOpen held(dir.Path() + record.m_strFileName);
+        EXPECT_FALSE(reader.LoadForRecord(other));
+    }
+    EXPECT_TRUE(reader.IsOpenFailed());
+    other.rtf = "{\\rtf1 Failed to open}";
+    EXPECT_FALSE(reader.Save(other));
+    EXPECT_EQ(FileText(record.m_strFileName), kText);
+    EXPECT_EQ(reader.Lock(other, L"pw", L""), CNoteTextStore::LockResult::ReadFailed);
+}
+
+TEST_F(NoteTextStoreTest, LockWritesTheLockedFileBeforeRemovingTheOldOne) {
+    ASSERT_TRUE(store.Save(editor));
+    CString oldName = record.m_strFileName;
+    ASSERT_EQ(store.Lock(editor, L"secret", L"My title"), CNoteTextStore::LockResult::Done);
+    EXPECT_TRUE(IsLockedMemoFileName(record.m_strFileName));
+    EXPECT_EQ(record.m_strFileName, CString(L"20140209153045123.rtx"));
+    EXPECT_TRUE(record.m_bLocked);
+    EXPECT_EQ(record.m_strTitle, CString(L"My title"));
+    EXPECT_FALSE(record.m_strPassword.IsEmpty());
+    EXPECT_FALSE(CSafeFileWriter::FileExists(dir.Path() + oldName));
+    // The file holds no plain text and ends in the 512-byte trailer.
+    std::string bytes = FileText(record.m_strFileName);
+    EXPECT_EQ(bytes.find("Hello"), std::string::npos);
+    EXPECT_EQ(bytes.size(), ((sizeof kText) / 16 + 1) * 16 + 512);
+
+    // A window made for the locked record reads only the token.
+    CBufferEditor fresh;
+    CMemoInfo copy = record;
+    copy.m_strPassword.Empty();
+    CNoteTextStore reader(copy, dir.Path(), locked, Clock);
+    EXPECT_TRUE(reader.LoadForRecord(fresh));
+    EXPECT_FALSE(reader.IsTextLoaded());
+    EXPECT_EQ(fresh.loads, 0);
+    EXPECT_EQ(copy.m_strPassword, record.m_strPassword);
+    // Saving before the text was decrypted writes nothing.
+    fresh.rtf = "{\\rtf1 }";
+    EXPECT_FALSE(reader.Save(fresh));
+    EXPECT_FALSE(reader.CheckPassword(L"Secret"));
+    ASSERT_TRUE(reader.CheckPassword(L"secret"));
+    ASSERT_TRUE(reader.LoadLockedText(fresh));
+    EXPECT_EQ(fresh.rtf, kText);
+    // Once decrypted, saves re-encrypt the editor's text.
+    fresh.rtf = "{\\rtf1 changed}";
+    EXPECT_TRUE(reader.Save(fresh));
+    std::vector<BYTE> plain;
+    ASSERT_TRUE(locked.Unlock(dir.Path() + copy.m_strFileName, L"secret", plain));
+    EXPECT_EQ(std::string(plain.begin(), plain.end()), "{\\rtf1 changed}");
+}
+
+TEST_F(NoteTextStoreTest, UnlockWithTheRightPasswordRestoresThePlainFile) {
+    ASSERT_EQ(store.Lock(editor, L"abc", L""), CNoteTextStore::LockResult::Done);
+    CString lockedName = record.m_strFileName;
+    std::string lockedBytes = FileText(lockedName);
+
+    // A fresh window: the text is still encrypted.
+    CMemoInfo copy = record;
+    CBufferEditor fresh;
+    CNoteTextStore reader(copy, dir.Path(), locked, Clock);
+    reader.LoadForRecord(fresh);
+
+    EXPECT_EQ(reader.Unlock(fresh, L"abd"), CNoteTextStore::LockResult::WrongPassword);
+    EXPECT_EQ(copy.m_strFileName, lockedName);
+    EXPECT_TRUE(copy.m_bLocked);
+    EXPECT_EQ(FileText(lockedName), lockedBytes);
+    EXPECT_EQ(fresh.loads, 0);
+
+    ASSERT_EQ(reader.Unlock(fresh, L"abc"), CNoteTextStore::LockResult::Done);
+    EXPECT_FALSE(copy.m_bLocked);
+    EXPECT_TRUE(copy.m_strPassword.IsEmpty());
+    EXPECT_FALSE(IsLockedMemoFileName(copy.m_strFileName));
+    EXPECT_EQ(FileText(copy.m_strFileName), kText);
+    EXPECT_FALSE(CSafeFileWriter::FileExists(dir.Path() + lockedName));
+}
+
+TEST_F(NoteTextStoreTest, FailuresLeaveTheNoteAsItWas) {
+    ASSERT_TRUE(store.Save(editor));
+    CString name = record.m_strFileName;
+    EXPECT_EQ(store.Lock(editor, L"", L"t"), CNoteTextStore::LockResult::NoToken);
+    EXPECT_EQ(record.m_strFileName, name);
+    EXPECT_FALSE(record.m_bLocked);
+
+    // A locked note whose file cannot be written keeps its old file.
+    CNoteTextStore nowhere(record, dir.Path() + L"missing\\", locked, Clock);
+    EXPECT_EQ(nowhere.Lock(editor, L"pw", L"t"), CNoteTextStore::LockResult::WriteFailed);
+    EXPECT_EQ(record.m_strFileName, name);
+    EXPECT_EQ(FileText(name), kText);
+
+    // A locked file too short to hold a trailer does not decrypt.
+    std::vector<BYTE> junk(511, 1);
+    CSafeFileWriter::WriteFile(dir.Path() + L"short.rtx", junk);
+    CMemoInfo shortRecord;
+    shortRecord.m_strFileName = L"short.rtx";
+    CNoteTextStore reader(shortRecord, dir.Path(), locked, Clock);
+    CBufferEditor fresh;
+    reader.LoadForRecord(fresh);
+    EXPECT_TRUE(shortRecord.m_strPassword.IsEmpty());
+    EXPECT_FALSE(reader.LoadLockedText(fresh));
+    EXPECT_EQ(reader.Unlock(fresh, L""), CNoteTextStore::LockResult::WrongPassword);
+}

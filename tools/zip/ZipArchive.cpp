@@ -1,0 +1,538 @@
+#include "tools/zip/ZipArchive.h"
+
+#include "tools/zip/ZipPath.h"
+#include "shell/SafePath.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+const char* const kZlibVersion = "1.2.3";
+
+// Windows attributes an entry may give the files it creates; anything else
+// (Unix mode bits, a directory bit on a file) is dropped.
+const DWORD kAppliedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+
+DWORD AttributesToApply(const CZipFileHeader& header) {
+    DWORD attr = header.m_uExternalAttr & kAppliedAttributes;
+    return attr ? attr : FILE_ATTRIBUTE_NORMAL;
+}
+
+}  // namespace
+
+CZipArchive::CZipArchive() : m_bDetectZlibMemoryLeaks(true), m_keys{0, 0, 0}, m_iFileOpened(nothing) {
+    m_centralDir.Init(&m_storage);
+}
+
+CZipArchive::~CZipArchive() { EmptyPtrList(); }
+
+void CZipArchive::ThrowError(int iZipError) const {
+    throw CZipException(CZipException::ZipErrToCause(iZipError), IsClosed() ? CString() : m_storage.GetArchivePath());
+}
+
+void CZipArchive::CheckForError(int iErr) const {
+    if (iErr == Z_OK || iErr == Z_NEED_DICT) return;
+    ThrowError(iErr);
+}
+
+void* CZipArchive::myalloc(void* opaque, UINT items, UINT size) {
+    void* p = malloc((size_t)items * size);
+    if (p && opaque) ((std::list<void*>*)opaque)->push_back(p);
+    return p;
+}
+
+void CZipArchive::myfree(void* opaque, void* address) {
+    if (opaque) ((std::list<void*>*)opaque)->remove(address);
+    free(address);
+}
+
+void CZipArchive::EmptyPtrList() {
+    for (void* p : m_list) free(p);
+    m_list.clear();
+}
+
+void CZipArchive::Open(const wchar_t* szPathName, int iMode, int iVolumeSize) {
+    if (!IsClosed()) return;
+    m_pszPassword.Release();
+    m_iFileOpened = nothing;
+    try {
+        m_storage.Open(szPathName, iMode, iVolumeSize);
+        m_centralDir.Init(&m_storage);
+        if (iMode == open || iMode == openReadOnly) m_centralDir.Read();
+    } catch (...) {
+        // A failed open leaves the archive closed, so that a later Close
+        // cannot write a central directory into a file that was not read.
+        Close(true);
+        throw;
+    }
+}
+
+void CZipArchive::Open(CMemFile& mf, int iMode) {
+    if (!IsClosed()) return;
+    if (iMode != open && iMode != openReadOnly && iMode != create) return;
+    m_pszPassword.Release();
+    m_iFileOpened = nothing;
+    try {
+        m_storage.Open(mf, iMode);
+        m_centralDir.Init(&m_storage);
+        if (iMode == open || iMode == openReadOnly) m_centralDir.Read();
+    } catch (...) {
+        Close(true);
+        throw;
+    }
+}
+
+bool CZipArchive::IsClosed(bool bArchive) const {
+    if (bArchive) return m_storage.GetCurrentVolume() == -1;
+    return !m_storage.m_pFile || (m_storage.m_pFile == &m_storage.m_internalfile && !m_storage.m_internalfile.IsOpen());
+}
+
+bool CZipArchive::GetEntryInfo(CZipFileHeader& fhInfo, WORD uIndex) const {
+    if (IsClosed() || !m_centralDir.IsValidIndex(uIndex)) return false;
+    fhInfo = *m_centralDir[uIndex];
+    return true;
+}
+
+bool CZipArchive::IsEntryFolder(WORD uIndex) const {
+    if (IsClosed() || !m_centralDir.IsValidIndex(uIndex)) return false;
+    return m_centralDir[uIndex]->IsDirectory();
+}
+
+void CZipArchive::SetPassword(const char* lpszPassword) {
+    size_t n = lpszPassword ? strlen(lpszPassword) : 0;
+    m_pszPassword.Allocate((DWORD)n);
+    if (n) memcpy(m_pszPassword, lpszPassword, n);
+}
+
+// ---- Extracting ----
+
+bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPath, const wchar_t* lpszNewName,
+                              ZIPCALLBACKFUN pCallback, void* pUserData, DWORD nBufSize) {
+    if (!nBufSize) return false;
+    CZipFileHeader header;
+    if (!GetEntryInfo(header, uIndex)) return false;
+    CString name;
+    if (lpszNewName) {
+        name = lpszNewName;
+    } else {
+        name = header.GetFileName();
+        // Names come from outside: never let one reach beyond the target folder.
+        if (!IsSafeRelativePath(name)) return false;
+        if (!bFullPath) name = CZipPath::GetFileName(name);
+    }
+    name = CZipPath::RemoveTrailingSeparators(name);
+    CString target = CZipPath::RemoveTrailingSeparators(lpszPath ? CString(lpszPath) : CString());
+    target += L"\\";
+    target += name;
+
+    if (header.IsDirectory()) {
+        if (!CZipPath::CreateFolderPath(target)) return false;
+        // A folder whose attributes cannot be set is still extracted.
+        DWORD attr = AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL;
+        if (attr) SetFileAttributesW(target, attr);
+        return true;
+    }
+
+    if (!OpenEntry(uIndex)) return false;
+    int slash = target.ReverseFind(L'\\');
+    if (slash > 0 && !CZipPath::CreateFolderPath(target.Left(slash))) {
+        CloseEntry(nullptr, true);
+        return false;
+    }
+    // An existing read-only file would refuse to be replaced.
+    DWORD oldAttr = GetFileAttributesW(target);
+    if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & FILE_ATTRIBUTE_READONLY) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY))
+        SetFileAttributesW(target, oldAttr & ~FILE_ATTRIBUTE_READONLY);
+    CFile file;
+    CFileException error;
+    if (!file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error)) {
+        CloseEntry(nullptr, true);
+        throw error;
+    }
+    int iResult = 0;
+    try {
+        CZipAutoBuffer buf(nBufSize);
+        DWORD uDone = 0;
+        for (;;) {
+            DWORD n = ReadEntry(buf, nBufSize);
+            if (n) file.Write(buf, n);
+            uDone += n;
+            if (pCallback && !pCallback(header.m_uUncomprSize, uDone, pUserData)) break;
+            if (n < nBufSize) break;
+        }
+        file.Close();
+        iResult = CloseEntry(target);
+    } catch (...) {
+        // A damaged entry leaves no half-written file behind.
+        file.Abort();
+        if (m_iFileOpened == extract) CloseEntry(nullptr, true);
+        DeleteFileW(target);
+        throw;
+    }
+    if (iResult == -1) DeleteFileW(target);
+    // Attributes that could not be set (-2) do not make the data wrong.
+    return iResult == 1 || iResult == -2;
+}
+
+bool CZipArchive::OpenEntry(WORD uIndex) {
+    if (!m_centralDir.IsValidIndex(uIndex) || m_storage.IsSpanMode() == 1 || m_iFileOpened != nothing) return false;
+    m_info.Init();
+    m_centralDir.OpenEntry(uIndex);
+    CZipFileHeader* pHeader = CurrentFile();
+    if (pHeader->IsEncrypted()) {
+        if (m_pszPassword.GetSize() == 0) {
+            m_centralDir.CloseEntry(false);
+            m_info.m_pBuffer.Release();
+            return false;
+        }
+        if (pHeader->m_uComprSize < 12) ThrowError(CZipException::codeBadZipFile);
+        CryptInitKeys();
+        if (!CryptCheck()) ThrowError(CZipException::codeBadPassword);
+    }
+    m_info.m_stream = z_stream();
+    m_info.m_stream.zalloc = (alloc_func)myalloc;
+    m_info.m_stream.zfree = (free_func)myfree;
+    m_info.m_stream.opaque = m_bDetectZlibMemoryLeaks ? &m_list : nullptr;
+    if (pHeader->m_uMethod == Z_DEFLATED) {
+        int err = inflateInit2_(&m_info.m_stream, -MAX_WBITS, kZlibVersion, (int)sizeof(z_stream));
+        CheckForError(err);
+    } else if (pHeader->m_uMethod != 0) {
+        ThrowError(CZipException::codeBadZipFile);
+    }
+    m_info.m_uComprLeft = pHeader->m_uComprSize - (pHeader->IsEncrypted() ? 12 : 0);
+    m_info.m_uUncomprLeft = pHeader->m_uUncomprSize;
+    m_info.m_uCrc32 = 0;
+    m_info.m_stream.total_out = 0;
+    m_info.m_stream.avail_in = 0;
+    m_iFileOpened = extract;
+    return true;
+}
+
+DWORD CZipArchive::ReadEntry(void* pBuf, DWORD iSize) {
+    if (m_iFileOpened != extract || !pBuf || !iSize) return 0;
+    CZipFileHeader* pHeader = CurrentFile();
+    z_stream& s = m_info.m_stream;
+    s.next_out = (Bytef*)pBuf;
+    s.avail_out = std::min(iSize, m_info.m_uUncomprLeft);
+    DWORD iRead = 0;
+    // An entry with nothing to deliver may still have compressed bytes (the
+    // final block of an empty deflate stream): they are consumed too.
+    bool bForce = s.avail_out == 0 && m_info.m_uComprLeft > 0;
+    while (s.avail_out > 0 || (bForce && m_info.m_uComprLeft > 0)) {
+        if (s.avail_in == 0 && m_info.m_uComprLeft > 0) {
+            DWORD uToRead = std::min(m_info.m_iBufferSize, m_info.m_uComprLeft);
+            m_storage.Read(m_info.m_pBuffer, uToRead, false);
+            if (pHeader->IsEncrypted()) CryptDecodeBuffer(uToRead);
+            m_info.m_uComprLeft -= uToRead;
+            s.next_in = (Bytef*)m_info.m_pBuffer.GetBuffer();
+            s.avail_in = uToRead;
+        }
+        if (pHeader->m_uMethod == Z_DEFLATED) {
+            uLong uTotal = s.total_out;
+            const Bytef* pOldOut = s.next_out;
+            int err = inflate(&s, Z_SYNC_FLUSH);
+            DWORD uProduced = (DWORD)(s.total_out - uTotal);
+            m_info.m_uCrc32 = crc32(m_info.m_uCrc32, pOldOut, uProduced);
+            m_info.m_uUncomprLeft -= uProduced;
+            iRead += uProduced;
+            if (err == Z_STREAM_END) return iRead;
+            CheckForError(err);
+        } else {
+            // A stored entry whose data ends before its stated size is damaged.
+            if (s.avail_in == 0) ThrowError(CZipException::codeBadZipFile);
+            DWORD n = std::min(s.avail_in, s.avail_out);
+            memcpy(s.next_out, s.next_in, n);
+            m_info.m_uCrc32 = crc32(m_info.m_uCrc32, s.next_out, n);
+            s.next_out += n;
+            s.next_in += n;
+            s.avail_out -= n;
+            s.avail_in -= n;
+            s.total_out += n;
+            m_info.m_uUncomprLeft -= n;
+            iRead += n;
+        }
+    }
+    return iRead;
+}
+
+int CZipArchive::CloseEntry(const wchar_t* lpszFilePath, bool bAfterException) {
+    if (m_iFileOpened != extract) return 0;
+    int iRet = 1;
+    CZipFileHeader* pHeader = CurrentFile();
+    if (!bAfterException) {
+        if (m_info.m_uUncomprLeft == 0) {
+            if (m_info.m_uCrc32 != pHeader->m_uCrc32) ThrowError(CZipException::codeBadCrc);
+        } else {
+            iRet = -1;
+        }
+        if (pHeader->m_uMethod == Z_DEFLATED) inflateEnd(&m_info.m_stream);
+        if (lpszFilePath && iRet == 1) {
+            HANDLE h = CreateFileW(lpszFilePath, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (h != INVALID_HANDLE_VALUE) {
+                FILETIME now, modified;
+                GetSystemTimeAsFileTime(&now);
+                ULONGLONG t = ((ULONGLONG)pHeader->GetTime() + 11644473600ull) * 10000000ull;
+                modified.dwLowDateTime = (DWORD)t;
+                modified.dwHighDateTime = (DWORD)(t >> 32);
+                if (!SetFileTime(h, &now, &now, &modified)) iRet = 0;
+                CloseHandle(h);
+            } else {
+                iRet = 0;
+            }
+            if (!SetFileAttributesW(lpszFilePath, AttributesToApply(*pHeader))) iRet = -2;
+        }
+        m_centralDir.CloseEntry(m_info.m_uUncomprLeft == 0);
+    } else {
+        m_centralDir.CloseEntry(false);
+    }
+    m_iFileOpened = nothing;
+    m_info.m_pBuffer.Release();
+    EmptyPtrList();
+    return iRet;
+}
+
+// ---- Adding ----
+
+bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFullPath, ZIPCALLBACKFUN pCallback,
+                             void* pUserData, unsigned long nBufSize) {
+    if (!nBufSize || !lpszFilePath) return false;
+    CString path = lpszFilePath;
+    CString name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
+    if (name.IsEmpty()) return false;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return false;
+    bool bFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // The format has 32-bit sizes: a file of 4 GiB or more is refused.
+    if (!bFolder && (data.nFileSizeHigh != 0 || data.nFileSizeLow == 0xFFFFFFFF)) return false;
+    // The source is opened before the entry is begun, so a file that cannot
+    // be read leaves no entry behind.
+    CFile file;
+    if (!bFolder && !file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
+    CZipFileHeader header;
+    header.SetFileName(name);
+    if (!BeginNewEntry(header, iLevel, path)) return false;
+    if (!bFolder) {
+        CZipAutoBuffer buf((DWORD)nBufSize);
+        DWORD uTotal = data.nFileSizeLow, uDone = 0;
+        for (;;) {
+            DWORD n = file.Read(buf, (UINT)nBufSize);
+            if (n) WriteNewEntry(buf, n);
+            uDone += n;
+            if (pCallback && !pCallback(uTotal, uDone, pUserData)) break;
+            if (n < nBufSize) break;
+        }
+    }
+    EndNewEntry();
+    return true;
+}
+
+bool CZipArchive::BeginNewEntry(const CZipFileHeader& header, int iLevel, const wchar_t* lpszFilePath) {
+    if (IsClosed() || m_iFileOpened != nothing || m_storage.IsSpanMode() == -1) return false;
+    if (GetEntryCount() >= MAX_ENTRIES) return false;
+    CZipFileHeader entry = header;
+    if (lpszFilePath) {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExW(lpszFilePath, GetFileExInfoStandard, &data)) return false;
+        ULONGLONG ft = ((ULONGLONG)data.ftLastWriteTime.dwHighDateTime << 32) | data.ftLastWriteTime.dwLowDateTime;
+        entry.SetTime((time_t)(ft / 10000000ull - 11644473600ull));
+        entry.m_uExternalAttr = data.dwFileAttributes;
+    }
+    if (entry.GetFileNameSize() == 0) {
+        CString name;
+        name.Format(L"file%i", (int)GetEntryCount());
+        entry.SetFileName(name);
+    }
+    bool bFolder = entry.IsDirectory();
+    if (bFolder) {
+        entry.m_uExternalAttr |= FILE_ATTRIBUTE_DIRECTORY;
+        // Other tools take a folder entry without a trailing separator for a
+        // file and then fail on every entry inside it.
+        DWORD n = entry.GetFileNameSize();
+        char last = entry.m_pszFileName[n - 1];
+        if (last != '\\' && last != '/') {
+            CZipAutoBuffer name(n + 1);
+            memcpy(name, entry.m_pszFileName, n);
+            name[n] = '\\';
+            entry.m_pszFileName = name;
+        }
+        entry.m_uMethod = 0;
+    }
+    entry.NameToArchiveForm();
+    bool bEncrypted = m_pszPassword.GetSize() > 0;
+    if (!entry.PrepareForWrite(bFolder ? 0 : iLevel, m_storage.IsSpanMode() == 1 || bEncrypted, bEncrypted))
+        ThrowError(CZipException::codeTooLongFileName);
+    m_info.Init();
+    m_centralDir.AddEntry(entry);
+    CZipFileHeader* pHeader = CurrentFile();
+    pHeader->WriteLocalHeader(&m_storage);
+    pHeader->NameToMemoryForm();
+    if (bEncrypted) {
+        CZipAutoBuffer buf(12);
+        CryptCryptHeader((long)pHeader->m_uModTime << 16, buf);
+        m_storage.Write(buf, 12, false);
+    }
+    m_info.m_stream = z_stream();
+    m_info.m_stream.zalloc = (alloc_func)myalloc;
+    m_info.m_stream.zfree = (free_func)myfree;
+    m_info.m_stream.opaque = m_bDetectZlibMemoryLeaks ? &m_list : nullptr;
+    m_info.m_stream.next_out = (Bytef*)m_info.m_pBuffer.GetBuffer();
+    m_info.m_stream.avail_out = m_info.m_iBufferSize;
+    m_info.m_uComprLeft = 0;
+    if (pHeader->m_uMethod == Z_DEFLATED) {
+        int err = deflateInit2_(&m_info.m_stream, iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
+                                (int)sizeof(z_stream));
+        CheckForError(err);
+    }
+    m_iFileOpened = compress;
+    return true;
+}
+
+void CZipArchive::WriteBuffer() {
+    if (m_info.m_uComprLeft) {
+        if (m_pszPassword.GetSize()) CryptEncodeBuffer();
+        m_storage.Write(m_info.m_pBuffer, m_info.m_uComprLeft, false);
+    }
+    m_info.m_uComprLeft = 0;
+    m_info.m_stream.next_out = (Bytef*)m_info.m_pBuffer.GetBuffer();
+    m_info.m_stream.avail_out = m_info.m_iBufferSize;
+}
+
+bool CZipArchive::WriteNewEntry(const void* pBuf, DWORD iSize) {
+    if (m_iFileOpened != compress) return false;
+    CZipFileHeader* pHeader = CurrentFile();
+    z_stream& s = m_info.m_stream;
+    // The format has 32-bit sizes: refuse data that would make them wrap.
+    if ((ULONGLONG)s.total_in + iSize > 0xFFFFFFFFull) ThrowError(CZipException::codeTooLarge);
+    pHeader->m_uCrc32 = crc32(pHeader->m_uCrc32, (const Bytef*)pBuf, iSize);
+    s.next_in = (Bytef*)pBuf;
+    s.avail_in = iSize;
+    while (s.avail_in > 0) {
+        if (s.avail_out == 0) WriteBuffer();
+        if (pHeader->m_uMethod == Z_DEFLATED) {
+            uLong uTotal = s.total_out;
+            int err = deflate(&s, Z_NO_FLUSH);
+            CheckForError(err);
+            m_info.m_uComprLeft += (DWORD)(s.total_out - uTotal);
+        } else {
+            DWORD n = std::min(s.avail_in, s.avail_out);
+            memcpy(s.next_out, s.next_in, n);
+            s.next_in += n;
+            s.avail_in -= n;
+            s.next_out += n;
+            s.avail_out -= n;
+            s.total_in += n;
+            s.total_out += n;
+            m_info.m_uComprLeft += n;
+        }
+    }
+    return true;
+}
+
+bool CZipArchive::EndNewEntry() {
+    if (m_iFileOpened != compress) return false;
+    CZipFileHeader* pHeader = CurrentFile();
+    z_stream& s = m_info.m_stream;
+    if (pHeader->m_uMethod == Z_DEFLATED) {
+        int err;
+        do {
+            if (s.avail_out == 0) WriteBuffer();
+            uLong uTotal = s.total_out;
+            err = deflate(&s, Z_FINISH);
+            m_info.m_uComprLeft += (DWORD)(s.total_out - uTotal);
+        } while (err == Z_OK);
+        if (err != Z_STREAM_END) CheckForError(err);
+    }
+    WriteBuffer();
+    if (pHeader->m_uMethod == Z_DEFLATED) CheckForError(deflateEnd(&s));
+    if ((ULONGLONG)pHeader->m_uComprSize + s.total_out > 0xFFFFFFFFull) ThrowError(CZipException::codeTooLarge);
+    pHeader->m_uComprSize += (DWORD)s.total_out;
+    pHeader->m_uUncomprSize = (DWORD)s.total_in;
+    m_centralDir.FinishEntry();
+    m_iFileOpened = nothing;
+    m_info.m_pBuffer.Release();
+    return true;
+}
+
+void CZipArchive::Close(bool bAfterException) {
+    if (IsClosed()) {
+        if (!bAfterException || IsClosed(false)) return;
+    }
+    if (bAfterException) {
+        m_info.m_pBuffer.Release();
+        m_iFileOpened = nothing;
+        EmptyPtrList();
+    } else {
+        if (m_iFileOpened == extract) CloseEntry(nullptr);
+        if (m_iFileOpened == compress) EndNewEntry();
+        m_centralDir.Write();
+    }
+    m_centralDir.Clear(false);
+    m_storage.Close(bAfterException);
+}
+
+// ---- Traditional encryption ----
+
+void CZipArchive::CryptInitKeys() {
+    m_keys[0] = 0x12345678;
+    m_keys[1] = 0x23456789;
+    m_keys[2] = 0x34567890;
+    for (DWORD i = 0; i < m_pszPassword.GetSize(); ++i) CryptUpdateKeys(m_pszPassword[i]);
+}
+
+void CZipArchive::CryptUpdateKeys(char c) {
+    const z_crc_t* table = get_crc_table();
+    m_keys[0] = table[(m_keys[0] ^ (BYTE)c) & 0xFF] ^ (m_keys[0] >> 8);
+    m_keys[1] += m_keys[0] & 0xFF;
+    m_keys[1] = m_keys[1] * 134775813 + 1;
+    m_keys[2] = table[(m_keys[2] ^ (m_keys[1] >> 24)) & 0xFF] ^ (m_keys[2] >> 8);
+}
+
+char CZipArchive::CryptDecryptByte() const {
+    DWORD temp = (m_keys[2] & 0xFFFF) | 2;
+    return (char)(((temp * (temp ^ 1)) >> 8) & 0xFF);
+}
+
+void CZipArchive::CryptDecode(char& c) {
+    c ^= CryptDecryptByte();
+    CryptUpdateKeys(c);
+}
+
+void CZipArchive::CryptEncode(char& c) {
+    char t = CryptDecryptByte();
+    CryptUpdateKeys(c);
+    c ^= t;
+}
+
+void CZipArchive::CryptEncodeBuffer() {
+    for (DWORD i = 0; i < m_info.m_uComprLeft; ++i) CryptEncode(m_info.m_pBuffer[i]);
+}
+
+void CZipArchive::CryptDecodeBuffer(DWORD uCount) {
+    for (DWORD i = 0; i < uCount; ++i) CryptDecode(m_info.m_pBuffer[i]);
+}
+
+void CZipArchive::CryptCryptHeader(long iCrc, CZipAutoBuffer& buf) {
+    CryptInitKeys();
+    srand((unsigned)(time(nullptr) * GetTickCount()));
+    for (int i = 0; i < 10; ++i) {
+        int r = rand();
+        buf[i] = (char)((r >> 6) ? (r >> 6) : r);
+    }
+    buf[10] = (char)((iCrc >> 16) & 0xFF);
+    buf[11] = (char)((iCrc >> 24) & 0xFF);
+    for (int i = 0; i < 12; ++i) CryptEncode(buf[i]);
+}
+
+bool CZipArchive::CryptCheck() {
+    CZipAutoBuffer buf(12);
+    m_storage.Read(buf, 12, false);
+    for (int i = 0; i < 12; ++i) CryptDecode(buf[i]);
+    CZipFileHeader* pHeader = CurrentFile();
+    BYTE check = pHeader->HasDataDescriptor() ? (BYTE)(pHeader->m_uModTime >> 8) : (BYTE)(pHeader->m_uCrc32 >> 24);
+    return (BYTE)buf[11] == check;
+}

@@ -1,0 +1,88 @@
+// A zip archive: open, create, add and extract entries. Errors inside are
+// thrown as CZipException (files that cannot be opened as CFileException);
+// operations that only refuse return false.
+#pragma once
+
+#include "fw/Afx.h"
+#include "tools/zip/ZipAutoBuffer.h"
+#include "tools/zip/ZipCentralDir.h"
+#include "tools/zip/ZipException.h"
+#include "tools/zip/ZipFileHeader.h"
+#include "tools/zip/ZipInternalInfo.h"
+#include "tools/zip/ZipStorage.h"
+
+#include <list>
+
+// Progress: (total bytes, bytes done so far, user data); false stops.
+typedef bool (*ZIPCALLBACKFUN)(DWORD uTotal, DWORD uDone, void* pData);
+
+class CZipArchive {
+public:
+    enum { open = 0, openReadOnly = 1, create = 2, createSpan = 3 };
+    enum { nothing = 0, compress = 1, extract = -1 };
+    enum { MAX_ENTRIES = 65535 };
+
+    CZipArchive();
+    virtual ~CZipArchive();
+    CZipArchive(const CZipArchive&) = delete;
+    CZipArchive& operator=(const CZipArchive&) = delete;
+
+    void Open(const wchar_t* szPathName, int iMode = open, int iVolumeSize = 0);
+    void Open(CMemFile& mf, int iMode = open);
+    bool IsClosed(bool bArchive = true) const;
+    WORD GetEntryCount() const { return m_centralDir.GetCount(); }
+    bool GetEntryInfo(CZipFileHeader& fhInfo, WORD uIndex) const;
+    bool IsEntryFolder(WORD uIndex) const;
+
+    bool ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPath = true, const wchar_t* lpszNewName = nullptr,
+                     ZIPCALLBACKFUN pCallback = nullptr, void* pUserData = nullptr, DWORD nBufSize = 65535);
+    bool AddNewFile(const wchar_t* lpszFilePath, int iLevel = -1, bool bFullPath = true,
+                    ZIPCALLBACKFUN pCallback = nullptr, void* pUserData = nullptr, unsigned long nBufSize = 65535);
+
+    bool OpenEntry(WORD uIndex);
+    DWORD ReadEntry(void* pBuf, DWORD iSize);
+    int CloseEntry(const wchar_t* lpszFilePath = nullptr, bool bAfterException = false);
+
+    bool BeginNewEntry(const CZipFileHeader& header, int iLevel = -1, const wchar_t* lpszFilePath = nullptr);
+    bool WriteNewEntry(const void* pBuf, DWORD iSize);
+    bool EndNewEntry();
+
+    void Close(bool bAfterException = false);
+
+    // Traditional encryption; the system itself never sets a password.
+    void SetPassword(const char* lpszPassword);
+    void SetSpanCallback(ZIPSPANCALLBACK pFunc, void* pData = nullptr) { m_storage.SetSpanCallback(pFunc, pData); }
+    CString GetArchivePath() const { return IsClosed() ? CString() : m_storage.GetArchivePath(); }
+
+    const CZipCentralDir& GetCentralDir() const { return m_centralDir; }
+
+protected:
+    bool m_bDetectZlibMemoryLeaks;
+    CZipAutoBuffer m_pszPassword;
+    DWORD m_keys[3];
+    CZipInternalInfo m_info;
+    CZipStorage m_storage;
+    std::list<void*> m_list;
+    signed char m_iFileOpened;
+    CZipCentralDir m_centralDir;
+
+private:
+    [[noreturn]] void ThrowError(int iZipError) const;
+    void CheckForError(int iErr) const;
+    CZipFileHeader* CurrentFile() const { return m_centralDir.m_pOpenedFile; }
+    void EmptyPtrList();
+    void WriteBuffer();
+
+    void CryptInitKeys();
+    void CryptUpdateKeys(char c);
+    char CryptDecryptByte() const;
+    void CryptDecode(char& c);
+    void CryptEncode(char& c);
+    void CryptEncodeBuffer();
+    void CryptDecodeBuffer(DWORD uCount);
+    void CryptCryptHeader(long iCrc, CZipAutoBuffer& buf);
+    bool CryptCheck();
+
+    static void* myalloc(void* opaque, UINT items, UINT size);
+    static void myfree(void* opaque, void* address);
+};

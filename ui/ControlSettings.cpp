@@ -1,0 +1,3 @@
+#include "ui/ControlSettings.h"
+
+CControlSettings g_ControlSettings;

@@ -1,0 +1,204 @@
+#include "ui/DateFieldLogic.h"
+
+#include <cwctype>
+#include <vector>
+
+namespace {
+
+struct Field {
+    wchar_t kind;  // 'd', 'M' or 'y'
+    int letters;
+};
+
+// The numeric fields of a picture in order; quoted text is skipped.
+std::vector<Field> PictureFields(const CString& picture) {
+    std::vector<Field> fields;
+    int n = picture.GetLength();
+    for (int i = 0; i < n;) {
+        wchar_t c = picture[i];
+        if (c == L'\'') {
+            int j = picture.Find(L'\'', i + 1);
+            i = j < 0 ? n : j + 1;
+            continue;
+        }
+        wchar_t kind = 0;
+        if (c == L'd' || c == L'D') kind = L'd';
+        else if (c == L'M' || c == L'm') kind = L'M';
+        else if (c == L'y' || c == L'Y') kind = L'y';
+        int j = i;
+        while (j < n && picture[j] == c) ++j;
+        if (kind && !(kind == L'd' && j - i > 2))  // ddd, dddd: weekday names
+            fields.push_back({kind, j - i});
+        i = j;
+    }
+    return fields;
+}
+
+}  // namespace
+
+int CDateFieldLogic::DaysInMonth(int year, int month) {
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) return 29;
+    return days[month - 1];
+}
+
+bool CDateFieldLogic::IsValidDate(int year, int month, int day) {
+    return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+int CDateFieldLogic::CompareDates(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+    long ka = a.wYear * 372L + a.wMonth * 31L + a.wDay;
+    long kb = b.wYear * 372L + b.wMonth * 31L + b.wDay;
+    return ka < kb ? -1 : ka > kb ? 1 : 0;
+}
+
+bool CDateFieldLogic::Parse(const CString& text, const CString& picture, SYSTEMTIME* date) {
+    std::vector<Field> fields = PictureFields(picture);
+    if (fields.size() != 3)
+        return false;
+    std::vector<int> numbers, digitCounts;
+    int n = text.GetLength();
+    for (int i = 0; i < n;) {
+        wchar_t c = text[i];
+        if (iswdigit(c)) {
+            int j = i;
+            long v = 0;
+            while (j < n && iswdigit(text[j])) {
+                if (j - i >= 5) return false;  // no field has more than four digits
+                v = v * 10 + (text[j] - L'0');
+                ++j;
+            }
+            numbers.push_back((int)v);
+            digitCounts.push_back(j - i);
+            i = j;
+        } else if (iswalpha(c)) {
+            return false;
+        } else {
+            ++i;
+        }
+    }
+    if (numbers.size() != 3)
+        return false;
+    int year = 0, month = 0, day = 0;
+    for (int k = 0; k < 3; ++k) {
+        int v = numbers[k];
+        switch (fields[k].kind) {
+        case L'd': day = v; break;
+        case L'M': month = v; break;
+        default:
+            // Two-digit years fall into 1950-2049.
+            if (digitCounts[k] <= 2 && fields[k].letters <= 2)
+                v += v < 50 ? 2000 : 1900;
+            year = v;
+            break;
+        }
+    }
+    if (!IsValidDate(year, month, day))
+        return false;
+    if (date) {
+        SYSTEMTIME st = {};
+        st.wYear = (WORD)year;
+        st.wMonth = (WORD)month;
+        st.wDay = (WORD)day;
+        *date = st;
+    }
+    return true;
+}
+
+CString CDateFieldLogic::Format(const SYSTEMTIME& date, const CString& picture) {
+    CString out;
+    int n = picture.GetLength();
+    for (int i = 0; i < n;) {
+        wchar_t c = picture[i];
+        if (c == L'\'') {
+            int j = picture.Find(L'\'', i + 1);
+            if (j < 0) j = n;
+            out += picture.Mid(i + 1, j - i - 1);
+            i = j + 1;
+            continue;
+        }
+        int j = i;
+        while (j < n && picture[j] == c) ++j;
+        int count = j - i;
+        CString part;
+        if (c == L'd' && count <= 2) part.Format(count == 2 ? _T("%02d") : _T("%d"), date.wDay);
+        else if (c == L'd') part.Format(_T("%d"), date.wDayOfWeek);
+        else if (c == L'M') part.Format(count >= 2 ? _T("%02d") : _T("%d"), date.wMonth);
+        else if (c == L'y' && count >= 3) part.Format(_T("%04d"), date.wYear);
+        else if (c == L'y' && count == 2) part.Format(_T("%02d"), date.wYear % 100);
+        else if (c == L'y') part.Format(_T("%d"), date.wYear % 10);
+        else if (c == L'g') part.Empty();  // era
+        else part = picture.Mid(i, count);
+        out += part;
+        i = j;
+    }
+    return out;
+}
+
+CDateFieldLogic::StepResult CDateFieldLogic::Step(const CString& text, int selStart, int selEnd, wchar_t separator,
+                                                  const CString& picture, bool up, const SYSTEMTIME* minDate,
+                                                  const SYSTEMTIME* maxDate) {
+    StepResult r;
+    int len = text.GetLength();
+    if (selEnd < 0) selEnd = 0;
+    if (selEnd > len) selEnd = len;
+    int p1 = text.Find(separator, selEnd);
+    CString head = p1 >= 0 ? text.Left(p1) : text;
+    int p0 = head.ReverseFind(separator);
+    int start = p0 >= 0 ? p0 + 1 : 0;
+    int end = p1 >= 0 ? p1 : len;
+
+    // The field's picture: the part of the format in the same place.
+    CString fieldPicture;
+    int f1 = picture.Find(separator);
+    if (p0 < 0 && p1 >= 0) {
+        if (f1 >= 0) fieldPicture = picture.Left(f1);
+    } else if (p1 < 0) {
+        int fl = picture.ReverseFind(separator);
+        if (fl >= 0) fieldPicture = picture.Mid(fl + 1);
+    } else if (f1 >= 0) {
+        int f2 = picture.Find(separator, f1 + 1);
+        if (f2 >= 0) fieldPicture = picture.Mid(f1 + 1, f2 - f1 - 1);
+    }
+    fieldPicture.Trim();
+
+    int minValue = 1, maxValue = 12;
+    LPCTSTR form = _T("%0d");
+    int letters = fieldPicture.GetLength();
+    wchar_t first = letters ? fieldPicture[0] : 0;
+    if (letters == 0) {
+        form = _T("%02d");
+    } else if (first == L'd' || first == L'D') {
+        maxValue = 31;
+    } else if (first == L'y' || first == L'Y') {
+        minValue = 0;
+        maxValue = letters == 1 ? 9 : letters == 2 ? 99 : letters == 4 ? 9999 : 12;
+        if (letters == 4) form = _T("%04d");
+    }
+    if (letters == 2) form = _T("%02d");
+
+    int value = _wtoi(text.Mid(start, end - start));
+    value += up ? 1 : -1;
+    if (value < minValue) value = maxValue;
+    else if (value > maxValue) value = minValue;
+    CString field;
+    field.Format(form, value);
+    r.text = text.Left(start) + field + text.Mid(end);
+    r.selStart = start;
+    r.selEnd = start + field.GetLength();
+
+    SYSTEMTIME date;
+    if ((minDate || maxDate) && Parse(r.text, picture, &date)) {
+        const SYSTEMTIME* bound = nullptr;
+        if (minDate && CompareDates(date, *minDate) < 0) bound = minDate;
+        else if (maxDate && CompareDates(date, *maxDate) > 0) bound = maxDate;
+        if (bound) {
+            r.text = Format(*bound, picture);
+            r.selStart = selStart;
+            r.selEnd = selEnd;
+            r.clamped = true;
+        }
+    }
+    return r;
+}

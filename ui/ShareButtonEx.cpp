@@ -1,0 +1,23 @@
+#include "ui/ShareButtonEx.h"
+#include "ui/ControlIds.h"
+
+CSharedStrip& CShareButtonEx::Strip() {
+    static CSharedStrip strip(IDB_SHARE_BUTTON_STRIP, 12, 11);
+    return strip;
+}
+
+CShareButtonEx::CShareButtonEx() : CImageStripButton(PushKind) {
+    m_nCellWidth = 12;
+    m_nCellHeight = 11;
+    Strip().Get();
+}
+
+void CShareButtonEx::SetImageIndex(int n) { SetImage(n, 12, 11); }
+
+void CShareButtonEx::SetImage(int n, int width, int height) {
+    m_nImage = n < 0 ? 0 : n;
+    m_nCellWidth = width;
+    m_nCellHeight = height;
+    SizeToCell();
+    if (m_hWnd) Invalidate(FALSE);
+}

@@ -1,0 +1,22 @@
+// A check button drawn from the strip shared by all such buttons (cells of
+// 12 x 12 pixels, three per image; bitmap 328).
+#pragma once
+
+#include "ui/ImageStripButton.h"
+#include "ui/SharedStrip.h"
+
+class CShareCheckButton : public CImageStripButton {
+public:
+    CShareCheckButton();
+    static CSharedStrip& Strip();
+
+    void SetImageIndex(int n);
+    void SetImage(int n, int width, int height);
+    void SetTooltipText(LPCTSTR, BOOL = TRUE) {}  // shared buttons have no tooltip
+
+    int m_nImage = 0;
+
+protected:
+    HIMAGELIST ImageList() const override { return Strip().Get(); }
+    int FirstCell() const override { return m_nImage * 3; }
+};
