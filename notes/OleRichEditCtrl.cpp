@@ -525,7 +525,7 @@ BOOL COleRichEditCtrl::ExecuteCommand(UINT id) {
         }
         return TRUE;
     }
-    case ID_EDIT_FIND: {
+    case ID_EDIT_FIND_DIALOG: {
         if (m_pFindDialog && m_pFindDialog->IsWindow()) {
             ::SetForegroundWindow(m_pFindDialog->GetSafeHwnd());
             return TRUE;
@@ -607,7 +607,7 @@ BOOL COleRichEditCtrl::HandleKey(UINT key, BOOL ctrl, BOOL shift) {
     case 'P': ExecuteCommand(ID_EDIT_TEXT_COLOR); return TRUE;
     case 'G': SetHighlight(g_Settings.General.LastMemoBackColor); return TRUE;
     case 'H': ClearHighlight(); return TRUE;
-    case 'F': ExecuteCommand(ID_EDIT_FIND); return TRUE;
+    case 'F': ExecuteCommand(ID_EDIT_FIND_DIALOG); return TRUE;
     case 'D': return TRUE;
     case 'V': Paste(); return TRUE;
     case VK_OEM_COMMA: ShrinkSize(); return TRUE;
@@ -693,7 +693,7 @@ void COleRichEditCtrl::OnRButtonDown(UINT, CPoint point) {
     add(ID_EDIT_BULLETS, IDS_EDIT_BULLETS, false, HasBullets() != FALSE);      // 19
     add(ID_EDIT_STRIKEOUT, IDS_EDIT_STRIKEOUT, false, IsStrikeOut() != FALSE);
     separator();
-    add(ID_EDIT_FIND, IDS_EDIT_FIND);                                          // 22
+    add(ID_EDIT_FIND_DIALOG, IDS_EDIT_FIND);                                          // 22
     CPoint screen = point;
     ClientToScreen(&screen);
     UINT id = (UINT)::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd, nullptr);

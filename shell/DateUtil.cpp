@@ -1,5 +1,7 @@
 #include "DateUtil.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -11,9 +13,9 @@ bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 
 
 // Proleptic Gregorian day number, 1 January of year 1 being day 1. Month 0
 // counts as no months before the day.
-long DayNumber(int year, int month, int day) {
-    long before = year - 1;
-    long days = 365 * before + kDaysBeforeMonth[month] + day + before / 4 - before / 100 + before / 400;
+long long DayNumber(int year, int month, int day) {
+    long long before = year - 1;
+    long long days = 365 * before + kDaysBeforeMonth[month] + day + before / 4 - before / 100 + before / 400;
     if (month > 2 && IsLeapYear(year)) ++days;
     return days;
 }
@@ -26,7 +28,9 @@ bool IsCountable(int year, int month) {
 
 int GetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
     if (!IsCountable(y1, m1) || !IsCountable(y2, m2)) return 0;
-    return (int)(DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1));
+    long long days = DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1);
+    // Days come from callers' arithmetic; the difference stays within an int.
+    return (int)std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, days));
 }
 
 int GetDaysInMonth(int year, int month) {

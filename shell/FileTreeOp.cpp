@@ -102,8 +102,11 @@ bool CFileTreeOp::CheckSelfCopy(const CString& source, const CString& destinatio
     CString folder = WithoutTrailingSlash(source);
     int slash = folder.ReverseFind(L'\\');
     if (slash < 0) return false;
+    // A folder at the top of a drive lies in "C:\", not in "C:" (which
+    // names the drive's current folder).
+    CString parent = slash == 2 && folder[1] == L':' ? folder.Left(3) : folder.Left(slash);
     // The folder already lies in the destination: nothing to do.
-    return SamePath(folder.Left(slash), destination);
+    return SamePath(parent, destination);
 }
 
 void CFileTreeOp::CheckSelfRecursion(const CString& source, const CString& destination) {

@@ -194,6 +194,14 @@ TEST_F(FileServices, DeleteFolderTreeRefusesShortAndMissingPaths) {
     EXPECT_TRUE(DeleteFolderTree(Path(L"tree\\")));
     EXPECT_FALSE(Exists(L"tree"));
     EXPECT_TRUE(Exists(L""));
+
+    // A file held open without sharing cannot go: the failure is reported.
+    WriteFile(L"held\\x.txt", "x");
+    HANDLE held = CreateFileW(Path(L"held\\x.txt"), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    bool deleted = DeleteFolderTree(Path(L"held"));
+    CloseHandle(held);
+    EXPECT_EQ(deleted, !Exists(L"held\\x.txt"));
 }
 
 TEST(ProgramFolder, IsTheExecutablesFolderWithATrailingBackslash) {

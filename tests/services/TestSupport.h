@@ -27,8 +27,11 @@ protected:
     void TearDown() override {
         // Read-only files would block the clean-up.
         std::error_code ec;
-        for (auto& entry : std::filesystem::recursive_directory_iterator(m_root.GetString(), ec))
-            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::recursive_directory_iterator it(m_root.GetString(), ec), end;
+        while (!ec && it != end) {
+            SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+            it.increment(ec);
+        }
         std::filesystem::remove_all(m_root.GetString(), ec);
     }
 
