@@ -15,6 +15,26 @@ CString ExpandActionTarget(const CString& target) {
     return expanded;
 }
 
+bool IsDownloadedTarget(const CString& target) {
+    if (g_ProgramFolder.IsEmpty()) return false;
+    CString caches = g_ProgramFolder + L"system\\caches\\";
+    caches.MakeLower();
+    CString text = target;
+    text.Replace(L'/', L'\\');
+    text.Trim();
+    text.Trim(L'"');
+    CString lower = text;
+    lower.MakeLower();
+    if (lower.Find(caches) >= 0) return true;
+    // "..\" and the like are resolved before comparing again.
+    wchar_t full[MAX_PATH * 2] = {};
+    DWORD n = GetFullPathNameW(text, MAX_PATH * 2, full, nullptr);
+    if (n == 0 || n >= MAX_PATH * 2) return false;
+    CString resolved = full;
+    resolved.MakeLower();
+    return resolved.Find(caches) == 0;
+}
+
 int CActionExecutor::Shutdown(const ActionKeyword& k, const CString& text, bool force, bool restart) {
     int seconds = 0;
     // A sign would either wrap into a delay of years or turn into "now":
@@ -34,11 +54,13 @@ int CActionExecutor::ExecuteAction(const CString& text) {
     switch (k.effect) {
     case ACTION_SHELL_EXECUTE: {
         CString target = ExpandActionTarget(text.Mid(k.argumentPos));
+        if (IsDownloadedTarget(target)) return 0;
         if (!target.IsEmpty()) m_system.ShellOpen(target);
         break;
     }
     case ACTION_WIN_EXEC: {
         CString command = ExpandActionTarget(text.Mid(k.argumentPos));
+        if (IsDownloadedTarget(command)) return 0;
         if (!command.IsEmpty()) m_system.RunWinExec(StringToMultiByte(command, command.GetLength(), CP_THREAD_ACP));
         break;
     }

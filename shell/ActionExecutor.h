@@ -13,7 +13,7 @@ public:
     CActionExecutor(IActionHost& host, IActionSystem& system) : m_host(host), m_system(system) {}
 
     // 0 for a text that names nothing this executor runs, for a number
-    // argument that is refused, and for "ALIGN_ALL", "BACKUP" and
+    // argument that is refused, for a program start of a downloaded file, and for "ALIGN_ALL", "BACKUP" and
     // "GROUP_MANAGER"; 1 otherwise.
     int ExecuteAction(const CString& text);
 
@@ -23,6 +23,11 @@ private:
     IActionHost& m_host;
     IActionSystem& m_system;
 };
+
+// True when a program start names something in "system\caches\" of the
+// program folder, where the web check's downloads land: those files are
+// never started by the program.
+bool IsDownloadedTarget(const CString& target);
 
 // The target of a program start with "$(TARGETPATH)\" replaced by the
 // program folder.

@@ -85,7 +85,7 @@ void CHotKeyDispatcher::RunSlot(int id, bool program) {
     CString target = AppConfigStore().GetConfigString(L"HotKey", GetHotKeySlotKey(id), L"");
     if (program) target = ExpandProgramTarget(target);
     if (target.IsEmpty()) {
-        m_host.ShowMessageBox(g_LanguageTable[program ? IDS_INPUT_PROGRAM : IDS_INPUT_WEB_ADDRESS]);
+        m_host.ShowMessageBox(g_LanguageTable[program ? IDS_ACTION_INPUT_PROGRAM : IDS_ACTION_INPUT_WEB_ADDRESS]);
         m_host.OpenSettings(SETTINGS_PAGE_HOTKEY, GetHotKeySlotItem(id));
         return;
     }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+// The main frame defines it beside its own received queue.
 extern CCriticalSection g_ReceiveLock;
 
 struct ReceivedNote {

@@ -5,6 +5,7 @@
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 #include "shell/SettingsSections.h"
+#include "shell/ZMsgBox.h"
 
 BEGIN_MESSAGE_MAP(CHotKeyboard, CDialog)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_HKB_CTRL, IDC_HKB_ALT, OnModifier)
@@ -55,11 +56,6 @@ const KeyRow kKeys[] = {
     {1064, VK_INSERT, L"Ins"}, {1065, VK_HOME, L"Home"}, {1066, VK_PRIOR, L"PageUp"},
     {1067, VK_DELETE, L"Del"}, {1068, VK_END, L"End"}, {1069, VK_NEXT, L"PageDown"},
 };
-
-CHotKeyboard::Warning& WarningHandler() {
-    static CHotKeyboard::Warning handler;
-    return handler;
-}
 
 bool SameCombination(const HotKeyInfo& entry, int ctrl, int alt, int shift) {
     return entry.ctrl == ctrl && entry.alt == alt && entry.shift == shift;
@@ -152,12 +148,8 @@ CString CHotKeyboard::MakeHotKeysOffMessage() {
     return text;
 }
 
-void CHotKeyboard::SetWarningHandler(Warning handler) { WarningHandler() = std::move(handler); }
-
-void CHotKeyboard::Warn(const CString& text) {
-    if (WarningHandler()) WarningHandler()(text);
-    else ::MessageBoxW(m_hWnd, text, L"Zorel", MB_OK | MB_ICONWARNING);
-}
+// A one-button warning in the program's own message box.
+void CHotKeyboard::Warn(const CString& text) { ShowMessageBox(text, -1); }
 
 // ---- The window ----------------------------------------------------------------------
 

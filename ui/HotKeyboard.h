@@ -9,7 +9,6 @@
 #include "ui/HotKeyInfo.h"
 #include "ui/HotKeyboard.rh"
 
-#include <functional>
 #include <vector>
 
 class CHotKeyboard : public CDialog {
@@ -61,10 +60,6 @@ public:
     // notice that hot keys are switched off (text 10045).
     static CString MakeModifierMessage(int textId);
     static CString MakeHotKeysOffMessage();
-
-    // The warnings go through here; tests answer in place of the user.
-    using Warning = std::function<void(const CString& text)>;
-    static void SetWarningHandler(Warning handler);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

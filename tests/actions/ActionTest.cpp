@@ -147,6 +147,25 @@ TEST_F(ActionTest, NumbersAreClamped) {
     }
 }
 
+// The web check's downloads land in "system\caches\"; an action never starts
+// one of them, however the path is written.
+TEST_F(ActionTest, DownloadedFilesAreNeverStarted) {
+    const ExecuteCase cases[] = {
+        {L"SHELLEXECUTE:$(TARGETPATH)\\system\\caches\\notice.exe", 0, {}},
+        {L"SHELLEXECUTE:\"C:\\zorel\\SYSTEM\\Caches\\a.pdf\"", 0, {}},
+        {L"SHELLEXECUTE:C:/Zorel/system/caches/x.exe", 0, {}},
+        {L"SHELLEXECUTE:$(TARGETPATH)\\system\\skin\\..\\caches\\x.exe", 0, {}},
+        {L"WINEXEC:cmd /c $(TARGETPATH)\\system\\caches\\x.bat", 0, {}},
+        {L"SHELLEXECUTE:$(TARGETPATH)\\system\\cachesX\\a.txt", 1, {L"ShellOpen(C:\\Zorel\\system\\cachesX\\a.txt)"}},
+        {L"SHELLEXECUTE:$(TARGETPATH)\\system\\skin\\a.txt", 1, {L"ShellOpen(C:\\Zorel\\system\\skin\\a.txt)"}},
+    };
+    for (const ExecuteCase& c : cases) {
+        frame.log.clear();
+        EXPECT_EQ(Execute(c.text), c.result) << CStringA(c.text).GetString();
+        EXPECT_EQ(frame.log, c.calls) << CStringA(c.text).GetString();
+    }
+}
+
 TEST_F(ActionTest, StateDependentActions) {
     frame.lastCaptureWidth = 1;
     Execute(L"CAPTURE_PREVIOUS_REGION");

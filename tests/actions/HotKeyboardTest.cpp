@@ -11,6 +11,7 @@
 #include "shell/Settings.h"
 #include "shell/SettingsSections.h"
 #include "shell/SettingsStore.h"
+#include "shell/ZMsgBox.h"
 #include "ui/HotKeyBtn.h"
 #include "ui/HotKeyboard.h"
 
@@ -115,12 +116,16 @@ protected:
         g_LanguageTable.RemoveAll();
         for (const auto& t : texts) g_LanguageTable.SetAt(t.first, t.second);
         SetHotKeyRegistrar(&registrar);
-        CHotKeyboard::SetWarningHandler([this](const CString& text) { warnings.push_back(text.str()); });
+        SetMessageBoxAnswerer([this](const CString& text, int type) {
+            EXPECT_EQ(type, -1);
+            warnings.push_back(text.str());
+            return IDOK;
+        });
         g_DirectHotKeyboardOpen = false;
         AppConfigStore().Reset();
     }
     void TearDown() override {
-        CHotKeyboard::SetWarningHandler(nullptr);
+        SetMessageBoxAnswerer(nullptr);
         SetHotKeyRegistrar(nullptr);
         AppConfigStore().Reset();
         g_DirectHotKeyboardOpen = false;
