@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include "calendar/DayMarks.h"
+#include "notes/FrameNotes.h"
 #include "shell/AppGlobals.h"
 #include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
@@ -59,9 +60,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_ADD_SCHEDULE, OnIgnoredMessage)
     ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
     ON_MESSAGE(WM_RUN_QUEUE, OnIgnoredMessage)
-    ON_MESSAGE(WM_MEMO_CLOSED, OnIgnoredMessage)
+    ON_MESSAGE(WM_MEMO_CLOSED, OnMemoClosedMessage)
     ON_MESSAGE(WM_CAPTURE_DONE, OnIgnoredMessage)
-    ON_MESSAGE(WM_MEMO_TO_RECYCLE_BIN, OnIgnoredMessage)
+    ON_MESSAGE(WM_MEMO_TO_RECYCLE_BIN, OnMemoToRecycleBin)
     ON_MESSAGE(WM_WEBCHECK_DONE, OnIgnoredMessage)
     ON_MESSAGE(WM_DOWNLOAD_DONE, OnIgnoredMessage)
     ON_COMMAND(ID_APP_EXIT_ZOREL, OnExit)
@@ -73,6 +74,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND(ID_SETTINGS, OnSettings)
     ON_COMMAND(ID_SCHEDULE_MANAGER, OpenScheduleManager)
     ON_COMMAND(ID_MEMO_GROUP_MANAGER, OpenMemoGroupManager)
+    ON_COMMAND(ID_DAMAGED_MEMO_LIST, OnMemoListDamaged)
     ON_COMMAND_RANGE(ID_OPEN_GROUP_FIRST, ID_OPEN_GROUP_LAST, OnOpenMemoGroup)
     ON_COMMAND_RANGE(ID_WIDGET_FIRST, ID_WIDGET_LAST, OnOpenWidgetMenu)
     ON_COMMAND_EX_RANGE(ID_APP_EXIT_ZOREL, ID_RULER, OnOtherCommand)
@@ -128,8 +130,7 @@ void CMainFrame::OnWindowPosChanging(WINDOWPOS* pos) {
 
 void CMainFrame::PostCreateInit() {
     g_MemoLimit = 1000;
-    // The note store loads the current group and the alarm file here once
-    // it is part of the program.
+    StartNotes();
     if (g_PlatformId >= 2) SetTimer(TIMER_STARTUP, STARTUP_TICK_MS);
 }
 
@@ -160,6 +161,9 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         KillTimer(id);
         ProcessReceivedMessages();
         break;
+    case TIMER_MINUTE_CHECK:
+        CheckMinuteAndDay();
+        break;
     default:
         CWnd::OnTimer(id);
     }
@@ -183,7 +187,7 @@ void CMainFrame::OnClose() {
 }
 
 BOOL CMainFrame::DestroyWindow() {
-    // The note store saves the memo list and every changed note here.
+    if (m_pNotes) m_pNotes->SaveAtDestroy();
     return CFrameWnd::DestroyWindow();
 }
 
@@ -196,6 +200,8 @@ void CMainFrame::PostNcDestroy() {
         delete m_pSearchMemo;
         m_pSearchMemo = nullptr;
     }
+    CloseAllMemos();
+    m_pNotes.reset();
     StopFtpServer();
     CFrameWnd::PostNcDestroy();
 }
@@ -207,8 +213,6 @@ BOOL CMainFrame::SaveWindowStates() {
     // calendar, day schedule or quick menu open there is nothing to save.
     return TRUE;
 }
-
-void CMainFrame::AutoSaveMemos(int) {}
 
 // ---- System messages --------------------------------------------------------
 
@@ -277,7 +281,10 @@ LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-BOOL CMainFrame::OnOtherCommand(UINT id) { return IsForwardedCommand(id) ? TRUE : FALSE; }
+BOOL CMainFrame::OnOtherCommand(UINT id) {
+    if (OnNoteCommand(id)) return TRUE;
+    return IsForwardedCommand(id) ? TRUE : FALSE;
+}
 
 void CMainFrame::OnUninstall() {}
 void CMainFrame::OnSeeAllMemos() { ShowAllMemos(TRUE); }
@@ -465,13 +472,6 @@ void CMainFrame::OnOpenWidgetMenu(UINT) {}
 
 // ---- Notes and other windows -----------------------------------------------------------
 
-void CMainFrame::NewMemo() {}
-void CMainFrame::ShowAllMemos(BOOL) {}
-BOOL CMainFrame::AreAllMemosVisible() { return TRUE; }
-void CMainFrame::SwitchMemoGroup(const CString&) {}
-void CMainFrame::SearchMemos(const SearchMemoOptions&) {}
-int CMainFrame::GetMemoCount() { return 0; }
-
 void CMainFrame::OpenSearchMemoDialog() {
     if (m_pSearchMemo) {
         m_pSearchMemo->ShowWindow(SW_SHOWNOACTIVATE);
@@ -496,12 +496,11 @@ void CMainFrame::CloseSearchMemoDialog() {
 void CMainFrame::OpenSettings(int, int) {}
 void CMainFrame::CloseSettingsSheet() {}
 void CMainFrame::CloseCaptureSetup() {}
-void CMainFrame::ApplyMemoOptions() {}
-void CMainFrame::SetMemoAlpha(int, int) {}
-void CMainFrame::ShowMemoTitleParts(int) {}
-void CMainFrame::RestartMemoReminders() {}
 void CMainFrame::UnpinDesktopWindows() {}
-void CMainFrame::CloseAllDialogs(int) { CloseSearchMemoDialog(); }
+void CMainFrame::CloseAllDialogs(int) {
+    CloseSearchMemoDialog();
+    CloseNoteDialogs();
+}
 void CMainFrame::UpdateScheduleWindow() {}
 void CMainFrame::CloseQuickMenu() {}
 void CMainFrame::CloseUserInfoDialog() {}
@@ -526,7 +525,6 @@ void CMainFrame::OnDayChanged() {
 }
 void CMainFrame::OnAnniversariesChanged() {}
 void CMainFrame::OpenScheduleManager() {}
-void CMainFrame::OpenMemoGroupManager() {}
 void CMainFrame::ShowAllWidgets(BOOL, CWnd*) {}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 void CMainFrame::ShowQuickMenu(int) {}
@@ -561,7 +559,6 @@ void CMainFrame::ShowClockBriefly(int) {}
 void CMainFrame::DrawTrayDate() { DrawTrayIcon(NIM_MODIFY, 0, 5); }
 bool CMainFrame::TodayHasSchedules() { return false; }
 void CMainFrame::OpenDaySchedule() {}
-void CMainFrame::CheckAlarmsAtStartup() {}
 void CMainFrame::NotifyTodayAnniversaries() {}
 void CMainFrame::LoadWidgetList() {}
 void CMainFrame::RefreshSettingsWidgetPage() {}

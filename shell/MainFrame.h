@@ -76,6 +76,45 @@ public:
     CSearchMemoDlg* GetSearchMemoDialog() { return m_pSearchMemo; }
     int GetMemoCount() override;
 
+    // ---- Notes and alarms ----
+    // The frame's one-second tick of the minute check.
+    static constexpr UINT_PTR TIMER_MINUTE_CHECK = 1010;
+    // The store of notes and alarms; null before PostCreateInit.
+    class CFrameNotes* GetNotes() { return m_pNotes.get(); }
+    void SwitchMemoGroup(const CString& groupFile, bool force);
+    class CMemoDlg* AddMemoFromFile(const CString& fileName, bool writeList);
+    CMemoDlg* FindMemoByFile(const CString& fileName);
+    void CloseAllMemos();
+    // The group manager and the restore dialogs.
+    void CloseNoteDialogs();
+    void ShowRecentMemo(int count);
+    void LoadAlarms();
+    // A new minute (the clock window's tick finds it): the alarm check.
+    void OnMinuteTick(int& minuteKey, int& minuteOfDay);
+    // The frame's one-second tick, standing in for the clock window's until
+    // that window is part of the program: a new minute runs OnMinuteTick, a
+    // new day OnDayChanged. A last key of 0 runs the check again.
+    void CheckMinuteAndDay();
+    void SetLastMinuteKey(int key) { m_lastMinuteKey = key; }
+    // The local time the minute check reads; tests put in their own.
+    std::function<SYSTEMTIME()> m_clock;
+    const CStringArray& GetMoveToGroupNames() const { return m_moveToGroupNames; }
+
+protected:
+    LRESULT OnMemoClosedMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMemoToRecycleBin(WPARAM wParam, LPARAM lParam);
+    void OnMemoListDamaged();
+    // Note commands of the tray and note menus; false for other ids.
+    bool OnNoteCommand(UINT id);
+    SYSTEMTIME ClockNow();
+
+private:
+    void StartNotes();
+    std::unique_ptr<CFrameNotes> m_pNotes;
+    int m_lastMinuteKey = 0;
+    int m_lastDayKey = 0;
+
+public:
     // ---- Other windows (filled by their subsystems) ----
     void OpenSettings(int tab, int item);
     void CloseSettingsSheet();

@@ -1,0 +1,193 @@
+// The main frame's notes and alarms: it lends the note store its window,
+// menus and action queue, turns its commands and messages into calls on the
+// store, and runs the minute check of the alarms.
+#include "shell/MainFrame.h"
+
+#include "notes/FrameNotes.h"
+#include "notes/MemoDlg.h"
+#include "notes/NoteSearch.h"
+#include "shell/Action.h"
+#include "shell/AppGlobals.h"
+#include "shell/SearchMemoDlg.h"
+#include "shell/Settings.h"
+#include "shell/ShellIds.h"
+
+#include <ole2.h>
+
+void CMainFrame::StartNotes() {
+    if (m_pNotes) return;
+    // The editors' embedded pictures need OLE on this thread.
+    OleInitialize(nullptr);
+    CFrameNotes::FrameSide side;
+    side.frame = this;
+    side.buildMoveToGroupMenu = [this](CMenu* menu) { BuildMoveToGroupMenu(menu); };
+    side.buildOpenGroupMenu = [this](CMenu* menu) { BuildOpenGroupMenu(menu); };
+    side.translateMemoMenu = [this](CMenu* menu) { TranslateMemoMenu(menu); };
+    side.moveToGroupName = [this](int index) {
+        return index >= 0 && index < m_moveToGroupNames.GetSize() ? m_moveToGroupNames[index] : CString();
+    };
+    side.moveToGroupCount = [this] { return (int)m_moveToGroupNames.GetSize(); };
+    side.runAction = [](const CString& command) { return RunAction(command); };
+    side.offerMemoRestore = [this] { PostMessage(WM_COMMAND, ID_DAMAGED_MEMO_LIST, 0); };
+    m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
+    m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
+    SetTimer(TIMER_MINUTE_CHECK, 1000);
+}
+
+// ---- The note store ----------------------------------------------------------------
+
+void CMainFrame::AutoSaveMemos(int all) {
+    if (m_pNotes) m_pNotes->AutoSaveMemos(all != 0);
+}
+
+void CMainFrame::SwitchMemoGroup(const CString& groupFile) { SwitchMemoGroup(groupFile, false); }
+
+void CMainFrame::SwitchMemoGroup(const CString& groupFile, bool force) {
+    if (!m_pNotes) return;
+    CloseSearchMemoDialog();
+    m_pNotes->SwitchMemoGroup(groupFile, force);
+}
+
+void CMainFrame::CloseAllMemos() {
+    if (m_pNotes) m_pNotes->CloseAllMemos();
+}
+
+int CMainFrame::GetMemoCount() { return m_pNotes ? m_pNotes->GetMemoCount() : 0; }
+
+LRESULT CMainFrame::OnMemoClosedMessage(WPARAM wParam, LPARAM) {
+    if (m_pNotes) m_pNotes->OnMemoClosed(reinterpret_cast<CMemoDlg*>(wParam));
+    return 0;
+}
+
+LRESULT CMainFrame::OnMemoToRecycleBin(WPARAM wParam, LPARAM) {
+    if (m_pNotes) m_pNotes->DeleteMemoToRecycleBin(reinterpret_cast<CMemoDlg*>(wParam), L"RecycleBin.zrr");
+    return 0;
+}
+
+// ---- Creating, showing, searching ---------------------------------------------------
+
+void CMainFrame::NewMemo() {
+    if (m_pNotes) m_pNotes->NewMemo();
+}
+
+CMemoDlg* CMainFrame::AddMemoFromFile(const CString& fileName, bool writeList) {
+    return m_pNotes ? m_pNotes->AddMemoFromFile(fileName, writeList) : nullptr;
+}
+
+CMemoDlg* CMainFrame::FindMemoByFile(const CString& fileName) {
+    return m_pNotes ? m_pNotes->FindMemoByFile(fileName) : nullptr;
+}
+
+void CMainFrame::ShowAllMemos(BOOL show) {
+    if (m_pNotes) m_pNotes->ShowAllMemos(show != FALSE);
+}
+
+BOOL CMainFrame::AreAllMemosVisible() { return m_pNotes ? m_pNotes->AreAllMemosVisible() : TRUE; }
+
+void CMainFrame::ShowRecentMemo(int count) {
+    if (m_pNotes) m_pNotes->ShowRecentMemo(count);
+}
+
+void CMainFrame::SearchMemos(const SearchMemoOptions& options) {
+    if (!m_pSearchMemo || !m_pNotes) return;
+    NoteSearchOptions search;
+    search.unfold = options.unfoldFound != 0;
+    search.matchCase = options.matchCase != 0;
+    search.wholeWord = options.wholeWord != 0;
+    search.onTop = options.foundOnTop != 0;
+    search.titles = options.searchTitles != 0;
+    search.contents = options.searchContents != 0;
+    if (m_pNotes->SearchMemos(options.text, search)) CloseSearchMemoDialog();
+}
+
+void CMainFrame::ApplyMemoOptions() {
+    if (m_pNotes) m_pNotes->ApplyMemoOptions();
+}
+
+void CMainFrame::SetMemoAlpha(int which, int alpha) {
+    if (m_pNotes && g_PlatformId >= 2) m_pNotes->SetMemoAlpha(which, alpha);
+}
+
+void CMainFrame::ShowMemoTitleParts(int option) {
+    if (m_pNotes) m_pNotes->ShowMemoTitleParts(option);
+}
+
+void CMainFrame::RestartMemoReminders() {
+    if (m_pNotes) m_pNotes->RestartMemoReminders();
+}
+
+bool CMainFrame::OnNoteCommand(UINT id) {
+    if (!m_pNotes) return false;
+    CFrameNotes& notes = *m_pNotes;
+    switch (id) {
+    case ID_ARRANGE_ALL: notes.Arrange(CNoteArrange::ArrangeKeep); return true;
+    case ID_FOLD_ARRANGE: notes.Arrange(CNoteArrange::ArrangeFold); return true;
+    case ID_EXPAND_ARRANGE: notes.Arrange(CNoteArrange::ArrangeExpand); return true;
+    case ID_ARRANGE_CURRENT: notes.ArrangeByPosition(); return true;
+    case ID_EXPAND_ALL: notes.FoldAllMemos(true); return true;
+    case ID_FOLD_ALL: notes.FoldAllMemos(false); return true;
+    case ID_ALL_TOPMOST: notes.SetAllMemosLevel(1); return true;
+    case ID_ALL_NORMAL: notes.SetAllMemosLevel(0); return true;
+    case ID_ALL_DESKTOP: notes.SetAllMemosLevel(2); return true;
+    case ID_SHOW_FAVORITE_MEMO: notes.SpotlightMemos(true); return true;
+    case ID_RESTORE_DELETED: notes.Dialogs().OnRestoreDeletedMemos(); return true;
+    case ID_RESTORE_MEMO_FILE: notes.Dialogs().OnRestoreMemoFiles(); return true;
+    case ID_RESTORE_SCHEDULE: notes.Dialogs().OnRestoreSchedule(); return true;
+    case ID_RESTORE_ANNIVERSARY: notes.Dialogs().OnRestoreAnniversary(); return true;
+    default: return false;
+    }
+}
+
+// ---- Dialogs ----------------------------------------------------------------------------
+
+void CMainFrame::OpenMemoGroupManager() {
+    if (m_pNotes) m_pNotes->Dialogs().OnEditMemoGroup();
+}
+
+void CMainFrame::OnMemoListDamaged() {
+    if (m_pNotes) m_pNotes->Dialogs().OnMemoListDamaged();
+}
+
+void CMainFrame::CloseNoteDialogs() {
+    if (m_pNotes) m_pNotes->Dialogs().CloseAllDialogs();
+}
+
+// ---- Alarms ------------------------------------------------------------------------------
+
+void CMainFrame::LoadAlarms() {
+    if (m_pNotes) m_pNotes->LoadAlarms();
+}
+
+SYSTEMTIME CMainFrame::ClockNow() {
+    if (m_clock) return m_clock();
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now;
+}
+
+void CMainFrame::CheckAlarmsAtStartup() {
+    if (m_pNotes) m_pNotes->CheckAlarmsAtStartup(ClockNow());
+}
+
+void CMainFrame::OnMinuteTick(int&, int&) {
+    if (m_pNotes) m_pNotes->OnMinuteTick(ClockNow());
+}
+
+void CMainFrame::CheckMinuteAndDay() {
+    SYSTEMTIME now = ClockNow();
+    int minuteOfDay = now.wHour * 60 + now.wMinute;
+    int dayKey = now.wYear * 372 + now.wMonth * 31 + now.wDay;
+    int minuteKey = now.wYear * 535680 + now.wMonth * 44640 + now.wDay * 1440 + minuteOfDay;
+    if (minuteKey != m_lastMinuteKey) {
+        // Stored first: a notice that waits for the user keeps the next
+        // seconds' ticks from running this minute again.
+        m_lastMinuteKey = minuteKey;
+        OnMinuteTick(minuteKey, minuteOfDay);
+    }
+    if (dayKey != m_lastDayKey) {
+        bool first = m_lastDayKey == 0;
+        m_lastDayKey = dayKey;
+        // The first tick only learns the date; start-up has drawn it.
+        if (!first) OnDayChanged();
+    }
+}
