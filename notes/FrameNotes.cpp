@@ -67,8 +67,11 @@ CFrameNotes::CFrameNotes(FrameSide side)
     };
     // Until the notice windows are part of the program a notice is shown in
     // the program's own message box, which the frame ends when it closes.
+    // The box has one line of text: title and body stand side by side.
     m_host.showNotice = [](const NoticeRequest& notice) {
-        ::ShowMessageBox(CLifecycleSystemHost::NoticeText(notice), -1);
+        CString text = notice.title;
+        if (!text.IsEmpty() && !notice.body.IsEmpty()) text += L"   ";
+        ::ShowMessageBox(text + notice.body, -1);
     };
     m_host.runAction = [this](const CString& command) { return m_side.runAction && m_side.runAction(command); };
     SyncSettings();
