@@ -1,0 +1,297 @@
+// The main frame's notes and alarms in this process, on real note windows:
+// the minute check driven by a test clock, an alarm flashing its note,
+// switching groups, searching, the recycle bin and a note closing itself.
+// Message boxes are answered by the tests.
+#include "calendar/AlarmInfo.h"
+#include "notes/AlarmStore.h"
+#include "notes/FrameNotes.h"
+#include "notes/MemoDlg.h"
+#include "notes/MemoStore.h"
+#include "shell/AppGlobals.h"
+#include "shell/LanguageTable.h"
+#include "shell/MainFrame.h"
+#include "shell/ProgramFolder.h"
+#include "shell/SearchMemoDlg.h"
+#include "shell/Settings.h"
+#include "shell/SettingsStore.h"
+#include "shell/ShellIds.h"
+#include "shell/ZMsgBox.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second = 0) {
+    SYSTEMTIME t = {};
+    t.wYear = (WORD)year;
+    t.wMonth = (WORD)month;
+    t.wDay = (WORD)day;
+    t.wHour = (WORD)hour;
+    t.wMinute = (WORD)minute;
+    t.wSecond = (WORD)second;
+    return t;
+}
+
+void Pump(DWORD ms = 50) {
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+class FrameNotesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        static int counter = 0;
+        folder.Format(L"%szorel-frame-notes-%lu-%d\\", temp, GetCurrentProcessId(), ++counter);
+        CreateDirectoryW(folder, nullptr);
+        CreateDirectoryW(folder + L"memo_data", nullptr);
+        CreateDirectoryW(folder + L"schedule_data", nullptr);
+        g_ProgramFolder = folder;
+        g_Settings = CSettings();
+        AppConfigStore().Reset();
+        SetDefaultSettings();
+        LoadConfig(AppConfigStore());
+        for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+        g_Settings.General.ShowTrayIcon = 0;
+        g_Settings.General.ViewMemoOnStart = 1;
+        g_Settings.General.HistoryLevel = 0;
+        g_Settings.Clock.ViewMode = 0;
+        SetMessageBoxAnswerer([this](const CString& text, int) {
+            boxes.push_back(text);
+            return 6;
+        });
+        clock = At(2014, 3, 3, 9, 0);
+    }
+    void TearDown() override {
+        if (frame) SendMessageW(wnd, WM_CLOSE, 0, 0);
+        g_FrameAlive = 1;
+        SetMessageBoxAnswerer(nullptr);
+        std::wstring from(folder.Left(folder.GetLength() - 1).GetString());
+        from.push_back(L'\0');
+        SHFILEOPSTRUCTW op = {};
+        op.wFunc = FO_DELETE;
+        op.pFrom = from.c_str();
+        op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationW(&op);
+    }
+    void StartFrame() {
+        frame = new CMainFrame;
+        wnd = frame->GetSafeHwnd();
+        ASSERT_NE(wnd, nullptr);
+        frame->m_clock = [this] { return clock; };
+        frame->PostCreateInit();
+        ASSERT_NE(frame->GetNotes(), nullptr);
+    }
+    void Tick(const SYSTEMTIME& now) {
+        clock = now;
+        frame->CheckMinuteAndDay();
+    }
+    CMemoDlg* NewNote(const wchar_t* text) {
+        int before = frame->GetMemoCount();
+        frame->NewMemo();
+        EXPECT_EQ(frame->GetMemoCount(), before + 1);
+        CMemoDlg* note = frame->GetNotes()->Memos()[before].m_pWindow;
+        note->GetEditor().ReplaceSel(text);
+        return note;
+    }
+    CArray<CMemoInfo> ReadGroup(const wchar_t* group) {
+        CArray<CMemoInfo> memos;
+        frame->GetNotes()->Store().SerializeGroupFile(group, memos, 0);
+        return memos;
+    }
+    int NoticeCount(const wchar_t* words) const {
+        int n = 0;
+        for (const CString& box : boxes) n += box.Find(words) >= 0;
+        return n;
+    }
+
+    CString folder;
+    CMainFrame* frame = nullptr;
+    HWND wnd = nullptr;
+    SYSTEMTIME clock;
+    std::vector<CString> boxes;
+};
+}  // namespace
+
+TEST_F(FrameNotesTest, TestClockFiresADesignatedDayAlarmOnceAtItsMinuteAndWritesItDone) {
+    StartFrame();
+    CAlarmInfo alarm;
+    alarm.m_bEnabled = 1;
+    alarm.m_nKind = 2;
+    alarm.m_nNoticeStyle = 1;
+    alarm.m_nYear = 2014;
+    alarm.m_nMonth = 3;
+    alarm.m_nDay = 3;
+    alarm.m_nHour = 9;
+    alarm.m_nMinute = 5;
+    alarm.m_nAdvance = 0;
+    alarm.m_nTimeMode = 0;
+    alarm.m_strContents = L"Dentist";
+    CAlarmInfo copy;
+    copy = alarm;  // assignment works out the minute key
+    frame->GetNotes()->AlarmStore().AddAlarm(copy);
+
+    Tick(At(2014, 3, 3, 9, 4, 30));
+    EXPECT_EQ(NoticeCount(L"Dentist"), 0);
+    Tick(At(2014, 3, 3, 9, 5, 0));
+    ASSERT_EQ(NoticeCount(L"Dentist"), 1);
+    EXPECT_GE(boxes.back().Find(L"2014]/3/3 9:5"), 0) << boxes.back().GetString();
+    Tick(At(2014, 3, 3, 9, 5, 40));  // the same minute is not checked twice
+    Tick(At(2014, 3, 3, 9, 6, 0));
+    frame->SetLastMinuteKey(0);  // an alarm dialog's reset runs the present minute again
+    Tick(At(2014, 3, 3, 9, 6, 1));
+    EXPECT_EQ(NoticeCount(L"Dentist"), 1);
+
+    std::string bytes;
+    {
+        FILE* file = _wfopen(folder + L"schedule_data\\schedule_data.zra", L"rb");
+        ASSERT_NE(file, nullptr);
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+        fclose(file);
+    }
+    std::vector<CAlarmInfo> stored;
+    CAlarmStore::ParseFile((const BYTE*)bytes.data(), bytes.size(), stored, 10);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].m_bEnabled, 0);
+}
+
+TEST_F(FrameNotesTest, AlarmTiedToAnOpenNoteRaisesItWithoutANotice) {
+    StartFrame();
+    CMemoDlg* note = NewNote(L"call the plumber");
+    CAlarmInfo alarm;
+    alarm.m_bEnabled = 1;
+    alarm.m_nKind = 0;
+    alarm.m_nNoticeStyle = 0;
+    alarm.m_nHour = 8;
+    alarm.m_nMinute = 0;
+    alarm.m_nAdvance = 0;
+    alarm.m_nTimeMode = 0;
+    alarm.m_strContents = L"plumber";
+    alarm.m_strMemoFile = note->GetInfo().m_strFileName;
+    CAlarmInfo copy;
+    copy = alarm;
+    frame->GetNotes()->AlarmStore().AddAlarm(copy);
+    EXPECT_EQ(note->GetInfo().m_nLevel, 0);
+    Tick(At(2014, 3, 4, 8, 0));
+    EXPECT_EQ(NoticeCount(L"plumber"), 0);
+    EXPECT_EQ(note->GetInfo().m_nLevel, 1);
+    EXPECT_TRUE(GetWindowLongPtrW(note->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(FrameNotesTest, SwitchingGroupsSavesClosesAndOpensTheirNotes) {
+    StartFrame();
+    NewNote(L"first group's note");
+    CArray<CMemoInfo> none;
+    ASSERT_EQ(frame->GetNotes()->Store().SerializeGroupFile(L"b.zrd", none, 1), 1);
+
+    frame->SwitchMemoGroup(L"b.zrd");
+    EXPECT_EQ(frame->GetMemoCount(), 0);
+    EXPECT_EQ(g_Settings.General.MemoDBFile, CString(L"b.zrd"));
+    CArray<CMemoInfo> first = ReadGroup(L"DefaultMemo.zrd");
+    ASSERT_EQ(first.GetSize(), 1);
+    // The note was written when its group was put away.
+    EXPECT_NE(GetFileAttributesW(folder + L"memo_data\\" + first[0].m_strFileName), INVALID_FILE_ATTRIBUTES);
+
+    frame->SwitchMemoGroup(L"DefaultMemo.zrd");
+    ASSERT_EQ(frame->GetMemoCount(), 1);
+    CMemoDlg* back = frame->GetNotes()->Memos()[0].m_pWindow;
+    ASSERT_NE(back, nullptr);
+    CString text;
+    back->GetEditor().GetWindowText(text);
+    EXPECT_EQ(text, CString(L"first group's note"));
+}
+
+TEST_F(FrameNotesTest, SearchFindsTitlesAndKoreanTextAndPutsTheFoundOnTop) {
+    StartFrame();
+    CMemoDlg* apple = NewNote(L"an apple a day");
+    CMemoDlg* korean = NewNote(L"\uC0AC\uACFC \uD55C \uAC1C");  // "an apple" in Korean
+    CMemoDlg* other = NewNote(L"nothing here");
+    other->GetInfo().m_strTitle = L"Shopping";
+
+    struct Case {
+        const wchar_t* text;
+        CMemoDlg* found;
+    } cases[] = {{L"apple", apple}, {L"\uC0AC\uACFC", korean}, {L"Shopping", other}};
+    for (const Case& c : cases) {
+        for (int i = 0; i < frame->GetMemoCount(); ++i) frame->GetNotes()->Memos()[i].m_pWindow->SetLevel(0);
+        frame->OpenSearchMemoDialog();
+        SearchMemoOptions options;
+        options.text = c.text;
+        options.foundOnTop = 1;
+        frame->SearchMemos(options);
+        EXPECT_EQ(frame->GetSearchMemoDialog(), nullptr);  // found: the dialog closes
+        for (int i = 0; i < frame->GetMemoCount(); ++i) {
+            CMemoDlg* note = frame->GetNotes()->Memos()[i].m_pWindow;
+            EXPECT_EQ(note->GetInfo().m_nLevel, note == c.found ? 1 : 0) << CString(c.text).GetString();
+        }
+    }
+
+    // Nothing found: Retry keeps the dialog open.
+    frame->GetNotes()->LifecycleHost().messageBox = [](const CString&, UINT) { return IDRETRY; };
+    frame->OpenSearchMemoDialog();
+    SearchMemoOptions options;
+    options.text = L"pear";
+    frame->SearchMemos(options);
+    EXPECT_NE(frame->GetSearchMemoDialog(), nullptr);
+    frame->CloseSearchMemoDialog();
+}
+
+TEST_F(FrameNotesTest, RecycleBinAndClosingANoteRewriteTheList) {
+    StartFrame();
+    CMemoDlg* keep = NewNote(L"keep me");
+    CMemoDlg* away = NewNote(L"throw me away");
+    CMemoDlg* gone = NewNote(L"close me");
+    CString awayFile = away->GetInfo().m_strFileName;
+
+    SendMessageW(wnd, WM_MEMO_TO_RECYCLE_BIN, (WPARAM)away, 0);
+    EXPECT_EQ(frame->GetMemoCount(), 2);
+    CArray<CMemoInfo> bin = ReadGroup(L"RecycleBin.zrr");
+    ASSERT_EQ(bin.GetSize(), 1);
+    EXPECT_EQ(bin[0].m_strFileName, awayFile);
+
+    SendMessageW(wnd, WM_MEMO_CLOSED, (WPARAM)gone, 0);
+    Pump();
+    ASSERT_EQ(frame->GetMemoCount(), 1);
+    EXPECT_EQ(frame->GetNotes()->Memos()[0].m_pWindow, keep);
+    CArray<CMemoInfo> current = ReadGroup(L"DefaultMemo.zrd");
+    ASSERT_EQ(current.GetSize(), 1);
+    EXPECT_EQ(current[0].m_strFileName, keep->GetInfo().m_strFileName);
+}
+
+TEST_F(FrameNotesTest, FrameWithoutNotesWritesNothing) {
+    // A frame that never loaded its group (the tests of the shell make such
+    // frames) must not write an empty list over the group.
+    CArray<CMemoInfo> one;
+    one.Add(CMemoInfo());
+    one[0].m_strFileName = L"20140303090000000.rtf";
+    FILE* file = _wfopen(folder + L"memo_data\\DefaultMemo.zrd", L"wb");
+    ASSERT_NE(file, nullptr);
+    std::vector<BYTE> bytes = CMemoStore::BuildListBytes(one);
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+    frame = new CMainFrame;
+    wnd = frame->GetSafeHwnd();
+    for (int i = 0; i < 3; ++i) SendMessageW(wnd, WM_TIMER, TIMER_PERIODIC_SAVE, 0);
+    SendMessageW(wnd, WM_CLOSE, 0, 0);
+    frame = nullptr;
+    g_FrameAlive = 1;
+    FILE* again = _wfopen(folder + L"memo_data\\DefaultMemo.zrd", L"rb");
+    ASSERT_NE(again, nullptr);
+    fseek(again, 0, SEEK_END);
+    EXPECT_EQ((size_t)ftell(again), bytes.size());
+    fclose(again);
+}
