@@ -73,6 +73,17 @@ CFrameNotes::CFrameNotes(FrameSide side)
         if (!text.IsEmpty() && !notice.body.IsEmpty()) text += L"   ";
         ::ShowMessageBox(text + notice.body, -1);
     };
+    // Questions and warnings go to the program's own message box (the frame
+    // ends it when it closes); the rest to the system's.
+    m_host.messageBox = [](const CString& text, UINT type) -> int {
+        UINT buttons = type & MB_TYPEMASK, icon = type & MB_ICONMASK;
+        if (buttons == MB_YESNO) return ::ShowMessageBox(text, 4) == 6 ? IDYES : IDNO;
+        if (buttons == MB_OK && icon == MB_ICONWARNING) {
+            ::ShowMessageBox(text, -1);
+            return IDOK;
+        }
+        return ::MessageBoxW(nullptr, text, L"Zorel", type | MB_TOPMOST | MB_SETFOREGROUND);
+    };
     m_host.runAction = [this](const CString& command) { return m_side.runAction && m_side.runAction(command); };
     SyncSettings();
 

@@ -295,3 +295,38 @@ TEST_F(FrameNotesTest, FrameWithoutNotesWritesNothing) {
     EXPECT_EQ((size_t)ftell(again), bytes.size());
     fclose(again);
 }
+
+TEST_F(FrameNotesTest, GroupManagerAndRestoreDialogsOpenFromTheFrameCommandsAndRestoreANote) {
+    StartFrame();
+    FILE* file = _wfopen(folder + L"memo_data\\20140303090000000.brt", L"wb");
+    ASSERT_NE(file, nullptr);
+    fputs("{\\rtf1 restored text}", file);
+    fclose(file);
+
+    SendMessageW(wnd, WM_COMMAND, ID_MEMO_GROUP_MANAGER, 0);
+    CEditMemoGroupDlg* groups = frame->GetNotes()->Dialogs().GetGroupManager();
+    ASSERT_NE(groups, nullptr);
+    EXPECT_TRUE(IsWindowVisible(groups->m_hWnd));
+    SendMessageW(wnd, WM_COMMAND, ID_MEMO_GROUP_MANAGER, 0);  // kept once
+    EXPECT_EQ(frame->GetNotes()->Dialogs().GetGroupManager(), groups);
+
+    SendMessageW(wnd, WM_COMMAND, ID_RESTORE_DELETED, 0);
+    CRestoreMemoDlg* restore = frame->GetNotes()->Dialogs().GetRestoreMemo();
+    ASSERT_NE(restore, nullptr);
+    ASSERT_EQ(restore->List().GetItemCount(), 1);
+    SendMessageW(restore->m_hWnd, WM_COMMAND, CRestoreMemoDlg::IDC_RESTORE, 0);
+    ASSERT_EQ(frame->GetMemoCount(), 1);
+    CMemoDlg* note = frame->GetNotes()->Memos()[0].m_pWindow;
+    EXPECT_EQ(note->GetInfo().m_strFileName, CString(L"20140303090000000.rtf"));
+    CString text;
+    note->GetEditor().GetWindowText(text);
+    EXPECT_EQ(text, CString(L"restored text"));
+    EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 1);
+
+    SendMessageW(wnd, WM_COMMAND, ID_RESTORE_SCHEDULE, 0);
+    EXPECT_NE(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
+    frame->CloseAllDialogs(0);
+    Pump();
+    EXPECT_EQ(frame->GetNotes()->Dialogs().GetGroupManager(), nullptr);
+    EXPECT_EQ(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
+}
