@@ -13,6 +13,7 @@
 #include "shell/WebCheckResult.h"
 #include "shell/ZMsgBox.h"
 #include "ui/ControlSettings.h"
+#include "ui/FloatingOptions.h"
 #include "ui/HotKeyboard.rh"
 #include "ui/ZDialogOwner.h"
 
@@ -212,4 +213,17 @@ TEST_F(MainFrameActionsTest, ControlSettingsFollowTheSettings) {
     g_bReportErrors = report;
     EXPECT_EQ(g_ControlSettings.MemoDBFile, L"Home.zmd");
     EXPECT_FALSE(g_ControlSettings.MouseOverHiding);
+}
+
+TEST(FloatingOptionsPlatformTest, LayeredWindowsOnlyOnTheNtFamily) {
+    int saved = g_PlatformId;
+    const struct {
+        int platform;
+        bool nt;
+    } cases[] = {{0, false}, {1, false}, {2, true}};
+    for (const auto& c : cases) {
+        g_PlatformId = c.platform;
+        EXPECT_EQ(FloatingOptionsFromSettings().PlatformNT, c.nt) << c.platform;
+    }
+    g_PlatformId = saved;
 }
