@@ -9,6 +9,7 @@
 #include "shell/ShellIds.h"
 #include "shell/WebCheckResult.h"
 #include "ui/ControlSettings.h"
+#include "ui/ZDialogList.h"
 #include "ui/ZDialogOwner.h"
 
 namespace {
@@ -37,6 +38,8 @@ void CMainFrame::OnDestroy() {
     m_hotKeyRegistrar.reset();
     if (CActionQueue::GetMain() == &m_actionQueue) CActionQueue::SetMain(nullptr);
     SetZDialogOwner(nullptr);
+    // The program is ending: workers may no longer post to any floating window.
+    ClearDialogRegistry();
     CFrameWnd::OnDestroy();
 }
 

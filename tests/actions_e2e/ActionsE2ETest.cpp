@@ -2,7 +2,8 @@
 // the desktop once the staged start-up has run and given back at exit, a hot
 // key reaches its operation, a slot holding an action string runs it through
 // the frame's action queue, an empty slot says so, and a key pressed twice
-// quickly opens the on-screen keyboard for it.
+// quickly opens the on-screen keyboard for it; keys typed on the keyboard
+// arrive as the hot key too.
 #include "ZorelDriver.h"
 
 #include "shell/ShellIds.h"
@@ -151,6 +152,26 @@ TEST_F(ActionsE2ETest, HotKeysReachTheirOperationsAndTheActionQueue) {
     // Id 34 ends the program, which gives the keys back.
     ExitThroughHotKey(frame);
     EXPECT_FALSE(HotKeyTaken(kNewMemoModifiers, kNewMemoKey));
+}
+
+// Keys pressed on the keyboard: the system turns Ctrl+Alt+F into the hot key
+// of the memo search, which reaches the program's frame.
+TEST_F(ActionsE2ETest, PressedKeysArriveAsTheHotKey) {
+    HWND frame = Start(Config(nullptr, nullptr));
+    ASSERT_NE(frame, nullptr);
+    const WORD keys[] = {VK_CONTROL, VK_MENU, 'F'};
+    INPUT input[6] = {};
+    for (int i = 0; i < 3; ++i) {
+        input[i].type = input[5 - i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = input[5 - i].ki.wVk = keys[i];
+        input[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    ASSERT_EQ(SendInput(6, input, sizeof(INPUT)), 6u);
+    HWND search = WaitForDialogWith(zorel.Id(), IDC_FIND_TEXT);
+    ASSERT_NE(search, nullptr);
+    PostMessageW(search, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitForDialogGone(search));
+    ExitThroughHotKey(frame);
 }
 
 TEST_F(ActionsE2ETest, NoHotKeyTakenWhileSwitchedOff) {
