@@ -8,13 +8,13 @@ namespace {
 
 const int kFirstYear = 1900, kLastYear = 2400;
 
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 bool IsCountable(int year, int month) {
     return year >= kFirstYear && year <= kLastYear && month >= 0 && month <= 12;
 }
 
 }  // namespace
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 long long DayNumber(int year, int month, int day) {
     // Days before month 1 to 13 of a common year; month 13 is the whole year.

@@ -5,7 +5,6 @@
 // gives a day difference of 0. The day numbers cover any year.
 #pragma once
 
-bool IsLeapYear(int year);
 // Proleptic Gregorian day number, 1 January of year 1 being day 1. Day 0 of
 // a month means the last day of the month before; a month below 1 counts no
 // months before the day, one above 12 the whole year, so dates simply run on.
