@@ -2,6 +2,7 @@
 
 #include "fw/Convert.h"
 #include "notes/DayMath.h"
+#include "shell/DateUtil.h"
 #include "shell/LanguageTable.h"
 
 namespace {
@@ -247,7 +248,7 @@ SYSTEMTIME DateCodeToDate(int code) {
         }
         day = 31;
     }
-    int length = CDayMath::GetDaysInMonth(year, month);
+    int length = GetDaysInMonth(year, month);
     if (day > length) day = length;
     SYSTEMTIME st = {};
     st.wYear = (WORD)year;

@@ -1,6 +1,7 @@
 #include "calendar/AnniversaryDays.h"
 
 #include "calendar/LunarCalendar.h"
+#include "shell/DateUtil.h"
 #include "shell/LanguageTable.h"
 
 namespace {
@@ -55,21 +56,21 @@ int DaysUntilAnniversary(int year, int month, int day, int anniversaryMonth, int
     if (month < 1 || month > 12 || day < 1 || day > 31 || anniversaryMonth < 1 || anniversaryMonth > 12 ||
         anniversaryDay < 1 || anniversaryDay > (lunar ? 30 : 31))
         return kNoAnniversaryDay;
-    const int newYear = lunar::SolarDayNumber(year, 1, 1);
-    const int t = lunar::SolarDayNumber(year, month, day) - newYear;
+    const long long newYear = DayNumber(year, 1, 1);
+    const int t = (int)(DayNumber(year, month, day) - newYear);
 
     if (!lunar) {
-        int d = lunar::SolarDayNumber(year, anniversaryMonth, anniversaryDay) - newYear;
+        int d = (int)(DayNumber(year, anniversaryMonth, anniversaryDay) - newYear);
         if (d - t >= 0)
             return d - t;
-        return lunar::SolarDayNumber(year + 1, anniversaryMonth, anniversaryDay) - newYear - t;
+        return (int)(DayNumber(year + 1, anniversaryMonth, anniversaryDay) - newYear) - t;
     }
 
     auto daysTo = [&](int lunarYear, int& result) {
         SolarDate s = LunarAnniversaryInYear(lunarYear, anniversaryMonth, anniversaryDay, leap);
         if (!s.valid)
             return false;
-        result = lunar::SolarDayNumber(s.year, s.month, s.day) - newYear - t;
+        result = (int)(DayNumber(s.year, s.month, s.day) - newYear) - t;
         return true;
     };
     int r;

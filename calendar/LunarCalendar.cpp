@@ -2,6 +2,7 @@
 
 #include "calendar/LunarTables.h"
 #include "calendar/ManSe.h"
+#include "shell/DateUtil.h"
 
 #include <algorithm>
 #include <array>
@@ -56,28 +57,12 @@ void CopyName(wchar_t* target, size_t capacity, const CString& text) {
 
 bool SolarDateIsValid(int year, int month, int day) {
     return year >= kLunarFirstYear && year <= kLunarLastYear && month >= 1 && month <= 12 && day >= 1 &&
-           day <= lunar::SolarMonthLength(year, month);
+           day <= GetDaysInMonth(year, month);
 }
 
 }  // namespace
 
 namespace lunar {
-
-bool IsSolarLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int SolarMonthLength(int year, int month) {
-    static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
-    return month == 2 && IsSolarLeapYear(year) ? 29 : lengths[month - 1];
-}
-
-int SolarDayNumber(int year, int month, int day) {
-    int n = year * 365 + day + (year - 1) / 4 + (year - 1) / 400 - (year - 1) / 100 - 365;
-    for (int m = 1; m < month && m <= 12; ++m)
-        n += SolarMonthLength(year, m);
-    return n;
-}
 
 int LunarMonthLength(int year, int month, bool leap) {
     if (year < kLunarFirstYear || year > kLunarLastYear || month < 1 || month > 12)
@@ -99,7 +84,7 @@ LunarDate SolarToLunar(int year, int month, int day) {
     LunarDate result;
     if (!SolarDateIsValid(year, month, day))
         return result;
-    int n = lunar::SolarDayNumber(year, month, day) - kLunarDayOffset;
+    int n = (int)(DayNumber(year, month, day) - kLunarDayOffset);
     // Solar days of 1841 before its lunar new year have no lunar date here.
     if (n < 1)
         return result;
@@ -154,24 +139,7 @@ SolarDate LunarToSolar(int year, int month, int day, BOOL leap) {
     f += day;
 
     // f is now the lunar day count; the solar day number follows directly.
-    int dayNumber = f + kLunarDayOffset;
-    int y = kLunarFirstYear;
-    int rest = dayNumber - lunar::SolarDayNumber(y, 1, 1) + 1;
-    while (true) {
-        int yearLength = lunar::IsSolarLeapYear(y) ? 366 : 365;
-        if (rest <= yearLength)
-            break;
-        rest -= yearLength;
-        ++y;
-    }
-    int m = 1;
-    while (rest > lunar::SolarMonthLength(y, m)) {
-        rest -= lunar::SolarMonthLength(y, m);
-        ++m;
-    }
-    result.year = y;
-    result.month = m;
-    result.day = rest;
+    FromDayNumber(f + kLunarDayOffset, result.year, result.month, result.day);
     result.valid = TRUE;
     return result;
 }
@@ -182,12 +150,13 @@ DateInfo GetDateInfo(int year, int month, int day) {
     if (!lunarDate.valid)
         return info;
 
-    const int dayNumber = lunar::SolarDayNumber(year, month, day);
+    const int dayNumber = (int)DayNumber(year, month, day);
     info.lunarYear = (SHORT)lunarDate.year;
     info.dangunYear = (SHORT)(year + 2333);
     info.lunarMonth = (BYTE)lunarDate.month;
     info.lunarDay = (BYTE)lunarDate.day;
     info.leap = lunarDate.leap ? 1 : 0;
+    // From the day number, not GetWeekday: that one counts only from 1900.
     info.weekday = (BYTE)(dayNumber % 7);
 
     const int dayStem = (dayNumber + 4) % 10, dayBranch = (dayNumber + 2) % 12;

@@ -45,13 +45,9 @@ LunarDate SolarToLunar(int year, int month, int day);
 SolarDate LunarToSolar(int year, int month, int day, BOOL leap);
 DateInfo GetDateInfo(int year, int month, int day);
 
-// Small date helpers shared by the calendar code.
+// Small helpers shared by the calendar code. Solar dates use the shared date
+// functions (shell/DateUtil.h).
 namespace lunar {
-bool IsSolarLeapYear(int year);
-int SolarMonthLength(int year, int month);  // 0 for a month outside 1-12
-// Days since 0000-12-31: 0001-01-01 is day 1. Months and days past their
-// month's end simply run on into the following days.
-int SolarDayNumber(int year, int month, int day);
 // Length of a lunar month of a table year; leap asks for the leap month.
 // 0 when the year or month is outside the table or there is no such month.
 int LunarMonthLength(int year, int month, bool leap);

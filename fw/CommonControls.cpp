@@ -21,3 +21,17 @@ int AfxInitRichEdit2() {
     static HMODULE library = ::LoadLibraryW(L"riched20.dll");
     return library != nullptr;
 }
+
+BOOL AfxSendTimeRange(HWND control, UINT message, const SYSTEMTIME* minTime, const SYSTEMTIME* maxTime) {
+    SYSTEMTIME range[2] = {};
+    WPARAM flags = 0;
+    if (minTime) {
+        range[0] = *minTime;
+        flags |= GDTR_MIN;
+    }
+    if (maxTime) {
+        range[1] = *maxTime;
+        flags |= GDTR_MAX;
+    }
+    return (BOOL)::SendMessageW(control, message, flags, (LPARAM)range);
+}

@@ -21,15 +21,5 @@ BOOL CDateTimeCtrl::SetTime(const CTime& time) {
 }
 
 BOOL CDateTimeCtrl::SetRange(const SYSTEMTIME* minTime, const SYSTEMTIME* maxTime) {
-    SYSTEMTIME range[2] = {};
-    WPARAM flags = 0;
-    if (minTime) {
-        range[0] = *minTime;
-        flags |= GDTR_MIN;
-    }
-    if (maxTime) {
-        range[1] = *maxTime;
-        flags |= GDTR_MAX;
-    }
-    return (BOOL)SendMessage(DTM_SETRANGE, flags, (LPARAM)range);
+    return AfxSendTimeRange(m_hWnd, DTM_SETRANGE, minTime, maxTime);
 }

@@ -22,15 +22,5 @@ BOOL CMonthCalCtrl::SetCurSel(const CTime& time) {
 }
 
 BOOL CMonthCalCtrl::SetRange(const SYSTEMTIME* minTime, const SYSTEMTIME* maxTime) {
-    SYSTEMTIME range[2] = {};
-    WPARAM flags = 0;
-    if (minTime) {
-        range[0] = *minTime;
-        flags |= GDTR_MIN;
-    }
-    if (maxTime) {
-        range[1] = *maxTime;
-        flags |= GDTR_MAX;
-    }
-    return (BOOL)SendMessage(MCM_SETRANGE, flags, (LPARAM)range);
+    return AfxSendTimeRange(m_hWnd, MCM_SETRANGE, minTime, maxTime);
 }

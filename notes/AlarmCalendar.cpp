@@ -200,7 +200,7 @@ bool CAlarmCalendar::AnniversaryFallsOn(const CDayInfo& info, int Y, int M, int 
     if (info.m_nMonth == 1 && info.m_nDay == 0) {
         // The eve is found from the day after: the lunar new year's day.
         int y, m, d;
-        CDayMath::FromDayNumber(CDayMath::DayNumber(Y, M, D) + 1, y, m, d);
+        FromDayNumber(DayNumber(Y, M, D) + 1, y, m, d);
         lunar = SolarToLunar(y, m, d);
         return lunar.valid && lunar.month == 1 && lunar.day == 1 && !!info.m_bLeap == !!lunar.leap;
     }

@@ -1,6 +1,7 @@
 #include "notes/AlarmCheck.h"
 
 #include "notes/DayMath.h"
+#include "shell/DateUtil.h"
 
 namespace {
 struct Moment {
@@ -8,8 +9,8 @@ struct Moment {
     int weekday, ordinal, minuteOfDay, minuteKey, dateKey;
 
     void Complete() {
-        weekday = CDayMath::GetWeekday(year, month, day);
-        ordinal = CDayMath::GetWeekdayOrdinal(year, month, day, weekday);
+        weekday = GetWeekday(year, month, day);
+        ordinal = GetWeekdayOrdinal(year, month, day, weekday);
         minuteOfDay = hour * 60 + minute;
         minuteKey = CDayMath::MinuteKey(year, month, day, hour, minute);
         dateKey = CDayMath::DateKey(year, month, day);
@@ -35,7 +36,7 @@ public:
         e.used = true;
         e.advance = advance;
         e.moment = m_now;
-        CDayMath::AddMinutesToTime(e.moment.year, e.moment.month, e.moment.day, e.moment.hour, e.moment.minute,
+        AddMinutesToTime(e.moment.year, e.moment.month, e.moment.day, e.moment.hour, e.moment.minute,
                                    advance);
         e.moment.Complete();
         return e.moment;
@@ -62,14 +63,14 @@ bool WeekdayOfMonthMatches(const CAlarmInfo& a, const Moment& t) {
     if (t.weekday != a.m_nWeekDay + 1) return false;
     if (a.m_nWeekMonth == 0)
         return t.ordinal ==
-               CDayMath::ClampLastWeekdayOrdinal(t.year, t.month, a.m_nWeekNumber, a.m_nWeekDay + 1);
+               ClampLastWeekdayOrdinal(t.year, t.month, a.m_nWeekNumber, a.m_nWeekDay + 1);
     // A "last" week of one chosen month means the last such weekday too.
     return a.m_nWeekMonth == t.month &&
-           t.ordinal == CDayMath::ClampLastWeekdayOrdinal(t.year, t.month, a.m_nWeekNumber, a.m_nWeekDay + 1);
+           t.ordinal == ClampLastWeekdayOrdinal(t.year, t.month, a.m_nWeekNumber, a.m_nWeekDay + 1);
 }
 
 bool EveryNDaysMatches(const CAlarmInfo& a, int year, int month, int day) {
-    int d = CDayMath::GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, year, month, day);
+    int d = GetDaysBetween(a.m_nYear, a.m_nMonth, a.m_nDay, year, month, day);
     return d >= 0 && d % CAlarmCheck::EffectiveInterval(a) == 0;
 }
 
@@ -95,7 +96,7 @@ AlarmCheckResult CAlarmCheck::CheckAlarms(CArray<CAlarmInfo>& alarms, const SYST
     const Moment now = MomentOf(nowTime);
     const int K = now.minuteKey;
     const int M = now.minuteOfDay;
-    const int daysInMonth = CDayMath::GetDaysInMonth(now.year, now.month);
+    const int daysInMonth = GetDaysInMonth(now.year, now.month);
     CNoticeMoments notices(now);
 
     auto due = [&](int i) {
@@ -138,9 +139,9 @@ AlarmCheckResult CAlarmCheck::CheckAlarms(CArray<CAlarmInfo>& alarms, const SYST
             }
             break;
         case CAlarmInfo::KindDaysOfWeek:
-            if (m == M && CDayMath::TestWeekdayFlag(a.m_nDayValue, now.weekday))
+            if (m == M && TestWeekdayFlag(a.m_nDayValue, now.weekday))
                 due(i);
-            else if (n && n->minuteOfDay == m && CDayMath::TestWeekdayFlag(a.m_nDayValue, n->weekday))
+            else if (n && n->minuteOfDay == m && TestWeekdayFlag(a.m_nDayValue, n->weekday))
                 notice(i);
             break;
         case CAlarmInfo::KindPeriod:
@@ -153,7 +154,7 @@ AlarmCheckResult CAlarmCheck::CheckAlarms(CArray<CAlarmInfo>& alarms, const SYST
             // The notice's own month decides its last day, so a notice that
             // falls in the month before is right too.
             if (n && n->minuteOfDay == m &&
-                DayOfMonthMatches(a, n->day, CDayMath::GetDaysInMonth(n->year, n->month)))
+                DayOfMonthMatches(a, n->day, GetDaysInMonth(n->year, n->month)))
                 notice(i);
             if (m == M && DayOfMonthMatches(a, now.day, daysInMonth)) due(i);
             break;
@@ -180,7 +181,7 @@ AlarmCheckResult CAlarmCheck::CheckAlarms(CArray<CAlarmInfo>& alarms, const SYST
 AlarmCheckResult CAlarmCheck::CheckAlarmsAtStartup(CArray<CAlarmInfo>& alarms, const SYSTEMTIME& nowTime) {
     AlarmCheckResult result;
     const Moment now = MomentOf(nowTime);
-    const int daysInMonth = CDayMath::GetDaysInMonth(now.year, now.month);
+    const int daysInMonth = GetDaysInMonth(now.year, now.month);
     for (int i = 0; i < alarms.GetSize(); ++i) {
         CAlarmInfo& a = alarms[i];
         bool isToday = a.m_nYear == now.year && a.m_nMonth == now.month && a.m_nDay == now.day;
@@ -196,7 +197,7 @@ AlarmCheckResult CAlarmCheck::CheckAlarmsAtStartup(CArray<CAlarmInfo>& alarms, c
                     result.saveNeeded = true;
                 }
                 break;
-            case CAlarmInfo::KindDaysOfWeek: fire = CDayMath::TestWeekdayFlag(a.m_nDayValue, now.weekday) != 0; break;
+            case CAlarmInfo::KindDaysOfWeek: fire = TestWeekdayFlag(a.m_nDayValue, now.weekday) != 0; break;
             case CAlarmInfo::KindPeriod: fire = InPeriod(a, now.dateKey); break;
             case CAlarmInfo::KindDayOfMonth: fire = DayOfMonthMatches(a, now.day, daysInMonth); break;
             case CAlarmInfo::KindEveryNDays: fire = EveryNDaysMatches(a, now.year, now.month, now.day); break;

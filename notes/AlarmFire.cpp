@@ -1,7 +1,7 @@
 #include "notes/AlarmFire.h"
 
-#include "calendar/LunarCalendar.h"
-#include "notes/DayMath.h"
+#include "notes/AlarmCalendar.h"
+#include "shell/DateUtil.h"
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 
@@ -170,29 +170,15 @@ void CAlarmFire::NotifyTodayAnniversaries(const CArray<CDayInfo>& days, CArray<C
                                           const SYSTEMTIME& today) {
     if (!g_Settings.Calendar.MemorialDayCheck) return;
     int Y = today.wYear, M = today.wMonth, D = today.wDay;
-    LunarDate lunar = SolarToLunar(Y, M, D);
-    int nY = Y, nM = M, nD = D, hour = 0, minute = 0;
-    CDayMath::AddMinutesToTime(nY, nM, nD, hour, minute, 1440);
-    LunarDate tomorrow = SolarToLunar(nY, nM, nD);
-    for (int i = 0; i < days.GetSize(); ++i) {
-        const CDayInfo& day = days[i];
-        bool announce;
-        if (!day.m_bLunar)
-            announce = day.m_nMonth == M && day.m_nDay == D;
-        else if (day.m_nMonth == 1 && day.m_nDay == 0)
-            announce = tomorrow.valid && tomorrow.month == 1 && tomorrow.day == 1 && !!day.m_bLeap == !!tomorrow.leap;
-        else
-            announce = lunar.valid && day.m_nMonth == lunar.month && day.m_nDay == lunar.day &&
-                       !!day.m_bLeap == !!lunar.leap;
-        if (announce) ShowAnniversaryNotice(day);
-    }
-    int W = CDayMath::GetWeekday(Y, M, D);
+    for (int i = 0; i < days.GetSize(); ++i)
+        if (CAlarmCalendar::AnniversaryFallsOn(days[i], Y, M, D)) ShowAnniversaryNotice(days[i]);
+    int W = GetWeekday(Y, M, D);
     for (int i = 0; i < alarms.GetSize(); ++i) {
         CAlarmInfo& alarm = alarms[i];
         if (alarm.m_nKind != CAlarmInfo::KindWeekdayOfMonth || alarm.m_nTimeMode != CAlarmInfo::TimeModeAllDay) continue;
         if (W != alarm.m_nWeekDay + 1) continue;
-        int ordinal = CDayMath::GetWeekdayOrdinal(Y, M, D, W);
-        bool due = (alarm.m_nWeekMonth == 0 && ordinal == CDayMath::ClampLastWeekdayOrdinal(Y, M, alarm.m_nWeekNumber, W)) ||
+        int ordinal = GetWeekdayOrdinal(Y, M, D, W);
+        bool due = (alarm.m_nWeekMonth == 0 && ordinal == ClampLastWeekdayOrdinal(Y, M, alarm.m_nWeekNumber, W)) ||
                    (alarm.m_nWeekMonth == M && ordinal == alarm.m_nWeekNumber);
         if (!due) continue;
         alarm.m_nYear = Y;

@@ -1,5 +1,5 @@
 // IMemoCipher: AES-128 in CBC mode with block padding (PKCS#5), as locked
-// notes use it. CMemoCipher is the real one, on the system's AES provider.
+// notes use it. CMemoCipher is the real one, on the shared AesCipher.
 #pragma once
 
 #include "fw/Afx.h"

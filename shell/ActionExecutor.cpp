@@ -123,7 +123,7 @@ int CActionExecutor::ExecuteAction(const CString& text) {
         m_host.StartCapture(k.param);
         break;
     case ACTION_CAPTURE_PREVIOUS:
-        if (m_host.GetLastCaptureRegionWidth() >= 1) m_host.PostCommand(CMD_CAPTURE_PREVIOUS_REGION);
+        if (m_host.GetLastCaptureRegionWidth() >= 1) m_host.PostCommand(ID_CAPTURE_LAST);
         break;
     case ACTION_NOTHING:
         break;

@@ -1,43 +1,11 @@
-// Ids the action strings and the global hot keys reach: the main frame's
-// commands and private messages, the icons and texts that name an action, and
-// the settings-sheet pages they open.
+// Ids the action strings and the global hot keys reach: the icons and texts
+// that name an action, and the settings-sheet pages and capture modes they
+// open.
 #pragma once
 
-#include <windows.h>
-
-// Commands of the main frame (WM_COMMAND ids of its menus).
-enum ActionCommandId : UINT {
-    CMD_ABOUT = 32775,
-    CMD_ALIGN_ALL = 32778,
-    CMD_EDIT_SCHEDULE = 32804,
-    CMD_SEE_CALENDAR = 32823,
-    CMD_CAPTURE_REGION = 32824,
-    CMD_SEE_CLOCK = 32830,
-    CMD_SEE_SCHEDULE = 32854,
-    CMD_FIND_MEMO = 32860,
-    CMD_GROUP_MANAGER = 32862,
-    CMD_BACKUP = 32888,
-    CMD_CAPTURE_WINDOW = 32901,
-    CMD_CAPTURE_FULL_SCREEN = 32903,
-    CMD_CAPTURE_PREVIOUS_REGION = 32904,
-    CMD_SHOW_ALL_WIDGETS = 32939,
-    CMD_HIDE_ALL_WIDGETS = 32940,
-    CMD_DONATE = 32948,
-    CMD_SHUTDOWN_SCHEDULER = 32967,
-    CMD_PASSWORD_MANAGER = 32970,
-    CMD_QUICK_MENU = 32973,
-};
-
-// Private messages of the main frame.
-enum ActionFrameMessage : UINT {
-    WM_FRAME_NEW_ALARM = WM_USER + 801,
-    WM_FRAME_NEW_ANNIVERSARY = WM_USER + 802,
-    WM_FRAME_TOGGLE_MEMOS = WM_USER + 803,
-    WM_FRAME_RUN_ACTIONS = WM_USER + 810,
-    WM_FRAME_NEW_MEMO = WM_USER + 1001,
-    WM_FRAME_WEBCHECK_DONE = WM_USER + 1005,
-    WM_FRAME_NOTICE_DOWNLOAD = WM_USER + 1006,
-};
+// The commands and private messages of the main frame that actions post are
+// the frame's own ids.
+#include "shell/ShellIds.h"
 
 // PNG resources that picture an action.
 enum ActionIconId {

@@ -7,24 +7,66 @@
 namespace {
 
 const int kFirstYear = 1900, kLastYear = 2400;
-const int kDaysBeforeMonth[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Proleptic Gregorian day number, 1 January of year 1 being day 1. Month 0
-// counts as no months before the day.
-long long DayNumber(int year, int month, int day) {
-    long long before = year - 1;
-    long long days = 365 * before + kDaysBeforeMonth[month] + day + before / 4 - before / 100 + before / 400;
-    if (month > 2 && IsLeapYear(year)) ++days;
-    return days;
-}
 
 bool IsCountable(int year, int month) {
     return year >= kFirstYear && year <= kLastYear && month >= 0 && month <= 12;
 }
 
 }  // namespace
+
+long long DayNumber(int year, int month, int day) {
+    // Days before month 1 to 13 of a common year; month 13 is the whole year.
+    static const int daysBefore[14] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+    const int m = std::min(std::max(month, 1), 13);
+    long long before = (long long)year - 1;
+    long long days = 365 * before + before / 4 - before / 100 + before / 400 + daysBefore[m] + day;
+    if (m > 2 && IsLeapYear(year)) ++days;
+    return days;
+}
+
+void FromDayNumber(long long n, int& year, int& month, int& day) {
+    // Count 400-, 100-, 4- and 1-year cycles from 1 January of year 1.
+    long long d = n - 1;
+    long long q400 = d / 146097;
+    d %= 146097;
+    if (d < 0) {
+        d += 146097;
+        --q400;
+    }
+    long long q100 = d / 36524;
+    if (q100 == 4) q100 = 3;
+    d -= q100 * 36524;
+    long long q4 = d / 1461;
+    d -= q4 * 1461;
+    long long q1 = d / 365;
+    if (q1 == 4) q1 = 3;
+    d -= q1 * 365;
+    year = (int)(q400 * 400 + q100 * 100 + q4 * 4 + q1 + 1);
+    int dayOfYear = (int)d;  // zero-based
+    month = 1;
+    while (month < 12) {
+        int length = GetDaysInMonth(year, month);
+        if (dayOfYear < length) break;
+        dayOfYear -= length;
+        ++month;
+    }
+    day = dayOfYear + 1;
+}
+
+void AddMinutesToTime(int& year, int& month, int& day, int& hour, int& minute, int minutes) {
+    long long total = (DayNumber(year, month, day) * 24 + hour) * 60 + minute + minutes;
+    long long dayNumber = total / 1440;
+    long long rest = total % 1440;
+    if (rest < 0) {
+        rest += 1440;
+        --dayNumber;
+    }
+    FromDayNumber(dayNumber, year, month, day);
+    hour = (int)(rest / 60);
+    minute = (int)(rest % 60);
+}
 
 int GetDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
     if (!IsCountable(y1, m1) || !IsCountable(y2, m2)) return 0;

@@ -1,8 +1,17 @@
 // Calendar arithmetic on plain year/month/day integers, weekday sets, mark
 // bits, and the range tests the window snapping uses. Weekdays count
-// 1 = Sunday ... 7 = Saturday. Dates from 1900 to 2400 are supported; a year
-// outside that range, or a month outside 0-12, gives a day difference of 0.
+// 1 = Sunday ... 7 = Saturday. The day differences and weekdays count dates
+// from 1900 to 2400; a year outside that range, or a month outside 0-12,
+// gives a day difference of 0. The day numbers cover any year.
 #pragma once
+
+// Proleptic Gregorian day number, 1 January of year 1 being day 1. Day 0 of
+// a month means the last day of the month before; a month below 1 counts no
+// months before the day, one above 12 the whole year, so dates simply run on.
+long long DayNumber(int year, int month, int day);
+void FromDayNumber(long long dayNumber, int& year, int& month, int& day);
+// A date and time moved by a number of minutes (negative allowed).
+void AddMinutesToTime(int& year, int& month, int& day, int& hour, int& minute, int minutes);
 
 // Days from the first date to the second (negative when it is earlier).
 // Day 0 of a month means the last day of the month before.

@@ -15,10 +15,9 @@
 #include "shell/TrayIconImage.h"
 #include "shell/TrayMenu.h"
 #include "shell/ZMsgBox.h"
+#include "ui/ControlSettings.h"
 
 #include <ctime>
-
-CCriticalSection g_ReceiveLock;
 
 namespace {
 // The commands of the application's forwarding table that the frame takes
@@ -59,12 +58,12 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_CAPTURE_SETUP_CLOSE, OnCaptureSetupClose)
     ON_MESSAGE(WM_ADD_SCHEDULE, OnIgnoredMessage)
     ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
-    ON_MESSAGE(WM_RUN_QUEUE, OnIgnoredMessage)
+    ON_MESSAGE(WM_RUN_QUEUE, OnRunActions)
     ON_MESSAGE(WM_MEMO_CLOSED, OnMemoClosedMessage)
     ON_MESSAGE(WM_CAPTURE_DONE, OnIgnoredMessage)
     ON_MESSAGE(WM_MEMO_TO_RECYCLE_BIN, OnMemoToRecycleBin)
-    ON_MESSAGE(WM_WEBCHECK_DONE, OnIgnoredMessage)
-    ON_MESSAGE(WM_DOWNLOAD_DONE, OnIgnoredMessage)
+    ON_MESSAGE(WM_WEBCHECK_DONE, OnWebCheckDone)
+    ON_MESSAGE(WM_DOWNLOAD_DONE, OnNoticeDownload)
     ON_COMMAND(ID_APP_EXIT_ZOREL, OnExit)
     ON_COMMAND(ID_UNINSTALL_ZOREL, OnUninstall)
     ON_COMMAND(ID_NEW_MEMO, NewMemo)
@@ -78,6 +77,10 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_COMMAND_RANGE(ID_OPEN_GROUP_FIRST, ID_OPEN_GROUP_LAST, OnOpenMemoGroup)
     ON_COMMAND_RANGE(ID_WIDGET_FIRST, ID_WIDGET_LAST, OnOpenWidgetMenu)
     ON_COMMAND_EX_RANGE(ID_APP_EXIT_ZOREL, ID_RULER, OnOtherCommand)
+    // Actions, hot keys and the web check
+    ON_MESSAGE(WM_HOTKEY, OnHotKey)
+    ON_MESSAGE(WM_RECEIVED_NOTE_QUEUED, OnReceivedNoteQueued)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 // ---- Creation ------------------------------------------------------------
@@ -117,6 +120,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
     m_hCursor = ::LoadCursorW(instance, MAKEINTRESOURCEW(IDC_CURSOR_HAND));
     m_trayIconData.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZOREL));
     wcscpy_s(m_trayIconData.szTip, L"Zorel");
+    InitActionsAndHotKeys();
     if (g_Settings.General.ShowTrayIcon) ShowTrayIcon(TRUE);
     SetTimer(TIMER_PERIODIC_SAVE, PERIODIC_SAVE_MS);
     return 0;
@@ -263,6 +267,7 @@ LRESULT CMainFrame::OnIgnoredMessage(WPARAM, LPARAM) { return 0; }
 LRESULT CMainFrame::OnSettingsClosed(WPARAM wParam, LPARAM) {
     if (wParam == 1) {
         ApplyMemoOptions();
+        LoadControlSettings();
         if (!SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
     }
     CloseSettingsSheet();
@@ -516,8 +521,6 @@ bool CMainFrame::IsFtpServerRunning() { return false; }
 void CMainFrame::StopFtpServer() {}
 void CMainFrame::ShowSyncScheduleDialog(int) {}
 void CMainFrame::CloseSyncScheduleDialog() {}
-void CMainFrame::StartWebCheck() {}
-void CMainFrame::OnWebCheckDelayElapsed() {}
 
 void CMainFrame::OnDayChanged() {
     // The clock, calendar and schedule windows redraw their dates here too.
@@ -529,19 +532,8 @@ void CMainFrame::ShowAllWidgets(BOOL, CWnd*) {}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 void CMainFrame::ShowQuickMenu(int) {}
 CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
-void CMainFrame::RegisterHotKeys() {}
-void CMainFrame::UnregisterHotKeys() {}
 
 // ---- From worker threads ---------------------------------------------------------------
-
-void CMainFrame::QueueReceivedMessage(const CString& filePath, const CStringA& senderText) {
-    {
-        CSingleLock lock(&g_ReceiveLock, TRUE);
-        m_receivedQueue.Add(filePath);
-        m_receivedQueue.Add(AnsiToString(senderText));
-    }
-    SetTimer(TIMER_RECEIVED_NOTES, RECEIVED_NOTES_MS);
-}
 
 void CMainFrame::RequestSyncDialog() { SetTimer(TIMER_SYNC_DIALOG, SYNC_DIALOG_MS); }
 

@@ -12,16 +12,24 @@
 #pragma once
 
 #include "fw/AfxWin.h"
+#include "shell/ActionQueue.h"
+#include "shell/ActionSystem.h"
+#include "shell/HotKeyDispatcher.h"
+#include "shell/HotKeyRegistrar.h"
+#include "shell/MainFrameActionHost.h"
+#include "shell/MainFrameDialogOwner.h"
+#include "shell/MainFrameHotKeyHost.h"
+#include "shell/ReceiveQueue.h"
 #include "shell/StartupSequence.h"
 #include "shell/TrayMenu.h"
 
 #include <shellapi.h>
 
+#include <memory>
+#include <vector>
+
 class CSearchMemoDlg;
 struct SearchMemoOptions;
-
-// Guards the frame's queue of notes received over the network.
-extern CCriticalSection g_ReceiveLock;
 
 class CMainFrame : public CFrameWnd, public IStartupHost {
     DECLARE_MESSAGE_MAP()
@@ -215,9 +223,46 @@ private:
     NOTIFYICONDATAW m_trayIconData = {};
     HICON m_hTrayDateIcon = nullptr;
     CSearchMemoDlg* m_pSearchMemo = nullptr;
-    CStringArray m_receivedQueue;
     CStringArray m_moveToGroupNames;
     CStringArray m_openGroupNames;
     CStringArray m_widgetSkinFiles;
     int m_suspendDate = -1;
+
+    // Actions, hot keys and the web check
+public:
+    // Runs one action string now (the queue, skinned windows, the today
+    // information); 0 for a text that names nothing.
+    int ExecuteAction(const CString& text);
+    // Re-registers one hot key after the hot-key keyboard changed it.
+    void UpdateHotKey(int id, bool enable);
+    // The saving of window states and settings on the second following tick.
+    void RequestSaveSoon();
+    // Every note received so far, in arrival order; the queue is left empty.
+    std::vector<ReceivedNote> TakeReceivedNotes() { return m_receiveQueue.TakeAll(); }
+    CActionQueue& GetActionQueue() { return m_actionQueue; }
+
+protected:
+    // Installs the frame as the owner of the queues and floating windows.
+    void InitActionsAndHotKeys();
+    LRESULT OnRunActions(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWebCheckDone(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNoticeDownload(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReceivedNoteQueued(WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
+
+private:
+    // Starts the request to the web service; false while the program has
+    // no online services to send it.
+    bool StartWebCheckRequest();
+    // Gives a result file to the notice manager.
+    void HandOverWebCheckResult(const CString& path);
+
+    CMainFrameActionHost m_actionHost{*this};
+    CMainFrameHotKeyHost m_hotKeyHost{*this};
+    CMainFrameDialogOwner m_dialogOwner{*this};
+    CActionQueue m_actionQueue;
+    CHotKeyDispatcher m_hotKeys{m_hotKeyHost, GetActionSystem()};
+    std::unique_ptr<CHotKeyRegistrarWin> m_hotKeyRegistrar;
+    CReceiveQueue m_receiveQueue;
 };

@@ -1,5 +1,7 @@
 #include "shell/ReceiveQueue.h"
 
+CCriticalSection g_ReceiveLock;
+
 void CReceiveQueue::Push(const CString& fileName, const char* ansiText) {
     CString text;
     if (ansiText && *ansiText) text = MultiByteToString(ansiText, (int)strlen(ansiText), CP_THREAD_ACP);

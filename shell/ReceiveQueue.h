@@ -1,5 +1,5 @@
 // Notes received over the network wait here until the main frame turns them
-// into note windows. File-server threads push (file name, message text)
+// into note windows; the frame owns the one queue. File-server threads push (file name, message text)
 // pairs; the user-interface thread takes them all at once. Only the queue's
 // own methods take g_ReceiveLock, and never while they call out.
 #pragma once
@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-// The main frame defines it beside its own received queue.
+// Guards the queue of received notes; only the queue's methods take it.
 extern CCriticalSection g_ReceiveLock;
 
 struct ReceivedNote {

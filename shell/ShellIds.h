@@ -150,6 +150,7 @@ enum : UINT {
     WM_MEMO_TO_RECYCLE_BIN = WM_USER + 1004,
     WM_WEBCHECK_DONE = WM_USER + 1005,
     WM_DOWNLOAD_DONE = WM_USER + 1006,
+    WM_RECEIVED_NOTE_QUEUED = WM_USER + 1010,  // a file-server thread queued a note
 };
 
 // wParam of the broadcast message between copies of the program.

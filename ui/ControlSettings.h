@@ -18,3 +18,7 @@ public:
 };
 
 extern CControlSettings g_ControlSettings;
+
+// Copies the fields above from the program's settings; called when they are
+// loaded and whenever they are applied or the memo group changes.
+void LoadControlSettings();

@@ -1,4 +1,5 @@
 #include "ui/DateFieldLogic.h"
+#include "shell/DateUtil.h"
 
 #include <cwctype>
 #include <vector>
@@ -36,15 +37,8 @@ std::vector<Field> PictureFields(const CString& picture) {
 
 }  // namespace
 
-int CDateFieldLogic::DaysInMonth(int year, int month) {
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) return 29;
-    return days[month - 1];
-}
-
 bool CDateFieldLogic::IsValidDate(int year, int month, int day) {
-    return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+    return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= GetDaysInMonth(year, month);
 }
 
 int CDateFieldLogic::CompareDates(const SYSTEMTIME& a, const SYSTEMTIME& b) {

@@ -32,5 +32,4 @@ public:
     // Orders two dates by year, month and day.
     static int CompareDates(const SYSTEMTIME& a, const SYSTEMTIME& b);
     static bool IsValidDate(int year, int month, int day);
-    static int DaysInMonth(int year, int month);
 };

@@ -1,5 +1,6 @@
 #include "ui/FloatingOptions.h"
 
+#include "shell/AppGlobals.h"
 #include "shell/Settings.h"
 
 namespace {
@@ -20,5 +21,6 @@ CFloatingOptions FloatingOptionsFromSettings() {
     options.WorkMonitor = general.WorkMonitor;
     options.WidgetShowEffect = general.WidgetShowEffect;
     options.QuickMenuDockMode = g_Settings.QuickMenu.DockMode;
+    options.PlatformNT = g_PlatformId >= 2;
     return options;
 }

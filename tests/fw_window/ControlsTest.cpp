@@ -161,6 +161,16 @@ TEST_F(ControlsTest, BarsTabsAndDates) {
     CTime selected;
     ASSERT_TRUE(calendar.GetCurSel(selected));
     EXPECT_EQ(selected.GetDay(), 9);
+
+    // A range with only one end sets only that end.
+    SYSTEMTIME low = {2020, 1, 0, 2, 0, 0, 0, 0}, high = {2030, 12, 0, 31, 0, 0, 0, 0};
+    SYSTEMTIME range[2] = {};
+    ASSERT_TRUE(picker.SetRange(&low, nullptr));
+    EXPECT_EQ(picker.GetRange(range), (DWORD)GDTR_MIN);
+    EXPECT_EQ(range[0].wYear, 2020);
+    ASSERT_TRUE(calendar.SetRange(nullptr, &high));
+    EXPECT_EQ(calendar.SendMessage(MCM_GETRANGE, 0, (LPARAM)range), (LRESULT)GDTR_MAX);
+    EXPECT_EQ(range[1].wYear, 2030);
 }
 
 TEST_F(ControlsTest, RichEditStreamsRtfAndText) {

@@ -1,13 +1,12 @@
 #include "calendar/LunarCalendar.h"
 #include "calendar/LunarTables.h"
 #include "calendar/ManSe.h"
+#include "shell/DateUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
-
-using lunar::SolarDayNumber;
 
 namespace {
 
@@ -15,14 +14,10 @@ struct Ymd {
     int y, m, d;
 };
 
-Ymd FromDayNumber(int n) {
-    int y = 1840;
-    while (SolarDayNumber(y + 1, 1, 1) <= n)
-        ++y;
-    int m = 1;
-    while (m < 12 && SolarDayNumber(y, m + 1, 1) <= n)
-        ++m;
-    return {y, m, n - SolarDayNumber(y, m, 1) + 1};
+Ymd FromDay(long long n) {
+    Ymd date;
+    FromDayNumber(n, date.y, date.m, date.d);
+    return date;
 }
 
 }  // namespace
@@ -135,7 +130,7 @@ TEST(LunarCalendar, DateInfoNames) {
 }
 
 TEST(LunarCalendar, EveryDayRoundTripsAndRunsOn) {
-    const int first = SolarDayNumber(1841, 1, 23), last = SolarDayNumber(2044, 1, 29);
+    const int first = DayNumber(1841, 1, 23), last = DayNumber(2044, 1, 29);
     LunarDate previous;
     int y = 1841, m = 1, d = 23;
     int failures = 0;
@@ -159,7 +154,7 @@ TEST(LunarCalendar, EveryDayRoundTripsAndRunsOn) {
             }
             previous = l;
         }
-        if (++d > lunar::SolarMonthLength(y, m)) {
+        if (++d > GetDaysInMonth(y, m)) {
             d = 1;
             if (++m > 12) {
                 m = 1;
@@ -169,7 +164,7 @@ TEST(LunarCalendar, EveryDayRoundTripsAndRunsOn) {
     }
     // The day after the last table day starts the lunar year 2044.
     SolarDate end = LunarToSolar(2043, 12, 30, FALSE);
-    EXPECT_EQ(last, SolarDayNumber(end.year, end.month, end.day));
+    EXPECT_EQ(last, DayNumber(end.year, end.month, end.day));
 }
 
 TEST(LunarCalendar, SampleRowsAndNewYears) {
@@ -193,10 +188,10 @@ TEST(LunarCalendar, SampleRowsAndNewYears) {
     for (int year = 1900; year <= kLunarLastYear; ++year) {
         SolarDate s = LunarToSolar(year, 1, 1, FALSE);
         ASSERT_TRUE(s.valid);
-        int n = SolarDayNumber(s.year, s.month, s.day);
+        int n = DayNumber(s.year, s.month, s.day);
         EXPECT_EQ(year, s.year);
-        EXPECT_GE(n, SolarDayNumber(year, 1, 21)) << year;
-        EXPECT_LE(n, SolarDayNumber(year, 2, 20)) << year;
+        EXPECT_GE(n, DayNumber(year, 1, 21)) << year;
+        EXPECT_LE(n, DayNumber(year, 2, 20)) << year;
     }
     // Well-known Korean new year's days.
     const Ymd seollal[] = {{1985, 2, 20}, {2000, 2, 5}, {2005, 2, 9}, {2015, 2, 19}, {2019, 2, 5},
@@ -271,11 +266,11 @@ TEST(LunarCalendar, MonthNamesFollowTheSolarTerms) {
     for (int year : sampleYears) {
         for (int k = 0; k < 12; ++k) {
             int i = (year - 1900) * 12 + k;
-            Ymd at = FromDayNumber(SolarDayNumber(1900, 1, 1) + g_SolarTermTable[i] / 1440);
+            Ymd at = FromDay(DayNumber(1900, 1, 1) + g_SolarTermTable[i] / 1440);
             int minute = g_SolarTermTable[i] % 1440;
             ASSERT_EQ(g_SolarTermTable[i], CManSe::MinuteCount(at.y, at.m, at.d, minute / 60, minute % 60));
             EXPECT_EQ((i + 14) % 60, manse.GetFourPillars(at.y, at.m, at.d, minute / 60, minute % 60));
-            Ymd before = minute > 0 ? at : FromDayNumber(SolarDayNumber(at.y, at.m, at.d) - 1);
+            Ymd before = minute > 0 ? at : FromDay(DayNumber(at.y, at.m, at.d) - 1);
             int m1 = minute > 0 ? minute - 1 : 1439;
             EXPECT_EQ((i + 13) % 60, manse.GetFourPillars(before.y, before.m, before.d, m1 / 60, m1 % 60))
                 << year << " term " << k;
@@ -303,7 +298,7 @@ TEST(LunarCalendarBenchmark, EveryDayBothWays) {
     int days = 0;
     for (int y = 1841; y <= kLunarLastYear; ++y)
         for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= lunar::SolarMonthLength(y, m); ++d) {
+            for (int d = 1; d <= GetDaysInMonth(y, m); ++d) {
                 LunarDate l = SolarToLunar(y, m, d);
                 if (!l.valid)
                     continue;

@@ -2,6 +2,7 @@
 
 #include "StoreTestSupport.h"
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -82,6 +83,15 @@ TEST_F(LockedMemoFileTest, SixteenCharacterPasswordIsTheWholeIv) {
     MemoLockKeys keys = TestKeys();
     std::vector<BYTE> plain;
     EXPECT_TRUE(cipher.Decrypt(keys.key, (const BYTE*)"ABCDEFGHIJKLMNOP", bytes.data(), bytes.size() - 512, plain));
+    // The body's bytes, as `openssl enc -aes-128-cbc -K <test key> -iv <the password>`
+    // writes the text and its zero.
+    std::string hex;
+    for (size_t i = 0; i + 512 < bytes.size(); ++i) {
+        char digits[3];
+        snprintf(digits, sizeof digits, "%02x", bytes[i]);
+        hex += digits;
+    }
+    EXPECT_EQ(hex, "15c1c1d5d7b3362d8387a5725ab8217d26dfa663b9000349fda4f6a2ebd11412");
 }
 
 TEST_F(LockedMemoFileTest, ShortOrDamagedFilesAreUnreadable) {

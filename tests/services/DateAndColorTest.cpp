@@ -15,6 +15,7 @@ TEST(Dates, DayDifferences) {
         {2000, 1, 1, 2000, 3, 1, 60},     {2000, 3, 1, 2000, 1, 1, -60},   {1900, 1, 1, 1900, 3, 1, 59},
         {1899, 12, 31, 1900, 1, 1, 0},    {2400, 12, 31, 2400, 12, 31, 0}, {1900, 1, 1, 2400, 12, 31, 182986},
         {2401, 1, 1, 2000, 1, 1, 0},      {2000, 3, 0, 2000, 2, 29, 0},    {2000, 1, 0, 1999, 12, 31, 0},
+        {2014, 3, 7, 2014, 3, 1, -6},
         // Months outside 0-12 are refused instead of being used as an index.
         {2000, 13, 1, 2000, 1, 1, 0},     {2000, -1, 1, 2000, 1, 1, 0},    {2000, 1, 1, 2000, 1000000, 1, 0},
         // Day numbers from callers' arithmetic never overflow the count.
@@ -71,6 +72,9 @@ TEST(Dates, WeekOfMonth) {
         {2014, 2, 6, 4, 35, 3},  // no fifth Friday: "last" is the fourth
         {2014, 3, 7, 4, 29, 4},  // a fifth Saturday exists
         {2014, 3, 7, 9, 64, 4},
+        // January 2014 has five Fridays (3, 10, 17, 24, 31).
+        {2014, 1, 6, 3, 24, 3},
+        {2014, 1, 6, 4, 31, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << " w" << c.weekday << " n" << c.n);
@@ -81,6 +85,29 @@ TEST(Dates, WeekOfMonth) {
         }
     }
     EXPECT_EQ(GetDayOfNthWeekday(2014, 2, 1, -3), 1);  // never below 1
+}
+
+TEST(Dates, DayNumbersRoundTripAndMinutesCrossMonthsAndYears) {
+    EXPECT_EQ(DayNumber(1, 1, 1), 1);
+    EXPECT_EQ(DayNumber(2000, 3, 0), DayNumber(2000, 2, 29));
+    EXPECT_EQ(DayNumber(2000, 13, 1), DayNumber(2001, 1, 1));  // months run on
+    EXPECT_EQ(DayNumber(2000, 0, 1), DayNumber(2000, 1, 1));
+    for (int y : {1841, 1900, 1999, 2000, 2014, 2100, 2400})
+        for (int m = 1; m <= 12; ++m)
+            for (int d : {1, 15, GetDaysInMonth(y, m)}) {
+                int yy, mm, dd;
+                FromDayNumber(DayNumber(y, m, d), yy, mm, dd);
+                ASSERT_EQ(yy * 10000 + mm * 100 + dd, y * 10000 + m * 100 + d);
+            }
+    int y = 2014, mo = 3, d = 1, h = 0, mi = 10;
+    AddMinutesToTime(y, mo, d, h, mi, -20);
+    EXPECT_EQ(y * 100000000LL + mo * 1000000 + d * 10000 + h * 100 + mi, 201402282350LL);
+    y = 2013, mo = 12, d = 31, h = 23, mi = 59;
+    AddMinutesToTime(y, mo, d, h, mi, 2);
+    EXPECT_EQ(y * 100000000LL + mo * 1000000 + d * 10000 + h * 100 + mi, 201401010001LL);
+    y = 2014, mo = 1, d = 31, h = 10, mi = 0;
+    AddMinutesToTime(y, mo, d, h, mi, 44640);
+    EXPECT_EQ(y * 100000000LL + mo * 1000000 + d * 10000 + h * 100 + mi, 201403031000LL);
 }
 
 TEST(Dates, WeekOfYearCountsSundays) {

@@ -1,0 +1,50 @@
+#include "shell/MainFrameActionHost.h"
+
+#include "shell/MainFrame.h"
+#include "shell/Settings.h"
+#include "ui/FadeWnd.h"
+
+void CMainFrameActionHost::PostCommand(UINT id) {
+    if (m_frame.m_hWnd) ::PostMessageW(m_frame.m_hWnd, WM_COMMAND, id, 0);
+}
+
+void CMainFrameActionHost::PostFrameMessage(UINT message) {
+    if (m_frame.m_hWnd) ::PostMessageW(m_frame.m_hWnd, message, 0, 0);
+}
+
+void CMainFrameActionHost::OpenSettings(int page, int item) { m_frame.OpenSettings(page, item); }
+void CMainFrameActionHost::AutoSaveMemos(int force) { m_frame.AutoSaveMemos(force); }
+
+// The shutdown countdown window is not part of the program yet.
+void CMainFrameActionHost::ShowShutdownCountdown(int, const CString&) {}
+void CMainFrameActionHost::CloseShutdownCountdown() {}
+void CMainFrameActionHost::ForgetShutdownCountdown() {}
+
+void CMainFrameActionHost::ShowFadeWindow() {
+    // The fade window closes itself on a click and frees itself with its window.
+    ShowFadeWnd(::GetDesktopWindow(), RGB(255, 255, 255), RGB(0, 0, 0), TRUE);
+}
+
+void CMainFrameActionHost::OpenScheduleManager() { m_frame.OpenScheduleManager(); }
+void CMainFrameActionHost::ShowQuickMenuBar() { m_frame.ShowQuickMenu(1); }
+void CMainFrameActionHost::StartCapture(int mode) { m_frame.StartCapture(mode); }
+
+int CMainFrameActionHost::GetLastCaptureRegionWidth() {
+    return g_LastCaptureRect.right - g_LastCaptureRect.left;
+}
+
+void CMainFrameActionHost::ShowAllMemos(bool show) { m_frame.ShowAllMemos(show ? TRUE : FALSE); }
+
+// The favourite and recent notes are picked by the note store, which shows
+// them once it is part of the program.
+void CMainFrameActionHost::SpotlightMemos(int) {}
+void CMainFrameActionHost::ShowRecentMemo(int) {}
+
+int CMainFrameActionHost::GetActiveMemoCount() { return g_Settings.General.ActiveMemoCount; }
+
+// The clock starts the periodic checks; without it no check was started by
+// it, and one in flight is refused by the frame's own guard.
+bool CMainFrameActionHost::IsServerCheckIdle() { return true; }
+void CMainFrameActionHost::ResetServerCheckCounter() {}
+void CMainFrameActionHost::SetForceCheck() { g_bForceCheck = 1; }
+void CMainFrameActionHost::StartWebCheck() { m_frame.StartWebCheck(); }

@@ -1,0 +1,23 @@
+// The main frame as the owner of the floating windows: a change they report
+// is saved soon, ending the program is asked in the program's own message
+// box, and the widget and memo-group menus reach the frame.
+#pragma once
+
+#include "ui/ZDialogOwner.h"
+
+class CMainFrame;
+
+class CMainFrameDialogOwner : public CZDialogOwner {
+public:
+    explicit CMainFrameDialogOwner(CMainFrame& frame) : m_frame(frame) {}
+
+    void RequestSaveSoon() override;
+    bool ConfirmExit() override;
+    void ExitProgram() override;
+    void ShowAllWidgets(BOOL show, CZDialog* except) override;
+    void OnOpenMemoGroup(UINT id) override;
+    void OnOpenWidgetMenu(UINT id) override;
+
+private:
+    CMainFrame& m_frame;
+};

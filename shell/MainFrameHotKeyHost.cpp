@@ -1,0 +1,51 @@
+#include "shell/MainFrameHotKeyHost.h"
+
+#include "shell/Action.h"
+#include "shell/MainFrame.h"
+#include "shell/Settings.h"
+#include "shell/ZMsgBox.h"
+#include "ui/HotKeyboard.h"
+#include "ui/Spotlight.h"
+
+void CMainFrameHotKeyHost::NewMemo() { m_frame.NewMemo(); }
+
+// A note from the clipboard's text is made by the note store, once it is
+// part of the program.
+void CMainFrameHotKeyHost::NewMemoFromClipboard() {}
+
+void CMainFrameHotKeyHost::ShowAllMemos(bool show) { m_frame.ShowAllMemos(show ? TRUE : FALSE); }
+void CMainFrameHotKeyHost::ShowRecentMemo(int) {}
+void CMainFrameHotKeyHost::OpenSettings(int page, int item) { m_frame.OpenSettings(page, item); }
+void CMainFrameHotKeyHost::OpenScheduleManager() { m_frame.OpenScheduleManager(); }
+void CMainFrameHotKeyHost::OpenMemoSearch() { m_frame.OpenSearchMemoDialog(); }
+void CMainFrameHotKeyHost::OpenPasswordManager(int force) { m_frame.OpenPasswordManager(force); }
+void CMainFrameHotKeyHost::StartCapture(int mode) { m_frame.StartCapture(mode); }
+void CMainFrameHotKeyHost::ShowAllWidgets(bool show) { m_frame.ShowAllWidgets(show ? TRUE : FALSE); }
+void CMainFrameHotKeyHost::ShowQuickMenu(int fade) { m_frame.ShowQuickMenu(fade); }
+
+// The day schedule is not part of the program yet.
+void CMainFrameHotKeyHost::ShowDaySchedule(int) {}
+
+void CMainFrameHotKeyHost::ExitProgram() {
+    m_frame.SaveWindowStates();
+    if (m_frame.m_hWnd) ::PostMessageW(m_frame.m_hWnd, WM_CLOSE, 0, 0);
+}
+
+int CMainFrameHotKeyHost::ExecuteAction(const CString& text) { return m_frame.ExecuteAction(text); }
+bool CMainFrameHotKeyHost::RunAction(const CString& text) { return ::RunAction(text); }
+void CMainFrameHotKeyHost::ShowMessageBox(const CString& text) { ::ShowMessageBox(text, -1); }
+void CMainFrameHotKeyHost::CloseSpotlight() { ::CloseSpotlight(); }
+
+bool CMainFrameHotKeyHost::OpenDirectHotKeyboard(int id) {
+    if (id < 0 || id >= HOTKEY_COUNT) return false;
+    // In direct mode the keyboard applies the key itself and deletes itself
+    // with its window.
+    CHotKeyboard* keyboard = new CHotKeyboard(g_HotKeyTable[id]);
+    keyboard->m_direct = 1;
+    if (!keyboard->Create(IDD_HOTKEYBOARD, nullptr)) {
+        delete keyboard;
+        return false;
+    }
+    keyboard->ShowWindow(SW_SHOW);
+    return true;
+}

@@ -1,0 +1,40 @@
+// What a global hot key asks of the main frame, passed on to the frame.
+// The desktop windows (clock, calendar, day schedule, quick-menu bar) are not
+// part of the program yet: the frame hands out none, so their hot keys do
+// nothing.
+#pragma once
+
+#include "shell/HotKeyHost.h"
+
+class CMainFrame;
+
+class CMainFrameHotKeyHost : public IHotKeyHost {
+public:
+    explicit CMainFrameHotKeyHost(CMainFrame& frame) : m_frame(frame) {}
+
+    void NewMemo() override;
+    void NewMemoFromClipboard() override;
+    void ShowAllMemos(bool show) override;
+    void ShowRecentMemo(int count) override;
+    void OpenSettings(int page, int item) override;
+    void OpenScheduleManager() override;
+    void OpenMemoSearch() override;
+    void OpenPasswordManager(int force) override;
+    void StartCapture(int mode) override;
+    void ShowAllWidgets(bool show) override;
+    void ShowQuickMenu(int fade) override;
+    void ShowDaySchedule(int fade) override;
+    IHotKeyView* GetClock() override { return nullptr; }
+    IHotKeyView* GetCalendar() override { return nullptr; }
+    IHotKeyView* GetDaySchedule() override { return nullptr; }
+    IHotKeyView* GetQuickMenu() override { return nullptr; }
+    void ExitProgram() override;
+    int ExecuteAction(const CString& text) override;
+    bool RunAction(const CString& text) override;
+    void ShowMessageBox(const CString& text) override;
+    void CloseSpotlight() override;
+    bool OpenDirectHotKeyboard(int id) override;
+
+private:
+    CMainFrame& m_frame;
+};
