@@ -295,6 +295,23 @@ CMemoDlg* CFrameNotes::AddMemoFromFile(const CString& fileName, bool writeList) 
     return window;
 }
 
+CMemoDlg* CFrameNotes::NewMemoFromClipboard() {
+    SyncSettings();
+    CMemoDlg* window = WindowOf(CNoteCreate(m_host, m_store, m_memos).NewMemoFromClipboard());
+    if (!window) return nullptr;
+    window->SetForegroundWindow();
+    AddToSpotlightIfActive(window);
+    return window;
+}
+
+int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs) {
+    SyncSettings();
+    int made = CNoteCreate(m_host, m_store, m_memos)
+                   .ProcessReceived(pairs, g_ProgramFolder + L"system\\res\\memoreceive.wav");
+    for (auto& entry : m_notes) AddToSpotlightIfActive(entry.first);
+    return made;
+}
+
 // ---- Showing, arranging, searching -------------------------------------------------
 
 void CFrameNotes::ShowAllMemos(bool show, CMemoDlg* except) {

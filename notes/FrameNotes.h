@@ -62,6 +62,10 @@ public:
     // ---- Creating, showing, arranging, searching ----
     CMemoDlg* NewMemo();
     CMemoDlg* AddMemoFromFile(const CString& fileName, bool writeList);
+    CMemoDlg* NewMemoFromClipboard();
+    // The notes received over the network, as (file name, "x y w h|message")
+    // pairs: one list write for all, then the receive sound.
+    int ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs);
     void ShowAllMemos(bool show, CMemoDlg* except = nullptr);
     bool AreAllMemosVisible();
     void Arrange(CNoteArrange::ArrangeKind kind);

@@ -537,9 +537,6 @@ CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; 
 
 void CMainFrame::RequestSyncDialog() { SetTimer(TIMER_SYNC_DIALOG, SYNC_DIALOG_MS); }
 
-void CMainFrame::ProcessReceivedMessages() {
-    // The notes wait in the queue until the note windows can show them.
-}
 
 // ---- Staged start-up steps -----------------------------------------------------------
 

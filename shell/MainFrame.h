@@ -96,6 +96,10 @@ public:
     // The group manager and the restore dialogs.
     void CloseNoteDialogs();
     void ShowRecentMemo(int count);
+    // Every note, or only the important ones, shown above the spotlight.
+    void SpotlightMemos(int importantOnly);
+    // A note holding the clipboard's content (refused at the note limit).
+    void NewMemoFromClipboard();
     void LoadAlarms();
     // A new minute (the clock window's tick finds it): the alarm check.
     void OnMinuteTick(int& minuteKey, int& minuteOfDay);

@@ -35,10 +35,8 @@ int CMainFrameActionHost::GetLastCaptureRegionWidth() {
 
 void CMainFrameActionHost::ShowAllMemos(bool show) { m_frame.ShowAllMemos(show ? TRUE : FALSE); }
 
-// The favourite and recent notes are picked by the note store, which shows
-// them once it is part of the program.
-void CMainFrameActionHost::SpotlightMemos(int) {}
-void CMainFrameActionHost::ShowRecentMemo(int) {}
+void CMainFrameActionHost::SpotlightMemos(int favourites) { m_frame.SpotlightMemos(favourites); }
+void CMainFrameActionHost::ShowRecentMemo(int count) { m_frame.ShowRecentMemo(count); }
 
 int CMainFrameActionHost::GetActiveMemoCount() { return g_Settings.General.ActiveMemoCount; }
 

@@ -9,12 +9,10 @@
 
 void CMainFrameHotKeyHost::NewMemo() { m_frame.NewMemo(); }
 
-// A note from the clipboard's text is made by the note store, once it is
-// part of the program.
-void CMainFrameHotKeyHost::NewMemoFromClipboard() {}
+void CMainFrameHotKeyHost::NewMemoFromClipboard() { m_frame.NewMemoFromClipboard(); }
 
 void CMainFrameHotKeyHost::ShowAllMemos(bool show) { m_frame.ShowAllMemos(show ? TRUE : FALSE); }
-void CMainFrameHotKeyHost::ShowRecentMemo(int) {}
+void CMainFrameHotKeyHost::ShowRecentMemo(int count) { m_frame.ShowRecentMemo(count); }
 void CMainFrameHotKeyHost::OpenSettings(int page, int item) { m_frame.OpenSettings(page, item); }
 void CMainFrameHotKeyHost::OpenScheduleManager() { m_frame.OpenScheduleManager(); }
 void CMainFrameHotKeyHost::OpenMemoSearch() { m_frame.OpenSearchMemoDialog(); }

@@ -84,6 +84,24 @@ void CMainFrame::ShowAllMemos(BOOL show) {
 
 BOOL CMainFrame::AreAllMemosVisible() { return m_pNotes ? m_pNotes->AreAllMemosVisible() : TRUE; }
 
+void CMainFrame::SpotlightMemos(int importantOnly) {
+    if (m_pNotes) m_pNotes->SpotlightMemos(importantOnly != 0);
+}
+
+void CMainFrame::NewMemoFromClipboard() {
+    if (m_pNotes) m_pNotes->NewMemoFromClipboard();
+}
+
+void CMainFrame::ProcessReceivedMessages() {
+    // Taken out of the queue first: the file server's threads are never
+    // kept waiting while windows are made.
+    std::vector<ReceivedNote> received = TakeReceivedNotes();
+    if (!m_pNotes) return;
+    std::vector<std::pair<CString, CString>> pairs;
+    for (const ReceivedNote& note : received) pairs.emplace_back(note.fileName, note.text);
+    m_pNotes->ProcessReceived(pairs);
+}
+
 void CMainFrame::ShowRecentMemo(int count) {
     if (m_pNotes) m_pNotes->ShowRecentMemo(count);
 }

@@ -330,3 +330,27 @@ TEST_F(FrameNotesTest, GroupManagerAndRestoreDialogsOpenFromTheFrameCommandsAndR
     EXPECT_EQ(frame->GetNotes()->Dialogs().GetGroupManager(), nullptr);
     EXPECT_EQ(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
 }
+
+TEST_F(FrameNotesTest, ReceivedNotesBecomeNoteWindowsWithTheirPlaceAndTitle) {
+    StartFrame();
+    for (const wchar_t* name : {L"20140303090000001.rtf", L"20140303090000002.rtf"}) {
+        FILE* file = _wfopen(folder + L"memo_data\\" + name, L"wb");
+        ASSERT_NE(file, nullptr);
+        fputs("{\\rtf1 sent to you}", file);
+        fclose(file);
+    }
+    g_Settings.General.StartDX = 180;
+    g_Settings.General.StartDY = 100;
+    frame->QueueReceivedMessage(L"20140303090000001.rtf", "100 200 300 150|hello");
+    frame->QueueReceivedMessage(L"20140303090000002.rtf", "100 200 300 150 without a bar");
+    DWORD start = GetTickCount();
+    while (frame->GetMemoCount() == 0 && GetTickCount() - start < 3000) Pump(20);
+    Pump(100);
+    ASSERT_EQ(frame->GetMemoCount(), 1);
+    CMemoDlg* note = frame->GetNotes()->Memos()[0].m_pWindow;
+    EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"hello"));
+    CRect rect;
+    note->GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(100, 200, 400, 350));
+    EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 1);
+}
