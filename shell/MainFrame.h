@@ -110,7 +110,6 @@ public:
     void SetLastMinuteKey(int key) { m_lastMinuteKey = key; }
     // The local time the minute check reads; tests put in their own.
     std::function<SYSTEMTIME()> m_clock;
-    const CStringArray& GetMoveToGroupNames() const { return m_moveToGroupNames; }
 
 protected:
     LRESULT OnMemoClosedMessage(WPARAM wParam, LPARAM lParam);
