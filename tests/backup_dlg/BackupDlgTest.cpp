@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -38,7 +39,9 @@ void CALLBACK RunUserAction(HWND, UINT, UINT_PTR id, DWORD) {
 // Runs the action from the message loop of the dialog that comes next.
 void WhenShown(std::function<void()> action) {
     g_userAction = std::move(action);
-    SetTimer(nullptr, 0, 100, RunUserAction);
+    // A longer wait keeps the dialog up for a screenshot when one is asked for.
+    const char* pause = getenv("ZOREL_SCREENSHOT_PAUSE");
+    SetTimer(nullptr, 0, pause ? atoi(pause) : 100, RunUserAction);
 }
 
 class CFakeSystem : public IActionSystem {
@@ -255,6 +258,20 @@ TEST_F(BackupDlgTest, SelfInstallingFileReplacesTheArchive) {
     EXPECT_EQ(std::string(trailer.c_str() + 88), "english");
     EXPECT_EQ(std::string(trailer.c_str() + 216), "before the move");
     EXPECT_TRUE(m_system.opened.empty());  // the open-folder box was cleared
+}
+
+TEST_F(BackupDlgTest, ArchiveThatCannotBeCreatedIsReportedAndNothingIsOpened) {
+    g_bReportErrors = 1;
+    Write(L"system\\backup", "a file where the folder should be");
+    CBackupDlg dialog;
+    WhenShown([&] {
+        Click(dialog.GetSafeHwnd(), IDC_BACKUP_SETUP_FILE);
+        PostMessageW(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(m_box.shown.size(), 1u);
+    EXPECT_GE(m_box.shown[0].Find(Today() + L".zip"), 0) << m_box.shown[0].GetString();
+    EXPECT_TRUE(m_system.opened.empty());
 }
 
 TEST_F(BackupDlgTest, EmptyNameKeepsTheDialogOpenWithTheFocusOnTheName) {
