@@ -155,7 +155,7 @@ CString Today() {
 TEST_F(BackupDlgTest, OpensWithDefaultsAndTheSetupBoxSwitchesTheExtension) {
     CBackupDlg dialog;
     struct Seen {
-        CString title, name, extension, extensionAfter, okText, vaultText;
+        CString title, name, extension, extensionAfter, okText, vaultText, memoText, setupText, folderText;
         bool checks[9] = {};
         bool history = true, commentEnabled = false, commentAfter = true, folderButton = true;
         bool progressVisible = true, topmost = false;
@@ -172,6 +172,9 @@ TEST_F(BackupDlgTest, OpensWithDefaultsAndTheSetupBoxSwitchesTheExtension) {
         seen.name = Text(d, IDC_BACKUP_NAME);
         seen.okText = Text(d, IDOK);
         seen.vaultText = Text(d, IDC_BACKUP_VAULT);
+        seen.memoText = Text(d, IDC_BACKUP_MEMO);
+        seen.setupText = Text(d, IDC_BACKUP_SETUP_FILE);
+        seen.folderText = Text(d, IDC_BACKUP_OPEN_FOLDER);
         for (int i = 0; i < 9; ++i) seen.checks[i] = Checked(d, defaultOn[i]);
         seen.history = Checked(d, IDC_BACKUP_HISTORY);
         seen.extension = Text(d, IDC_BACKUP_EXTENSION);
@@ -190,7 +193,11 @@ TEST_F(BackupDlgTest, OpensWithDefaultsAndTheSetupBoxSwitchesTheExtension) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(seen.title, g_LanguageTable[TXT_BACKUP_TITLE]);
     EXPECT_EQ(seen.okText, g_LanguageTable[TXT_BACKUP_START]);
-    EXPECT_EQ(seen.vaultText, g_LanguageTable[TXT_BACKUP_VAULT]);
+    // Each box carries the English words of what it backs up.
+    EXPECT_EQ(seen.vaultText, L"Include Password Management Data");
+    EXPECT_EQ(seen.memoText, L"Memo Data");
+    EXPECT_EQ(seen.setupText, L"Make a Self-Installing File");
+    EXPECT_EQ(seen.folderText, L"Open the Backup Folder");
     EXPECT_EQ(seen.name, Today());
     for (int i = 0; i < 9; ++i) EXPECT_TRUE(seen.checks[i]) << defaultOn[i];
     EXPECT_FALSE(seen.history);
