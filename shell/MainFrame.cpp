@@ -15,6 +15,7 @@
 #include "shell/TrayIconImage.h"
 #include "shell/TrayMenu.h"
 #include "shell/ZMsgBox.h"
+#include "tools/BackupDlg.h"
 #include "ui/ControlSettings.h"
 
 #include <ctime>
@@ -288,6 +289,17 @@ LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
 
 BOOL CMainFrame::OnOtherCommand(UINT id) {
     if (OnNoteCommand(id)) return TRUE;
+    if (id == ID_BACKUP) {
+        // The tray and the widgets' menus can all ask; one dialog at a time.
+        if (CBackupDlg::IsOpen()) return TRUE;
+        CBackupDlg dialog(this);
+        dialog.m_fnSaveData = [this] {
+            AutoSaveMemos(1);
+            SaveWindowStates();
+        };
+        dialog.DoModal();
+        return TRUE;
+    }
     return IsForwardedCommand(id) ? TRUE : FALSE;
 }
 
