@@ -1,29 +1,11 @@
 #include "LifecycleTestSupport.h"
+#include "shell/FileUtil.h"
 
 #include "notes/NoteSearch.h"
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 
 #include <algorithm>
-
-namespace {
-void RemoveTree(const CString& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE h = FindFirstFileW(folder + L"*", &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            CString name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + name + L"\\");
-            else
-                DeleteFileW(folder + name);
-        } while (FindNextFileW(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryW(folder.Left(folder.GetLength() - 1));
-}
-}  // namespace
 
 CScratch::CScratch() {
     static int counter = 0;
@@ -33,7 +15,7 @@ CScratch::CScratch() {
     CreateDirectoryW(m_path.Left(m_path.GetLength() - 1), nullptr);
 }
 
-CScratch::~CScratch() { RemoveTree(m_path); }
+CScratch::~CScratch() { DeleteFolderTree(m_path); }
 
 void CScratch::Write(const wchar_t* name, const char* text) const {
     FILE* f = _wfopen(m_path + name, L"wb");

@@ -1,25 +1,7 @@
 #include "StoreTestSupport.h"
+#include "shell/FileUtil.h"
 
 #include <shellapi.h>
-
-namespace {
-void RemoveTree(const CString& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE h = FindFirstFileW(folder + L"*", &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            CString name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + name + L"\\");
-            else
-                DeleteFileW(folder + name);
-        } while (FindNextFileW(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryW(folder.Left(folder.GetLength() - 1));
-}
-}  // namespace
 
 CScratchFolder::CScratchFolder() {
     static int counter = 0;
@@ -29,7 +11,7 @@ CScratchFolder::CScratchFolder() {
     CreateDirectoryW(m_path.Left(m_path.GetLength() - 1), nullptr);
 }
 
-CScratchFolder::~CScratchFolder() { RemoveTree(m_path); }
+CScratchFolder::~CScratchFolder() { DeleteFolderTree(m_path); }
 
 void CScratchFolder::MakeFolder(const wchar_t* relative) const { CreateDirectoryW(m_path + relative, nullptr); }
 
