@@ -100,7 +100,8 @@ void CStyleBar::UpdateFromEditor(COleRichEditCtrl& editor) {
     if (m_cbColor.GetSelectedColor() != color) m_cbColor.SelectColor(color);
     CString face = editor.GetFaceName();
     int faceIndex = (int)m_cbFace.SendMessage(CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)(LPCTSTR)face);
-    if (faceIndex >= 0 && m_cbFace.SendMessage(CB_GETCURSEL) != faceIndex) m_cbFace.SendMessage(CB_SETCURSEL, faceIndex);
+    // A face missing from the list shows none rather than another face's name.
+    if (m_cbFace.SendMessage(CB_GETCURSEL) != faceIndex) m_cbFace.SendMessage(CB_SETCURSEL, faceIndex);
 }
 
 void CStyleBar::OnSize(UINT, int cx, int) {

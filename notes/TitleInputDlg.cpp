@@ -75,8 +75,10 @@ BOOL CMemoTitleInputDlg::OnInitDialog() {
     int sizeIndex = NoteLogic::SizeIndex(m_font.lfHeight);
     if (sizeIndex >= 0) m_cbSize.SendMessage(CB_SETCURSEL, sizeIndex);
     m_cbColor.SelectColor(m_color);
+    // A face this computer does not have selects nothing, so that OK keeps
+    // it instead of taking whichever font happens to come first.
     int face = (int)m_cbFace.SendMessage(CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)m_font.lfFaceName);
-    if (face >= 0) m_cbFace.SendMessage(CB_SETCURSEL, face);
+    m_cbFace.SendMessage(CB_SETCURSEL, face);
     m_editTitle.SetFocus();
     return FALSE;
 }

@@ -95,7 +95,7 @@ protected:
         folder = MakeProgramFolder(config.c_str());
         if (!zorel.Start(folder)) return nullptr;
         HWND frame = zorel.WaitForFrame();
-        if (frame) Sleep(1500);
+        if (frame && !zorel.WaitForStartUp()) return nullptr;
         return frame;
     }
     void ExitThroughHotKey(HWND frame) {

@@ -38,8 +38,7 @@ TEST_F(FrameE2ETest, HiddenFrameTrayIconAndSettingsSavedAtExit) {
     ASSERT_TRUE(zorel.Start(folder));
     HWND frame = zorel.WaitForFrame();
     ASSERT_NE(frame, nullptr);
-    // Let the staged start-up run its three ticks.
-    Sleep(2000);
+    ASSERT_TRUE(zorel.WaitForStartUp());
     EXPECT_FALSE(IsWindowVisible(frame));
     RECT rect = {};
     GetWindowRect(frame, &rect);

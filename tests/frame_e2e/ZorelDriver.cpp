@@ -81,6 +81,35 @@ HWND ZorelProcess::WaitForWindowOfClass(const wchar_t* className, DWORD timeoutM
     return WaitForWindow(Id(), nullptr, className, timeoutMs);
 }
 
+bool ZorelProcess::WaitForStartUp(DWORD timeoutMs) {
+    // WaitForInputIdle answers as soon as the frame exists, before the timer
+    // ticks that open the windows and take the hot keys, so watch the
+    // processor time instead. The two steps run a second apart and the tick
+    // between them may use too little time to show, so quiet for longer than
+    // that second means the start-up work is over.
+    const DWORD quietMs = 1200;
+    auto used = [this]() -> ULONGLONG {
+        FILETIME created, ended, kernel, user;
+        if (!GetProcessTimes(m_info.hProcess, &created, &ended, &kernel, &user)) return 0;
+        return (((ULONGLONG)kernel.dwHighDateTime << 32) | kernel.dwLowDateTime) +
+               (((ULONGLONG)user.dwHighDateTime << 32) | user.dwLowDateTime);
+    };
+    DWORD start = GetTickCount();
+    ULONGLONG last = used();
+    DWORD quietSince = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        if (WaitForSingleObject(m_info.hProcess, 50) == WAIT_OBJECT_0) return false;
+        ULONGLONG now = used();
+        if (now != last) {
+            last = now;
+            quietSince = GetTickCount();
+        } else if (GetTickCount() - quietSince >= quietMs) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ZorelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
     if (!m_info.hProcess) return true;
     if (WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;

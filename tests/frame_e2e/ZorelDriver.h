@@ -22,6 +22,10 @@ public:
     HWND WaitForWindowOfClass(const wchar_t* className, DWORD timeoutMs = 10000);
     // Waits until the process waits for input with nothing left to do.
     void WaitForIdle(DWORD timeoutMs) { WaitForInputIdle(m_info.hProcess, timeoutMs); }
+    // Waits until the staged start-up that follows the frame's creation has
+    // run: the program has used no processor time for longer than the gap
+    // between its start-up steps. False on time-out.
+    bool WaitForStartUp(DWORD timeoutMs = 20000);
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     // The same, while this thread's windows keep receiving messages.

@@ -241,17 +241,21 @@ TEST(Wnd, WindowDestroyedWhileAWorkerHoldsItsHandleIsNotFoundAgain) {
     ASSERT_TRUE(wnd->Make());
     HWND handle = wnd->m_hWnd;
 
+    HANDLE looked = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE destroyed = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     CWnd* seenBefore = nullptr;
     CWnd* seenAfter = reinterpret_cast<CWnd*>(1);
     BOOL postedAfter = TRUE;
     std::thread worker([&] {
         seenBefore = CWnd::FromHandlePermanent(handle);
+        ::SetEvent(looked);
         ::WaitForSingleObject(destroyed, 5000);
         seenAfter = CWnd::FromHandlePermanent(handle);
         postedAfter = ::PostMessageW(handle, WM_USER + 5, 0, 0);
     });
-    while (!seenBefore) ::Sleep(1);
+    EXPECT_EQ(::WaitForSingleObject(looked, 5000), WAIT_OBJECT_0);
+    ::CloseHandle(looked);
+    EXPECT_EQ(seenBefore, wnd);
     ::DestroyWindow(handle);  // the object deletes itself in PostNcDestroy
     EXPECT_TRUE(gone);
     ::SetEvent(destroyed);

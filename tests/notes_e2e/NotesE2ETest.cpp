@@ -153,7 +153,7 @@ TEST_F(NotesE2ETest, TypedNoteIsWrittenAfterAQuietTickAndIsBackAfterARestart) {
         ASSERT_TRUE(zorel.Start(folder));
         HWND frame = zorel.WaitForFrame();
         ASSERT_NE(frame, nullptr);
-        Sleep(1500);  // the staged start-up
+        ASSERT_TRUE(zorel.WaitForStartUp());
         EXPECT_TRUE(NoteEditors(zorel.Id()).empty());
         PostMessageW(frame, WM_COMMAND, kNewMemoCommand, 0);
         HWND edit = WaitForNoteEditor(zorel.Id());

@@ -207,7 +207,6 @@ TEST_F(EditorTest, TextFormatsAndAPictureSurviveSaveAndReload) {
     CString path = dir.Path() + L"note.rtf";
     ASSERT_TRUE(editor.SaveToFile(path));
     EXPECT_FALSE(editor.GetModify());
-    { std::vector<BYTE> b; CSafeFileWriter::ReadFile(path, b); printf("%.*s\n", 400, (const char*)b.data()); CHARFORMAT2W w = FormatOf(editor, 6, 11); printf("orig world bold %lx\n", w.dwEffects & 1); }
 
     COleRichEditCtrl reloaded;
     ASSERT_TRUE(reloaded.Create(WS_CHILD | ES_MULTILINE, CRect(0, 0, 400, 300), &host, IDC_MEMO_EDIT + 1));

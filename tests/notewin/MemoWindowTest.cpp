@@ -474,6 +474,21 @@ TEST_F(MemoWindowTest, TitleDialogRetitlesAndRemeasuresAFoldedNote) {
     EXPECT_EQ(g_Settings.General.TitleFont, note->GetInfo().m_strTitleFont);
 }
 
+// A title font this computer lacks stays the note's font through the dialog:
+// the face list must not hand over its first entry instead.
+TEST_F(MemoWindowTest, TitleDialogKeepsAFaceThisComputerLacks) {
+    CMemoInfo record = Record("{\\rtf1 x}");
+    record.m_strTitle = L"Hi";
+    record.m_strTitleFont = L"7816192|0|0|0|14|No Such Face Here";
+    CMemoDlg* note = Open(record);
+    note->SetExpanded(FALSE, TRUE);
+    g_titleNote = note;
+    ::SetTimer(nullptr, 0, 50, TypeTitle);
+    note->ExecuteCommand(IDC_FOLDED_TITLE);
+    EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"A much longer title than before"));
+    EXPECT_EQ(note->GetInfo().m_strTitleFont, CString(L"7816192|0|0|0|14|No Such Face Here"));
+}
+
 TEST_F(MemoWindowTest, AnUnreadableNoteGreysItsCommandsAndKeepsItsFile) {
     CMemoInfo record = Record("{\\rtf1 precious}");
     CString path = dir.Path() + record.m_strFileName;
