@@ -1,7 +1,7 @@
 #include "calendar/AlarmInfo.h"
 
 #include "fw/Convert.h"
-#include "notes/DayMath.h"
+#include "shell/DayMath.h"
 #include "shell/DateUtil.h"
 #include "shell/LanguageTable.h"
 

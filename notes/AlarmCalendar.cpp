@@ -2,7 +2,7 @@
 
 #include "calendar/AnniversaryDays.h"
 #include "notes/AlarmCheck.h"
-#include "notes/DayMath.h"
+#include "shell/DayMath.h"
 #include "shell/DateUtil.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "notes/AlarmCheck.h"
 
-#include "notes/DayMath.h"
+#include "shell/DayMath.h"
 #include "shell/DateUtil.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "notes/AlarmStore.h"
 
 #include "fw/Convert.h"
-#include "notes/DayMath.h"
+#include "shell/DayMath.h"
 #include "notes/NotesIds.h"
 #include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"

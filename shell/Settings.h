@@ -5,7 +5,7 @@
 #pragma once
 
 #include "fw/Afx.h"
-#include "ui/HotKeyInfo.h"
+#include "shell/HotKeyInfo.h"
 
 class CSettingsStore;
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "fw/AfxWin.h"
-#include "ui/HotKeyInfo.h"
+#include "shell/HotKeyInfo.h"
 
 class CHotKeyBtn : public CButton {
     DECLARE_MESSAGE_MAP()

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "fw/AfxWin.h"
-#include "ui/HotKeyInfo.h"
+#include "shell/HotKeyInfo.h"
 #include "ui/HotKeyboard.rh"
 
 #include <vector>

@@ -6,7 +6,7 @@
 #include "shell/ActionQueue.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"

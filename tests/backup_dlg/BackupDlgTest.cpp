@@ -4,7 +4,7 @@
 #include "shell/ActionSystem.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Seams.h"
 #include "shell/Settings.h"

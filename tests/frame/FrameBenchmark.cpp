@@ -1,6 +1,6 @@
 // Benchmark, not a timed test: the work of the frame's ten-second timer.
 #include "shell/AppGlobals.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
 

@@ -2,7 +2,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
-#include "shell/StartupSequence.h"
+#include "app/StartupSequence.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
-#include "shell/TrayIconImage.h"
+#include "app/TrayIconImage.h"
 
 #include <gtest/gtest.h>
 

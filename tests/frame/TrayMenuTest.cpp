@@ -2,7 +2,7 @@
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
-#include "shell/TrayMenu.h"
+#include "app/TrayMenu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/TrayIconImage.h"
+#include "app/TrayIconImage.h"
 
 #include "shell/LanguageTable.h"
 #include "shell/ShellIds.h"

@@ -1,6 +1,6 @@
-#include "shell/MainFrameActionHost.h"
+#include "app/MainFrameActionHost.h"
 
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/Settings.h"
 #include "ui/FadeWnd.h"
 

@@ -1,4 +1,4 @@
-#include "notes/DayMath.h"
+#include "shell/DayMath.h"
 
 #include <climits>
 

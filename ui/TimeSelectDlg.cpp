@@ -1,4 +1,4 @@
-#include "shell/TimeSelectDlg.h"
+#include "ui/TimeSelectDlg.h"
 
 #include "shell/LanguageTable.h"
 #include "shell/Monitors.h"

@@ -1,7 +1,7 @@
-#include "shell/SearchMemoDlg.h"
+#include "app/SearchMemoDlg.h"
 
 #include "shell/LanguageTable.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/ShellIds.h"
 #include "shell/SystemUtil.h"
 

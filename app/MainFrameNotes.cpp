@@ -1,14 +1,14 @@
 // The main frame's notes and alarms: it lends the note store its window,
 // menus and action queue, turns its commands and messages into calls on the
 // store, and runs the minute check of the alarms.
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 
 #include "notes/FrameNotes.h"
 #include "notes/MemoDlg.h"
 #include "notes/NoteSearch.h"
 #include "shell/Action.h"
 #include "shell/AppGlobals.h"
-#include "shell/SearchMemoDlg.h"
+#include "app/SearchMemoDlg.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
 

@@ -1,7 +1,7 @@
-#include "shell/MainFrameHotKeyHost.h"
+#include "app/MainFrameHotKeyHost.h"
 
 #include "shell/Action.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/Settings.h"
 #include "shell/ZMsgBox.h"
 #include "ui/HotKeyboard.h"

@@ -16,12 +16,12 @@
 #include "shell/ActionSystem.h"
 #include "shell/HotKeyDispatcher.h"
 #include "shell/HotKeyRegistrar.h"
-#include "shell/MainFrameActionHost.h"
-#include "shell/MainFrameDialogOwner.h"
-#include "shell/MainFrameHotKeyHost.h"
+#include "app/MainFrameActionHost.h"
+#include "app/MainFrameDialogOwner.h"
+#include "app/MainFrameHotKeyHost.h"
 #include "shell/ReceiveQueue.h"
-#include "shell/StartupSequence.h"
-#include "shell/TrayMenu.h"
+#include "app/StartupSequence.h"
+#include "app/TrayMenu.h"
 
 #include <shellapi.h>
 

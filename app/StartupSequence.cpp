@@ -1,4 +1,4 @@
-#include "shell/StartupSequence.h"
+#include "app/StartupSequence.h"
 
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"

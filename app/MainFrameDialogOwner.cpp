@@ -1,7 +1,7 @@
-#include "shell/MainFrameDialogOwner.h"
+#include "app/MainFrameDialogOwner.h"
 
 #include "shell/LanguageTable.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/UiIds.h"

@@ -1,6 +1,6 @@
 // The main frame's action queue, global hot keys, web check and received-note
 // queue, and its part as the owner of the floating windows.
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 
 #include "shell/ActionExecutor.h"
 #include "shell/AppGlobals.h"

@@ -1,6 +1,6 @@
 // Entry point of Zorel.exe: the one application object and the framework's
 // start-up, message loop and exit.
-#include "shell/MemoApp.h"
+#include "app/MemoApp.h"
 
 static CMemoApp theApp;
 

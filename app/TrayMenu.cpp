@@ -1,4 +1,4 @@
-#include "shell/TrayMenu.h"
+#include "app/TrayMenu.h"
 
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"

@@ -1,8 +1,8 @@
-#include "shell/MemoApp.h"
+#include "app/MemoApp.h"
 
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/SettingsStore.h"
