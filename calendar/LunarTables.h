@@ -1,5 +1,7 @@
-// The data of the Korean lunisolar calendar, derived astronomically by
-// calendar/tools/make_lunar_tables.py (see that script for the method).
+// The data of the Korean lunisolar calendar, written by
+// calendar/tools/make_lunar_tables.py: the month table is the Korea Astronomy
+// and Space Science Institute's published calendar (calendar/tools/
+// lunar_months.csv), the solar terms are computed (see that script).
 #pragma once
 
 const int kLunarFirstYear = 1841;

@@ -1,27 +1,41 @@
 #!/usr/bin/python3
-"""Derives the two data tables of the Korean lunisolar calendar and writes
-calendar/LunarTables.cpp.
+"""Writes calendar/LunarTables.cpp: the month table of the Korean lunisolar
+calendar and the table of month-opening solar terms.
 
 A development tool: the program never runs it and the build does not need it.
 Run with Debian's python3 after `apt-get install python3-ephem python3-erfa`:
 
     /usr/bin/python3 calendar/tools/make_lunar_tables.py            # write the table source
-    /usr/bin/python3 calendar/tools/make_lunar_tables.py --check    # compare the two engines
+    /usr/bin/python3 calendar/tools/make_lunar_tables.py --check    # cross-checks only
 
-Two independent astronomical engines compute every event:
+The month table is the published Korean calendar, read from lunar_months.csv
+beside this script: the Korea Astronomy and Space Science Institute's tables
+for the lunar years 1841 to 2043. Korean users check their dates against
+those tables, so they are taken as they are, never recomputed. The file is
+checked on reading: every year present once, months of 29 or 30 days, at
+most one leap month, and each new year's day the day after the last day of
+the year before, the first on 1841-01-23, where the program's day count starts.
+
+The solar terms are computed. Two independent astronomical engines compute
+every event:
   * "ephem": PyEphem (libastro: VSOP87 sun, its own lunar theory and delta T),
     apparent geocentric positions of date;
   * "erfa":  ERFA (the IAU's SOFA routines): epv00 for the Earth, moon98 for
     the Moon, IAU 2006 ecliptic and IAU 2000A nutation, annual aberration,
     with the Espenak-Meeus (2006) polynomials for delta T.
-The tables are written from the "erfa" engine (its solar terms agree with the
-published Korean minutes we know, e.g. Ipchun 2016-02-04 18:46, 2017-02-04 00:34,
-2023-02-04 11:42, 2024-02-04 17:27); --check recomputes everything with
-"ephem", reports the largest time difference of every kind of event and
-every table entry on which the two engines disagree.
+The terms are written from the "erfa" engine (it agrees with the published
+Korean minutes we know, e.g. Ipchun 2016-02-04 18:46, 2017-02-04 00:34,
+2023-02-04 11:42, 2024-02-04 17:27).
 
-Calendar rules (the Korean lunisolar calendar as reckoned since the
-adoption of true-sun, true-moon reckoning):
+--check writes nothing. It derives the month table astronomically as well
+and reports the years and the number of days in which that differs from the
+published table: true-sun, true-moon reckoning gives the published calendar
+from 1912 on, while before that the published months that open near midnight
+and some of its leap months fall otherwise. It then recomputes everything
+with "ephem" and reports the largest time difference of every kind of event
+and every entry on which the two engines disagree.
+
+Rules of the astronomical derivation:
   * a month begins on the civil day, in Korean time, that holds the new moon;
   * the month that holds the winter solstice (sun's apparent longitude 270)
     is the eleventh month;
@@ -41,6 +55,7 @@ first), as minutes since 1900-01-01 00:00 in UTC+9, truncated to the minute.
 Month-table codes: 1 = 29 days, 2 = 30 days, 3..6 = a month followed by a
 leap month of the same number (29+29, 29+30, 30+29, 30+30).
 """
+import csv
 import math
 import os
 import sys
@@ -50,8 +65,11 @@ import erfa
 import numpy as np
 
 FIRST_YEAR, LAST_YEAR = 1841, 2043
+FIRST_NEW_YEAR = (1841, 1, 23)   # the program counts lunar days from this date
 TERM_FIRST_YEAR, TERM_COUNT = 1900, 1811
 JD_1900 = 2415020.5          # 1900-01-01 00:00 UT, as a Julian date
+HERE = os.path.dirname(os.path.abspath(__file__))
+PUBLISHED = os.path.join(HERE, "lunar_months.csv")
 
 
 # ---------------------------------------------------------------- engines
@@ -202,8 +220,10 @@ def civil_day(jd_ut, offset=None):
     return int(math.floor(jd_ut + 0.5 + off / 24))
 
 
-# ---------------------------------------------------------------- the calendar
+# ---------------------------------------------------------------- astronomical months
 class Events:
+    """New moons and principal terms from before the first to after the last table year."""
+
     def __init__(self, engine):
         self.engine = engine
         jd = cal_to_jd(FIRST_YEAR - 2, 10, 1)
@@ -227,13 +247,6 @@ class Events:
                 yy = y if k <= 9 else y + 1
                 self.principal.append((sun_at(engine, cal_to_jd(yy, month, 21), lon), lon))
         self.principal.sort()
-        # month-opening terms for the solar-term table
-        self.opening = []
-        for i in range(TERM_COUNT):
-            lon = (315 + 30 * i) % 360
-            year = TERM_FIRST_YEAR + (i + 1) // 12
-            month = [2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1][i % 12]
-            self.opening.append(sun_at(self.engine, cal_to_jd(year, month, 6), lon))
 
 
 def build_months(ev, offset=None):
@@ -318,9 +331,68 @@ def shifted(ev, minutes):
     return m
 
 
+def opening_terms(engine):
+    """Moments (JD, UT) of the month-opening terms of the solar-term table."""
+    out = []
+    for i in range(TERM_COUNT):
+        lon = (315 + 30 * i) % 360
+        year = TERM_FIRST_YEAR + (i + 1) // 12
+        month = [2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1][i % 12]
+        out.append(sun_at(engine, cal_to_jd(year, month, 6), lon))
+    return out
+
+
 def term_minutes(jd_ut):
     # minutes since 1900-01-01 00:00 of UTC+9, truncated
     return int(math.floor((jd_ut + 9 / 24 - JD_1900) * 1440 + 1e-9))
+
+
+# ---------------------------------------------------------------- the published table
+CODE = {(29, 0): 1, (30, 0): 2, (29, 29): 3, (29, 30): 4, (30, 29): 5, (30, 30): 6}
+CODE_DAYS = {c: ((reg,) if leap == 0 else (reg, leap)) for (reg, leap), c in CODE.items()}
+
+
+def day_number(y, m, d):
+    """Julian day number of a Gregorian date (what civil_day gives)."""
+    return int(cal_to_jd(y, m, d) + 0.5)
+
+
+def read_published(path=PUBLISHED):
+    """{lunar year: [12 codes]} and {lunar year: day number of its new year}."""
+    codes, new_year = {}, {}
+    with open(path, newline="") as f:
+        for row in csv.DictReader(line for line in f if not line.startswith("#")):
+            year = int(row["year"])
+            months = [int(n) for n in row["months"].split()]
+            leap, leap_days = int(row["leap_month"]), int(row["leap_days"])
+            if year in codes or len(months) != 12 or any(n not in (29, 30) for n in months):
+                raise ValueError("%s: bad row for %d" % (path, year))
+            if (leap == 0) != (leap_days == 0) or not 0 <= leap <= 12 or leap_days not in (0, 29, 30):
+                raise ValueError("%s: bad leap month for %d" % (path, year))
+            codes[year] = [CODE[(months[i], leap_days if leap == i + 1 else 0)] for i in range(12)]
+            new_year[year] = day_number(*(int(p) for p in row["new_year"].split("-")))
+    if sorted(codes) != list(range(FIRST_YEAR, LAST_YEAR + 1)):
+        raise ValueError("%s: the years %d to %d, each once, are wanted" % (path, FIRST_YEAR, LAST_YEAR))
+    if new_year[FIRST_YEAR] != day_number(*FIRST_NEW_YEAR):
+        raise ValueError("%s: lunar %d does not begin on %04d-%02d-%02d" % ((path, FIRST_YEAR) + FIRST_NEW_YEAR))
+    for y in range(FIRST_YEAR, LAST_YEAR):
+        if new_year[y] + year_length(codes[y]) != new_year[y + 1]:
+            raise ValueError("%s: the months of %d do not reach the new year of %d" % (path, y, y + 1))
+    return codes, new_year
+
+
+def year_length(row):
+    return sum(sum(CODE_DAYS[c]) for c in row)
+
+
+def lunar_days(codes):
+    """(year, month, leap, day) of every day of the table, from its first day on."""
+    out = []
+    for y in range(FIRST_YEAR, LAST_YEAR + 1):
+        for month, c in enumerate(codes[y], 1):
+            for leap, length in enumerate(CODE_DAYS[c]):
+                out.extend((y, month, leap == 1, d) for d in range(1, length + 1))
+    return out
 
 
 # ---------------------------------------------------------------- checks
@@ -342,7 +414,6 @@ SEOLLAL = {
     2015: (2015, 2, 19), 2016: (2016, 2, 8), 2017: (2017, 1, 28), 2018: (2018, 2, 16),
     2019: (2019, 2, 5), 2020: (2020, 1, 25), 2021: (2021, 2, 12), 2022: (2022, 2, 1),
     2023: (2023, 1, 22), 2024: (2024, 2, 10), 2025: (2025, 1, 29), 2026: (2026, 2, 17),
-    2044: (2044, 1, 30),
 }
 TERM_END_POINTS = {0: "1900-02-04 14:51", 1810: "2050-12-07 07:34"}
 
@@ -352,84 +423,93 @@ def fmt_minutes(m):
     return "%04d-%02d-%02d %02d:%02d" % (y, mo, d, m % 1440 // 60, m % 60)
 
 
-def report(codes, new_year, terms):
+def report_published(codes, new_year):
     ok = True
     for y, row in SAMPLE_ROWS.items():
-        same = codes.get(y) == row
+        same = codes[y] == row
         ok &= same
-        print("sample row %d: %s%s" % (y, "matches" if same else "DIFFERS", "" if same else " %s" % codes.get(y)))
+        print("sample row %d: %s%s" % (y, "matches" if same else "DIFFERS", "" if same else " %s" % codes[y]))
     for y, ymd in SEOLLAL.items():
-        got = jd_to_cal(new_year[y]) if y in new_year else None
-        same = got == ymd
+        same = new_year[y] == day_number(*ymd)
         ok &= same
         if not same:
-            print("Seollal %d: computed %s, known %s" % (y, got, ymd))
+            print("Seollal %d: published %s, known %s" % (y, jd_to_cal(new_year[y]), ymd))
     print("Seollal anchors checked: %d" % len(SEOLLAL))
-    for i, text in TERM_END_POINTS.items():
-        print("solar term %d: computed %s, the documented value %s" % (i, fmt_minutes(terms[i]), text))
     return ok
+
+
+def compare_tables(label, codes, other):
+    """Prints the years and the number of days in which other differs from codes."""
+    years = [y for y in range(FIRST_YEAR, LAST_YEAR + 1) if other.get(y) != codes[y]]
+    days = sum(a != b for a, b in zip(lunar_days(codes), lunar_days(other)))
+    print("%s: %d years, %d days differ from the published table%s"
+          % (label, len(years), days, (": %s" % years) if years else ""))
+    return years
+
+
+def cross_check(codes, new_year, opening, terms):
+    ev = Events(ErfaEngine())
+    astro, astro_new_year = month_table(build_months(ev))
+    if astro_new_year[FIRST_YEAR] != new_year[FIRST_YEAR]:
+        print("the astronomical lunar %d begins on %s" % (FIRST_YEAR, jd_to_cal(astro_new_year[FIRST_YEAR])))
+    for y in compare_tables("astronomical month table", codes, astro):
+        print("  %d published %s  astronomical %s" % (y, codes[y], astro[y]))
+    for label, off in (("UTC+9 throughout", 9.0), ("UTC+8 (China)", 8.0)):
+        compare_tables("astronomical, %s" % label, codes, month_table(build_months(ev, off))[0])
+
+    ev2 = Events(EphemEngine())
+    astro2, _ = month_table(build_months(ev2))
+    opening2 = opening_terms(EphemEngine())
+    terms2 = [term_minutes(j) for j in opening2]
+    dnm = max(abs(a - b) for a, b in zip(ev.new_moons, ev2.new_moons)) * 86400
+    dpt = max(abs(a[0] - b[0]) for a, b in zip(ev.principal, ev2.principal)) * 86400
+    dop = max(abs(a - b) for a, b in zip(opening, opening2)) * 86400
+    print("largest engine difference: new moons %.0f s, principal terms %.0f s, opening terms %.0f s"
+          % (dnm, dpt, dop))
+    diff_rows = [y for y in range(FIRST_YEAR, LAST_YEAR + 1) if astro[y] != astro2[y]]
+    print("astronomical month-table rows that differ between engines: %s" % (diff_rows or "none"))
+    diff_terms = [i for i in range(TERM_COUNT) if terms[i] != terms2[i]]
+    print("solar-term minutes that differ between engines: %d of %d %s"
+          % (len(diff_terms), TERM_COUNT, [(fmt_minutes(terms[i]), fmt_minutes(terms2[i])) for i in diff_terms]))
+    # new moons and principal terms closest to a civil midnight: the events
+    # whose day a small error could move
+    near = []
+    for j in ev.new_moons + [p for p, _ in ev.principal]:
+        frac = (j + 0.5 + korean_offset(j) / 24) % 1.0
+        near.append((min(frac, 1 - frac) * 1440, j))
+    near.sort()
+    print("events nearest to a Korean midnight (minutes away):")
+    for mins, j in near[:8]:
+        y, m, d = jd_to_cal(j + korean_offset(j) / 24)
+        print("  %04d-%02d-%02d  %.1f min" % (y, m, d, mins))
+    for shift in (-2, 2):
+        moved, _ = month_table(build_months(shifted(ev, shift)))
+        print("astronomical rows that change when every event moves by %+d min: %s"
+              % (shift, [y for y in range(FIRST_YEAR, LAST_YEAR + 1) if moved[y] != astro[y]]))
 
 
 def main():
     check = "--check" in sys.argv
-    ev = Events(ErfaEngine())
-    months = build_months(ev)
-    codes, new_year = month_table(months)
-    terms = [term_minutes(j) for j in ev.opening]
-    for y in range(FIRST_YEAR, LAST_YEAR + 1):
-        assert y in codes, y
-    total = sum(sum((29, 30, 58, 59, 59, 60)[c - 1] for c in codes[y]) for y in range(FIRST_YEAR, LAST_YEAR + 1))
-    assert new_year[FIRST_YEAR] + total == new_year[LAST_YEAR + 1]
-    ok = report(codes, new_year, terms)
-
+    codes, new_year = read_published()
+    ok = report_published(codes, new_year)
+    opening = opening_terms(ErfaEngine())
+    terms = [term_minutes(j) for j in opening]
+    for i, text in TERM_END_POINTS.items():
+        print("solar term %d: computed %s, the documented value %s" % (i, fmt_minutes(terms[i]), text))
     if check:
-        ev2 = Events(EphemEngine())
-        codes2, new_year2 = month_table(build_months(ev2))
-        terms2 = [term_minutes(j) for j in ev2.opening]
-        dnm = max(abs(a - b) for a, b in zip(ev.new_moons, ev2.new_moons)) * 86400
-        dpt = max(abs(a[0] - b[0]) for a, b in zip(ev.principal, ev2.principal)) * 86400
-        dop = max(abs(a - b) for a, b in zip(ev.opening, ev2.opening)) * 86400
-        print("largest engine difference: new moons %.0f s, principal terms %.0f s, opening terms %.0f s"
-              % (dnm, dpt, dop))
-        diff_rows = [y for y in range(FIRST_YEAR, LAST_YEAR + 1) if codes[y] != codes2[y]]
-        print("month-table rows that differ between engines: %s" % (diff_rows or "none"))
-        diff_terms = [i for i in range(TERM_COUNT) if terms[i] != terms2[i]]
-        print("solar-term minutes that differ between engines: %d of %d %s"
-              % (len(diff_terms), TERM_COUNT, [(fmt_minutes(terms[i]), fmt_minutes(terms2[i])) for i in diff_terms]))
-        # new moons and principal terms closest to a civil midnight: the events
-        # whose day a small error could move
-        near = []
-        for j in ev.new_moons + [p for p, _ in ev.principal]:
-            off = korean_offset(j)
-            frac = (j + 0.5 + off / 24) % 1.0
-            near.append((min(frac, 1 - frac) * 1440, j))
-        near.sort()
-        print("events nearest to a Korean midnight (minutes away):")
-        for mins, j in near[:8]:
-            y, m, d = jd_to_cal(j + korean_offset(j) / 24)
-            print("  %04d-%02d-%02d  %.1f min" % (y, m, d, mins))
-        # rows that a two-minute error in every event would change
-        for shift in (-2, 2):
-            c3, _ = month_table(build_months(shifted(ev, shift)))
-            print("rows that change when every event moves by %+d min: %s"
-                  % (shift, [y for y in range(FIRST_YEAR, LAST_YEAR + 1) if c3[y] != codes[y]]))
-        # what a single meridian would have given instead
-        for label, off in (("UTC+9 throughout", 9.0), ("UTC+8 (China)", 8.0)):
-            c3, _ = month_table(build_months(ev, off))
-            print("rows that differ with %s: %s" % (label, [y for y in range(FIRST_YEAR, LAST_YEAR + 1) if c3[y] != codes[y]]))
-
-    if not check:
+        cross_check(codes, new_year, opening, terms)
+    else:
         write_source(codes, terms)
     return 0 if ok else 1
 
 
 def write_source(codes, terms):
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = os.path.join(os.path.dirname(here), "LunarTables.cpp")
+    out = os.path.join(os.path.dirname(HERE), "LunarTables.cpp")
     lines = [
         "// Generated by calendar/tools/make_lunar_tables.py: do not edit by hand.",
-        "// Month codes of the lunar years 1841 to 2043 and the month-opening solar",
-        "// terms from 1900 to 2050, both derived from astronomical computation.",
+        "// Month codes of the lunar years 1841 to 2043 as published by the Korea",
+        "// Astronomy and Space Science Institute (calendar/tools/lunar_months.csv),",
+        "// and the month-opening solar terms from 1900 to 2050, computed.",
         '#include "calendar/LunarTables.h"',
         "",
         "// 1 = 29 days, 2 = 30 days; 3 to 6 = the month and a leap month after it",

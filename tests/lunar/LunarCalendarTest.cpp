@@ -37,6 +37,16 @@ TEST(LunarCalendar, EdgeCases) {
         {"Seollal 2023", {2023, 1, 22}, 2023, 1, 1, FALSE},
         {"leap second month 2023", {2023, 3, 22}, 2023, 2, 1, TRUE},
         {"leap fourth month 2020", {2020, 5, 23}, 2020, 4, 1, TRUE},
+        // Where the published calendar and a true-sun, true-moon computation
+        // part: two leap months placed elsewhere, months opened a day earlier.
+        {"leap eighth month 1851", {1851, 9, 25}, 1851, 8, 1, TRUE},
+        {"eleventh month 1851", {1851, 12, 22}, 1851, 11, 1, FALSE},
+        {"1889 ends with a regular twelfth month", {1890, 1, 20}, 1889, 12, 30, FALSE},
+        {"leap second month 1890", {1890, 3, 21}, 1890, 2, 1, TRUE},
+        {"eighth month 1846", {1846, 9, 20}, 1846, 8, 1, FALSE},
+        {"Seollal 1870", {1870, 1, 31}, 1870, 1, 1, FALSE},
+        {"a 29-day twelfth month ends 1895", {1896, 2, 12}, 1895, 12, 29, FALSE},
+        {"Seollal 1896", {1896, 2, 13}, 1896, 1, 1, FALSE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
