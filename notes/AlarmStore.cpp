@@ -57,8 +57,8 @@ CAlarmStore::ParseResult CAlarmStore::ParseFile(const BYTE* data, size_t size, s
         return result;
     }
     result.signatureOk = true;
-    CAlarmInfo record;
     for (;;) {
+        CAlarmInfo record;
         record.m_nSchema = 0;
         if (!record.Serialize(ar)) {
             // The end mark reads as a schema above 5; a failure anywhere else
