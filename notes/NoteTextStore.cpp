@@ -4,19 +4,20 @@
 #include "notes/SafeFileWriter.h"
 #include "shell/Scrambler.h"
 
-#include <cstring>
+#include "shell/SafePath.h"
+
+#include <string>
 
 const MemoLockKeys& GetNoteLockKeys() {
     static const MemoLockKeys keys = [] {
         MemoLockKeys k;
         // The key comes out of the scrambler so that it never lies in the
-        // program or the data as plain bytes.
-        char seed[17];
-        const char* parts[] = {"Zo", "rel", "Note", "Lock", "Key", "01"};
-        seed[0] = 0;
-        for (const char* p : parts) strcat(seed, p);
+        // program or the data as plain bytes. Only the first 16 bytes of the
+        // seed reach the key.
+        std::string seed;
+        for (const char* p : {"Zo", "rel", "Note", "Lock", "Key", "01"}) seed += p;
         char scrambled[260] = {};
-        ScrambleTextToBuffer(seed, scrambled, sizeof scrambled);
+        ScrambleTextToBuffer(seed.c_str(), scrambled, sizeof scrambled);
         for (int i = 0; i < 16; ++i) k.key[i] = (BYTE)(scrambled[i] ? scrambled[i] : 0x5A + i);
         const char iv[] = "ZrlMemoTokenIv16";
         for (int i = 0; i < 16; ++i) k.tokenIv[i] = (BYTE)(iv[i] ^ (i * 7));

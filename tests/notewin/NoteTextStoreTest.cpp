@@ -194,3 +194,15 @@ TEST_F(NoteTextStoreTest, FailuresLeaveTheNoteAsItWas) {
     EXPECT_FALSE(reader.LoadLockedText(fresh));
     EXPECT_EQ(reader.Unlock(fresh, L""), CNoteTextStore::LockResult::WrongPassword);
 }
+
+// Every locked note on every disk was encrypted with these bytes: a change
+// to how they are made would lock the user out of those notes.
+TEST(NoteLockKeys, AreTheKeysOfExistingLockedNotes) {
+    const BYTE key[16] = {0x99, 0x98, 0x8B, 0xA6, 0x88, 0xBD, 0x88, 0x5B,
+                          0x93, 0xC0, 0x8A, 0xAC, 0xBF, 0xC0, 0x92, 0x88};
+    const BYTE tokenIv[16] = {0x5A, 0x75, 0x62, 0x58, 0x79, 0x4E, 0x45, 0x65,
+                              0x57, 0x54, 0x23, 0x23, 0x1D, 0x2D, 0x53, 0x5F};
+    const MemoLockKeys& keys = GetNoteLockKeys();
+    EXPECT_EQ(std::vector<BYTE>(key, key + 16), std::vector<BYTE>(keys.key, keys.key + 16));
+    EXPECT_EQ(std::vector<BYTE>(tokenIv, tokenIv + 16), std::vector<BYTE>(keys.tokenIv, keys.tokenIv + 16));
+}
