@@ -177,7 +177,8 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     }
 
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(path, bytes)) {
+    bool tooLarge = false;
+    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge) && !tooLarge) {
         // Locked by another program, say: keep away from it until it reads.
         Hold(m_currentGroup);
         m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_OPEN_MEMO] + L"\n" + path);
@@ -188,7 +189,7 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     if (m_hasPlacement)
         for (auto& memo : memos) CorrectPosition(memo, m_placement);
 
-    if (!parsed.complete) {
+    if (tooLarge || !parsed.complete) {
         CString copy = CSafeFileWriter::KeepDatedCopy(path, m_host.Now());
         Hold(m_currentGroup);
         CString text = g_LanguageTable[IDS_CANNOT_READ_MEMO] + L"\n" + path;
@@ -239,7 +240,7 @@ int CMemoStore::SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& 
 
 UINT CMemoStore::CountMemosInFile(const CString& groupFile) const {
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes)) return 0;
+    if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes, CSafeFileWriter::MaxListFileBytes)) return 0;
     CMemFile file(bytes.data(), bytes.size());
     CArchive ar(&file, CArchive::load);
     try {

@@ -1,6 +1,7 @@
 #include "notes/MemoStore.h"
 
 #include "StoreTestSupport.h"
+#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
 
 namespace {
@@ -148,7 +149,10 @@ TEST_F(MemoStoreTest, DamagedListIsKeptLoadedAsFarAsPossibleAndNotWrittenBack) {
     AppendBytes(unknown, RecordBytes(Memo(L"a.rtf")));
     std::vector<BYTE> cutCount(good.begin(), good.begin() + 40);
     std::vector<BYTE> badLength = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    std::vector<BYTE> huge = good;
+    huge.resize(CSafeFileWriter::MaxListFileBytes + 1);
     Case cases[] = {
+        {"larger than any list", huge, 0},
         {"last record cut short", cut, 2},
         {"unknown signature", unknown, 0},
         {"count cut short", cutCount, 0},
