@@ -29,13 +29,21 @@ const MemoLockKeys& GetNoteLockKeys() {
 CNoteTextStore::CNoteTextStore(CMemoInfo& record, const CString& memoFolder, CLockedMemoFile& lockedFile, Clock clock)
     : m_record(record), m_memoFolder(memoFolder), m_lockedFile(lockedFile), m_clock(std::move(clock)) {}
 
-CString CNoteTextStore::GetPath() const { return m_memoFolder + m_record.m_strFileName; }
+CString CNoteTextStore::GetPath() const {
+    return m_record.HasUnsafeFileName() ? CString() : m_memoFolder + m_record.m_strFileName;
+}
 
 bool CNoteTextStore::IsLocked() const { return m_record.m_bLocked != 0; }
 
 bool CNoteTextStore::LoadForRecord(INoteEditor& editor) {
     m_openFailed = false;
     m_record.m_bLocked = IsLockedMemoFileName(m_record.m_strFileName) ? 1 : 0;
+    if (m_record.HasUnsafeFileName()) {
+        // Never read, so never written or removed either.
+        m_textLoaded = false;
+        m_openFailed = true;
+        return false;
+    }
     if (IsLocked()) {
         m_textLoaded = false;
         m_record.m_strPassword = m_lockedFile.ReadToken(GetPath());
@@ -80,7 +88,7 @@ bool CNoteTextStore::LoadLockedText(INoteEditor& editor) {
 }
 
 void CNoteTextStore::RemoveOldFile(const CString& oldName, const CString& newName) {
-    if (oldName.IsEmpty() || oldName.CompareNoCase(newName) == 0) return;
+    if (!IsSafeFileName(oldName) || oldName.CompareNoCase(newName) == 0) return;
     ::DeleteFileW(m_memoFolder + oldName);
 }
 
@@ -104,6 +112,7 @@ CNoteTextStore::LockResult CNoteTextStore::Lock(INoteEditor& editor, const CStri
 
 CNoteTextStore::LockResult CNoteTextStore::Unlock(INoteEditor& editor, const CString& entered) {
     if (!IsLocked()) return LockResult::Done;
+    if (m_openFailed) return LockResult::ReadFailed;
     if (!CheckPassword(entered)) return LockResult::WrongPassword;
     if (!m_textLoaded && !LoadLockedText(editor)) return LockResult::ReadFailed;
     CString newName = MakeMemoFileNameAt(m_clock(), L".rtf", m_memoFolder);
