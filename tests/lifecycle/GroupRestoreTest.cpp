@@ -128,6 +128,7 @@ TEST_F(GroupTest, FilesNamedByUnsafeRecordsAreNeverDeletedOrMoved) {
     enum Action { GroupDeleted, GroupDeletedRestorably, NotesDeleted, NotesDeletedRestorably, CurrentNotesDeleted };
     for (Action action : {GroupDeleted, GroupDeletedRestorably, NotesDeleted, NotesDeletedRestorably,
                           CurrentNotesDeleted}) {
+        DeleteFileW(folder.Path() + L"safe.brt");
         folder.Write(L"safe.rtf");
         folder.Write(L"victim.txt", "not a note");
         CArray<CMemoInfo> list;

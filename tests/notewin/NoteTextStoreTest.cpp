@@ -217,7 +217,9 @@ TEST_F(NoteTextStoreTest, AnUnsafeFileNameIsNeverTouched) {
         EXPECT_EQ(other.loads, 0) << name;
         EXPECT_TRUE(reader.GetPath().IsEmpty()) << name;
         EXPECT_FALSE(reader.Save(other)) << name;
-        EXPECT_EQ(reader.Lock(other, L"pw", L""), CNoteTextStore::LockResult::ReadFailed) << name;
+        CNoteTextStore::LockResult change =
+            unsafe.m_bLocked ? reader.Unlock(other, L"pw") : reader.Lock(other, L"pw", L"");
+        EXPECT_EQ(change, CNoteTextStore::LockResult::ReadFailed) << name;
         EXPECT_EQ(unsafe.m_strFileName, name);
 
         CMemoDlg* window = new CMemoDlg();
