@@ -160,29 +160,34 @@ int CAlarmInfo::Serialize(CArchive& ar) {
             m_nSchema = schema;
             return 0;
         }
-        ar >> m_bEnabled >> m_nKind >> m_nNoticeStyle >> m_nYear >> m_nMonth >> m_nDay >> m_nHour >> m_nMinute
-           >> m_nDayValue;
+        // The fields an older schema lacks take a new record's values, never
+        // those this object held before; only a complete record replaces it.
+        CAlarmInfo r;
+        ar >> r.m_bEnabled >> r.m_nKind >> r.m_nNoticeStyle >> r.m_nYear >> r.m_nMonth >> r.m_nDay >> r.m_nHour >>
+            r.m_nMinute >> r.m_nDayValue;
         if (schema == 3) {
             // Schema 3 kept one weekday number where later schemas keep a mask.
-            m_nDayValue = (m_nDayValue >= 0 && m_nDayValue <= 6) ? 1 << m_nDayValue : 0;
+            r.m_nDayValue = (r.m_nDayValue >= 0 && r.m_nDayValue <= 6) ? 1 << r.m_nDayValue : 0;
         }
         if (schema >= 2)
-            ar >> m_nIcon;
+            ar >> r.m_nIcon;
         else
-            m_nIcon = 0;
-        ar >> m_strSound >> m_strCommand >> m_strContents >> m_strMemoFile >> m_strReserved[0];
+            r.m_nIcon = 0;
+        ar >> r.m_strSound >> r.m_strCommand >> r.m_strContents >> r.m_strMemoFile >> r.m_strReserved[0];
         if (schema >= 3) {
-            ar >> m_strReserved[1] >> m_strReserved[2] >> m_nEndDate >> m_nTimeMode >> m_nAdvance;
+            ar >> r.m_strReserved[1] >> r.m_strReserved[2] >> r.m_nEndDate >> r.m_nTimeMode >> r.m_nAdvance;
             if (schema == CurrentSchema) {
-                ar >> m_bDDay >> m_bReserved1 >> m_bDone >> m_bReserved2;
+                ar >> r.m_bDDay >> r.m_bReserved1 >> r.m_bDone >> r.m_bReserved2;
             } else {
                 int flags;
                 ar >> flags;
-                m_bDDay = (BYTE)(flags & 0xFF);
-                m_bReserved1 = m_bDone = m_bReserved2 = 0;
+                r.m_bDDay = (BYTE)(flags & 0xFF);
             }
-            ar >> m_nWeekMonth >> m_nWeekNumber >> m_nWeekDay >> m_bHoliday;
+            ar >> r.m_nWeekMonth >> r.m_nWeekNumber >> r.m_nWeekDay >> r.m_bHoliday;
         }
+        int id = m_nId;
+        *this = r;
+        m_nId = id;
         FinishLoad();
         return 1;
     } catch (const CArchiveException&) {

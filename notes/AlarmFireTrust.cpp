@@ -8,7 +8,7 @@ bool CAlarmFireTrust::Load() {
     m_waiting.clear();
     if (m_path.IsEmpty() || !CSafeFileWriter::FileExists(m_path)) return true;
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(m_path, bytes)) return false;
+    if (!CSafeFileWriter::ReadFile(m_path, bytes, CSafeFileWriter::MaxListFileBytes)) return false;
     std::string text(bytes.begin(), bytes.end());
     size_t start = 0;
     while (start < text.size()) {

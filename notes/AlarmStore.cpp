@@ -57,8 +57,8 @@ CAlarmStore::ParseResult CAlarmStore::ParseFile(const BYTE* data, size_t size, s
         return result;
     }
     result.signatureOk = true;
-    CAlarmInfo record;
     for (;;) {
+        CAlarmInfo record;
         record.m_nSchema = 0;
         if (!record.Serialize(ar)) {
             // The end mark reads as a schema above 5; a failure anywhere else
@@ -74,7 +74,8 @@ CAlarmStore::ParseResult CAlarmStore::ParseFile(const BYTE* data, size_t size, s
 
 void CAlarmStore::ReadFrom(const CString& path, bool conversionDue) {
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(path, bytes)) {
+    bool tooLarge = false;
+    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxAlarmFileBytes, &tooLarge) && !tooLarge) {
         if (conversionDue) {
             Save();
             return;
@@ -89,7 +90,7 @@ void CAlarmStore::ReadFrom(const CString& path, bool conversionDue) {
     for (auto& alarm : read) AddAlarm(alarm);
     m_storedCount = parsed.stored;
 
-    if (!parsed.signatureOk || !parsed.complete) {
+    if (tooLarge || !parsed.signatureOk || !parsed.complete) {
         m_keptCopy = CSafeFileWriter::KeepDatedCopy(path, m_host.Now());
         m_loadStatus = LoadDamaged;
         m_held = true;
@@ -239,7 +240,7 @@ bool CAlarmStore::ImportPhoneSyncFile(int kind, const CString& path, CAnniversar
 
 bool CAlarmStore::ApplyScheduleFile(const CString& receivedPath) {
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(receivedPath, bytes)) return false;
+    if (!CSafeFileWriter::ReadFile(receivedPath, bytes, CSafeFileWriter::MaxAlarmFileBytes)) return false;
     std::vector<CAlarmInfo> check;
     ParseResult parsed = ParseFile(bytes.data(), bytes.size(), check, 0);
     if (!parsed.signatureOk || !parsed.complete) return false;
@@ -260,7 +261,7 @@ bool CAlarmStore::ApplyScheduleFile(const CString& receivedPath) {
 
 bool CAlarmStore::ApplyAnniversaryFile(const CString& receivedPath, CAnniversaryFile* anniversaries) {
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(receivedPath, bytes)) return false;
+    if (!CSafeFileWriter::ReadFile(receivedPath, bytes, CSafeFileWriter::MaxAlarmFileBytes)) return false;
     {
         CMemFile check(bytes.data(), bytes.size());
         if (!CAnniversaryFile::ReadRecords(check, [](const CDayInfo&) {})) return false;

@@ -5,6 +5,7 @@
 #include "notes/MemoDialogTemplate.h"
 #include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafePath.h"
 #include "shell/Settings.h"
 
 #include <commctrl.h>
@@ -182,7 +183,8 @@ void CEditMemoGroupDlg::Preview(int record) {
     if (record < 0 || record >= m_shown.GetSize()) return;
     std::vector<BYTE> bytes;
     const CString& file = m_shown[record].m_strFileName;
-    if (CSafeFileWriter::ReadFile(m_store.GetMemoFolder() + file, bytes))
+    if (IsSafeFileName(file) &&
+        CSafeFileWriter::ReadFile(m_store.GetMemoFolder() + file, bytes, CSafeFileWriter::MaxNoteFileBytes))
         m_preview.StreamInBytes(SF_RTF, CStringA(reinterpret_cast<const char*>(bytes.data()), (int)bytes.size()));
     else
         m_preview.SetWindowText(L"");

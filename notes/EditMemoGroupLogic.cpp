@@ -2,8 +2,7 @@
 
 #include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
-
-#include <cwchar>
+#include "shell/SafePath.h"
 
 CString CEditMemoGroupLogic::DisplayName(const CString& name) {
     int p = name.Find(L".zr");
@@ -12,27 +11,7 @@ CString CEditMemoGroupLogic::DisplayName(const CString& name) {
 }
 
 bool CEditMemoGroupLogic::IsValidGroupName(const CString& text) {
-    if (text.IsEmpty() || text.GetLength() > MaxRenameLength) return false;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        wchar_t c = text.GetAt(i);
-        if (c < 32 || wcschr(L"\\/:*?\"<>|", c)) return false;
-    }
-    wchar_t last = text.GetAt(text.GetLength() - 1);
-    if (last == L'.' || last == L' ' || text.Find(L"..") >= 0) return false;
-    CString base = text;
-    int dot = base.Find(L'.');
-    if (dot >= 0) base = base.Left(dot);
-    base.Trim();
-    static const wchar_t* const devices[] = {L"CON", L"NUL", L"AUX", L"PRN"};
-    for (const wchar_t* d : devices)
-        if (base.CompareNoCase(d) == 0) return false;
-    if (base.GetLength() == 4) {
-        CString stem = base.Left(3);
-        wchar_t digit = base.GetAt(3);
-        if ((stem.CompareNoCase(L"COM") == 0 || stem.CompareNoCase(L"LPT") == 0) && digit >= L'1' && digit <= L'9')
-            return false;
-    }
-    return true;
+    return text.GetLength() <= MaxRenameLength && IsSafeFileName(text);
 }
 
 std::vector<int> CEditMemoGroupLogic::CollectRows(const std::vector<bool>& ticked, int sourceCount, int selectedRow) {
@@ -147,11 +126,11 @@ CEditMemoGroupLogic::Result CEditMemoGroupLogic::DeleteGroup(const CString& name
     if (records.GetSize() > 0) {
         if (answer == DeleteEverything) {
             for (int i = 0; i < records.GetSize(); ++i)
-                if (!records[i].m_strFileName.IsEmpty()) DeleteFileW(folder + records[i].m_strFileName);
+                if (IsSafeFileName(records[i].m_strFileName)) DeleteFileW(folder + records[i].m_strFileName);
         } else if (answer == DeleteRestorable) {
             for (int i = 0; i < records.GetSize(); ++i) {
                 const CString& file = records[i].m_strFileName;
-                if (!file.IsEmpty())
+                if (IsSafeFileName(file))
                     MoveFileExW(folder + file, folder + MakeDeletedMemoFileName(file), MOVEFILE_COPY_ALLOWED);
             }
         } else if (answer != DeleteGroupFileOnly) {

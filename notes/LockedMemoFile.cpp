@@ -79,7 +79,8 @@ bool CLockedMemoFile::Read(const CString& path, std::vector<BYTE>& rtf, CString&
     rtf.clear();
     token.Empty();
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(path, bytes) || bytes.size() < TrailerSize) return false;
+    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxNoteFileBytes) || bytes.size() < TrailerSize)
+        return false;
     size_t body = bytes.size() - TrailerSize;
     CString found = TrailerToken(bytes.data() + body);
     CString password = DecryptPassword(found);
@@ -98,7 +99,8 @@ bool CLockedMemoFile::Read(const CString& path, std::vector<BYTE>& rtf, CString&
 
 CString CLockedMemoFile::ReadToken(const CString& path) const {
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(path, bytes) || bytes.size() < TrailerSize) return CString();
+    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxNoteFileBytes) || bytes.size() < TrailerSize)
+        return CString();
     return TrailerToken(bytes.data() + bytes.size() - TrailerSize);
 }
 

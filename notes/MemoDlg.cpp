@@ -9,6 +9,7 @@
 #include "notes/TitleInputDlg.h"
 #include "shell/ColorUtil.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafePath.h"
 #include "shell/Settings.h"
 #include "ui/FloatingOptions.h"
 #include "ui/UiIds.h"
@@ -184,6 +185,9 @@ BOOL CMemoDlg::CreateNew(UINT templateId, CWnd* parent) {
 }
 
 BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
+    // A record whose file name leads out of the memo folder or to a device
+    // gets no window: it stays in its list untouched.
+    if (!record || record->HasUnsafeFileName()) return FALSE;
     if (!CreateWindowFromTemplate(templateId, parent)) return FALSE;
     m_info = *record;
     if (NoteLogic::ImportanceRunsReminder(m_info.m_nImportance))
@@ -1147,7 +1151,7 @@ bool CMemoDlg::HasContent() {
 
 void CMemoDlg::RemoveFile() {
     // An unreadable file is never removed: it may still hold the note.
-    if (!IsOpenFailed() && !m_info.m_strFileName.IsEmpty()) ::DeleteFileW(GetMemoPath());
+    if (!IsOpenFailed() && IsSafeFileName(m_info.m_strFileName)) ::DeleteFileW(GetMemoPath());
     if (s_pHost) s_pHost->PostToFrame(WM_MEMO_CLOSED, (WPARAM)this, 0);
 }
 
@@ -1158,7 +1162,8 @@ void CMemoDlg::KeepCopy() {
     }
     SaveMemo();
     CString target = g_Settings.MemoFolder + MakeDeletedMemoFileName(m_info.m_strFileName);
-    if (::MoveFileW(GetMemoPath(), target) && s_pHost) s_pHost->AddToRestoreMemoDialog(target);
+    if (IsSafeFileName(m_info.m_strFileName) && ::MoveFileW(GetMemoPath(), target) && s_pHost)
+        s_pHost->AddToRestoreMemoDialog(target);
     if (s_pHost) s_pHost->PostToFrame(WM_MEMO_CLOSED, (WPARAM)this, 0);
 }
 

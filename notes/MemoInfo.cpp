@@ -1,6 +1,7 @@
 #include "notes/MemoInfo.h"
 
 #include "shell/ProgramFolder.h"
+#include "shell/SafePath.h"
 
 #include <mutex>
 
@@ -72,6 +73,8 @@ bool CMemoInfo::Serialize(CArchive& ar, const CString& memoFolder) {
             ar >> m_strTitle >> m_strDate >> m_bFitHeight >> m_nImportance >> m_bPinned >> m_bReadOnly >>
                 m_strTitleFont;
         }
+        // A record that cannot be opened stays as it came.
+        if (HasUnsafeFileName()) return true;
         // The formatting bar is never open when a note comes back.
         m_bStyleBar = 0;
         if (m_strDate.IsEmpty())
@@ -83,6 +86,8 @@ bool CMemoInfo::Serialize(CArchive& ar, const CString& memoFolder) {
         return false;
     }
 }
+
+bool CMemoInfo::HasUnsafeFileName() const { return !m_strFileName.IsEmpty() && !IsSafeFileName(m_strFileName); }
 
 bool CMemoInfo::GetTitleFont(LOGFONTW& font, COLORREF& color) const {
     memset(&font, 0, sizeof font);

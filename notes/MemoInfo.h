@@ -32,8 +32,15 @@ public:
     // Stores or loads by the archive's direction. False when the archive or
     // the file failed; the fields read so far stay as read. A record without
     // a date text takes the modification time of its note file, looked up in
-    // memoFolder (the program's memo folder when empty).
+    // memoFolder (the program's memo folder when empty). A record with an
+    // unsafe file name is loaded exactly as stored.
     bool Serialize(CArchive& ar, const CString& memoFolder = CString());
+
+    // Whether the record names a note file that is not a plain file name of
+    // the memo folder (a path, a device, ...). Lists come from other
+    // computers: such a file is never opened, written, moved or deleted.
+    // A record that names no file yet is not unsafe.
+    bool HasUnsafeFileName() const;
 
     bool GetTitleFont(LOGFONTW& font, COLORREF& color) const;
     void SetTitleFont(const LOGFONTW& font, COLORREF color);

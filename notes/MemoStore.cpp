@@ -177,7 +177,8 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     }
 
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(path, bytes)) {
+    bool tooLarge = false;
+    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge) && !tooLarge) {
         // Locked by another program, say: keep away from it until it reads.
         Hold(m_currentGroup);
         m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_OPEN_MEMO] + L"\n" + path);
@@ -186,9 +187,11 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
 
     ParseResult parsed = ParseList(bytes.data(), bytes.size(), memos, m_folder);
     if (m_hasPlacement)
-        for (auto& memo : memos) CorrectPosition(memo, m_placement);
+        for (auto& memo : memos)
+            if (!memo.HasUnsafeFileName()) CorrectPosition(memo, m_placement);
+    ReportUnsafeNames(memos, path);
 
-    if (!parsed.complete) {
+    if (tooLarge || !parsed.complete) {
         CString copy = CSafeFileWriter::KeepDatedCopy(path, m_host.Now());
         Hold(m_currentGroup);
         CString text = g_LanguageTable[IDS_CANNOT_READ_MEMO] + L"\n" + path;
@@ -205,6 +208,27 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
         WriteMemoList(memos);
     }
     return 1;
+}
+
+void CMemoStore::ReportUnsafeNames(const CArray<CMemoInfo>& memos, const CString& path) {
+    // A list from another computer may name files outside the memo folder or
+    // devices: those records stay in the list as they are, their files are
+    // never touched, and the user hears of them once.
+    const int kNamesShown = 10;
+    CString names;
+    int unsafe = 0;
+    for (int i = 0; i < memos.GetSize(); ++i) {
+        if (!memos[i].HasUnsafeFileName()) continue;
+        if (unsafe++ < kNamesShown) names += L"\n" + memos[i].m_strFileName;
+    }
+    if (unsafe > kNamesShown) names += L"\n...";
+    std::wstring key = Key(m_currentGroup);
+    if (unsafe == 0) {
+        m_unsafeReported.erase(key);
+        return;
+    }
+    if (!m_unsafeReported.insert(key).second) return;
+    m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_READ_MEMO] + L"\n" + path + names);
 }
 
 bool CMemoStore::WriteMemoList(const CArray<CMemoInfo>& memos) {
@@ -239,7 +263,7 @@ int CMemoStore::SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& 
 
 UINT CMemoStore::CountMemosInFile(const CString& groupFile) const {
     std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes)) return 0;
+    if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes, CSafeFileWriter::MaxListFileBytes)) return 0;
     CMemFile file(bytes.data(), bytes.size());
     CArchive ar(&file, CArchive::load);
     try {

@@ -4,9 +4,11 @@
 // no windows: the frame passes the records (a note window's own copy where
 // one is open) and the screen's geometry.
 //
-// A list that cannot be read is never replaced: a dated copy is kept, what
-// could be read is loaded, the user is told, and the group is not written
-// back until a later read of it succeeds (or the frame releases it).
+// A list that cannot be read (or is larger than any list can be) is never
+// replaced: a dated copy is kept, what could be read is loaded, the user is
+// told, and the group is not written back until a later read of it succeeds
+// (or the frame releases it). A record whose note file name is not a plain
+// file name is loaded and written back as it is, and the user is told once.
 #pragma once
 
 #include "notes/MemoInfo.h"
@@ -78,6 +80,7 @@ public:
 private:
     static std::wstring Key(const CString& groupFile);
     void Hold(const CString& groupFile);
+    void ReportUnsafeNames(const CArray<CMemoInfo>& memos, const CString& path);
 
     IStoreHost& m_host;
     CString m_folder;
@@ -87,4 +90,5 @@ private:
     bool m_converted = false;
     std::set<std::wstring> m_held;
     std::set<std::wstring> m_heldReported;
+    std::set<std::wstring> m_unsafeReported;  // groups whose unsafe file names the user was told of
 };

@@ -4,6 +4,7 @@
 #include "notes/NoteLogic.h"
 #include "notes/NoteTemplates.h"
 #include "shell/ColorUtil.h"
+#include "shell/SafePath.h"
 #include "shell/Settings.h"
 
 BEGIN_MESSAGE_MAP(CMemoTip, CZDialog)
@@ -49,7 +50,10 @@ void CMemoTip::ShowTip(CMemoInfo* record) {
     m_info = *record;
     CRect area = NoteLogic::TipRect(m_info.m_rcWindow, m_info.m_nExpandedWidth, m_info.m_nExpandedHeight);
     MoveWindow(area.left, area.top, area.Width(), area.Height());
-    m_edit.LoadFromFile(g_Settings.MemoFolder + m_info.m_strFileName);
+    if (IsSafeFileName(m_info.m_strFileName))
+        m_edit.LoadFromFile(g_Settings.MemoFolder + m_info.m_strFileName);
+    else
+        m_edit.ClearText();
     m_edit.SetModify(FALSE);
     m_edit.SetBackgroundColor(m_info.m_crBackground);
     int w = m_info.m_nExpandedWidth;

@@ -3,6 +3,7 @@
 #include "notes/Autosave.h"
 #include "notes/NoteArrange.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafePath.h"
 #include "shell/Settings.h"
 
 #include <cwchar>
@@ -41,6 +42,9 @@ ILifecycleNote* CNoteCreate::NewMemo() {
 }
 
 ILifecycleNote* CNoteCreate::AddMemoFromFile(const CString& fileName, bool writeList) {
+    // Names come from the network and from the folder: only a plain file
+    // name of the memo folder becomes a note.
+    if (!IsSafeFileName(fileName)) return nullptr;
     CNoteArrange arrange(m_host, m_store, m_memos);
     CMemoInfo record;
     record.m_rcWindow = arrange.GetNewMemoRect();
@@ -99,20 +103,6 @@ bool CNoteCreate::ParseReceivedText(const CString& text, CRect& rect, bool& hasG
     return true;
 }
 
-namespace {
-
-// A received file name is a plain name in the memo folder, never a path.
-bool IsPlainFileName(const CString& name) {
-    if (name.IsEmpty() || name.Find(L"..") >= 0) return false;
-    for (int i = 0; i < name.GetLength(); ++i) {
-        wchar_t c = name.GetAt(i);
-        if (c < 32 || wcschr(L"\\/:*?\"<>|", c)) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 int CNoteCreate::ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs, const CString& receiveSound) {
     int made = 0;
     for (const auto& pair : pairs) {
@@ -120,7 +110,6 @@ int CNoteCreate::ProcessReceived(const std::vector<std::pair<CString, CString>>&
         bool hasGeometry = false;
         CString message;
         if (!ParseReceivedText(pair.second, rect, hasGeometry, message)) continue;
-        if (!IsPlainFileName(pair.first)) continue;
         ILifecycleNote* note = AddMemoFromFile(pair.first, false);
         if (!note) continue;
         CMemoInfo& record = note->Record();

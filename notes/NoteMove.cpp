@@ -1,6 +1,7 @@
 #include "notes/NoteMove.h"
 
 #include "notes/NoteCreate.h"
+#include "shell/SafePath.h"
 #include "shell/Settings.h"
 
 bool CNoteMove::IsCurrentGroup(const CString& group) const {
@@ -76,7 +77,7 @@ int CNoteMove::MoveMemosToGroup(const CArray<CMemoInfo>& records, const CString&
         std::vector<ILifecycleNote*> opened;
         for (int i = 0; i < moving.GetSize(); ++i) {
             CMemoInfo rec = moving[i];
-            ILifecycleNote* note = m_host.OpenNote(rec);
+            ILifecycleNote* note = rec.HasUnsafeFileName() ? nullptr : m_host.OpenNote(rec);
             if (note) {
                 note->SetLevel(rec.m_nLevel);
                 note->ClearChanged();
@@ -161,7 +162,7 @@ bool CNoteMove::DeleteMemosFromGroup(const CArray<CMemoInfo>& records, const CSt
     const CString& folder = m_store.GetMemoFolder();
     for (int i = 0; i < records.GetSize(); ++i) {
         const CString& name = records[i].m_strFileName;
-        if (name.IsEmpty()) continue;
+        if (!IsSafeFileName(name)) continue;
         CString path = folder + name;
         if (keepRestorable) {
             CString deleted = folder + MakeDeletedMemoFileName(name);

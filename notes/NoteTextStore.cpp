@@ -4,19 +4,20 @@
 #include "notes/SafeFileWriter.h"
 #include "shell/Scrambler.h"
 
-#include <cstring>
+#include "shell/SafePath.h"
+
+#include <string>
 
 const MemoLockKeys& GetNoteLockKeys() {
     static const MemoLockKeys keys = [] {
         MemoLockKeys k;
         // The key comes out of the scrambler so that it never lies in the
-        // program or the data as plain bytes.
-        char seed[17];
-        const char* parts[] = {"Zo", "rel", "Note", "Lock", "Key", "01"};
-        seed[0] = 0;
-        for (const char* p : parts) strcat(seed, p);
+        // program or the data as plain bytes. Only the first 16 bytes of the
+        // seed reach the key.
+        std::string seed;
+        for (const char* p : {"Zo", "rel", "Note", "Lock", "Key", "01"}) seed += p;
         char scrambled[260] = {};
-        ScrambleTextToBuffer(seed, scrambled, sizeof scrambled);
+        ScrambleTextToBuffer(seed.c_str(), scrambled, sizeof scrambled);
         for (int i = 0; i < 16; ++i) k.key[i] = (BYTE)(scrambled[i] ? scrambled[i] : 0x5A + i);
         const char iv[] = "ZrlMemoTokenIv16";
         for (int i = 0; i < 16; ++i) k.tokenIv[i] = (BYTE)(iv[i] ^ (i * 7));
@@ -28,13 +29,21 @@ const MemoLockKeys& GetNoteLockKeys() {
 CNoteTextStore::CNoteTextStore(CMemoInfo& record, const CString& memoFolder, CLockedMemoFile& lockedFile, Clock clock)
     : m_record(record), m_memoFolder(memoFolder), m_lockedFile(lockedFile), m_clock(std::move(clock)) {}
 
-CString CNoteTextStore::GetPath() const { return m_memoFolder + m_record.m_strFileName; }
+CString CNoteTextStore::GetPath() const {
+    return m_record.HasUnsafeFileName() ? CString() : m_memoFolder + m_record.m_strFileName;
+}
 
 bool CNoteTextStore::IsLocked() const { return m_record.m_bLocked != 0; }
 
 bool CNoteTextStore::LoadForRecord(INoteEditor& editor) {
     m_openFailed = false;
     m_record.m_bLocked = IsLockedMemoFileName(m_record.m_strFileName) ? 1 : 0;
+    if (m_record.HasUnsafeFileName()) {
+        // Never read, so never written or removed either.
+        m_textLoaded = false;
+        m_openFailed = true;
+        return false;
+    }
     if (IsLocked()) {
         m_textLoaded = false;
         m_record.m_strPassword = m_lockedFile.ReadToken(GetPath());
@@ -79,7 +88,7 @@ bool CNoteTextStore::LoadLockedText(INoteEditor& editor) {
 }
 
 void CNoteTextStore::RemoveOldFile(const CString& oldName, const CString& newName) {
-    if (oldName.IsEmpty() || oldName.CompareNoCase(newName) == 0) return;
+    if (!IsSafeFileName(oldName) || oldName.CompareNoCase(newName) == 0) return;
     ::DeleteFileW(m_memoFolder + oldName);
 }
 
@@ -103,6 +112,7 @@ CNoteTextStore::LockResult CNoteTextStore::Lock(INoteEditor& editor, const CStri
 
 CNoteTextStore::LockResult CNoteTextStore::Unlock(INoteEditor& editor, const CString& entered) {
     if (!IsLocked()) return LockResult::Done;
+    if (m_openFailed) return LockResult::ReadFailed;
     if (!CheckPassword(entered)) return LockResult::WrongPassword;
     if (!m_textLoaded && !LoadLockedText(editor)) return LockResult::ReadFailed;
     CString newName = MakeMemoFileNameAt(m_clock(), L".rtf", m_memoFolder);

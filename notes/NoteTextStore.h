@@ -24,6 +24,7 @@ public:
 
     CNoteTextStore(CMemoInfo& record, const CString& memoFolder, CLockedMemoFile& lockedFile, Clock clock);
 
+    // Empty for a record whose file name is unsafe: its file is never touched.
     CString GetPath() const;
     bool IsLocked() const;
     bool IsTextLoaded() const { return m_textLoaded; }
@@ -32,7 +33,8 @@ public:
 
     // Loading a record: a locked note only reads its token (its text stays
     // encrypted); a plain one loads its file into the editor. False when a
-    // file that exists could not be read (the open-failed state).
+    // file that exists could not be read, or the record's file name is
+    // unsafe (the open-failed state).
     bool LoadForRecord(INoteEditor& editor);
 
     // Writes the editor's text to the note's file. Nothing is written while

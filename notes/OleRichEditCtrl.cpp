@@ -202,22 +202,11 @@ BOOL COleRichEditCtrl::StreamIn(const BYTE* bytes, size_t length, DWORD flags) {
 }
 
 BOOL COleRichEditCtrl::LoadFromFile(const CString& path) {
-    HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        if (CSafeFileWriter::FileExists(path)) ShowOpenFailure(path);
-        return FALSE;
-    }
+    // A file larger than any note is damaged: it shows as a note that could
+    // not be opened, which is never written over.
     std::vector<BYTE> bytes;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart < 512LL * 1024 * 1024;
-    if (ok) {
-        bytes.resize((size_t)size.QuadPart);
-        DWORD read = 0;
-        ok = bytes.empty() || (ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr) && read == bytes.size());
-    }
-    CloseHandle(file);
-    if (!ok) {
-        ShowOpenFailure(path);
+    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxNoteFileBytes)) {
+        if (CSafeFileWriter::FileExists(path)) ShowOpenFailure(path);
         return FALSE;
     }
     return StreamIn(bytes.data(), bytes.size(), SF_RTF);

@@ -86,7 +86,7 @@ void CRestoreMemoDlg::Preview(int index) {
     }
     std::vector<BYTE> bytes;
     CString name = m_list.GetItemText(index, 0);
-    if (CSafeFileWriter::ReadFile(m_folder + name, bytes)) {
+    if (CSafeFileWriter::ReadFile(m_folder + name, bytes, CSafeFileWriter::MaxNoteFileBytes)) {
         CStringA rtf(reinterpret_cast<const char*>(bytes.data()), (int)bytes.size());
         m_preview.StreamInBytes(SF_RTF, rtf);
     } else {

@@ -65,12 +65,17 @@ CString CSafeFileWriter::KeepDatedCopy(const CString& path, const SYSTEMTIME& no
     return CString();
 }
 
-bool CSafeFileWriter::ReadFile(const CString& path, std::vector<BYTE>& data) {
+bool CSafeFileWriter::ReadFile(const CString& path, std::vector<BYTE>& data, size_t maxBytes, bool* tooLarge) {
     data.clear();
+    if (tooLarge) *tooLarge = false;
     HANDLE h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
-    bool ok = GetFileSizeEx(h, &size) && size.QuadPart < (1LL << 31);
+    bool ok = GetFileSizeEx(h, &size) != FALSE;
+    if (ok && (ULONGLONG)size.QuadPart > maxBytes) {
+        ok = false;
+        if (tooLarge) *tooLarge = true;
+    }
     if (ok) {
         data.resize((size_t)size.QuadPart);
         DWORD read = 0;

@@ -22,6 +22,17 @@ public:
     // number when that exists) and gives the copy's path; empty on failure.
     static CString KeepDatedCopy(const CString& path, const SYSTEMTIME& now);
 
-    static bool ReadFile(const CString& path, std::vector<BYTE>& data);
+    // The most the program reads whole of a file: a note's text (pictures
+    // included), a memo list of up to 1000 records or another short list,
+    // and the alarm file of up to 20000 records. A bigger file is damaged.
+    static const size_t MaxNoteFileBytes = 64u << 20;
+    static const size_t MaxListFileBytes = 16u << 20;
+    static const size_t MaxAlarmFileBytes = 64u << 20;
+
+    // The whole file, when it holds at most maxBytes. On false data is empty
+    // and tooLarge (when given) tells a file over the limit from one that
+    // could not be read.
+    static bool ReadFile(const CString& path, std::vector<BYTE>& data, size_t maxBytes = MaxNoteFileBytes,
+                         bool* tooLarge = nullptr);
     static bool FileExists(const CString& path);
 };

@@ -92,6 +92,32 @@ TEST_F(LifecycleTest, ReceivedPairsMakeNotesWithOneListWriteAndOneSound) {
     EXPECT_EQ(1u, host.sounds.size());
 }
 
+TEST_F(LifecycleTest, ReceivedNamesThatAreNoPlainFileNamesMakeNoNote) {
+    const wchar_t* names[] = {L"CON.rtf", L"NUL", L"COM1", L"LPT1.rtf", L"CONIN$", L"CLOCK$", L"COM\u00B2.rtf",
+                              L"x.rtf.", L"x.rtf ", L"del\x7F.rtf", L"..\\x.rtf", L"sub/x.rtf", L""};
+    for (const wchar_t* name : names) {
+        EXPECT_EQ(0, CNoteCreate(host, store, memos).ProcessReceived({{name, L"1 2 300 200|x"}}, CString()))
+            << CString(name);
+        EXPECT_EQ(nullptr, CNoteCreate(host, store, memos).AddMemoFromFile(name, true)) << CString(name);
+    }
+    EXPECT_EQ(0, memos.GetSize());
+    EXPECT_TRUE(host.live.empty());
+}
+
+TEST_F(LifecycleTest, AnUnsafeRecordMovesWithItsListButOpensNoWindow) {
+    CArray<CMemoInfo> list;
+    list.Add(MakeRecord(L"ok.rtf"));
+    list.Add(MakeRecord(L"..\\away.rtf"));
+    ASSERT_EQ(1, store.SerializeGroupFile(L"Other.zrd", list, 1));
+    CArray<CMemoInfo> picked;
+    store.SerializeGroupFile(L"Other.zrd", picked, 0);
+    EXPECT_EQ(2, CNoteMove(host, store, memos).MoveMemosToGroup(picked, L"Other.zrd", CMemoStore::DefaultGroupFile));
+    EXPECT_EQ((std::vector<CString>{L"ok.rtf", L"..\\away.rtf"}), Current());
+    ASSERT_EQ(2, memos.GetSize());
+    EXPECT_NE(nullptr, host.NoteOf(memos[0]));
+    EXPECT_EQ(nullptr, host.NoteOf(memos[1]));
+}
+
 TEST_F(LifecycleTest, ANoteGoesToTheRecycleBinWithItsFile) {
     CFakeNote* a = AddNote(L"a.rtf");
     AddNote(L"b.rtf");

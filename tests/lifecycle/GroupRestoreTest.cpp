@@ -1,6 +1,7 @@
 #include "LifecycleFixture.h"
 #include "notes/EditMemoGroupLogic.h"
 #include "notes/NoteCreate.h"
+#include "notes/NoteMove.h"
 #include "notes/RestoreHistoryLogic.h"
 #include "notes/RestoreMemoLogic.h"
 
@@ -20,7 +21,9 @@ TEST(GroupNames, TypedNamesThatCannotBeFileNamesAreRefused) {
     } cases[] = {
         {L"Work", true}, {L"회사 일", true}, {L"a.b", true}, {L"", false}, {L"..\\x", false}, {L"a/b", false},
         {L"c:x", false}, {L"what?", false}, {L"trailing.", false}, {L"trailing ", false}, {L"CON", false},
-        {L"nul.txt", false}, {L"COM1", false}, {L"lpt9", false}, {L"COM0", true}, {L"tab\there", false},
+        {L"nul.txt", false}, {L"COM1", false}, {L"lpt9", false}, {L"COM0", false}, {L"tab\there", false},
+        {L"CONIN$", false}, {L"clock$", false}, {L"COM\u00B9", false}, {L"del\x7F", false}, {L"a..b", true},
+        {L"twenty-one letters ok", true}, {L"twenty-two letters long", false},
     };
     for (const Case& c : cases) EXPECT_EQ(c.ok, CEditMemoGroupLogic::IsValidGroupName(c.name)) << c.name;
     EXPECT_EQ(CString(L"Work"), CEditMemoGroupLogic::DisplayName(L"Work.zrd"));
@@ -113,6 +116,49 @@ TEST_F(GroupTest, DeletingGroups) {
     EXPECT_EQ(CEditMemoGroupLogic::Refused, Logic().CheckDeleteGroup(4, L"Broken.zrd", current, notes));
     EXPECT_EQ(CEditMemoGroupLogic::Refused, Logic().DeleteGroup(L"Broken.zrd", CEditMemoGroupLogic::DeleteEverything));
     EXPECT_TRUE(folder.Has(L"Broken.zrd"));
+}
+
+// A list from another computer may name a file outside the memo folder:
+// whatever happens to its group, that file stays where and as it is.
+TEST_F(GroupTest, FilesNamedByUnsafeRecordsAreNeverDeletedOrMoved) {
+    // Back into the memo folder by way of "..", so the file is there to see.
+    CString leaf = folder.Path().Left(folder.Path().GetLength() - 1);
+    leaf = leaf.Mid(leaf.ReverseFind(L'\\') + 1);
+    CString escape = L"..\\" + leaf + L"\\victim.txt";
+    enum Action { GroupDeleted, GroupDeletedRestorably, NotesDeleted, NotesDeletedRestorably, CurrentNotesDeleted };
+    for (Action action : {GroupDeleted, GroupDeletedRestorably, NotesDeleted, NotesDeletedRestorably,
+                          CurrentNotesDeleted}) {
+        DeleteFileW(folder.Path() + L"safe.brt");
+        folder.Write(L"safe.rtf");
+        folder.Write(L"victim.txt", "not a note");
+        CArray<CMemoInfo> list;
+        list.Add(MakeRecord(L"safe.rtf"));
+        list.Add(MakeRecord(escape));
+        memos.RemoveAll();
+        const wchar_t* group = action == CurrentNotesDeleted ? CMemoStore::DefaultGroupFile : L"Other.zrd";
+        ASSERT_EQ(1, store.SerializeGroupFile(group, list, 1));
+        switch (action) {
+        case GroupDeleted:
+            EXPECT_EQ(CEditMemoGroupLogic::Done, Logic().DeleteGroup(group, CEditMemoGroupLogic::DeleteEverything));
+            break;
+        case GroupDeletedRestorably:
+            EXPECT_EQ(CEditMemoGroupLogic::Done, Logic().DeleteGroup(group, CEditMemoGroupLogic::DeleteRestorable));
+            break;
+        case NotesDeleted:
+        case NotesDeletedRestorably:
+            EXPECT_TRUE(CNoteMove(host, store, memos).DeleteMemosFromGroup(list, group, action == NotesDeletedRestorably));
+            break;
+        case CurrentNotesDeleted:
+            memos.Copy(list);
+            host.Attach(memos[0]);
+            EXPECT_TRUE(CNoteMove(host, store, memos).DeleteMemosFromGroup(list, group, false));
+            EXPECT_EQ(0, memos.GetSize());
+            break;
+        }
+        EXPECT_FALSE(folder.Has(L"safe.rtf")) << action;
+        EXPECT_EQ((std::vector<CString>{L"victim.txt"}), folder.List(L"victim*")) << action;
+    }
+    EXPECT_EQ(1u, host.storeMessages.size());  // told once, however often the group was read
 }
 
 TEST_F(LifecycleTest, DeletedNotesAreListedAndRestoredIntoTheCurrentGroup) {

@@ -1,4 +1,5 @@
 #include "calendar/AlarmInfo.h"
+#include "notes/AlarmStore.h"
 
 #include "StoreTestSupport.h"
 #include "shell/LanguageTable.h"
@@ -138,6 +139,30 @@ TEST(AlarmInfo, OlderSchemasAreBroughtUpTo5) {
     EXPECT_EQ(Load(rewritten, again), 1);
     EXPECT_EQ(again.m_bDDay, 1);
     CAlarmInfo::SetDefaults(AlarmDefaults());
+}
+
+// An alarm file holds records of every schema side by side; an older record
+// must not take over what the record before it held.
+TEST(AlarmInfo, EachRecordOfAFileLoadsAndSavesAsItDoesAlone) {
+    auto FileOf = [](const std::vector<int>& schemas) {
+        std::vector<BYTE> file = ArchiveString(CAlarmStore::Signature);
+        for (int schema : schemas) AppendBytes(file, SchemaRecord(schema));
+        AppendInt(file, 0xFFFF);
+        return file;
+    };
+    const std::vector<int> schemas = {5, 4, 3, 2, 1};
+    std::vector<CAlarmInfo> together;
+    std::vector<BYTE> file = FileOf(schemas);
+    CAlarmStore::ParseResult parsed = CAlarmStore::ParseFile(file.data(), file.size(), together, 100);
+    ASSERT_TRUE(parsed.complete);
+    ASSERT_EQ(together.size(), schemas.size());
+    for (size_t i = 0; i < schemas.size(); ++i) {
+        std::vector<CAlarmInfo> alone;
+        std::vector<BYTE> single = FileOf({schemas[i]});
+        CAlarmStore::ParseFile(single.data(), single.size(), alone, 100);
+        ASSERT_EQ(alone.size(), 1u);
+        EXPECT_EQ(Store(together[i]), Store(alone[0])) << "schema " << schemas[i];
+    }
 }
 
 TEST(AlarmInfo, AdvanceOutsideItsRangeBecomesZero) {

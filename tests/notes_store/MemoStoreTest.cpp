@@ -1,6 +1,7 @@
 #include "notes/MemoStore.h"
 
 #include "StoreTestSupport.h"
+#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
 
 namespace {
@@ -148,7 +149,10 @@ TEST_F(MemoStoreTest, DamagedListIsKeptLoadedAsFarAsPossibleAndNotWrittenBack) {
     AppendBytes(unknown, RecordBytes(Memo(L"a.rtf")));
     std::vector<BYTE> cutCount(good.begin(), good.begin() + 40);
     std::vector<BYTE> badLength = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    std::vector<BYTE> huge = good;
+    huge.resize(CSafeFileWriter::MaxListFileBytes + 1);
     Case cases[] = {
+        {"larger than any list", huge, 0},
         {"last record cut short", cut, 2},
         {"unknown signature", unknown, 0},
         {"count cut short", cutCount, 0},
@@ -182,6 +186,38 @@ TEST_F(MemoStoreTest, DamagedListIsKeptLoadedAsFarAsPossibleAndNotWrittenBack) {
         EXPECT_FALSE(s.IsHeld(L"DefaultMemo.zrd"));
         EXPECT_TRUE(s.WriteMemoList(read));
     }
+}
+
+// Lists arrive from other computers: a record naming a path or a device is
+// kept exactly as it came, and the user hears of it once.
+TEST_F(MemoStoreTest, UnsafeNoteNamesAreKeptAsStoredAndReportedOnce) {
+    CArray<CMemoInfo> memos;
+    for (const wchar_t* name : {L"..\\victim.txt", L"CON.rtf", L"sub\\x.rtf", L"C:\\x.rtf"}) {
+        CMemoInfo m = Memo(name, -300, 50);  // off the screen
+        m.m_strDate.Empty();
+        m.m_bStyleBar = 1;
+        memos.Add(m);
+    }
+    ASSERT_TRUE(store.WriteMemoList(memos));
+    std::vector<BYTE> stored = ReadAll(folder + L"DefaultMemo.zrd");
+    MemoPlacement p;
+    p.screenWidth = 1280;
+    p.screenHeight = 1024;
+    p.workAreas = {CRect(0, 0, 1280, 994)};
+    store.SetPlacement(p);
+
+    CArray<CMemoInfo> read;
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(store.ReadMemoList(read, false), 1);
+        ASSERT_EQ(read.GetSize(), memos.GetSize());
+        EXPECT_FALSE(store.IsHeld(L"DefaultMemo.zrd"));
+        ASSERT_TRUE(store.WriteMemoList(read));
+        EXPECT_EQ(ReadAll(folder + L"DefaultMemo.zrd"), stored);
+    }
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].Find(L"Cannot read memo properly."), 0);
+    for (int i = 0; i < memos.GetSize(); ++i) EXPECT_GE(host.messages[0].Find(memos[i].m_strFileName), 0);
+    EXPECT_EQ(host.restoreOffers, 0);
 }
 
 TEST_F(MemoStoreTest, FailedWriteLeavesTheOldListAndIsReported) {

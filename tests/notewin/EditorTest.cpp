@@ -257,6 +257,27 @@ TEST_F(EditorTest, AnUnreadableFileShowsTheFailureAndIsNeverWritten) {
     EXPECT_FALSE(other.IsOpenFailed());
 }
 
+TEST_F(EditorTest, AFileLargerThanAnyNoteShowsTheFailureAndIsNeverWritten) {
+    CScratchDir dir;
+    CString path = dir.Path() + L"huge.rtf";
+    // A readable note followed by more bytes than any note holds.
+    const char text[] = "{\\rtf1 huge}";
+    ASSERT_TRUE(CSafeFileWriter::WriteFile(path, text, sizeof text - 1));
+    LARGE_INTEGER size;
+    size.QuadPart = (LONGLONG)CSafeFileWriter::MaxNoteFileBytes + 1;
+    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(SetFilePointerEx(h, size, nullptr, FILE_BEGIN) && SetEndOfFile(h));
+    CloseHandle(h);
+
+    EXPECT_FALSE(editor.LoadFromFile(path));
+    EXPECT_TRUE(editor.IsOpenFailed());
+    EXPECT_FALSE(editor.SaveToFile(path));
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExW(path, GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, (DWORD)size.QuadPart);
+}
+
 TEST_F(EditorTest, FindMovesThroughTheText) {
     Type(L"one two one two");
     editor.SetSel(0, 0);

@@ -1,6 +1,8 @@
 // Writing, reading, locking and unlocking a note's text file, with the
 // editor replaced by a buffer.
+#include "notes/MemoDlg.h"
 #include "notes/MemoInfo.h"
+#include "notes/NoteIds.h"
 #include "notes/NoteTextStore.h"
 #include "notes/SafeFileWriter.h"
 
@@ -193,4 +195,54 @@ TEST_F(NoteTextStoreTest, FailuresLeaveTheNoteAsItWas) {
     EXPECT_TRUE(shortRecord.m_strPassword.IsEmpty());
     EXPECT_FALSE(reader.LoadLockedText(fresh));
     EXPECT_EQ(reader.Unlock(fresh, L""), CNoteTextStore::LockResult::WrongPassword);
+}
+
+// A record from another computer's list may name any path: its file is never
+// read, written or removed, and no window is made for it.
+TEST_F(NoteTextStoreTest, AnUnsafeFileNameIsNeverTouched) {
+    // Back into the memo folder by way of "..", so the file is there to see.
+    CString leaf = dir.Path().Left(dir.Path().GetLength() - 1);
+    leaf = leaf.Mid(leaf.ReverseFind(L'\\') + 1);
+    const char victim[] = "{\\rtf1 not a note of this folder}";
+    ASSERT_TRUE(CSafeFileWriter::WriteFile(dir.Path() + L"victim.rtf", victim, sizeof victim - 1));
+    const CString names[] = {L"..\\" + leaf + L"\\victim.rtf", L"sub\\..\\victim.rtf", L"CON.rtf",
+                             L"..\\" + leaf + L"\\victim.rtx"};
+    for (const CString& name : names) {
+        CMemoInfo unsafe;
+        unsafe.m_strFileName = name;
+        CNoteTextStore reader(unsafe, dir.Path(), locked, Clock);
+        CBufferEditor other;
+        other.rtf = "{\\rtf1 typed}";
+        EXPECT_FALSE(reader.LoadForRecord(other)) << name;
+        EXPECT_EQ(other.loads, 0) << name;
+        EXPECT_TRUE(reader.GetPath().IsEmpty()) << name;
+        EXPECT_FALSE(reader.Save(other)) << name;
+        CNoteTextStore::LockResult change =
+            unsafe.m_bLocked ? reader.Unlock(other, L"pw") : reader.Lock(other, L"pw", L"");
+        EXPECT_EQ(change, CNoteTextStore::LockResult::ReadFailed) << name;
+        EXPECT_EQ(unsafe.m_strFileName, name);
+
+        CMemoDlg* window = new CMemoDlg();
+        EXPECT_FALSE(window->LoadMemo(IDD_MEMO, nullptr, &unsafe)) << name;
+        EXPECT_EQ(window->m_hWnd, nullptr);
+        if (window->m_hWnd)
+            window->DestroyWindow();
+        else
+            window->Release();
+        EXPECT_EQ(unsafe.m_pWindow, nullptr) << name;
+    }
+    EXPECT_EQ(FileText(L"victim.rtf"), victim);
+    EXPECT_FALSE(CSafeFileWriter::FileExists(dir.Path() + L"victim.rtx"));
+}
+
+// Every locked note on every disk was encrypted with these bytes: a change
+// to how they are made would lock the user out of those notes.
+TEST(NoteLockKeys, AreTheKeysOfExistingLockedNotes) {
+    const BYTE key[16] = {0x99, 0x98, 0x8B, 0xA6, 0x88, 0xBD, 0x88, 0x5B,
+                          0x93, 0xC0, 0x8A, 0xAC, 0xBF, 0xC0, 0x92, 0x88};
+    const BYTE tokenIv[16] = {0x5A, 0x75, 0x62, 0x58, 0x79, 0x4E, 0x45, 0x65,
+                              0x57, 0x54, 0x23, 0x23, 0x1D, 0x2D, 0x53, 0x5F};
+    const MemoLockKeys& keys = GetNoteLockKeys();
+    EXPECT_EQ(std::vector<BYTE>(key, key + 16), std::vector<BYTE>(keys.key, keys.key + 16));
+    EXPECT_EQ(std::vector<BYTE>(tokenIv, tokenIv + 16), std::vector<BYTE>(keys.tokenIv, keys.tokenIv + 16));
 }
