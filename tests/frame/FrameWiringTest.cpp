@@ -1,5 +1,8 @@
 // The frame with its notes and alarms running in this process: the group
-// menus it fills reach their commands from the tray and from a note.
+// menus it fills reach their commands from the tray and from a note, and the
+// calendar's month marks ask the frame for its alarms.
+#include "calendar/AlarmInfo.h"
+#include "calendar/DayMarks.h"
 #include "notes/FrameNotes.h"
 #include "notes/MemoDlg.h"
 #include "shell/AppGlobals.h"
@@ -105,4 +108,57 @@ TEST_F(FrameWiringTest, GroupMenusOfTheTrayAndOfANoteReachTheirCommands) {
     ::SendMessageW(frame->GetNotes()->Memos()[0].m_pWindow->m_hWnd, WM_COMMAND, openDefault, 0);
     EXPECT_EQ(g_Settings.General.MemoDBFile, CString(L"DefaultMemo.zrd"));
     EXPECT_EQ(frame->GetMemoCount(), 0);
+}
+
+TEST_F(FrameWiringTest, CalendarMarksHoldTheAnniversariesAndTheFramesAlarmsOfTheMonth) {
+    CArray<CAlarmInfo>& alarms = frame->GetNotes()->AlarmStore().Alarms();
+    alarms.RemoveAll();
+    CAlarmInfo weekly;
+    weekly.m_nKind = CAlarmInfo::KindDaysOfWeek;
+    weekly.m_nDayValue = 1 << 0;  // Sundays
+    weekly.m_nIcon = 3;
+    alarms.Add(weekly);
+    CAlarmInfo period;
+    period.m_nKind = CAlarmInfo::KindPeriod;
+    period.m_nYear = 2010, period.m_nMonth = 2, period.m_nDay = 10;
+    period.m_nEndDate = MakeDateCode(2010, 2, 12);
+    period.m_nIcon = 4;
+    alarms.Add(period);
+
+    CArray<CDayInfo> anniversaries;
+    CDayInfo seollal;
+    seollal.m_nMonth = 1, seollal.m_nDay = 1, seollal.m_bLunar = 1, seollal.m_bHoliday = 1, seollal.m_nIcon = 5;
+    anniversaries.Add(seollal);
+
+    MarkMonthAnniversaries(&anniversaries, 2010, 2);
+    MarkMonthRanges(2010, 2);
+    // 14 February 2010, a Sunday, was the lunar new year.
+    EXPECT_EQ(g_MonthDayMarks[1][13], kHolidayMark | (1u << 5) | (1u << 3));
+    EXPECT_EQ(g_MonthDayMarks[1][6], 1u << 3);  // 7 February, a Sunday
+    EXPECT_EQ(g_MonthDayMarks[1][7], 0u);
+    EXPECT_EQ(g_MonthDayMarks[1][10], 1u << 4);  // inside the period
+    EXPECT_EQ(g_RangeDayMarks[9], kRangeFirstDay);
+    EXPECT_EQ(g_RangeDayMarks[10], kRangeInside);
+    EXPECT_EQ(g_RangeDayMarks[11], kRangeLastDay);
+
+    // A kind the calendar settings leave out is not marked.
+    g_Settings.Calendar.DayOfWeek = 0;
+    MarkMonthAnniversaries(&anniversaries, 2010, 2);
+    EXPECT_EQ(g_MonthDayMarks[1][6], 0u);
+    EXPECT_EQ(g_MonthDayMarks[1][10], 1u << 4);
+
+    // The tray's date takes the alarms' marks too.
+    ClearMonthMarks();
+    ClearRangeMarks();
+    frame->RebuildTrayMonthMarks(2010, 2);
+    EXPECT_EQ(g_MonthDayMarks[1][10], 1u << 4);
+    EXPECT_EQ(g_RangeDayMarks[9], kRangeFirstDay);
+
+    // Once the frame has gone, the calendar marks its anniversaries alone.
+    CloseFrame();
+    MarkMonthAnniversaries(&anniversaries, 2010, 2);
+    MarkMonthRanges(2010, 2);
+    EXPECT_EQ(g_MonthDayMarks[1][13], kHolidayMark | (1u << 5));
+    EXPECT_EQ(g_MonthDayMarks[1][10], 0u);
+    EXPECT_EQ(g_RangeDayMarks[9], 0u);
 }
