@@ -95,6 +95,7 @@ CMainFrame::CMainFrame() {
 }
 
 CMainFrame::~CMainFrame() {
+    StopCalendarMarks();
     if (m_hTrayDateIcon) ::DestroyIcon(m_hTrayDateIcon);
     delete m_pTrayMenu;
     g_FrameAlive = 0;
@@ -206,6 +207,7 @@ void CMainFrame::PostNcDestroy() {
         m_pSearchMemo = nullptr;
     }
     CloseAllMemos();
+    StopCalendarMarks();
     m_pNotes.reset();
     StopFtpServer();
     CFrameWnd::PostNcDestroy();
@@ -360,7 +362,12 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
 }
 
 bool CMainFrame::CalendarExists() { return false; }
-void CMainFrame::RebuildTrayMonthMarks(int, int) {}
+void CMainFrame::RebuildTrayMonthMarks(int year, int month) {
+    // The lunar anniversaries are the calendar window's to give; without it
+    // the alarms are marked alone.
+    MarkMonthAnniversaries(nullptr, year, month);
+    MarkMonthRanges(year, month);
+}
 
 void CMainFrame::ShowTrayIcon(BOOL show) {
     if (show) {

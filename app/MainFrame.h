@@ -65,7 +65,8 @@ public:
     void DoTrayClickAction();
     // The calendar window exists (it holds the anniversaries the date icon marks).
     bool CalendarExists();
-    // The month marks of the tray's date: the calendar's anniversaries and the alarm ranges.
+    // The month marks of the tray's date: the calendar's anniversaries and
+    // the alarms.
     void RebuildTrayMonthMarks(int year, int month);
     void OnOpenMemoGroup(UINT id);
     void OnOpenWidgetMenu(UINT id);
@@ -108,6 +109,11 @@ public:
     // new day OnDayChanged. A last key of 0 runs the check again.
     void CheckMinuteAndDay();
     void SetLastMinuteKey(int key) { m_lastMinuteKey = key; }
+    // The calendar's month marks of the alarms (its mark hooks call these
+    // while this frame's notes run): the repeating alarms into the year's
+    // day marks, the periods into the month's range marks.
+    void MarkCalendarAlarms(int year, int month);
+    void MarkCalendarAlarmRanges(int year, int month);
     // The local time the minute check reads; tests put in their own.
     std::function<SYSTEMTIME()> m_clock;
 
@@ -121,6 +127,8 @@ protected:
 
 private:
     void StartNotes();
+    // Takes the calendar's mark hooks back from this frame.
+    void StopCalendarMarks();
     std::unique_ptr<CFrameNotes> m_pNotes;
     int m_lastMinuteKey = 0;
     int m_lastDayKey = 0;

@@ -3,6 +3,8 @@
 // store, and runs the minute check of the alarms.
 #include "app/MainFrame.h"
 
+#include "calendar/DayMarks.h"
+#include "notes/AlarmCalendar.h"
 #include "notes/FrameNotes.h"
 #include "notes/MemoDlg.h"
 #include "notes/NoteSearch.h"
@@ -13,6 +15,32 @@
 #include "shell/ShellIds.h"
 
 #include <ole2.h>
+
+namespace {
+// The calendar asks for the alarm marks of a month through two plain hooks;
+// they answer from the frame whose notes are running.
+CMainFrame* s_markingFrame = nullptr;
+
+void MarkAlarmsOfFrame(int year, int month) {
+    if (s_markingFrame) s_markingFrame->MarkCalendarAlarms(year, month);
+}
+
+void MarkAlarmRangesOfFrame(int year, int month) {
+    if (s_markingFrame) s_markingFrame->MarkCalendarAlarmRanges(year, month);
+}
+
+// The alarm kinds section Calendar lets the calendar show.
+CalendarKindOptions CalendarKinds(const CSettings::CalendarSection& calendar) {
+    CalendarKindOptions kinds;
+    kinds.targetDay = calendar.TargetDay != 0;
+    kinds.dayOfWeek = calendar.DayOfWeek != 0;
+    kinds.period = calendar.Period != 0;
+    kinds.dayOfMonth = calendar.DayOfMonth != 0;
+    kinds.targetWeek = calendar.TargetWeek != 0;
+    kinds.repeat = calendar.Repeat != 0;
+    return kinds;
+}
+}  // namespace
 
 void CMainFrame::StartNotes() {
     if (m_pNotes) return;
@@ -31,7 +59,27 @@ void CMainFrame::StartNotes() {
     side.offerMemoRestore = [this] { PostMessage(WM_COMMAND, ID_DAMAGED_MEMO_LIST, 0); };
     m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
     m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
+    s_markingFrame = this;
+    g_MarkCalendarAlarms = MarkAlarmsOfFrame;
+    g_MarkCalendarAlarmRanges = MarkAlarmRangesOfFrame;
     SetTimer(TIMER_MINUTE_CHECK, 1000);
+}
+
+void CMainFrame::StopCalendarMarks() {
+    if (s_markingFrame != this) return;
+    s_markingFrame = nullptr;
+    g_MarkCalendarAlarms = nullptr;
+    g_MarkCalendarAlarmRanges = nullptr;
+}
+
+void CMainFrame::MarkCalendarAlarms(int year, int month) {
+    if (m_pNotes)
+        CAlarmCalendar::MarkCalendarAlarms(m_pNotes->AlarmStore().Alarms(), year, month, CalendarKinds(g_Settings.Calendar),
+                                           g_MonthDayMarks);
+}
+
+void CMainFrame::MarkCalendarAlarmRanges(int year, int month) {
+    if (m_pNotes) CAlarmCalendar::MarkCalendarAlarmRanges(m_pNotes->AlarmStore().Alarms(), year, month, g_RangeDayMarks);
 }
 
 // ---- The note store ----------------------------------------------------------------

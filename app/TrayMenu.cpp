@@ -184,8 +184,8 @@ void TranslatePositionMenu(HMENU menu) {
 }
 
 void TranslateAlignMenu(HMENU menu) {
-    ReplaceItem(menu, 0, ID_ALIGN_FIRST, g_LanguageTable[11030]);
-    for (int i = 0; i < 4; ++i) ReplaceItem(menu, 2 + i, ID_ALIGN_FIRST + 1 + i, g_LanguageTable[11032 + i]);
+    ReplaceItem(menu, 0, ID_ARRANGE_MEMO_COLUMN, g_LanguageTable[11030]);
+    for (int i = 0; i < 4; ++i) ReplaceItem(menu, 2 + i, ID_ARRANGE_TOP_LEFT + i, g_LanguageTable[11032 + i]);
 }
 
 void TranslateTransparencyMenu(HMENU menu) {

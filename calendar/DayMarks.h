@@ -12,8 +12,9 @@ extern DWORD g_AnniversaryDayMarks[12][31];  // solar anniversaries, any year
 extern DWORD g_MonthDayMarks[12][31];        // lunar anniversaries and repeating alarms of the shown year
 extern DWORD g_RangeDayMarks[31];            // date-range alarms of the shown month
 
-// The main frame adds its alarms to the month and range marks; it sets these
-// when it starts. Left empty, only the anniversaries are marked.
+// The main frame adds its alarms to the month and range marks: it sets these
+// while its alarms are loaded and clears them when it goes. Left empty, only
+// the anniversaries are marked.
 using MarkAlarmsHook = void (*)(int year, int month);
 extern MarkAlarmsHook g_MarkCalendarAlarms;
 extern MarkAlarmsHook g_MarkCalendarAlarmRanges;

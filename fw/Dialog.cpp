@@ -14,8 +14,15 @@ END_MESSAGE_MAP()
 static INT_PTR CALLBACK AfxDlgProc(HWND wnd, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         CDialog* dialog = (CDialog*)lParam;
-        if (dialog && CWnd::FromHandlePermanent(wnd) == dialog) return dialog->OnInitDialog();
-        return TRUE;
+        if (!dialog || CWnd::FromHandlePermanent(wnd) != dialog) return TRUE;
+        // The dialog manager's frames lie between here and the window
+        // procedure's catch, so an exception stops here.
+        try {
+            return dialog->OnInitDialog();
+        } catch (...) {
+            AfxLogCaughtException("a dialog's initialisation");
+            return TRUE;
+        }
     }
     return FALSE;
 }

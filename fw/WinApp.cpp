@@ -4,6 +4,8 @@
 #include "TempMap.h"
 #include "Wnd.h"
 
+#include <cstdio>
+#include <exception>
 #include <vector>
 
 namespace {
@@ -59,12 +61,20 @@ BOOL CWinApp::InitInstance() { return TRUE; }
 int CWinApp::Run() {
     MSG msg = {};
     for (;;) {
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) OnIdle(0);
+        try {
+            if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) OnIdle(0);
+        } catch (...) {
+            AfxLogCaughtException("the idle work");
+        }
         BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
-        if (!PreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+        try {
+            if (!PreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        } catch (...) {
+            AfxLogCaughtException("the message loop");
         }
     }
     m_exitCode = (int)msg.wParam;
@@ -225,6 +235,18 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR cmdLine, int cmdShow) {
         return app->ExitInstance();
     }
     return app->Run();
+}
+
+void AfxLogCaughtException(const char* where) noexcept {
+    char line[512];
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        snprintf(line, sizeof line, "Zorel: %s failed: %s\n", where, e.what());
+    } catch (...) {
+        snprintf(line, sizeof line, "Zorel: %s failed\n", where);
+    }
+    ::OutputDebugStringA(line);
 }
 
 int AfxMessageBox(LPCTSTR text, UINT type, UINT) {

@@ -73,6 +73,11 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR cmdLine, int cmdSh
 // the active window of the program.
 int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
 int AfxMessageBox(UINT textId, UINT type = MB_OK, UINT helpId = 0);
+// The last line against exceptions: none may leave a window procedure, a
+// hook or a message loop, where it would unwind through the system's frames.
+// Called inside a catch block, it writes what was caught, and where, to the
+// debugger's output; the caller then goes on.
+void AfxLogCaughtException(const char* where) noexcept;
 // Starts Winsock 2.2 once for the process; FALSE when it cannot.
 BOOL AfxSocketInit(struct WSAData* data = nullptr);
 // Controls need no container support here; kept so start-up reads as usual.

@@ -83,7 +83,11 @@ LRESULT CALLBACK AfxCbtHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && t_wndInit && !IsImeWindow((HWND)wParam)) {
         CWnd* wnd = t_wndInit;
         t_wndInit = nullptr;
-        wnd->BindCreated((HWND)wParam);
+        try {
+            wnd->BindCreated((HWND)wParam);
+        } catch (...) {
+            AfxLogCaughtException("binding a new window");
+        }
     }
     return CallNextHookEx(t_cbtHook, code, wParam, lParam);
 }
@@ -110,6 +114,22 @@ void CWnd::BindCreated(HWND wnd) {
 
 // ---- The window procedure ------------------------------------------------------
 
+// The answer for a message whose handler threw. A window whose creation
+// failed halfway is not created; any other message gets the default answer,
+// so a failed paint is still validated instead of coming back at once.
+static LRESULT AnswerAfterException(HWND wnd, CWnd* object, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) return FALSE;
+    if (message == WM_CREATE) return -1;
+    try {
+        // The handler may have deleted its object before it threw.
+        if (CWnd::FromHandlePermanent(wnd) == object) return object->DefWindowProc(message, wParam, lParam);
+        return ::DefWindowProcW(wnd, message, wParam, lParam);
+    } catch (...) {
+        AfxLogCaughtException("a window's default answer");
+        return 0;
+    }
+}
+
 LRESULT CALLBACK AfxWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* object = CWnd::FromHandlePermanent(wnd);
     if (!object) return ::DefWindowProcW(wnd, message, wParam, lParam);
@@ -118,7 +138,13 @@ LRESULT CALLBACK AfxWndProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam
     t_currentMsg.message = message;
     t_currentMsg.wParam = wParam;
     t_currentMsg.lParam = lParam;
-    LRESULT result = object->WindowProc(message, wParam, lParam);
+    LRESULT result;
+    try {
+        result = object->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        AfxLogCaughtException("a window's message handler");
+        result = AnswerAfterException(wnd, object, message, wParam, lParam);
+    }
     // The handler may have deleted the object; only a still-entered object
     // is told that its window has gone.
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(wnd) == object) object->AfterNcDestroy();
@@ -493,11 +519,15 @@ int CWnd::RunModalLoop(DWORD) {
             ::PostQuitMessage((int)msg.wParam);
             break;
         }
-        CWinApp* app = AfxGetApp();
-        BOOL taken = app ? app->PreTranslateMessage(&msg) : WalkPreTranslateTree(nullptr, &msg);
-        if (!taken) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+        try {
+            CWinApp* app = AfxGetApp();
+            BOOL taken = app ? app->PreTranslateMessage(&msg) : WalkPreTranslateTree(nullptr, &msg);
+            if (!taken) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        } catch (...) {
+            AfxLogCaughtException("a modal loop");
         }
     }
     m_bContinueModal = false;

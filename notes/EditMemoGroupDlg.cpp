@@ -224,7 +224,7 @@ int CEditMemoGroupDlg::ShowGroupMenu(int button, int firstId, const CString& gre
 }
 
 void CEditMemoGroupDlg::OnOpenGroup() {
-    int index = ShowGroupMenu(IDC_OPEN_GROUP, ID_OPEN_GROUP_FIRST, g_Settings.General.MemoDBFile);
+    int index = ShowGroupMenu(IDC_OPEN_GROUP, ID_MANAGER_OPEN_GROUP_FIRST, g_Settings.General.MemoDBFile);
     if (index >= 0) OnOpenGroupCommand(index);
 }
 
@@ -300,7 +300,7 @@ bool CEditMemoGroupDlg::CollectRecords(CArray<CMemoInfo>& records) {
 void CEditMemoGroupDlg::OnMoveMemos() {
     CArray<CMemoInfo> probe;
     if (!CollectRecords(probe)) return;
-    int index = ShowGroupMenu(IDC_MOVE, ID_MOVE_GROUP_FIRST, SelectedGroup());
+    int index = ShowGroupMenu(IDC_MOVE, ID_MANAGER_MOVE_TO_GROUP_FIRST, SelectedGroup());
     if (index >= 0) OnMoveToGroupCommand(index);
 }
 

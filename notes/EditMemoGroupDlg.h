@@ -27,8 +27,12 @@ public:
         IDD = 236, IDC_GROUPS = 1249, IDC_GRID_PLACE = 1484, IDC_PREVIEW = 1088, IDC_COUNT = 1486,
         IDC_ADD_GROUP = 1064, IDC_RENAME_GROUP = 1065, IDC_DELETE_GROUP = 1066, IDC_OPEN_GROUP = 1067,
         IDC_RECYCLE_BIN = 1068, IDC_MOVE = 1069, IDC_DELETE_MEMOS = 1070, IDC_GRID = 1128,
-        ID_OPEN_GROUP_FIRST = 4824, ID_MOVE_GROUP_FIRST = 5224, MaxMenuGroups = 200,
+        MaxMenuGroups = 200,
     };
+    // The items of its own group menus, under the Open and Move buttons. The
+    // menus give back the chosen item rather than sending it as a command, so
+    // these may share numbers with the program's commands.
+    enum { ID_MANAGER_OPEN_GROUP_FIRST = 4824, ID_MANAGER_MOVE_TO_GROUP_FIRST = 5224 };
 
     CEditMemoGroupDlg(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos);
 

@@ -18,7 +18,6 @@ public:
         IDS_DELETE_GROUP_QUESTION = 10051, IDS_NEW_GROUP_NAME = 10052, IDS_GROUP_EXISTS = 10053,
         IDS_CHANGE_GROUP_NAME = 10054, IDS_GROUP_EXISTS_RENAME = 10055, IDS_LAST_GROUP = 10056,
         IDS_GROUP_IN_USE = 10057, IDS_TEMPORARY_STORAGE = 10060, IDS_NO_MEMO_SELECTED = 28203,
-        IDS_CANNOT_READ_MEMO = 10091,
     };
     // Answers of the delete-group confirmation.
     enum { DeleteRestorable = 1, DeleteGroupFileOnly = 1253, DeleteEverything = 1251, DeleteCancel = 2 };

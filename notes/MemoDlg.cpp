@@ -895,7 +895,7 @@ BOOL CMemoDlg::PreTranslateMessage(MSG* msg) {
         return TRUE;
     }
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE && msg->hwnd == m_hWnd) {
-        ExecuteCommand(IsShiftDown() ? ID_MEMO_HIDE_OTHERS : ID_MEMO_FOLD);
+        ExecuteCommand(IsShiftDown() ? ID_HIDE_OTHER_WIDGETS : (UINT)ID_MEMO_FOLD);
         if (s_pHost) s_pHost->HideMemoTip();
         return TRUE;
     }
@@ -966,7 +966,7 @@ BOOL CMemoDlg::ExecuteCommand(UINT id) {
     switch (id) {
     case IDC_FOLDED_UNFOLD: OnUnfold(); return TRUE;
     case IDC_FOLDED_TITLE: OnTitleInput(); return TRUE;
-    case ID_MEMO_HIDE: ShowWindow(SW_HIDE); return TRUE;
+    case ID_WINDOW_HIDE: ShowWindow(SW_HIDE); return TRUE;
     case ID_MEMO_FOLD: OnFold(); return TRUE;
     case ID_MEMO_WORDPAD: OnOpenWordPad(); return TRUE;
     case ID_MEMO_DELETE: DeleteMemo(); return TRUE;
@@ -989,7 +989,7 @@ BOOL CMemoDlg::ExecuteCommand(UINT id) {
         }
         return TRUE;
     }
-    case ID_MEMO_FIX_LOCATION:
+    case ID_FIX_LOCATION:
         m_info.m_bPinned = m_bMovable ? 1 : 0;
         m_bMovable = !m_bMovable;
         m_bChanged = 1;
@@ -1024,7 +1024,7 @@ BOOL CMemoDlg::ExecuteCommand(UINT id) {
     case ID_MEMO_PRINT: OnPrint(); return TRUE;
     default: break;
     }
-    if (id >= ID_MOVE_TO_GROUP_FIRST && id <= ID_MOVE_TO_GROUP_LAST) {
+    if (id >= ID_MOVE_GROUP_FIRST && id <= ID_MOVE_GROUP_LAST) {
         OnMoveToGroup(id);
         return TRUE;
     }
@@ -1049,7 +1049,7 @@ HMENU CMemoDlg::BuildContextMenu() {
     int imp = m_info.m_nImportance & 3;
     CheckMenuItem(importance, importanceId[imp], MF_BYCOMMAND | MF_CHECKED);
 
-    add(ID_MEMO_NEW, t[IDS_NEW_MEMO]);                     // 0
+    add(ID_NEW_MEMO, t[IDS_NEW_MEMO]);                      // 0
     separator();                                            // 1
     add(ID_MEMO_NORMAL, t[IDS_NORMAL_POSITION]);            // 2
     add(ID_MEMO_TOPMOST, t[IDS_ALWAYS_ON_TOP]);             // 3
@@ -1060,13 +1060,13 @@ HMENU CMemoDlg::BuildContextMenu() {
     add(ID_MEMO_LOCK, t[IsLocked() ? IDS_PASSWORD_OFF : IDS_PASSWORD_ON]);  // 8
     separator();                                            // 9
     add(ID_MEMO_FOLD, t[IsExpanded() ? IDS_FOLD : IDS_EXPANSION]);          // 10
-    add(ID_MEMO_HIDE, t[IDS_HIDE]);                         // 11
-    add(ID_MEMO_HIDE_OTHERS, t[IDS_HIDE_OTHERS]);           // 12
+    add(ID_WINDOW_HIDE, t[IDS_HIDE]);                       // 11
+    add(ID_HIDE_OTHER_WIDGETS, t[IDS_HIDE_OTHERS]);         // 12
     add(ID_MEMO_ARRANGE, t[IDS_ARRANGEMENT]);               // 13
     add(ID_MEMO_SKIN_COLOR, t[IDS_SKIN_COLOR]);             // 14
     add(ID_MEMO_ALARM, t[IDS_ATTACH_SCHEDULE]);             // 15
     add(IDC_FOLDED_TITLE, t[IDS_INPUT_TITLE_MENU]);         // 16
-    add(ID_MEMO_FIX_LOCATION, t[IDS_FIX_LOCATION]);         // 17
+    add(ID_FIX_LOCATION, t[IDS_FIX_LOCATION]);              // 17
     add(ID_MEMO_READ_ONLY, t[IDS_READ_ONLY]);               // 18
     separator();                                            // 19
     add(ID_MEMO_DELETE, t[IDS_MEMO_DELETE]);                // 20
@@ -1096,7 +1096,7 @@ HMENU CMemoDlg::BuildContextMenu() {
     }
 
     if (m_info.m_bFitHeight) CheckMenuItem(menu, ID_MEMO_FIT_HEIGHT, MF_BYCOMMAND | MF_CHECKED);
-    if (m_info.m_bPinned) CheckMenuItem(menu, ID_MEMO_FIX_LOCATION, MF_BYCOMMAND | MF_CHECKED);
+    if (m_info.m_bPinned) CheckMenuItem(menu, ID_FIX_LOCATION, MF_BYCOMMAND | MF_CHECKED);
     if (m_info.m_bReadOnly) CheckMenuItem(menu, ID_MEMO_READ_ONLY, MF_BYCOMMAND | MF_CHECKED);
     static const UINT levelId[3] = {ID_MEMO_NORMAL, ID_MEMO_TOPMOST, ID_MEMO_DESKTOP};
     CheckMenuItem(menu, levelId[std::max(0, std::min(2, m_info.m_nLevel))], MF_BYCOMMAND | MF_CHECKED);
@@ -1222,7 +1222,7 @@ void CMemoDlg::OnLock() {
 }
 
 void CMemoDlg::OnMoveToGroup(UINT id) {
-    int n = (int)(id - ID_MOVE_TO_GROUP_FIRST);
+    int n = (int)(id - ID_MOVE_GROUP_FIRST);
     if (!s_pHost || n >= s_pHost->GetGroupFileCount()) return;
     s_pHost->MoveMemoToGroup(this, n);
 }
@@ -1333,7 +1333,7 @@ void CMemoDlg::OnNewSameColor() {
     g_Settings.General.DefaultColorType = m_info.m_nColorType;
     if (s_pHost) {
         s_pHost->SaveSettings();
-        s_pHost->PostToFrame(WM_MEMO_NEW, 0, 0);
+        s_pHost->PostToFrame(WM_NEW_MEMO, 0, 0);
     }
 }
 

@@ -1,6 +1,11 @@
 // Ids of the note window, its bars, its editor, the hover tip and the title
-// dialog: templates, controls, commands, timers, messages and texts.
+// dialog: templates, controls, commands, timers, messages and texts. The
+// commands every floating window has, those of the tray menu, the group
+// ranges and the messages to the main frame are the shell's and the window
+// framework's.
 #pragma once
+
+#include "ui/UiIds.h"
 
 #include <windows.h>
 
@@ -57,8 +62,6 @@ enum NoteControlId {
 
 // ---- Commands ----
 enum NoteCommandId {
-    ID_MEMO_NEW = 32774,
-    ID_MEMO_HIDE = 32782,
     ID_MEMO_FOLD = 32783,
     ID_MEMO_WORDPAD = 32785,
     ID_MEMO_DELETE = 32786,
@@ -69,21 +72,16 @@ enum NoteCommandId {
     ID_MEMO_NORMAL = 32839,
     ID_MEMO_DESKTOP = 32840,
     ID_MEMO_SKIN_COLOR = 32841,
-    ID_MEMO_FIX_LOCATION = 32842,
     ID_MEMO_FIT_HEIGHT = 32893,
     ID_MEMO_LOCK = 32943,
     ID_MEMO_SEND = 32958,
     ID_MEMO_REMINDER = 32960,
-    ID_MEMO_HIDE_OTHERS = 32974,
     ID_MEMO_READ_ONLY = 32978,
     ID_IMPORTANCE_NORMAL = 32980,
     ID_IMPORTANCE_FAVOURITE = 32981,
     ID_IMPORTANCE_IMPORTANT = 32982,
     ID_IMPORTANCE_VERY = 32990,
     ID_MEMO_PRINT = 57607,
-    ID_MOVE_TO_GROUP_FIRST = 5424,
-    ID_MOVE_TO_GROUP_LAST = 5623,
-    ID_OPEN_GROUP_FIRST = 5224,
 
     // The editor's own commands.
     ID_EDIT_UNDO_CMD = 57643,
@@ -113,11 +111,8 @@ enum NoteTimerId {
     TIMER_TIP_WATCH = 100,
 };
 
-// ---- Messages to the main frame (wParam: the note window) ----
+// ---- Messages among the note's own windows ----
 enum NoteMessageId {
-    WM_MEMO_CLOSED = WM_USER + 1000,
-    WM_MEMO_NEW = WM_USER + 1001,
-    WM_MEMO_TO_RECYCLE_BIN = WM_USER + 1004,
     WM_NULLBUTTON_DBLCLK = WM_USER + 1,
 };
 

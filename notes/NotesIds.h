@@ -1,4 +1,4 @@
-// Ids of the notes subsystem: texts of the text table and frame commands.
+// Ids of the notes subsystem: texts of the text table.
 #pragma once
 
 enum NotesTextId {
@@ -9,10 +9,6 @@ enum NotesTextId {
     IDS_CANNOT_RUN = 10090,         // "Cannot run the program properly."
     IDS_CANNOT_READ_MEMO = 10091,   // "Cannot read memo properly."
     IDS_CANNOT_OPEN_MEMO = 10092,   // "Cannot open the memo. Check if the file is locked."
-};
-
-enum NotesCommandId {
-    ID_MEMO_LIST_DAMAGED = 129,  // the frame offers the memo restore dialog
 };
 
 // Kinds of the received synchronisation files, the first three digits of

@@ -573,7 +573,7 @@ const std::vector<CString>& COleRichEditCtrl::BuildMacroMenu(CMenu* submenu) {
 BOOL COleRichEditCtrl::HandleKey(UINT key, BOOL ctrl, BOOL shift) {
     CWnd* parent = GetParent();
     if (key == VK_ESCAPE) {
-        if (parent) parent->SendMessage(WM_COMMAND, shift ? ID_MEMO_HIDE_OTHERS : ID_MEMO_FOLD, 0);
+        if (parent) parent->SendMessage(WM_COMMAND, shift ? ID_HIDE_OTHER_WIDGETS : (UINT)ID_MEMO_FOLD, 0);
         return TRUE;
     }
     if (key == VK_F3) {

@@ -53,7 +53,12 @@
 #define ID_ALL_TOPMOST 32795
 #define ID_ALL_NORMAL 32796
 #define ID_SCHEDULE_MANAGER 32804
-#define ID_ALIGN_FIRST 32806  // 32806 .. 32810
+// The align submenu of the tray and the floating windows: 32806 .. 32810.
+#define ID_ARRANGE_MEMO_COLUMN 32806
+#define ID_ARRANGE_TOP_LEFT 32807
+#define ID_ARRANGE_BOTTOM_LEFT 32808
+#define ID_ARRANGE_TOP_RIGHT 32809
+#define ID_ARRANGE_BOTTOM_RIGHT 32810
 #define ID_SETTINGS_CLOCK 32811
 #define ID_RESTORE_DELETED 32817
 #define ID_POS_NORMAL 32819
@@ -101,8 +106,10 @@
 #define ID_CLOSE_ABOUT 1524
 #define ID_FRAMEWORK_ABOUT 57664
 
-// Item ranges of the generated submenus. 200 ids each, so a long list
-// never reaches into the next range.
+// Item ranges of the generated submenus, the same in the tray's and every
+// floating window's menus: the groups to open, a note's groups to move it
+// to, and the widgets. 200 ids each, so a long list never reaches into the
+// next range.
 #define ID_OPEN_GROUP_FIRST 5224
 #define ID_MOVE_GROUP_FIRST 5424
 #define ID_WIDGET_FIRST 5624
@@ -133,6 +140,7 @@ enum : UINT {
 };
 
 // ---- Window messages of the main frame ---------------------------------------
+// (the note windows send the memo ones with themselves in wParam)
 enum : UINT {
     WM_TRAY_NOTIFY = WM_USER + 100,
     WM_SETTINGS_CLOSED = WM_USER + 200,

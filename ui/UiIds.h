@@ -1,6 +1,9 @@
 // Ids of the window framework: timers, commands, dialog templates, bitmaps
-// and texts that the floating windows and overlays use.
+// and texts that the floating windows and overlays use. The commands they
+// share with the tray menu are the shell's.
 #pragma once
+
+#include "shell/ShellIds.h"
 
 // Timers of every floating window (derived windows use other ids).
 const unsigned TIMER_MOUSEOVER_STEP = 1004;  // mouse-over hiding steps, 30 ms
@@ -17,25 +20,11 @@ const unsigned FADE_STEP_MS = 15;
 const unsigned TIMER_SPOTLIGHT_RAMP = 1000;
 const unsigned SPOTLIGHT_RAMP_MS = 10;
 
-// Commands of every floating window's context menu.
-const unsigned ID_ZPOSITION_NORMAL = 32819;
-const unsigned ID_ZPOSITION_TOPMOST = 32787;
-const unsigned ID_ZPOSITION_DESKTOP = 32820;
+// Commands of every floating window's context menu besides the shell's
+// (position, align, the group and widget ranges, exit).
 const unsigned ID_FIX_LOCATION = 32842;
-const unsigned ID_ARRANGE_MEMO_COLUMN = 32806;
-const unsigned ID_ARRANGE_TOP_LEFT = 32807;
-const unsigned ID_ARRANGE_BOTTOM_LEFT = 32808;
-const unsigned ID_ARRANGE_TOP_RIGHT = 32809;
-const unsigned ID_ARRANGE_BOTTOM_RIGHT = 32810;
 const unsigned ID_WINDOW_HIDE = 32782;
 const unsigned ID_HIDE_OTHER_WIDGETS = 32974;
-const unsigned ID_OPEN_MEMO_GROUP_FIRST = 5224;
-const unsigned ID_OPEN_MEMO_GROUP_LAST = 5423;
-const unsigned ID_OPEN_WIDGET_FIRST = 5624;
-const unsigned ID_OPEN_WIDGET_LAST = 5823;
-
-// The main frame's exit command, sent when the user confirms closing.
-const unsigned ID_APP_EXIT_PROGRAM = 32773;
 
 // Dialog templates and the spotlight's texture.
 const unsigned IDD_ACTIVE_BACKGROUND = 1080;

@@ -64,7 +64,7 @@ bool CZDialogOwner::ConfirmExit() {
 
 void CZDialogOwner::ExitProgram() {
     CWnd* main = AfxGetMainWnd();
-    if (main && main->m_hWnd) ::SendMessageW(main->m_hWnd, WM_COMMAND, ID_APP_EXIT_PROGRAM, 0);
+    if (main && main->m_hWnd) ::SendMessageW(main->m_hWnd, WM_COMMAND, ID_APP_EXIT_ZOREL, 0);
 }
 
 CRect CZDialogOwner::GetNewMemoRect() {

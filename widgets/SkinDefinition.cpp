@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 namespace {
 
@@ -133,16 +134,28 @@ bool SkinDefinition::LoadFile(const CString& path) {
 
     FILE* file = _wfopen(path, L"rt");
     if (!file) return false;
-    char buffer[kLineBufferSize];
-    while (fgets(buffer, sizeof buffer, file)) {
-        int n = (int)strlen(buffer);
-        // Too short (including the line end), a comment, or a zero byte first.
-        if (n < 2 || buffer[0] == '#') continue;
-        m_Lines.Add(MultiByteToString(buffer, n, CP_THREAD_ACP));
+    // Each line is read whole with its line end, however long: a long value
+    // must not be cut and its tail read as a key of its own.
+    std::string line;
+    for (int c = fgetc(file);; c = fgetc(file)) {
+        if (c != EOF) line.push_back((char)c);
+        if (c == '\n' || (c == EOF && !line.empty())) {
+            AddFileLine(line);
+            line.clear();
+        }
+        if (c == EOF) break;
     }
     fclose(file);
     ParseLines();
     return true;
+}
+
+void SkinDefinition::AddFileLine(const std::string& bytes) {
+    // What follows a zero byte is not read.
+    int n = (int)strnlen(bytes.data(), bytes.size());
+    // Too short (including the line end), a comment, or a zero byte first.
+    if (n < 2 || bytes[0] == '#') return;
+    m_Lines.Add(MultiByteToString(bytes.data(), n, CP_THREAD_ACP));
 }
 
 void SkinDefinition::LoadNoSkin() {

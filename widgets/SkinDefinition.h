@@ -6,13 +6,14 @@
 #include "widgets/InfoSection.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class TiXmlElement;
 
 class SkinDefinition {
 public:
-    // A text line longer than this many bytes is read as several lines.
+    // A formatted line is cut to fit this many characters with its end.
     static const int kLineBufferSize = 1024;
 
     SkinDefinition() = default;
@@ -48,6 +49,8 @@ public:
 
 private:
     void ParseText(const CString& text);
+    // One line of a text skin file, as read with its line end.
+    void AddFileLine(const std::string& bytes);
 
     CStringArray m_Lines;
     std::vector<std::unique_ptr<CInfoSection>> m_Sections;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -249,6 +251,74 @@ TEST(ModalDialog, PreTranslateMessageSeesKeysAndEscEndsTheDialog) {
     EXPECT_EQ(dlg.textAtCancel, L"q");
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     owner.DestroyWindow();
+}
+
+// A modal dialog that throws at one point of its life and is then ended by a
+// message queued behind the failing one.
+class CThrowingModalDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum Where { InInitDialog, InHandler, InPreTranslate };
+    CThrowingModalDlg(Where where, CWnd* owner) : CDialog(IDD_MODAL, owner), m_where(where) {}
+    int thrown = 0;
+    static constexpr UINT kThrowMessage = WM_USER + 6;
+    static constexpr UINT kEndMessage = WM_USER + 7;
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        SetTimer(99, 5000);  // never hang the test run
+        PostMessage(kThrowMessage);
+        PostMessage(kEndMessage);
+        if (m_where == InInitDialog) Throw();
+        return TRUE;
+    }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == kThrowMessage && m_where == InPreTranslate) Throw();
+        return CDialog::PreTranslateMessage(msg);
+    }
+
+protected:
+    void Throw() {
+        ++thrown;
+        throw std::runtime_error("a dialog handler failed");
+    }
+    LRESULT OnThrowMessage(WPARAM, LPARAM) {
+        if (m_where == InHandler) Throw();
+        return 0;
+    }
+    LRESULT OnEndMessage(WPARAM, LPARAM) {
+        EndDialog(IDOK);
+        return 0;
+    }
+    void OnTimer(UINT_PTR) { EndDialog(-2); }
+
+private:
+    Where m_where;
+};
+
+BEGIN_MESSAGE_MAP(CThrowingModalDlg, CDialog)
+    ON_MESSAGE(CThrowingModalDlg::kThrowMessage, OnThrowMessage)
+    ON_MESSAGE(CThrowingModalDlg::kEndMessage, OnEndMessage)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(ModalDialog, AnExceptionInsideTheDialogStopsThereAndTheLoopGoesOn) {
+    const std::pair<CThrowingModalDlg::Where, const char*> cases[] = {
+        {CThrowingModalDlg::InInitDialog, "in OnInitDialog"},
+        {CThrowingModalDlg::InHandler, "in a message handler"},
+        {CThrowingModalDlg::InPreTranslate, "before dispatch"},
+    };
+    for (const auto& c : cases) {
+        COwnerWnd owner;
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr));
+        CThrowingModalDlg dlg(c.first, &owner);
+        INT_PTR result = 0;
+        EXPECT_NO_THROW(result = dlg.DoModal()) << c.second;
+        EXPECT_EQ(result, IDOK) << c.second;
+        EXPECT_EQ(dlg.thrown, 1) << c.second;
+        EXPECT_TRUE(owner.IsWindowEnabled()) << c.second;
+        owner.DestroyWindow();
+    }
 }
 
 class CModelessDlg : public CDialog {

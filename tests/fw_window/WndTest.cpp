@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -384,6 +385,108 @@ TEST(Wnd, SubclassedWindowRoutesThroughTheObjectUntilReleased) {
     EXPECT_EQ(CWnd::FromHandlePermanent(plain), &attached);
     EXPECT_EQ(attached.Detach(), plain);
     ::DestroyWindow(plain);
+}
+
+// A window whose handlers throw where it is told to; a ping afterwards
+// shows that the window and the program go on.
+class CThrowingWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum Where { Nowhere, AtCreate, InHandler, InPreTranslate, InSubclass };
+    Where where = Nowhere;
+    bool throwNumber = false;  // an exception of no standard type
+    int thrown = 0;
+    int pings = 0;
+
+    BOOL Make() { return CreateEx(0, nullptr, L"Thrower", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr); }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == kThrowMessage && where == InPreTranslate) Throw();
+        return FALSE;
+    }
+    static constexpr UINT kThrowMessage = WM_USER + 6;
+    static constexpr UINT kPingMessage = WM_USER + 7;
+
+protected:
+    void Throw() {
+        ++thrown;
+        if (throwNumber) throw 42;
+        throw std::runtime_error("a handler failed");
+    }
+    void PreSubclassWindow() override {
+        if (where == InSubclass) Throw();
+    }
+    int OnCreate(LPCREATESTRUCT) {
+        if (where == AtCreate) Throw();
+        return 0;
+    }
+    LRESULT OnThrowMessage(WPARAM, LPARAM) {
+        if (where == InHandler) Throw();
+        return 0;
+    }
+    LRESULT OnPing(WPARAM wParam, LPARAM) {
+        ++pings;
+        return (LRESULT)wParam + 1;
+    }
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_MESSAGE(CThrowingWnd::kThrowMessage, OnThrowMessage)
+    ON_MESSAGE(CThrowingWnd::kPingMessage, OnPing)
+END_MESSAGE_MAP()
+
+TEST(Wnd, AnExceptionFromAHandlerStopsAtTheWindowAndTheProgramGoesOn) {
+    for (bool number : {false, true}) {
+        SCOPED_TRACE(number ? "a number thrown" : "a standard exception");
+        CThrowingWnd wnd;
+        wnd.where = CThrowingWnd::InHandler;
+        wnd.throwNumber = number;
+        ASSERT_TRUE(wnd.Make());
+        // Sent: the call returns to the sender.
+        EXPECT_NO_THROW(wnd.SendMessage(CThrowingWnd::kThrowMessage));
+        EXPECT_EQ(wnd.SendMessage(CThrowingWnd::kPingMessage, 4), 5);
+        // Posted: dispatched by a loop, which goes on to the next message.
+        wnd.PostMessage(CThrowingWnd::kThrowMessage);
+        wnd.PostMessage(CThrowingWnd::kPingMessage);
+        EXPECT_NO_THROW(EXPECT_TRUE(PumpUntil([&] { return wnd.pings == 2; })));
+        EXPECT_EQ(wnd.thrown, 2);
+        wnd.DestroyWindow();
+    }
+}
+
+TEST(Wnd, AnExceptionWhileBeingCreatedEndsTheCreationOrLetsItGoOn) {
+    size_t before = CWnd::GetPermanentCount();
+    // A window whose creation handler failed is half made: it is not created.
+    CThrowingWnd refused;
+    refused.where = CThrowingWnd::AtCreate;
+    EXPECT_FALSE(refused.Make());
+    EXPECT_EQ(refused.thrown, 1);
+    EXPECT_EQ(refused.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::GetPermanentCount(), before);
+
+    // The object is bound before its PreSubclassWindow runs: an exception
+    // there leaves a working window.
+    CThrowingWnd bound;
+    bound.where = CThrowingWnd::InSubclass;
+    ASSERT_TRUE(bound.Make());
+    EXPECT_EQ(bound.thrown, 1);
+    EXPECT_EQ(bound.SendMessage(CThrowingWnd::kPingMessage, 1), 2);
+    bound.DestroyWindow();
+}
+
+TEST(Wnd, TheApplicationLoopGoesOnAfterAnExceptionBeforeDispatch) {
+    CThrowingWnd wnd;
+    wnd.where = CThrowingWnd::InPreTranslate;
+    ASSERT_TRUE(wnd.Make());
+    wnd.PostMessage(CThrowingWnd::kThrowMessage);
+    wnd.PostMessage(CThrowingWnd::kPingMessage);
+    ::PostQuitMessage(3);
+    int code = -1;
+    EXPECT_NO_THROW(code = TestApp().Run());
+    EXPECT_EQ(code, 3);
+    EXPECT_EQ(wnd.thrown, 1);
+    EXPECT_EQ(wnd.pings, 1);
+    wnd.DestroyWindow();
 }
 
 class CTestFrame : public CFrameWnd {

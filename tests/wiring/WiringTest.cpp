@@ -1,12 +1,10 @@
-// The pieces built apart, used together as the program joins them: the
-// calendar's mark tables filled through its hooks by the alarm marks, and a
-// day's schedule list built from a synchronised alarm store and anniversary
-// list.
+// The pieces built apart, used together as the program joins them: a day's
+// schedule list built from a synchronised alarm store and anniversary list.
 #include "calendar/AnniversaryFile.h"
-#include "calendar/DayMarks.h"
 #include "notes/AlarmCalendar.h"
 #include "notes/AlarmStore.h"
 #include "notes/NotesIds.h"
+#include "shell/FileUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -38,26 +36,10 @@ public:
         CreateDirectoryW(m_path, nullptr);
         CreateDirectoryW(m_path + L"schedule_data", nullptr);
     }
-    ~ProgramFolder() { Remove(m_path); }
+    ~ProgramFolder() { DeleteFolderTree(m_path); }
     const CString& Path() const { return m_path; }
 
 private:
-    static void Remove(const CString& folder) {
-        WIN32_FIND_DATAW data;
-        HANDLE h = FindFirstFileW(folder + L"*", &data);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                CString name = data.cFileName;
-                if (name == L"." || name == L"..") continue;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(folder + name + L"\\");
-                else
-                    DeleteFileW(folder + name);
-            } while (FindNextFileW(h, &data));
-            FindClose(h);
-        }
-        RemoveDirectoryW(folder);
-    }
     CString m_path;
 };
 
@@ -85,54 +67,7 @@ void AppendPhoneRecord(std::vector<BYTE>& v, int kind, int month, int day, int h
     v.push_back(0);
 }
 
-const CArray<CAlarmInfo>* g_HookAlarms = nullptr;
-
-void MarkAlarms(int year, int month) {
-    CAlarmCalendar::MarkCalendarAlarms(*g_HookAlarms, year, month, CalendarKindOptions(), g_MonthDayMarks);
-}
-
-void MarkRanges(int year, int month) {
-    CAlarmCalendar::MarkCalendarAlarmRanges(*g_HookAlarms, year, month, g_RangeDayMarks);
-}
-
 }  // namespace
-
-TEST(Wiring, CalendarMarksHoldTheAnniversariesAndTheAlarmsOfTheMonth) {
-    CArray<CAlarmInfo> alarms;
-    CAlarmInfo weekly;
-    weekly.m_nKind = CAlarmInfo::KindDaysOfWeek;
-    weekly.m_nDayValue = 1 << 0;  // Sundays
-    weekly.m_nIcon = 3;
-    alarms.Add(weekly);
-    CAlarmInfo period;
-    period.m_nKind = CAlarmInfo::KindPeriod;
-    period.m_nYear = 2010, period.m_nMonth = 2, period.m_nDay = 10;
-    period.m_nEndDate = MakeDateCode(2010, 2, 12);
-    period.m_nIcon = 4;
-    alarms.Add(period);
-    g_HookAlarms = &alarms;
-    g_MarkCalendarAlarms = MarkAlarms;
-    g_MarkCalendarAlarmRanges = MarkRanges;
-
-    CArray<CDayInfo> anniversaries;
-    CDayInfo seollal;
-    seollal.m_nMonth = 1, seollal.m_nDay = 1, seollal.m_bLunar = 1, seollal.m_bHoliday = 1, seollal.m_nIcon = 5;
-    anniversaries.Add(seollal);
-
-    MarkMonthAnniversaries(&anniversaries, 2010, 2);
-    MarkMonthRanges(2010, 2);
-    g_MarkCalendarAlarms = nullptr;
-    g_MarkCalendarAlarmRanges = nullptr;
-
-    // 14 February 2010, a Sunday, was the lunar new year.
-    EXPECT_EQ(g_MonthDayMarks[1][13], kHolidayMark | (1u << 5) | (1u << 3));
-    EXPECT_EQ(g_MonthDayMarks[1][6], 1u << 3);  // 7 February, a Sunday
-    EXPECT_EQ(g_MonthDayMarks[1][7], 0u);
-    EXPECT_EQ(g_MonthDayMarks[1][10], 1u << 4);  // inside the period
-    EXPECT_EQ(g_RangeDayMarks[9], kRangeFirstDay);
-    EXPECT_EQ(g_RangeDayMarks[10], kRangeInside);
-    EXPECT_EQ(g_RangeDayMarks[11], kRangeLastDay);
-}
 
 TEST(Wiring, DayScheduleOfAPhoneSynchronisation) {
     ProgramFolder folder;
