@@ -30,24 +30,6 @@ int ExtractAll(CZipArchive& zip, const CString& target) {
     return ok;
 }
 
-int CauseOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CZipException& e) {
-        return e.m_iCause;
-    }
-    return 0;
-}
-
-void Put16(Bytes& b, WORD v) {
-    b.push_back((BYTE)v);
-    b.push_back((BYTE)(v >> 8));
-}
-void Put32(Bytes& b, DWORD v) {
-    Put16(b, (WORD)v);
-    Put16(b, (WORD)(v >> 16));
-}
-
 // One stored entry "a.txt" holding "hello", its sizes in a data descriptor
 // written with or without the descriptor's optional signature.
 Bytes StreamedArchive(bool withSignature, DWORD descriptorSize = 5) {
@@ -599,6 +581,102 @@ TEST(ZipArchive, NamesAreStoredInTheOemCodePageWithSlashes) {
     CZipFileHeader back;
     zip.GetEntryInfo(back, 0);
     EXPECT_STREQ(L"caf\u00e9\\na\u00efve.txt", back.GetFileName());
+    zip.Close();
+}
+
+TEST(ZipArchive, NamesKeepEveryCharacter) {
+    // Names the OEM code page holds exactly are stored in it, as older tools
+    // expect; any other name in UTF-8, marked by flag bit 11.
+    struct Case {
+        const wchar_t* name;
+        bool utf8In1252;  // OEM code page 437
+        bool utf8In949;
+    } cases[] = {
+        {L"plain.txt", false, false},
+        {L"caf\u00e9\\na\u00efve.txt", false, true},
+        {L"a\u2014b.txt", true, true},
+        {L"price\u20ac.txt", true, false},
+        {L"\u0416\u0443\u0440\u043d\u0430\u043b.txt", true, false},
+        {L"\u2500box.txt", true, false},
+        {L"\uD55C\uAE00\\\uBA54\uBAA8.txt", true, false},
+        {L"\uD55C\uAE00 caf\u00e9.txt", true, true},
+    };
+    UINT acp = GetACP();
+    if (acp != 1252 && acp != 949) GTEST_SKIP() << "needs code page 1252 or 949";
+    CMemFile mem;
+    CZipArchive zip;
+    zip.Open(mem, CZipArchive::create);
+    for (const Case& c : cases) {
+        CZipFileHeader h;
+        h.SetFileName(c.name);
+        ASSERT_TRUE(zip.BeginNewEntry(h, 0));
+        zip.WriteNewEntry(c.name, 2);
+        zip.EndNewEntry();
+    }
+    zip.Close();
+    Bytes raw = mem.Data();
+    std::string stored(raw.begin(), raw.end());
+
+    TempFolder dir(L"names");
+    CMemFile copy(raw.data(), raw.size());
+    zip.Open(copy, CZipArchive::openReadOnly);
+    ASSERT_EQ((int)(sizeof(cases) / sizeof(cases[0])), zip.GetEntryCount());
+    for (WORD i = 0; i < zip.GetEntryCount(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(StringToUtf8(c.name).GetString());
+        CZipFileHeader h;
+        zip.GetEntryInfo(h, i);
+        EXPECT_STREQ(c.name, h.GetFileName());
+        bool utf8 = acp == 1252 ? c.utf8In1252 : c.utf8In949;
+        EXPECT_EQ(utf8, h.HasUtf8Name());
+        EXPECT_EQ(utf8 ? CZipFileHeader::HOST_NTFS : CZipFileHeader::HOST_MSDOS, h.GetSystemCompatibility());
+        if (utf8) {
+            CString archiveName = c.name;
+            archiveName.Replace(L'\\', L'/');
+            EXPECT_NE(std::string::npos, stored.find(StringToUtf8(archiveName).GetString()));
+        }
+        EXPECT_TRUE(zip.ExtractFile(i, dir.Path()));
+        EXPECT_EQ(Bytes((const BYTE*)c.name, (const BYTE*)c.name + 2), ReadBytes(dir / c.name));
+    }
+    zip.Close();
+}
+
+TEST(ZipArchive, NamesFromOtherToolsAreDecoded) {
+    // Names marked as UTF-8 are UTF-8 in every code page; unmarked ones are
+    // in the OEM code page, however their length changes on the way to ANSI.
+    struct Case {
+        const char* stored;
+        WORD flag;
+        const wchar_t* in1252;
+        const wchar_t* in949;
+    } cases[] = {
+        {"\xED\x95\x9C\xEA\xB8\x80/\xE2\x80\x94.txt", 0x800, L"\uD55C\uAE00\\\u2014.txt", L"\uD55C\uAE00\\\u2014.txt"},
+        {"caf\xC3\xA9.txt", 0x800, L"caf\u00e9.txt", L"caf\u00e9.txt"},
+        {"caf\x82.txt", 0, L"caf\u00e9.txt", nullptr},
+        {"\xC7\xD1\xB1\xDB/m.txt", 0, nullptr, L"\uD55C\uAE00\\m.txt"},
+        // Not a character of code page 949: two bytes become one.
+        {"\x81\x20x.txt", 0, L"\u00fc x.txt", L"?x.txt"},
+    };
+    UINT acp = GetACP();
+    if (acp != 1252 && acp != 949) GTEST_SKIP() << "needs code page 1252 or 949";
+    std::vector<RawEntry> entries;
+    for (const Case& c : cases) {
+        RawEntry e = StoredEntry(c.stored, Bytes{'n'});
+        e.flag = c.flag;
+        entries.push_back(e);
+    }
+    Bytes raw = BuildArchive(entries);
+    CMemFile mem(raw.data(), raw.size());
+    CZipArchive zip;
+    zip.Open(mem, CZipArchive::openReadOnly);
+    for (WORD i = 0; i < zip.GetEntryCount(); ++i) {
+        const wchar_t* expected = acp == 1252 ? cases[i].in1252 : cases[i].in949;
+        if (!expected) continue;
+        CZipFileHeader h;
+        zip.GetEntryInfo(h, i);
+        // Compared whole: stale bytes may follow a terminating zero.
+        EXPECT_EQ(CString(expected), h.GetFileName()) << cases[i].stored;
+    }
     zip.Close();
 }
 

@@ -79,6 +79,14 @@ TEST(ZipInterop, OursForOtherTools) {
     WriteOurs(out, L"many", many);
     WriteOurs(out, L"encrypted", {{L"secret.txt", Bytes(20000, 's')}, {L"r.bin", RandomBytes(9000, 13)}}, -1,
               "pa55word");
+    // Names no single code page holds, in either locale.
+    WriteOurs(out, L"unicode", {{L"a\u2014b.txt", Bytes{'d'}},
+                                {L"price\u20ac.txt", Bytes{'e'}},
+                                {L"caf\u00e9.txt", Bytes{'c'}},
+                                {L"\u0416\u0443\u0440\u043d\u0430\u043b.txt", Bytes{'l'}},
+                                {L"\u2500box.txt", Bytes{'b'}},
+                                {L"\uD55C\uAE00\\", {}},
+                                {L"\uD55C\uAE00\\\uBA54\uBAA8 caf\u00e9.txt", Bytes{'m'}}});
     if (GetACP() == 949) {
         WriteOurs(out, L"korean", {{L"\uD55C\uAE00\\", {}},
                                    {L"\uD55C\uAE00\\\uBA54\uBAA8.txt", Bytes(100, 'k')},
@@ -168,6 +176,21 @@ TEST(ZipInterop, TheirsAreReadAndExtracted) {
             EXPECT_TRUE(ro & FILE_ATTRIBUTE_READONLY) << ro;
         }
     }
+}
+
+TEST(ZipInterop, TheirUnicodeNamesAreKept) {
+    CString theirs = TheirsFolder();
+    if (theirs.IsEmpty()) GTEST_SKIP() << "ZOREL_ZIP_DATA is not set";
+    auto want = FilesOnly(ReadTree(theirs + L"\\usrc"));
+    ASSERT_EQ(5u, want.size());
+    TempFolder out(L"theirs_unicode");
+    CZipArchive zip;
+    zip.Open(theirs + L"\\unicode.zip", CZipArchive::openReadOnly);
+    for (WORD i = 0; i < zip.GetEntryCount(); ++i) EXPECT_TRUE(zip.ExtractFile(i, out.Path())) << i;
+    zip.Close();
+    auto got = FilesOnly(ReadTree(out.Path()));
+    EXPECT_EQ(want, got);
+    EXPECT_TRUE(got.count(L"\uD55C\uAE00\\\uBA54\uBAA8.txt"));
 }
 
 TEST(ZipInterop, TheirCommentAndStubAreFound) {

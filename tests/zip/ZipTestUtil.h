@@ -2,9 +2,13 @@
 #pragma once
 
 #include "fw/Afx.h"
+#include "tools/zip/ZipException.h"
 
 #include <gtest/gtest.h>
 
+#include "zlib.h"
+
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -111,6 +115,123 @@ inline std::map<CString, Bytes> ReadTree(const CString& root, const CString& rel
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     return tree;
+}
+
+// The cause of the zip error f throws; 0 when it throws none.
+inline int CauseOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const CZipException& e) {
+        return e.m_iCause;
+    }
+    return 0;
+}
+
+// One entry of a hand-made archive: its name as stored, its data as stored
+// and the header fields that tests set to odd values.
+struct RawEntry {
+    std::string name;
+    Bytes data;
+    WORD flag = 0;
+    WORD method = 0;
+    DWORD crc = 0;
+    DWORD comprSize = 0;
+    DWORD uncomprSize = 0;
+    // Claimed in the local header without any bytes behind it.
+    WORD localExtraLen = 0;
+};
+
+inline RawEntry StoredEntry(const std::string& name, const Bytes& content) {
+    RawEntry e;
+    e.name = name;
+    e.data = content;
+    e.crc = crc32(0, content.data(), (uInt)content.size());
+    e.comprSize = e.uncomprSize = (DWORD)content.size();
+    return e;
+}
+
+inline RawEntry DeflatedEntry(const std::string& name, const Bytes& content) {
+    RawEntry e = StoredEntry(name, content);
+    e.method = 8;
+    z_stream s = {};
+    deflateInit2(&s, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    e.data.resize(deflateBound(&s, (uLong)content.size()));
+    s.next_in = (Bytef*)content.data();
+    s.avail_in = (uInt)content.size();
+    s.next_out = e.data.data();
+    s.avail_out = (uInt)e.data.size();
+    deflate(&s, Z_FINISH);
+    e.data.resize(s.total_out);
+    deflateEnd(&s);
+    e.comprSize = (DWORD)e.data.size();
+    return e;
+}
+
+inline void Put16(Bytes& b, WORD v) {
+    b.push_back((BYTE)v);
+    b.push_back((BYTE)(v >> 8));
+}
+inline void Put32(Bytes& b, DWORD v) {
+    Put16(b, (WORD)v);
+    Put16(b, (WORD)(v >> 16));
+}
+
+// The local headers and data of the entries in order, then a central header
+// for each index in central (each entry once when it is empty) and the end
+// record.
+inline Bytes BuildArchive(const std::vector<RawEntry>& entries, std::vector<size_t> central = {}) {
+    if (central.empty())
+        for (size_t i = 0; i < entries.size(); ++i) central.push_back(i);
+    Bytes b;
+    std::vector<DWORD> offsets;
+    for (const RawEntry& e : entries) {
+        offsets.push_back((DWORD)b.size());
+        Put32(b, 0x04034b50);
+        Put16(b, 20);
+        Put16(b, e.flag);
+        Put16(b, e.method);
+        Put16(b, 0);
+        Put16(b, 0x21);
+        Put32(b, e.crc);
+        Put32(b, e.comprSize);
+        Put32(b, e.uncomprSize);
+        Put16(b, (WORD)e.name.size());
+        Put16(b, e.localExtraLen);
+        b.insert(b.end(), e.name.begin(), e.name.end());
+        b.insert(b.end(), e.data.begin(), e.data.end());
+    }
+    DWORD start = (DWORD)b.size();
+    for (size_t i : central) {
+        const RawEntry& e = entries[i];
+        Put32(b, 0x02014b50);
+        Put16(b, 20);
+        Put16(b, 20);
+        Put16(b, e.flag);
+        Put16(b, e.method);
+        Put16(b, 0);
+        Put16(b, 0x21);
+        Put32(b, e.crc);
+        Put32(b, e.comprSize);
+        Put32(b, e.uncomprSize);
+        Put16(b, (WORD)e.name.size());
+        Put16(b, 0);
+        Put16(b, 0);
+        Put16(b, 0);
+        Put16(b, 0);
+        Put32(b, 0x20);
+        Put32(b, offsets[i]);
+        b.insert(b.end(), e.name.begin(), e.name.end());
+    }
+    DWORD size = (DWORD)b.size() - start;
+    Put32(b, 0x06054b50);
+    Put16(b, 0);
+    Put16(b, 0);
+    Put16(b, (WORD)central.size());
+    Put16(b, (WORD)central.size());
+    Put32(b, size);
+    Put32(b, start);
+    Put16(b, 0);
+    return b;
 }
 
 // A fresh folder under the temporary folder, removed at the end of a test.

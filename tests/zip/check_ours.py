@@ -4,12 +4,14 @@
 For every X.zip (or X.exe) in the folder: Info-ZIP's `unzip -t` reports no
 errors, `zipinfo` lists the same entries as Python's zipfile, zipfile's
 testzip() finds nothing, and when a folder X.src sits beside it, extracting
-with zipfile gives exactly its files and folders. Names were written in the
-OEM code page given in oemcp.txt; a password, when needed, is in X.pwd.
+with zipfile gives exactly its files and folders, and unzip gives every entry
+whose name is marked as UTF-8 under that name. Unmarked names were written in
+the OEM code page given in oemcp.txt; a password, when needed, is in X.pwd.
 """
 import os
 import subprocess
 import sys
+import tempfile
 import zipfile
 
 folder = sys.argv[1]
@@ -96,6 +98,18 @@ for name in archives:
             differ = sorted(k for k in set(want) & set(got) if want[k] != got[k])
             fail('%s: contents differ: missing %s extra %s differ %s' % (name, missing[:5], extra[:5], differ[:5]))
             continue
+        # Info-ZIP turns unmarked names into Latin-1 bytes on Linux; marked
+        # ones must come out exactly.
+        marked = [i for i in infos if i.flag_bits & 0x800 and not i.filename.endswith('/')]
+        if marked:
+            with tempfile.TemporaryDirectory() as out:
+                cmd = ['unzip', '-qq', '-o'] + (['-P', pwd.decode()] if pwd else []) + [path, '-d', out]
+                env = dict(os.environ, LC_ALL='C.UTF-8')
+                subprocess.run(cmd, capture_output=True, env=env)
+                for info in marked:
+                    target = os.path.join(out, info.filename)
+                    if not os.path.isfile(target) or open(target, 'rb').read() != z.read(info):
+                        fail('%s: unzip did not give %s' % (name, info.filename))
     print('ok: %s (%d entries, extracted)' % (name, len(infos)))
 
 sys.exit(1 if failures else 0)

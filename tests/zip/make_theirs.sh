@@ -17,6 +17,14 @@ printf 'read only\n' > docs/readonly.txt
 chmod 444 docs/readonly.txt
 printf '#!/bin/sh\necho hi\n' > bin/run.sh
 chmod 755 bin/run.sh
+# Names beyond any one code page: Python marks them as UTF-8.
+mkdir -p "$out/usrc/한글"
+cd "$out/usrc"
+printf 'dash\n' > 'a—b.txt'
+printf 'euro\n' > 'price€.txt'
+printf 'memo\n' > '한글/메모.txt'
+printf 'log\n' > 'Журнал.txt'
+printf 'coffee\n' > 'café.txt'
 cd "$out"
 (cd src && zip -qr ../zipr.zip .)
 (cd src && zip -qr0 ../zip0.zip .)
@@ -59,5 +67,14 @@ with zipfile.ZipFile(sink, 'w', zipfile.ZIP_DEFLATED) as z:
             w.write(f.read())
 with open(os.path.join(out, 'pystream.zip'), 'wb') as f:
     f.write(bytes(sink.data))
+
+usrc = os.path.join(out, 'usrc')
+with zipfile.ZipFile(os.path.join(out, 'unicode.zip'), 'w', zipfile.ZIP_DEFLATED) as z:
+    for root, dirs, names in os.walk(usrc):
+        for n in sorted(names):
+            full = os.path.join(root, n)
+            z.write(full, os.path.relpath(full, usrc))
+with zipfile.ZipFile(os.path.join(out, 'unicode.zip')) as z:
+    assert all(i.flag_bits & 0x800 for i in z.infolist())
 PY
 chmod -R u+w "$out"

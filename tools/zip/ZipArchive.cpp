@@ -22,6 +22,23 @@ DWORD AttributesToApply(const CZipFileHeader& header) {
     return attr ? attr : FILE_ATTRIBUTE_NORMAL;
 }
 
+// One spelling for every path that names the same file: full, with long
+// names, in one case (the file system ignores case).
+CString FileKey(const CString& path) {
+    DWORD n = GetFullPathNameW(path, 0, nullptr, nullptr);
+    if (!n) return CString(path).MakeUpper();
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(path, n, &full[0], nullptr);
+    full.resize(n);
+    DWORD m = GetLongPathNameW(full.c_str(), nullptr, 0);
+    if (m) {
+        std::wstring longName(m, L'\0');
+        m = GetLongPathNameW(full.c_str(), &longName[0], m);
+        if (m && m < longName.size()) full = longName.substr(0, m);
+    }
+    return CString(full).MakeUpper();
+}
+
 }  // namespace
 
 CZipArchive::CZipArchive() : m_bDetectZlibMemoryLeaks(true), m_keys{0, 0, 0}, m_iFileOpened(nothing) {
@@ -59,6 +76,7 @@ void CZipArchive::Open(const wchar_t* szPathName, int iMode, int iVolumeSize) {
     if (!IsClosed()) return;
     m_pszPassword.Release();
     m_iFileOpened = nothing;
+    m_extracted.clear();
     try {
         m_storage.Open(szPathName, iMode, iVolumeSize);
         m_centralDir.Init(&m_storage);
@@ -76,6 +94,7 @@ void CZipArchive::Open(CMemFile& mf, int iMode) {
     if (iMode != open && iMode != openReadOnly && iMode != create) return;
     m_pszPassword.Release();
     m_iFileOpened = nothing;
+    m_extracted.clear();
     try {
         m_storage.Open(mf, iMode);
         m_centralDir.Init(&m_storage);
@@ -137,6 +156,12 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
         return true;
     }
 
+    // Two entries that become one file (the same name twice, names that
+    // differ in case only): the later one would silently replace the earlier
+    // one's data, so it is refused instead.
+    auto earlier = m_extracted.find(FileKey(target));
+    if (earlier != m_extracted.end() && earlier->second != uIndex) return false;
+
     if (!OpenEntry(uIndex)) return false;
     int slash = target.ReverseFind(L'\\');
     if (slash > 0 && !CZipPath::CreateFolderPath(target.Left(slash))) {
@@ -175,11 +200,19 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     }
     if (iResult == -1) DeleteFileW(target);
     // Attributes that could not be set (-2) do not make the data wrong.
-    return iResult == 1 || iResult == -2;
+    if (iResult != 1 && iResult != -2) return false;
+    m_extracted[FileKey(target)] = uIndex;
+    return true;
 }
 
 bool CZipArchive::OpenEntry(WORD uIndex) {
     if (!m_centralDir.IsValidIndex(uIndex) || m_storage.IsSpanMode() == 1 || m_iFileOpened != nothing) return false;
+    // A stored entry holds its data as it is: sizes that differ mean damage
+    // (and reading could never deliver what the header promises).
+    const CZipFileHeader* pEntry = m_centralDir[uIndex];
+    if (pEntry->m_uMethod == 0 &&
+        pEntry->m_uComprSize != (ULONGLONG)pEntry->m_uUncomprSize + (pEntry->IsEncrypted() ? 12 : 0))
+        ThrowError(CZipException::codeBadZipFile);
     m_info.Init();
     m_centralDir.OpenEntry(uIndex);
     CZipFileHeader* pHeader = CurrentFile();
@@ -219,10 +252,14 @@ DWORD CZipArchive::ReadEntry(void* pBuf, DWORD iSize) {
     s.next_out = (Bytef*)pBuf;
     s.avail_out = std::min(iSize, m_info.m_uUncomprLeft);
     DWORD iRead = 0;
-    // An entry with nothing to deliver may still have compressed bytes (the
-    // final block of an empty deflate stream): they are consumed too.
-    bool bForce = s.avail_out == 0 && m_info.m_uComprLeft > 0;
-    while (s.avail_out > 0 || (bForce && m_info.m_uComprLeft > 0)) {
+    bool bDeflated = pHeader->m_uMethod == Z_DEFLATED;
+    // Once everything is delivered, a deflate stream must still come to its
+    // end (the final block of an empty entry, or the end of the block after a
+    // last full chunk); a stream that wants to deliver more is damaged.
+    bool bFinish = bDeflated && s.avail_out == 0;
+    // Every round takes input or delivers output; one that does neither
+    // means damaged data and stops, so that no loop runs on for ever.
+    while (s.avail_out > 0 || bFinish) {
         if (s.avail_in == 0 && m_info.m_uComprLeft > 0) {
             DWORD uToRead = std::min(m_info.m_iBufferSize, m_info.m_uComprLeft);
             m_storage.Read(m_info.m_pBuffer, uToRead, false);
@@ -231,8 +268,8 @@ DWORD CZipArchive::ReadEntry(void* pBuf, DWORD iSize) {
             s.next_in = (Bytef*)m_info.m_pBuffer.GetBuffer();
             s.avail_in = uToRead;
         }
-        if (pHeader->m_uMethod == Z_DEFLATED) {
-            uLong uTotal = s.total_out;
+        if (bDeflated) {
+            uLong uTotalIn = s.total_in, uTotal = s.total_out;
             const Bytef* pOldOut = s.next_out;
             int err = inflate(&s, Z_SYNC_FLUSH);
             DWORD uProduced = (DWORD)(s.total_out - uTotal);
@@ -240,11 +277,15 @@ DWORD CZipArchive::ReadEntry(void* pBuf, DWORD iSize) {
             m_info.m_uUncomprLeft -= uProduced;
             iRead += uProduced;
             if (err == Z_STREAM_END) return iRead;
+            // zlib's "no progress": the data ends too soon or holds more
+            // than the entry's stated size.
+            if (err == Z_BUF_ERROR || (s.total_in == uTotalIn && uProduced == 0))
+                ThrowError(CZipException::codeBadZipFile);
             CheckForError(err);
         } else {
             // A stored entry whose data ends before its stated size is damaged.
-            if (s.avail_in == 0) ThrowError(CZipException::codeBadZipFile);
             DWORD n = std::min(s.avail_in, s.avail_out);
+            if (n == 0) ThrowError(CZipException::codeBadZipFile);
             memcpy(s.next_out, s.next_in, n);
             m_info.m_uCrc32 = crc32(m_info.m_uCrc32, s.next_out, n);
             s.next_out += n;
@@ -472,6 +513,7 @@ void CZipArchive::Close(bool bAfterException) {
         m_centralDir.Write();
     }
     m_centralDir.Clear(false);
+    m_extracted.clear();
     m_storage.Close(bAfterException);
 }
 

@@ -12,6 +12,7 @@
 #include "tools/zip/ZipStorage.h"
 
 #include <list>
+#include <map>
 
 // Progress: (total bytes, bytes done so far, user data); false stops.
 typedef bool (*ZIPCALLBACKFUN)(DWORD uTotal, DWORD uDone, void* pData);
@@ -67,6 +68,10 @@ protected:
     CZipCentralDir m_centralDir;
 
 private:
+    // The files extracted since the archive was opened, by their FileKey,
+    // with the entry each came from.
+    std::map<CString, WORD> m_extracted;
+
     [[noreturn]] void ThrowError(int iZipError) const;
     void CheckForError(int iErr) const;
     CZipFileHeader* CurrentFile() const { return m_centralDir.m_pOpenedFile; }

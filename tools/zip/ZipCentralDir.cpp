@@ -22,6 +22,7 @@ void CZipCentralDir::Clear(bool bEverything) {
     for (CZipFileHeader* p : m_headers) delete p;
     m_headers.clear();
     m_findarray.clear();
+    m_dataLimits.clear();
     m_pOpenedFile = nullptr;
     m_pLocalExtraField.Release();
     if (bEverything) {
@@ -110,7 +111,40 @@ void CZipCentralDir::ReadHeaders() {
         if (!bSpanned && pHeader->m_uDiskStart != 0) ThrowError(CZipException::codeBadZipFile);
         if (m_bConvertAfterOpen) pHeader->NameToMemoryForm();
     }
+    CheckDataRanges();
     if (m_bFindFastEnabled) BuildFindFastArray();
+}
+
+void CZipCentralDir::CheckDataRanges() {
+    // Entries that share bytes (many central headers pointing at one local
+    // header, or data running over the next entry) would let a small archive
+    // unpack to any size. Each entry's local header, name and data must end
+    // before the next entry on its volume begins and, on the central
+    // directory's volume, before the central directory. The local extra field
+    // is only known when the entry is opened; OpenEntry checks it then
+    // against the limit kept here.
+    std::vector<size_t> order(m_headers.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [this](size_t a, size_t b) {
+        const CZipFileHeader* x = m_headers[a];
+        const CZipFileHeader* y = m_headers[b];
+        return x->m_uDiskStart != y->m_uDiskStart ? x->m_uDiskStart < y->m_uDiskStart : x->m_uOffset < y->m_uOffset;
+    });
+    m_dataLimits.assign(m_headers.size(), 0);
+    for (size_t i = 0; i < order.size(); ++i) {
+        const CZipFileHeader* pHeader = m_headers[order[i]];
+        ULONGLONG uLimit;
+        if (i + 1 < order.size() && m_headers[order[i + 1]]->m_uDiskStart == pHeader->m_uDiskStart)
+            uLimit = m_headers[order[i + 1]]->m_uOffset;
+        else if (pHeader->m_uDiskStart == m_uDiskWithCD)
+            uLimit = m_uOffset;
+        else
+            continue;  // the last entry of a volume may go on to the next one
+        ULONGLONG uEnd = (ULONGLONG)pHeader->m_uOffset + CZipFileHeader::LOCAL_SIZE + pHeader->GetFileNameSize() +
+                         pHeader->m_uComprSize;
+        if (uEnd > uLimit) ThrowError(CZipException::codeBadZipFile);
+        m_dataLimits[order[i]] = uLimit + m_uBytesBeforeZip;
+    }
 }
 
 void CZipCentralDir::OpenEntry(WORD uIndex) {
@@ -123,6 +157,9 @@ void CZipCentralDir::OpenEntry(WORD uIndex) {
     // Entries lie before the central directory (or before the end of the file
     // once entries were appended).
     ULONGLONG uLimit = (m_bOnDisk && !bSpanned) ? (ULONGLONG)m_uOffset + m_uBytesBeforeZip : pFile->GetLength();
+    // An entry that was read from the archive ends where the next one begins.
+    bool bLimited = uIndex < m_dataLimits.size() && m_dataLimits[uIndex];
+    if (bLimited) uLimit = std::min(uLimit, m_dataLimits[uIndex]);
     ULONGLONG uStart = (ULONGLONG)pHeader->m_uOffset + m_uBytesBeforeZip;
     if (uStart + CZipFileHeader::LOCAL_SIZE > uLimit) ThrowError(CZipException::codeBadZipFile);
     pFile->Seek((LONGLONG)uStart, CFile::begin);
@@ -136,7 +173,7 @@ void CZipCentralDir::OpenEntry(WORD uIndex) {
     if (uExtraLen) m_pStorage->Read(m_pLocalExtraField, uExtraLen, true);
     if (m_pStorage->GetCurrentVolume() != iVolume) ThrowError(CZipException::codeBadZipFile);
     m_uEntryDataEnd = pFile->GetPosition() + pHeader->m_uComprSize;
-    if (!bSpanned && m_uEntryDataEnd > uLimit) ThrowError(CZipException::codeBadZipFile);
+    if ((!bSpanned || bLimited) && m_uEntryDataEnd > uLimit) ThrowError(CZipException::codeBadZipFile);
 }
 
 void CZipCentralDir::CloseEntry(bool bCheckDescriptor) {

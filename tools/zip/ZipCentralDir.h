@@ -59,10 +59,15 @@ public:
     // Where the open entry's data ends (one-volume archives), so that its data
     // descriptor is found however much of the data was read.
     ULONGLONG m_uEntryDataEnd = 0;
+    // Per entry read from the archive: the file position its data must end
+    // before (the next entry's local header or the central directory); 0
+    // when its data may go on to the next volume.
+    std::vector<ULONGLONG> m_dataLimits;
 
 private:
     DWORD Locate();
     void ReadHeaders();
+    void CheckDataRanges();
     void BuildFindFastArray();
     void InsertFindFast(CZipFileHeader* pHeader, WORD uIndex);
     bool RemoveDataDescr(bool bFromBuffer);

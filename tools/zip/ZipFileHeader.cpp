@@ -22,11 +22,16 @@ bool CZipFileHeader::PrepareForWrite(int iLevel, bool bDataDescriptor, bool bEnc
     m_uSignature = m_gszSignature;
     m_uInternalAttr = 0;
     m_uVersionMadeBy = 20;
+    // Info-ZIP's unzip turns every name made on an MS-DOS host into another
+    // code page, even one marked as UTF-8. An entry with a UTF-8 name says it
+    // was made on NTFS, whose attributes all tools read as Windows ones.
+    if (HasUtf8Name()) m_uVersionMadeBy |= HOST_NTFS << 8;
     m_uVersionNeeded = 20;
     m_uCrc32 = 0;
     m_uComprSize = 0;
     m_uUncomprSize = 0;
-    m_uFlag = 0;
+    // The name's encoding mark stays with the name.
+    m_uFlag &= UTF8_NAME_FLAG;
     if (iLevel == 0) m_uMethod = 0;
     if (m_uMethod != 0 && m_uMethod != 8) m_uMethod = 8;
     if (m_uMethod == 8) {
@@ -172,34 +177,70 @@ time_t CZipFileHeader::GetTime() const {
     return mktime(&t);
 }
 
+namespace {
+
+// Copies bytes into a buffer of their own length.
+void SetBytes(CZipAutoBuffer& buf, const CStringA& bytes) {
+    buf.Allocate((DWORD)bytes.GetLength());
+    if (bytes.GetLength()) memcpy(buf, bytes.GetString(), (size_t)bytes.GetLength());
+}
+
+// Converts a name between code pages into a buffer of its own: in a
+// multi-byte code page the result can be shorter or longer than the source.
+void Recode(CZipAutoBuffer& name, UINT fromCodePage, UINT toCodePage) {
+    CString wide = MultiByteToString(name, (int)name.GetSize(), fromCodePage);
+    SetBytes(name, StringToMultiByte(wide, wide.GetLength(), toCodePage));
+}
+
+void ReplaceByte(CZipAutoBuffer& name, char from, char to) {
+    for (DWORD i = 0; i < name.GetSize(); ++i)
+        if (name[i] == from) name[i] = to;
+}
+
+// Whether a name survives the traditional form unchanged: ANSI in memory,
+// OEM in the archive, read back by us (OEM to ANSI) and by other tools
+// (OEM alone).
+bool FitsOemForm(const CString& name) {
+    return AnsiToString(StringToAnsi(name)) == name && OemToString(StringToOem(name)) == name;
+}
+
+}  // namespace
+
 void CZipFileHeader::SetFileName(const wchar_t* lpszFileName) {
-    CStringA ansi = StringToAnsi(CString(lpszFileName));
-    m_pszFileName.Allocate((DWORD)ansi.GetLength());
-    if (ansi.GetLength()) memcpy(m_pszFileName, ansi.GetString(), (size_t)ansi.GetLength());
+    CString name(lpszFileName);
+    // A name the OEM code page cannot hold exactly would be changed for good
+    // (a backup could not restore it): such names are kept in UTF-8, marked
+    // as current zip tools mark them.
+    if (FitsOemForm(name)) {
+        SetBytes(m_pszFileName, StringToAnsi(name));
+        m_uFlag &= (WORD)~UTF8_NAME_FLAG;
+    } else {
+        SetBytes(m_pszFileName, StringToUtf8(name));
+        m_uFlag |= UTF8_NAME_FLAG;
+    }
 }
 
 CString CZipFileHeader::GetFileName() const {
     DWORD n = m_pszFileName.GetSize();
     if (!n) return CString();
-    int len = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, m_pszFileName, (int)n, nullptr, 0);
+    UINT codePage = HasUtf8Name() ? CP_UTF8 : CP_ACP;
+    // UTF-8 takes no other flag.
+    DWORD flags = HasUtf8Name() ? 0 : MB_PRECOMPOSED;
+    int len = MultiByteToWideChar(codePage, flags, m_pszFileName, (int)n, nullptr, 0);
     if (len <= 0) return CString();
     std::wstring w((size_t)len, L'\0');
-    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, m_pszFileName, (int)n, &w[0], len);
+    MultiByteToWideChar(codePage, flags, m_pszFileName, (int)n, &w[0], len);
     return CString(w);
 }
 
 void CZipFileHeader::NameToArchiveForm() {
-    DWORD n = m_pszFileName.GetSize();
-    if (!n) return;
-    CharToOemBuffA(m_pszFileName, m_pszFileName, n);
-    for (DWORD i = 0; i < n; ++i)
-        if (m_pszFileName[i] == '\\') m_pszFileName[i] = '/';
+    if (!m_pszFileName.GetSize()) return;
+    if (!HasUtf8Name()) Recode(m_pszFileName, CP_ACP, CP_OEMCP);
+    ReplaceByte(m_pszFileName, '\\', '/');
 }
 
 void CZipFileHeader::NameToMemoryForm() {
-    DWORD n = m_pszFileName.GetSize();
-    if (!n) return;
-    OemToCharBuffA(m_pszFileName, m_pszFileName, n);
-    for (DWORD i = 0; i < n; ++i)
-        if (m_pszFileName[i] == '/') m_pszFileName[i] = '\\';
+    if (!m_pszFileName.GetSize()) return;
+    if (!HasUtf8Name()) Recode(m_pszFileName, CP_OEMCP, CP_ACP);
+    ReplaceByte(m_pszFileName, '/', '\\');
 }

@@ -14,6 +14,10 @@ public:
     static const DWORD m_gszSignature = 0x02014b50;
     static const DWORD m_gszLocalSignature = 0x04034b50;
     enum { CENTRAL_SIZE = 46, LOCAL_SIZE = 30 };
+    // General-purpose flag bit: the name is UTF-8 in the archive and in memory.
+    enum : WORD { UTF8_NAME_FLAG = 0x0800 };
+    // Host systems of "version made by".
+    enum { HOST_MSDOS = 0, HOST_NTFS = 11 };
 
     CZipFileHeader();
 
@@ -31,14 +35,18 @@ public:
     void SetTime(time_t ttime);
     time_t GetTime() const;
 
+    // Sets the name in memory form; a name the OEM code page cannot hold
+    // exactly is kept in UTF-8 and marked so in the flags.
     void SetFileName(const wchar_t* lpszFileName);
     CString GetFileName() const;
     // Archive form: OEM code page with "/"; memory form: ANSI with "\".
+    // Names marked as UTF-8 stay UTF-8 in both forms.
     void NameToArchiveForm();
     void NameToMemoryForm();
 
     bool IsEncrypted() const { return (m_uFlag & 1) != 0; }
     bool HasDataDescriptor() const { return (m_uFlag & 8) != 0; }
+    bool HasUtf8Name() const { return (m_uFlag & UTF8_NAME_FLAG) != 0; }
     // The directory attribute, or a name that ends with a separator (tools
     // that set no DOS attributes mark folders that way).
     bool IsDirectory() const;
@@ -46,7 +54,7 @@ public:
     WORD GetExtraFieldSize() const { return (WORD)m_pExtraField.GetSize(); }
     WORD GetCommentSize() const { return (WORD)m_pszComment.GetSize(); }
     DWORD GetSize() const { return CENTRAL_SIZE + GetFileNameSize() + GetExtraFieldSize() + GetCommentSize(); }
-    // Host system of "version made by" (0 MS-DOS and Windows, 3 Unix).
+    // Host system of "version made by" (HOST_...).
     int GetSystemCompatibility() const { return m_uVersionMadeBy >> 8; }
 
     DWORD m_uSignature;

@@ -117,10 +117,9 @@ void CZipStorage::DetectSpanMode(int iDisk) {
         m_iSpanMode = IsDriveRemovable(m_szArchivePath) ? pkzipSpan : tdSpan;
     else if (m_iSpanMode == suggestedTd)
         m_iSpanMode = tdSpan;
-    if (m_iSpanMode == tdSpan)
-        m_iTdSpanData = iDisk;
-    else if (!m_pChangeDiskFunc)
-        ThrowError(CZipException::codeNoCallback);
+    if (m_iSpanMode != tdSpan && !m_pChangeDiskFunc) ThrowError(CZipException::codeNoCallback);
+    // The last volume: reading never goes past it, whatever kind of volumes.
+    m_iTdSpanData = iDisk;
     // Nothing is ever written to a spanned archive that was opened.
     m_pWriteBuffer.Release();
 }
@@ -141,7 +140,9 @@ CString CZipStorage::GetTdVolumeName(bool bLast, const wchar_t* szFilePath) cons
 void CZipStorage::ChangeVolume(int iNumber) {
     if (iNumber == m_iCurrentDisk) return;
     if (m_iSpanMode != pkzipSpan && m_iSpanMode != tdSpan) ThrowError(CZipException::codeBadZipFile);
-    if (iNumber < 0 || (m_iSpanMode == tdSpan && iNumber > m_iTdSpanData)) ThrowError(CZipException::codeBadZipFile);
+    // Data that runs past the last volume is damaged; asking for further
+    // disks would go on for as long as someone answers.
+    if (iNumber < 0 || iNumber > m_iTdSpanData) ThrowError(CZipException::codeBadZipFile);
     m_iCurrentDisk = iNumber;
     CString name;
     if (m_iSpanMode == pkzipSpan) {

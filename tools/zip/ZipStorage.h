@@ -50,6 +50,7 @@ public:
     CFile* m_pFile;
     int m_iSpanMode;
     ZIPSPANCALLBACK m_pChangeDiskFunc;
+    // Creating fixed-size volumes: their size; reading: the last volume.
     int m_iTdSpanData;
     DWORD m_uBytesInWriteBuffer;
     DWORD m_uCurrentVolSize;
