@@ -1,4 +1,5 @@
 #include "app/MainFrame.h"
+#include "app/UnbuiltCommands.h"
 
 #include "calendar/DayMarks.h"
 #include "notes/FrameNotes.h"
@@ -135,7 +136,7 @@ void CMainFrame::OnWindowPosChanging(WINDOWPOS* pos) {
 }
 
 void CMainFrame::PostCreateInit() {
-    g_MemoLimit = 1000;
+    g_Settings.MemoLimit = 1000;
     StartNotes();
     if (g_PlatformId >= 2) SetTimer(TIMER_STARTUP, STARTUP_TICK_MS);
 }
@@ -350,7 +351,7 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
     record.uID = TRAY_ICON_ID;
     record.uCallbackMessage = WM_TRAY_NOTIFY;
     record.hIcon = m_hTrayDateIcon ? m_hTrayDateIcon : ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_ZOREL));
-    CString tip = MakeTrayTip(g_UserName, year, month, day, weekday);
+    CString tip = MakeTrayTip(g_Settings.UserName, year, month, day, weekday);
     wcsncpy_s(record.szTip, tip, _TRUNCATE);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     if (!plain) {
@@ -426,8 +427,8 @@ TrayMenuState CMainFrame::MakeTrayMenuState() {
     state.ctrlHeld = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
     state.enableDesktop = g_Settings.General.EnableDesktop != 0;
     state.captureOut = g_Settings.Capture.CaptureOut;
-    state.lastCaptureValid = g_LastCaptureRect.right - g_LastCaptureRect.left >= 1;
-    state.userName = g_UserName;
+    state.lastCaptureValid = g_Settings.LastCaptureRect.right - g_Settings.LastCaptureRect.left >= 1;
+    state.userName = g_Settings.UserName;
     return state;
 }
 
@@ -476,6 +477,7 @@ void CMainFrame::ShowTrayMenu() {
     if (!menu) return;
     BuildOpenGroupMenu(menu->GetSubMenu(TRAY_POS_OPEN_GROUP));
     RefreshTrayMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
+    GreyUnbuiltCommands(menu->GetSafeHmenu());
     POINT pt;
     ::GetCursorPos(&pt);
     SetForegroundWindow();

@@ -30,7 +30,7 @@ void CMainFrameActionHost::ShowQuickMenuBar() { m_frame.ShowQuickMenu(1); }
 void CMainFrameActionHost::StartCapture(int mode) { m_frame.StartCapture(mode); }
 
 int CMainFrameActionHost::GetLastCaptureRegionWidth() {
-    return g_LastCaptureRect.right - g_LastCaptureRect.left;
+    return g_Settings.LastCaptureRect.right - g_Settings.LastCaptureRect.left;
 }
 
 void CMainFrameActionHost::ShowAllMemos(bool show) { m_frame.ShowAllMemos(show ? TRUE : FALSE); }
@@ -44,5 +44,5 @@ int CMainFrameActionHost::GetActiveMemoCount() { return g_Settings.General.Activ
 // it, and one in flight is refused by the frame's own guard.
 bool CMainFrameActionHost::IsServerCheckIdle() { return true; }
 void CMainFrameActionHost::ResetServerCheckCounter() {}
-void CMainFrameActionHost::SetForceCheck() { g_bForceCheck = 1; }
+void CMainFrameActionHost::SetForceCheck() { g_Settings.ForceCheck = 1; }
 void CMainFrameActionHost::StartWebCheck() { m_frame.StartWebCheck(); }

@@ -5,7 +5,7 @@
 #include "shell/Settings.h"
 #include "shell/ZMsgBox.h"
 #include "ui/HotKeyboard.h"
-#include "ui/Spotlight.h"
+#include "ui/ShowEffectDlg.h"
 
 void CMainFrameHotKeyHost::NewMemo() { m_frame.NewMemo(); }
 
@@ -38,7 +38,7 @@ bool CMainFrameHotKeyHost::OpenDirectHotKeyboard(int id) {
     if (id < 0 || id >= HOTKEY_COUNT) return false;
     // In direct mode the keyboard applies the key itself and deletes itself
     // with its window.
-    CHotKeyboard* keyboard = new CHotKeyboard(g_HotKeyTable[id]);
+    CHotKeyboard* keyboard = new CHotKeyboard(g_Settings.HotKeyTable[id]);
     keyboard->m_direct = 1;
     if (!keyboard->Create(IDD_HOTKEYBOARD, nullptr)) {
         delete keyboard;

@@ -157,7 +157,7 @@ BOOL CMemoApp::CloseRunningInstance() { return ::CloseRunningInstance(GetInstanc
 // ---- Exit -------------------------------------------------------------------------
 
 int CMemoApp::ExitInstance() {
-    g_bReportErrors = 0;
+    g_Settings.ReportErrors = 0;
     CMainFrame* frame = GetMainFrame();
     if (frame && frame->GetSafeHwnd() && g_FrameAlive == 1) {
         frame->StoreWindowStates();

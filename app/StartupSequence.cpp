@@ -43,8 +43,8 @@ bool RunLastTick(IStartupHost& host) {
     }
     host.RefreshSettingsSharePage();
     int count = host.GetMemoCount();
-    if (count > g_MemoLimit) {
-        if (host.WarnMemoLimit(MakeMemoLimitText(g_LanguageTable[TXT_MEMO_LIMIT], count, g_MemoLimit))) {
+    if (count > g_Settings.MemoLimit) {
+        if (host.WarnMemoLimit(MakeMemoLimitText(g_LanguageTable[TXT_MEMO_LIMIT], count, g_Settings.MemoLimit))) {
             host.OpenMemoGroupManager();
             return false;
         }

@@ -75,7 +75,7 @@ const UINT kDestinationByOut[] = {ID_CAPTURE_OUT_MEMO, ID_CAPTURE_OUT_SAVE, ID_C
 CString ItemText(const TrayMenuItem& item) {
     CString text = g_LanguageTable[item.textId];
     if (item.hotKeySlot >= 0 && item.hotKeySlot < HOTKEY_COUNT)
-        text += FormatHotKeyMenuText(g_HotKeyTable[item.hotKeySlot]);
+        text += FormatHotKeyMenuText(g_Settings.HotKeyTable[item.hotKeySlot]);
     return text;
 }
 

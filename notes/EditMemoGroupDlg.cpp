@@ -162,7 +162,7 @@ void CEditMemoGroupDlg::ShowGroupMemos(const CString& group) {
     }
     m_filling = false;
     m_preview.SetWindowText(L"");
-    m_countLabel.Format(L"%d/%d", m_shown.GetSize(), g_MemoLimit);
+    m_countLabel.Format(L"%d/%d", m_shown.GetSize(), g_Settings.MemoLimit);
     SetDlgItemText(IDC_COUNT, m_countLabel);
 }
 

@@ -18,7 +18,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/ZMsgBox.h"
-#include "ui/Spotlight.h"
+#include "ui/ShowEffectDlg.h"
 #include "ui/ZDialogList.h"
 
 namespace {
@@ -259,7 +259,7 @@ bool CFrameNotes::DeleteMemoToRecycleBin(CMemoDlg* window, const CString& target
 // ---- Creating ------------------------------------------------------------------------
 
 CMemoDlg* CFrameNotes::NewMemo() {
-    if (m_memos.GetSize() >= g_MemoLimit) {
+    if (m_memos.GetSize() >= g_Settings.MemoLimit) {
         m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
         return nullptr;
     }

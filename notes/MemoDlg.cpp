@@ -6,7 +6,7 @@
 #include "notes/SafeFileWriter.h"
 #include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
-#include "notes/TitleInputDlg.h"
+#include "notes/MemoTitleInputDlg.h"
 #include "shell/ColorUtil.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafePath.h"
@@ -1112,6 +1112,7 @@ HMENU CMemoDlg::BuildContextMenu() {
     if (!GetFloatingOptions().PlatformNT) DeleteMenu(menu, ID_MEMO_ALARM, MF_BYCOMMAND);
     if (!g_Settings.General.EnableDesktop) DeleteMenu(menu, ID_MEMO_DESKTOP, MF_BYCOMMAND);
     DeleteMenu(menu, ID_MEMO_READ_ONLY, MF_BYCOMMAND);
+    if (s_pHost) s_pHost->FinishMemoMenu(menu);
     return menu;
 }
 

@@ -9,10 +9,10 @@
 #include <cwchar>
 
 CString CNoteCreate::MemoLimitText() {
-    return ReplaceMarkerNumber(g_LanguageTable[IDS_MEMO_LIMIT], L"#MAX_MEMO#", g_MemoLimit);
+    return ReplaceMarkerNumber(g_LanguageTable[IDS_MEMO_LIMIT], L"#MAX_MEMO#", g_Settings.MemoLimit);
 }
 
-bool CNoteCreate::IsAtLimit() const { return m_memos.GetSize() >= g_MemoLimit; }
+bool CNoteCreate::IsAtLimit() const { return m_memos.GetSize() >= g_Settings.MemoLimit; }
 
 CMemoInfo CNoteCreate::MakeNewRecord(const CRect& rect) {
     CMemoInfo record;

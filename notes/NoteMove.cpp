@@ -31,7 +31,7 @@ bool CNoteMove::DeleteMemoToRecycleBin(ILifecycleNote* note, const CString& targ
     if (IsCurrentGroup(targetGroup)) return false;
     CArray<CMemoInfo> target;
     if (!ReadGroup(targetGroup, target)) return false;
-    if (target.GetSize() >= g_MemoLimit) {
+    if (target.GetSize() >= g_Settings.MemoLimit) {
         m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
         return false;
     }
@@ -60,7 +60,7 @@ int CNoteMove::MoveMemosToGroup(const CArray<CMemoInfo>& records, const CString&
 
     const bool targetIsCurrent = IsCurrentGroup(targetGroup);
     const bool sourceIsCurrent = IsCurrentGroup(sourceGroup);
-    int room = g_MemoLimit - (targetIsCurrent ? m_memos.GetSize() : target.GetSize());
+    int room = g_Settings.MemoLimit - (targetIsCurrent ? m_memos.GetSize() : target.GetSize());
     int n = records.GetSize() < room ? records.GetSize() : (room > 0 ? room : 0);
 
     // Records of open notes travel with the window's latest state.

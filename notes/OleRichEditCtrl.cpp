@@ -209,6 +209,11 @@ BOOL COleRichEditCtrl::LoadFromFile(const CString& path) {
         if (CSafeFileWriter::FileExists(path)) ShowOpenFailure(path);
         return FALSE;
     }
+    // An empty file is an empty note; the control takes no stream of nothing.
+    if (bytes.empty()) {
+        SetWindowText(L"");
+        return TRUE;
+    }
     return StreamIn(bytes.data(), bytes.size(), SF_RTF);
 }
 

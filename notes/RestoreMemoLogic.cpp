@@ -73,7 +73,7 @@ bool CRestoreMemoLogic::Rename(const CString& name, CString& restored) {
 }
 
 bool CRestoreMemoLogic::CheckLimit(int currentCount, int adding) {
-    if (currentCount + adding <= g_MemoLimit) return true;
+    if (currentCount + adding <= g_Settings.MemoLimit) return true;
     m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
     return false;
 }

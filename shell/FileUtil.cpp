@@ -193,7 +193,7 @@ CString MakeSaveFailureText(const CString& path, DWORD majorVersion, CString pro
 }
 
 void ReportSaveFailure(const CString& path) {
-    if (g_bReportErrors != 1) return;
+    if (g_Settings.ReportErrors != 1) return;
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
     GetVersionExW(&version);

@@ -23,7 +23,7 @@ UINT GetHotKeyModifiers(const HotKeyInfo& entry) {
 void RegisterHotKeys() {
     if (!g_registrar || !g_Settings.General.EnableHotKey) return;
     for (int id = 0; id < HOTKEY_COUNT; ++id) {
-        const HotKeyInfo& entry = g_HotKeyTable[id];
+        const HotKeyInfo& entry = g_Settings.HotKeyTable[id];
         if (entry.key >= 0) g_registrar->Register(id, GetHotKeyModifiers(entry), (UINT)entry.key);
     }
 }
@@ -31,12 +31,12 @@ void RegisterHotKeys() {
 void UnregisterHotKeys() {
     if (!g_registrar) return;
     for (int id = 0; id < HOTKEY_COUNT; ++id)
-        if (g_HotKeyTable[id].key >= 0) g_registrar->Unregister(id);
+        if (g_Settings.HotKeyTable[id].key >= 0) g_registrar->Unregister(id);
 }
 
 void UpdateHotKey(int id, bool enable) {
     if (!g_registrar || !ValidId(id)) return;
-    const HotKeyInfo& entry = g_HotKeyTable[id];
+    const HotKeyInfo& entry = g_Settings.HotKeyTable[id];
     if (enable && entry.key >= 0) g_registrar->Register(id, GetHotKeyModifiers(entry), (UINT)entry.key);
     else g_registrar->Unregister(id);
 }

@@ -1,4 +1,4 @@
-// Registering the entries of g_HotKeyTable with the system, and the user
+// Registering the entries of g_Settings.HotKeyTable with the system, and the user
 // slots behind the program and web hot keys.
 #pragma once
 

@@ -9,35 +9,6 @@
 
 CSettings g_Settings;
 
-HotKeyInfo (&g_HotKeyTable)[HOTKEY_COUNT] = g_Settings.HotKeyTable;
-int& g_nCheckInterval = g_Settings.CheckInterval;
-int& g_nServerCheckCycle = g_Settings.CheckInterval;
-int& g_bReportErrors = g_Settings.ReportErrors;
-int& g_bFirstRun = g_Settings.FirstRunCheck;
-int& g_bForceCheck = g_Settings.ForceCheck;
-int& g_MemoLimit = g_Settings.MemoLimit;
-int& g_MemoMinWidth = g_Settings.MemoMinWidth;
-int& g_MemoMinHeight = g_Settings.MemoMinHeight;
-RECT& g_LastCaptureRect = g_Settings.LastCaptureRect;
-CString& g_CaptureSaveFolder = g_Settings.CaptureSaveFolder;
-CString& g_DefaultFontFace = g_Settings.DefaultFontFace;
-int& g_DefaultFontSize = g_Settings.DefaultFontSize;
-int& g_UseUserInfo = g_Settings.User.Enable;
-int& g_ShowTodayInfoAtStart = g_Settings.User.ShowTodayInfo;
-int& g_RegionProvinceIndex = g_Settings.User.JusoCursor;
-int& g_RegionCityIndex = g_Settings.User.JusoDetailCursor;
-CString& g_WeatherWoeid = g_Settings.User.woeid;
-CString& g_RegionName = g_Settings.User.city;
-CString& g_UserName = g_Settings.UserName;
-int& g_BirthYear = g_Settings.BirthYear;
-int& g_BirthMonth = g_Settings.BirthMonth;
-int& g_BirthDay = g_Settings.BirthDay;
-int& g_BirthHour = g_Settings.BirthHour;
-int& g_BirthMinute = g_Settings.BirthMinute;
-int& g_BirthTimeKnown = g_Settings.BirthTimeKnown;
-int& g_BirthCalendar = g_Settings.BirthCalendar;
-int& g_UserSex = g_Settings.UserSex;
-
 namespace {
 const wchar_t kTargetPath[] = L"$(TARGETPATH)\\";
 const wchar_t kKoreanFace[] = L"\uAD74\uB9BC";  // Gulim

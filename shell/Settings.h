@@ -174,12 +174,12 @@ public:
     };
 
     struct UserSection {
-        int Enable = 0;              // g_UseUserInfo
-        int ShowTodayInfo = 0;       // g_ShowTodayInfoAtStart
-        int JusoCursor = 0;          // g_RegionProvinceIndex
-        int JusoDetailCursor = 0;    // g_RegionCityIndex
-        CString woeid;               // g_WeatherWoeid
-        CString city;                // g_RegionName
+        int Enable = 0;              // g_Settings.User.Enable
+        int ShowTodayInfo = 0;       // g_Settings.User.ShowTodayInfo
+        int JusoCursor = 0;          // g_Settings.User.JusoCursor
+        int JusoDetailCursor = 0;    // g_Settings.User.JusoDetailCursor
+        CString woeid;               // g_Settings.User.woeid
+        CString city;                // g_Settings.User.city
     };
 
     SystemSection System;
@@ -224,36 +224,6 @@ public:
 };
 
 extern CSettings g_Settings;
-
-// The program-wide names under which the rest of the program knows some fields.
-extern HotKeyInfo (&g_HotKeyTable)[HOTKEY_COUNT];
-extern int& g_nCheckInterval;
-extern int& g_nServerCheckCycle;  // the same value under the web check's name
-extern int& g_bReportErrors;
-extern int& g_bFirstRun;
-extern int& g_bForceCheck;
-extern int& g_MemoLimit;
-extern int& g_MemoMinWidth;
-extern int& g_MemoMinHeight;
-extern RECT& g_LastCaptureRect;
-extern CString& g_CaptureSaveFolder;
-extern CString& g_DefaultFontFace;
-extern int& g_DefaultFontSize;
-extern int& g_UseUserInfo;
-extern int& g_ShowTodayInfoAtStart;
-extern int& g_RegionProvinceIndex;
-extern int& g_RegionCityIndex;
-extern CString& g_WeatherWoeid;
-extern CString& g_RegionName;
-extern CString& g_UserName;
-extern int& g_BirthYear;
-extern int& g_BirthMonth;
-extern int& g_BirthDay;
-extern int& g_BirthHour;
-extern int& g_BirthMinute;
-extern int& g_BirthTimeKnown;
-extern int& g_BirthCalendar;
-extern int& g_UserSex;
 
 // Sets the run-time values that do not come from the file; called once at
 // start-up before LoadConfig.

@@ -20,11 +20,11 @@ const DWORD kStaleCheckMs = 60 * 60 * 1000;
 }  // namespace
 
 int GetCheckInterval() {
-    return (int)InterlockedCompareExchange(reinterpret_cast<volatile LONG*>(&g_nCheckInterval), 0, 0);
+    return (int)InterlockedCompareExchange(reinterpret_cast<volatile LONG*>(&g_Settings.CheckInterval), 0, 0);
 }
 
 void SetCheckInterval(int seconds) {
-    InterlockedExchange(reinterpret_cast<volatile LONG*>(&g_nCheckInterval), (LONG)seconds);
+    InterlockedExchange(reinterpret_cast<volatile LONG*>(&g_Settings.CheckInterval), (LONG)seconds);
 }
 
 CString GetWebCheckResultPath() { return g_ProgramFolder + L"system\\zorelcheck\\result.xml"; }

@@ -25,15 +25,22 @@ void CColorButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     RECT rect = dis->rcItem;
     bool pushed = (dis->itemState & ODS_SELECTED) != 0;
     bool disabled = (dis->itemState & ODS_DISABLED) != 0;
+    bool framed = m_look == Look::Framed;
 
-    HBRUSH line = ::CreateSolidBrush(::GetSysColor(m_border ? COLOR_3DDKSHADOW : COLOR_BTNFACE));
-    ::FrameRect(dc, &rect, line);
-    ::DeleteObject(line);
+    if (framed) {
+        HBRUSH line = ::CreateSolidBrush(::GetSysColor(m_border ? COLOR_3DDKSHADOW : COLOR_BTNFACE));
+        ::FrameRect(dc, &rect, line);
+        ::DeleteObject(line);
+    }
 
+    // The push-button frame: inside the frame line, or on the outer pixel of
+    // a cell.
     RECT inner = rect;
     ::InflateRect(&inner, -2, -2);
+    RECT kept = rect;
+    ::InflateRect(&kept, framed ? -2 : -1, framed ? -2 : -1);
     int saved = ::SaveDC(dc);
-    ::ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    ::ExcludeClipRect(dc, kept.left, kept.top, kept.right, kept.bottom);
     UINT state = DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0);
     RECT frame = rect;
     ::DrawFrameControl(dc, &frame, DFC_BUTTON, state);
@@ -42,7 +49,7 @@ void CColorButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     HBRUSH fill = ::CreateSolidBrush(m_color);
     ::FillRect(dc, &inner, fill);
     ::DeleteObject(fill);
-    if (disabled) {
+    if (disabled && framed) {
         COLORREF face = ::GetSysColor(COLOR_BTNFACE);
         for (int y = inner.top; y < inner.bottom; ++y)
             for (int x = inner.left; x < inner.right; ++x)

@@ -21,6 +21,11 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT dis) override;
 
 protected:
+    // A picker cell: no frame line and no veil when disabled.
+    enum class Look { Framed, Cell };
+    CColorButton(COLORREF colour, COLORREF textColour, Look look)
+        : m_color(colour), m_textColor(textColour), m_look(look) {}
+
     void PreSubclassWindow() override;
 
 private:
@@ -29,6 +34,7 @@ private:
     int m_reserved1 = 1;
     int m_border = 0;
     int m_reserved2 = 0;
+    Look m_look = Look::Framed;
 };
 
 // The caption of a colour button: the window text centred on one line, with

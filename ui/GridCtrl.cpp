@@ -2,7 +2,7 @@
 #include "ui/ControlIds.h"
 
 #include "ui/ControlSettings.h"
-#include "ui/GridCellEdit.h"
+#include "ui/GridEdit.h"
 #include "ui/MemDCGrid.h"
 
 #include <algorithm>

@@ -114,7 +114,7 @@ CString CHotKeyboard::MakeTitle(int slot, int ctrl, int alt, int shift, int key,
 std::vector<int> CHotKeyboard::GetKeysInUse(int slot, int ctrl, int alt, int shift) {
     std::vector<int> used;
     for (int i = 0; i < HOTKEY_COUNT; ++i) {
-        const HotKeyInfo& entry = g_HotKeyTable[i];
+        const HotKeyInfo& entry = g_Settings.HotKeyTable[i];
         if (i == slot || !SameCombination(entry, ctrl, alt, shift)) continue;
         if (int button = GetKeyButton(entry.key)) used.push_back(button);
     }
@@ -126,7 +126,7 @@ CHotKeyboard::KeyVerdict CHotKeyboard::JudgeKey(int slot, int ctrl, int alt, int
     if (modifiers == 0) return KEY_NO_MODIFIER;
     if (modifiers == 3) return KEY_THREE_MODIFIERS;
     for (int i = 0; i < HOTKEY_COUNT; ++i) {
-        const HotKeyInfo& entry = g_HotKeyTable[i];
+        const HotKeyInfo& entry = g_Settings.HotKeyTable[i];
         if (i != slot && entry.key == key && SameCombination(entry, ctrl, alt, shift)) return KEY_DUPLICATE;
     }
     return KEY_ACCEPTED;
@@ -245,7 +245,7 @@ void CHotKeyboard::Apply(int result) {
     g_DirectHotKeyboardOpen = false;
     bool validSlot = m_slot >= 0 && m_slot < HOTKEY_COUNT;
     if (result == RESULT_ACCEPTED && validSlot) {
-        HotKeyInfo& entry = g_HotKeyTable[m_slot];
+        HotKeyInfo& entry = g_Settings.HotKeyTable[m_slot];
         entry.alt = m_alt;
         entry.ctrl = m_ctrl;
         entry.shift = m_shift;
@@ -254,7 +254,7 @@ void CHotKeyboard::Apply(int result) {
         UpdateHotKey(m_slot, false);
         UpdateHotKey(m_slot, true);
     } else if (result == RESULT_NOT_USE && validSlot) {
-        g_HotKeyTable[m_slot].key = -1;
+        g_Settings.HotKeyTable[m_slot].key = -1;
         m_key = -1;
         UpdateHotKey(m_slot, false);
     }

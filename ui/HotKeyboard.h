@@ -2,7 +2,7 @@
 // ticks modifiers and clicks a key to choose one hot key. Modal for a hot-key
 // button (it only hands the result back), or modeless in direct mode, opened
 // by pressing a hot key twice quickly: it then writes the result into
-// g_HotKeyTable, re-registers the key, saves the settings and deletes itself.
+// g_Settings.HotKeyTable, re-registers the key, saves the settings and deletes itself.
 #pragma once
 
 #include "fw/AfxWin.h"

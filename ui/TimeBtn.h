@@ -1,31 +1,11 @@
-// CTimeBtn: one cell of the hour and minute picker, an owner-drawn push
-// button filled with a colour behind its centred caption; the picker marks
-// the chosen cell through the same setters as CColorButton.
+// CTimeBtn: one cell of the hour and minute picker, a colour button drawn as a
+// plain cell (button-face colour, black caption); the picker marks the chosen
+// cell through the colour button's setters.
 #pragma once
 
-#include "fw/AfxWin.h"
+#include "ui/ColorButton.h"
 
-class CTimeBtn : public CButton {
+class CTimeBtn : public CColorButton {
 public:
-    CTimeBtn();
-
-    void SetColor(COLORREF colour);
-    void SetTextColor(COLORREF colour);
-    void SetBorder(BOOL on);
-
-    COLORREF GetColor() const { return m_color; }
-    COLORREF GetTextColor() const { return m_textColor; }
-    BOOL GetBorder() const { return m_border; }
-
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
-
-protected:
-    void PreSubclassWindow() override;
-
-private:
-    COLORREF m_color;
-    COLORREF m_textColor = 0;
-    int m_reserved1 = 1;
-    int m_border = 0;
-    int m_reserved2 = 0;
+    CTimeBtn() : CColorButton(::GetSysColor(COLOR_BTNFACE), 0, Look::Cell) {}
 };

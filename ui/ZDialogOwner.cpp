@@ -1,6 +1,6 @@
 #include "ui/ZDialogOwner.h"
 
-#include "ui/DimWnd.h"
+#include "ui/ZActiveBgDlg.h"
 #include "ui/FloatingLogic.h"
 #include "ui/FloatingOptions.h"
 #include "ui/MonitorList.h"

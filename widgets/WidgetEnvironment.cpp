@@ -96,13 +96,13 @@ CString CWidgetEnvironment::GetProgramFolder() { return g_ProgramFolder; }
 
 WidgetUserProfile CWidgetEnvironment::GetUserProfile() {
     WidgetUserProfile profile;
-    profile.useUserInfo = g_UseUserInfo;
-    profile.userName = g_UserName;
-    profile.birthYear = g_BirthYear;
-    profile.birthMonth = g_BirthMonth;
-    profile.birthDay = g_BirthDay;
-    profile.birthHour = g_BirthHour;
-    profile.birthMinute = g_BirthMinute;
-    profile.birthCalendar = g_BirthCalendar;
+    profile.useUserInfo = g_Settings.User.Enable;
+    profile.userName = g_Settings.UserName;
+    profile.birthYear = g_Settings.BirthYear;
+    profile.birthMonth = g_Settings.BirthMonth;
+    profile.birthDay = g_Settings.BirthDay;
+    profile.birthHour = g_Settings.BirthHour;
+    profile.birthMinute = g_Settings.BirthMinute;
+    profile.birthCalendar = g_Settings.BirthCalendar;
     return profile;
 }

@@ -27,8 +27,8 @@ protected:
     void SetUp() override {
         g_Settings = CSettings();
         for (int id = 0; id < HOTKEY_COUNT; ++id) {
-            SetDefaultHotKey(id, g_HotKeyTable[id]);
-            g_HotKeyTable[id].id = id;
+            SetDefaultHotKey(id, g_Settings.HotKeyTable[id]);
+            g_Settings.HotKeyTable[id].id = id;
         }
         g_Settings.General.EnableHotKey = 1;
         g_Settings.General.ActiveMemoCount = 5;
@@ -58,10 +58,10 @@ protected:
 
 TEST_F(HotKeyTest, AllThirtyEightRegisterWhenEnabledAndNoneWhenDisabled) {
     for (int id = 0; id < HOTKEY_COUNT; ++id) {
-        g_HotKeyTable[id].ctrl = id % 2;
-        g_HotKeyTable[id].alt = 1;
-        g_HotKeyTable[id].shift = id % 3 == 0;
-        g_HotKeyTable[id].key = 0x41 + id % 26;
+        g_Settings.HotKeyTable[id].ctrl = id % 2;
+        g_Settings.HotKeyTable[id].alt = 1;
+        g_Settings.HotKeyTable[id].shift = id % 3 == 0;
+        g_Settings.HotKeyTable[id].key = 0x41 + id % 26;
     }
     RegisterHotKeys();
     ASSERT_EQ(registrar.log.size(), 38u);

@@ -91,8 +91,8 @@ protected:
     void SetUp() override {
         g_Settings = CSettings();
         for (int id = 0; id < HOTKEY_COUNT; ++id) {
-            SetDefaultHotKey(id, g_HotKeyTable[id]);
-            g_HotKeyTable[id].id = id;
+            SetDefaultHotKey(id, g_Settings.HotKeyTable[id]);
+            g_Settings.HotKeyTable[id].id = id;
         }
         g_Settings.General.EnableHotKey = 1;
         const std::pair<int, const wchar_t*> texts[] = {
@@ -254,7 +254,7 @@ TEST_F(HotKeyboardTest, ButtonResultsChangeTheRecordAndItsRegistration) {
 
 // The template as the user sees it: key buttons where a keyboard has them.
 TEST_F(HotKeyboardTest, TemplateIsLaidOutLikeAKeyboard) {
-    CHotKeyboard keyboard(g_HotKeyTable[0]);
+    CHotKeyboard keyboard(g_Settings.HotKeyTable[0]);
     ASSERT_TRUE(keyboard.Create(IDD_HOTKEYBOARD));
     HWND wnd = keyboard.GetSafeHwnd();
 
@@ -314,7 +314,7 @@ TEST_F(HotKeyboardTest, TemplateIsLaidOutLikeAKeyboard) {
 // A refused click leaves the dialog open and keeps the clicked key; the
 // modal run ends with 1 on an accepted key.
 TEST_F(HotKeyboardTest, ModalKeyboardRefusesThenAccepts) {
-    CHotKeyboard keyboard(g_HotKeyTable[5]);
+    CHotKeyboard keyboard(g_Settings.HotKeyTable[5]);
     // The user's steps, all posted: the dialog takes them in this order.
     std::thread user([&] {
         HWND wnd = WaitForKeyboard(L"Shortcut setting Ctrl + Alt + F3");
@@ -348,13 +348,13 @@ TEST_F(HotKeyboardTest, ModalKeyboardRefusesThenAccepts) {
     EXPECT_EQ(keyboard.m_key, VK_F10);
     EXPECT_EQ(keyboard.GetKeyName(), L"F10");
     // The modal keyboard leaves the table to its caller.
-    EXPECT_EQ(g_HotKeyTable[5].key, VK_F3);
+    EXPECT_EQ(g_Settings.HotKeyTable[5].key, VK_F3);
     EXPECT_TRUE(registrar.log.empty());
 }
 
 TEST_F(HotKeyboardTest, HotKeysSwitchedOffAreNoticedButNotRefused) {
     g_Settings.General.EnableHotKey = 0;
-    CHotKeyboard keyboard(g_HotKeyTable[5]);
+    CHotKeyboard keyboard(g_Settings.HotKeyTable[5]);
     std::thread user([&] {
         if (HWND wnd = WaitForKeyboard(L"Shortcut setting Ctrl + Alt + F3")) {
             PostClick(wnd, 1027);
@@ -428,7 +428,7 @@ protected:
     // Opens the keyboard as the main frame does after a repeated hot key.
     HWND OpenDirect(int slot) {
         g_DirectHotKeyboardOpen = true;
-        CHotKeyboard* keyboard = new CHotKeyboard(g_HotKeyTable[slot]);
+        CHotKeyboard* keyboard = new CHotKeyboard(g_Settings.HotKeyTable[slot]);
         keyboard->m_direct = 1;
         if (!keyboard->Create(IDD_HOTKEYBOARD)) {
             delete keyboard;
@@ -450,7 +450,7 @@ TEST_F(DirectKeyboardTest, AcceptedKeyIsStoredRegisteredAndSaved) {
     PostClick(wnd, 1027);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(wnd); }));
     EXPECT_FALSE(g_DirectHotKeyboardOpen);
-    const HotKeyInfo& entry = g_HotKeyTable[5];
+    const HotKeyInfo& entry = g_Settings.HotKeyTable[5];
     EXPECT_EQ(entry.ctrl, 1);
     EXPECT_EQ(entry.alt, 0);
     EXPECT_EQ(entry.shift, 1);
@@ -466,7 +466,7 @@ TEST_F(DirectKeyboardTest, NotUseClearsTheKey) {
     ASSERT_TRUE(wnd);
     PostClick(wnd, 1097);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(wnd); }));
-    EXPECT_EQ(g_HotKeyTable[14].key, -1);
+    EXPECT_EQ(g_Settings.HotKeyTable[14].key, -1);
     EXPECT_EQ(registrar.log, CallLog{L"Unregister(14)"});
     EXPECT_NE(ConfigText().find("<Key14>1 1 0 -1 F12</Key14>"), std::string::npos) << ConfigText();
 }
@@ -478,7 +478,7 @@ TEST_F(DirectKeyboardTest, CancelAndClosingStillSaveAndClearTheFlag) {
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(wnd); }));
     EXPECT_FALSE(g_DirectHotKeyboardOpen);
     EXPECT_TRUE(registrar.log.empty());
-    EXPECT_EQ(g_HotKeyTable[0].key, 'N');
+    EXPECT_EQ(g_Settings.HotKeyTable[0].key, 'N');
     EXPECT_NE(ConfigText().find("<Key00>1 1 0 78 N</Key00>"), std::string::npos);
 
     wnd = OpenDirect(0);

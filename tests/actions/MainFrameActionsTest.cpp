@@ -164,9 +164,9 @@ TEST_F(MainFrameActionsTest, WebCheckResultSetsTheIntervalAndFailuresCount) {
 }
 
 TEST_F(MainFrameActionsTest, TodayInfoStartsACheckThatLeavesNothingInFlight) {
-    g_bForceCheck = 0;
+    g_Settings.ForceCheck = 0;
     EXPECT_EQ(frame->ExecuteAction(L"TODAY_INFO"), 1);
-    EXPECT_EQ(g_bForceCheck, 1);
+    EXPECT_EQ(g_Settings.ForceCheck, 1);
     EXPECT_EQ(fake.log, (CallLog{L"RemoveFile(" + std::wstring(GetWebCheckResultPath().GetString()) + L")"}));
     // Without a request to send, the check ends at once; the next may start.
     EXPECT_TRUE(CWebCheckResult::TryBeginCheck());
@@ -174,7 +174,7 @@ TEST_F(MainFrameActionsTest, TodayInfoStartsACheckThatLeavesNothingInFlight) {
     frame->StartWebCheck();
     EXPECT_FALSE(CWebCheckResult::TryBeginCheck());
     CWebCheckResult::EndCheck();
-    g_bForceCheck = 0;
+    g_Settings.ForceCheck = 0;
 }
 
 TEST_F(MainFrameActionsTest, FrameOwnsTheFloatingWindowsWhileItLives) {
@@ -207,10 +207,10 @@ TEST_F(MainFrameActionsTest, ControlSettingsFollowTheSettings) {
     EXPECT_TRUE(g_ControlSettings.MouseOverHiding);
     g_Settings.General.MemoDBFile = L"Home.zmd";
     g_Settings.General.MouseOverHiding = 0;
-    int report = g_bReportErrors;
-    g_bReportErrors = 0;
+    int report = g_Settings.ReportErrors;
+    g_Settings.ReportErrors = 0;
     frame->SendMessage(WM_SETTINGS_CLOSED, 1, 0);
-    g_bReportErrors = report;
+    g_Settings.ReportErrors = report;
     EXPECT_EQ(g_ControlSettings.MemoDBFile, L"Home.zmd");
     EXPECT_FALSE(g_ControlSettings.MouseOverHiding);
 }

@@ -268,7 +268,7 @@ TEST_F(BackupDlgTest, SelfInstallingFileReplacesTheArchive) {
 }
 
 TEST_F(BackupDlgTest, ArchiveThatCannotBeCreatedIsReportedAndNothingIsOpened) {
-    g_bReportErrors = 1;
+    g_Settings.ReportErrors = 1;
     Write(L"system\\backup", "a file where the folder should be");
     CBackupDlg dialog;
     WhenShown([&] {

@@ -1,5 +1,5 @@
 #include "ui/FadeWndLogic.h"
-#include "ui/SpotlightLogic.h"
+#include "ui/RaisedWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "FakeMonitors.h"
 #include "FloatingTestSupport.h"
 
-#include "ui/DimWnd.h"
+#include "ui/ZActiveBgDlg.h"
 #include "ui/FadeWnd.h"
-#include "ui/Spotlight.h"
+#include "ui/ShowEffectDlg.h"
 #include "ui/UiIds.h"
 #include "ui/ZMemDC.h"
 

@@ -8,7 +8,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
-#include "shell/MainFrame.h"
+#include "app/MainFrame.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/SettingsStore.h"

@@ -59,7 +59,7 @@ protected:
         g_Settings.General.HotKeyClockViewTime = 5;
         g_Settings.Clock.ViewMode = 2;
         g_Settings.Clock.StartView = 1;
-        g_MemoLimit = 1000;
+        g_Settings.MemoLimit = 1000;
         g_StartupTick = 1;
         g_LanguageTable.RemoveAll();
         g_LanguageTable.SetAt(28202, L"#CURRENT_MEMO#/#MAX_MEMO#");

@@ -24,7 +24,7 @@ protected:
         g_Settings = CSettings();
         g_LanguageTable.RemoveAll();
         for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
-        for (int i = 0; i < HOTKEY_COUNT; ++i) g_HotKeyTable[i].key = -1;
+        for (int i = 0; i < HOTKEY_COUNT; ++i) g_Settings.HotKeyTable[i].key = -1;
         resource = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU));
         ASSERT_NE(resource, nullptr);
         menu = GetSubMenu(resource, 0);
@@ -58,12 +58,12 @@ TEST_F(TrayMenuTest, ItemsSitWhereTheTableSaysAndTakeTheirTexts) {
 
 TEST_F(TrayMenuTest, HotKeysFollowTheirItems) {
     g_Settings.General.EnableHotKey = 1;
-    g_HotKeyTable[0].ctrl = 1;
-    g_HotKeyTable[0].key = 'N';
-    g_HotKeyTable[0].SetName(L"N");
-    g_HotKeyTable[34].alt = 1;
-    g_HotKeyTable[34].key = VK_F4;
-    g_HotKeyTable[34].SetName(L"F4");
+    g_Settings.HotKeyTable[0].ctrl = 1;
+    g_Settings.HotKeyTable[0].key = 'N';
+    g_Settings.HotKeyTable[0].SetName(L"N");
+    g_Settings.HotKeyTable[34].alt = 1;
+    g_Settings.HotKeyTable[34].key = VK_F4;
+    g_Settings.HotKeyTable[34].SetName(L"F4");
     TranslateMemoMenu(menu, TrayMenuState());
     EXPECT_EQ(TextAt(menu, 0), std::wstring(L"New Memo\t") + (LPCWSTR)g_LanguageTable[10048] + L"+N");
     EXPECT_EQ(TextAt(menu, TRAY_POS_EXIT), std::wstring(L"Exit Zorel\t") + (LPCWSTR)g_LanguageTable[10049] + L"+F4");

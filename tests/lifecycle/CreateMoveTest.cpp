@@ -22,7 +22,7 @@ TEST_F(LifecycleTest, NewNotesTakeTheNextPlaceAndAreListedAtOnce) {
 }
 
 TEST_F(LifecycleTest, TheNoteLimitRefusesTheNextNote) {
-    g_MemoLimit = 3;
+    g_Settings.MemoLimit = 3;
     CNoteCreate create(host, store, memos);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(create.NewMemo());
     EXPECT_EQ(nullptr, create.NewMemo());
@@ -265,9 +265,9 @@ TEST_F(LifecycleTest, CapturedAndClipboardNotesAreWrittenAtOnce) {
     }
     EXPECT_EQ(2u, Current().size());
 
-    g_MemoLimit = 2;
+    g_Settings.MemoLimit = 2;
     EXPECT_EQ(nullptr, CNoteCreate(host, store, memos).NewMemoFromClipboard());
-    g_MemoLimit = 3;
+    g_Settings.MemoLimit = 3;
     ILifecycleNote* note = CNoteCreate(host, store, memos).NewMemoFromClipboard();
     ASSERT_TRUE(note);
     EXPECT_EQ(CRect(1740, 15, 1920, 115), note->Record().m_rcWindow);

@@ -121,7 +121,7 @@ void ResetLifecycleSettings() {
     g_Settings.FileShare.ReceiveSound = 1;
     g_Settings.DefaultFontFace = L"Tahoma";
     g_Settings.RecentMemo.Empty();
-    g_MemoLimit = 1000;
+    g_Settings.MemoLimit = 1000;
 }
 
 CMemoInfo MakeRecord(const wchar_t* file, const CRect& rect) {

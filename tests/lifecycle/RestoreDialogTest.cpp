@@ -63,7 +63,7 @@ TEST_F(LifecycleTest, NoteFileDialogSkipsOpenNotesAndDeletes) {
     ASSERT_EQ(1, dialog.List().GetItemCount());
     EXPECT_EQ(CString(L"lost.rtf"), dialog.List().GetItemText(0, 0));
     // Restoring is refused at the limit, whatever is selected.
-    g_MemoLimit = 0;
+    g_Settings.MemoLimit = 0;
     Click(dialog, CRestoreMemoDlg::IDC_RESTORE);
     EXPECT_EQ(CString(L"One group cannot include memos more than 0."), host.messages.back().text);
     host.answers = {IDYES};

@@ -4,7 +4,7 @@
 #include "notes/MemoPwdDlg.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteTextStore.h"
-#include "notes/TitleInputDlg.h"
+#include "notes/MemoTitleInputDlg.h"
 #include "ui/PickerColors.h"
 
 #include <gtest/gtest.h>

@@ -241,12 +241,12 @@ TEST(SaveFailure, IsShownOnlyWhileReportingIsOn) {
     FakeMessageBox box;
     g_LanguageTable.SetAt(12, L"TEXT12");
     g_LanguageTable.SetAt(13, L"TEXT13");
-    g_bReportErrors = 0;
+    g_Settings.ReportErrors = 0;
     ReportSaveFailure(L"D:\\Data\\a.xml");
     EXPECT_TRUE(box.texts.empty());
-    g_bReportErrors = 1;
+    g_Settings.ReportErrors = 1;
     ReportSaveFailure(L"D:\\Data\\a.xml");
-    g_bReportErrors = 0;
+    g_Settings.ReportErrors = 0;
     ASSERT_EQ(box.texts.size(), 1u);
     EXPECT_EQ(box.texts[0], L"\"D:\\Data\\a.xml\"\n\nTEXT12");
     EXPECT_EQ(box.types[0], (UINT)MB_OK);

@@ -42,16 +42,16 @@ TEST_F(SettingsTest, HotKeyTableLoadsDefaultsAndKeepsIds) {
         "        <HotKey01>C:\\tools\\app.exe</HotKey01>\r\n"
         "    </HotKey>\r\n");
     ASSERT_EQ(Load(), CONFIG_LOADED);
-    for (int n = 0; n < HOTKEY_COUNT; ++n) EXPECT_EQ(g_HotKeyTable[n].id, n);
+    for (int n = 0; n < HOTKEY_COUNT; ++n) EXPECT_EQ(g_Settings.HotKeyTable[n].id, n);
     // Key05 holds only two fields: the rest keep what a first load has.
-    EXPECT_EQ(g_HotKeyTable[5].ctrl, 1);
-    EXPECT_EQ(g_HotKeyTable[5].alt, 1);
-    EXPECT_EQ(g_HotKeyTable[5].key, 0);
-    EXPECT_EQ(g_HotKeyTable[5].GetName(), L"");
-    EXPECT_EQ(g_HotKeyTable[12].ctrl, 0);
-    EXPECT_EQ(g_HotKeyTable[12].shift, 1);
-    EXPECT_EQ(g_HotKeyTable[20].key, 0x46);  // empty element: the default
-    EXPECT_EQ(g_HotKeyTable[20].GetName(), L"F");
+    EXPECT_EQ(g_Settings.HotKeyTable[5].ctrl, 1);
+    EXPECT_EQ(g_Settings.HotKeyTable[5].alt, 1);
+    EXPECT_EQ(g_Settings.HotKeyTable[5].key, 0);
+    EXPECT_EQ(g_Settings.HotKeyTable[5].GetName(), L"");
+    EXPECT_EQ(g_Settings.HotKeyTable[12].ctrl, 0);
+    EXPECT_EQ(g_Settings.HotKeyTable[12].shift, 1);
+    EXPECT_EQ(g_Settings.HotKeyTable[20].key, 0x46);  // empty element: the default
+    EXPECT_EQ(g_Settings.HotKeyTable[20].GetName(), L"F");
 
     ASSERT_TRUE(SaveConfig(*store));
     std::string saved = ReadBytes(ConfigPath());

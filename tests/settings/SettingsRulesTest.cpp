@@ -115,25 +115,25 @@ TEST_F(SettingsTest, DefaultsWithoutAFile) {
     EXPECT_EQ(s.FileShare.ConnectTimeOut, 10);
     EXPECT_EQ(s.FileShare.CommandTimeOut, 5);
     EXPECT_EQ(s.User.city, CString(L"\uC11C\uC6B8"));
-    EXPECT_EQ(g_CaptureSaveFolder, folder + L"capture\\");
-    EXPECT_EQ(g_nCheckInterval, 86400);
-    EXPECT_EQ(g_bReportErrors, 1);
-    EXPECT_EQ(g_MemoLimit, 1000);
-    EXPECT_EQ(g_HotKeyTable[0].key, 0x4E);
+    EXPECT_EQ(g_Settings.CaptureSaveFolder, folder + L"capture\\");
+    EXPECT_EQ(g_Settings.CheckInterval, 86400);
+    EXPECT_EQ(g_Settings.ReportErrors, 1);
+    EXPECT_EQ(g_Settings.MemoLimit, 1000);
+    EXPECT_EQ(g_Settings.HotKeyTable[0].key, 0x4E);
 }
 
 TEST_F(SettingsTest, KoreanKeyboardPicksTheKoreanFontAndSettingsOverrideIt) {
     env.country = L"korea";
     SetDefaultSettings();
-    EXPECT_EQ(g_DefaultFontFace, CString(L"\uAD74\uB9BC"));
-    EXPECT_EQ(g_DefaultFontSize, 12);
+    EXPECT_EQ(g_Settings.DefaultFontFace, CString(L"\uAD74\uB9BC"));
+    EXPECT_EQ(g_Settings.DefaultFontSize, 12);
     ASSERT_EQ(Load(), CONFIG_MISSING);
     EXPECT_EQ(g_Settings.General.FontName, CString(L"\uAD74\uB9BC"));
 
     WriteConfig(Section("General", Key("DefaultFontFace", "Arial") + Key("DefaultFontSize", "9")));
     Load();
-    EXPECT_EQ(g_DefaultFontFace, L"Arial");
-    EXPECT_EQ(g_DefaultFontSize, 9);
+    EXPECT_EQ(g_Settings.DefaultFontFace, L"Arial");
+    EXPECT_EQ(g_Settings.DefaultFontSize, 9);
 }
 
 TEST_F(SettingsTest, FirstRunAndBackgroundColourAfterASave) {

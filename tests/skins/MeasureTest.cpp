@@ -464,9 +464,9 @@ public:
     UserSettings() : m_saved(g_Settings) {}
     ~UserSettings() { g_Settings = m_saved; }
     void Set(int year, int month, int day, int calendar) {
-        g_UseUserInfo = 1;
-        g_BirthYear = year, g_BirthMonth = month, g_BirthDay = day;
-        g_BirthCalendar = calendar;
+        g_Settings.User.Enable = 1;
+        g_Settings.BirthYear = year, g_Settings.BirthMonth = month, g_Settings.BirthDay = day;
+        g_Settings.BirthCalendar = calendar;
     }
 
 private:
@@ -478,9 +478,9 @@ TEST(MeasureUser, BirthFactsFromTheSettings) {
     env.now = kDecember10;
     UserSettings settings;
     settings.Set(2000, 3, 15, 0);
-    g_UserName = L"Kim";
-    g_BirthHour = 7;
-    g_BirthMinute = 5;
+    g_Settings.UserName = L"Kim";
+    g_Settings.BirthHour = 7;
+    g_Settings.BirthMinute = 5;
     CMeasureUser user;
     user.ReadConfig(Section({{L"AgeRevision", L"0"}}));
     EXPECT_TRUE(user.Update());
@@ -502,8 +502,8 @@ TEST(MeasureUser, LunarBirthdaysGoThroughTheLunarCalendar) {
     FakeEnvironment env;
     env.now = kDecember10;
     UserSettings settings;
-    g_BirthHour = 7;
-    g_BirthMinute = 5;
+    g_Settings.BirthHour = 7;
+    g_Settings.BirthMinute = 5;
     struct Case {
         const char* what;
         int year, month, day, calendar;
@@ -555,7 +555,7 @@ TEST(MeasureUser, OutsideTheLunarTableOrSwitchedOff) {
 
     // Switched off: nothing is computed.
     settings.Set(2000, 3, 15, 0);
-    g_UseUserInfo = 0;
+    g_Settings.User.Enable = 0;
     CMeasureUser off;
     off.Update();
     EXPECT_EQ(off.m_LifetimeDays, 0);

@@ -1,4 +1,4 @@
-#include "notes/TitleInputDlg.h"
+#include "notes/MemoTitleInputDlg.h"
 
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"

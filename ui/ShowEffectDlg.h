@@ -6,7 +6,7 @@
 #pragma once
 
 #include "fw/AfxWin.h"
-#include "ui/SpotlightLogic.h"
+#include "ui/RaisedWindows.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "ui/Spotlight.h"
+#include "ui/ShowEffectDlg.h"
 
 #include "ui/FloatingLogic.h"
 #include "ui/FloatingOptions.h"

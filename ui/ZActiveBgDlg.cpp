@@ -1,4 +1,4 @@
-#include "ui/DimWnd.h"
+#include "ui/ZActiveBgDlg.h"
 
 #include "ui/FloatingLogic.h"
 #include "ui/FloatingOptions.h"

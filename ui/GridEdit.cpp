@@ -1,4 +1,4 @@
-#include "ui/GridCellEdit.h"
+#include "ui/GridEdit.h"
 
 #include "ui/GridModel.h"
 

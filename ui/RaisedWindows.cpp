@@ -1,4 +1,4 @@
-#include "ui/SpotlightLogic.h"
+#include "ui/RaisedWindows.h"
 
 int SpotlightAlphaAt(unsigned long elapsedMs) {
     unsigned long alpha = 64 + elapsedMs / 2;
