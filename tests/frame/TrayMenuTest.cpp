@@ -3,6 +3,7 @@
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
 #include "app/TrayMenu.h"
+#include "app/UnbuiltCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -175,4 +176,17 @@ TEST_F(TrayMenuTest, WindowContextSubmenus) {
     EXPECT_EQ(GetMenuItemID(alpha, 9), 32853u);
     EXPECT_EQ(TextAt(alpha, 9), std::wstring((LPCWSTR)g_LanguageTable[11049]));
     DestroyMenu(alpha);
+}
+
+// What the program cannot do yet is greyed, in submenus too; what it can do
+// stays as it was.
+TEST_F(TrayMenuTest, CommandsStillToComeAreGreyed) {
+    TranslateMemoMenu(menu, TrayMenuState());
+    GreyUnbuiltCommands(menu);
+    for (UINT id : {ID_SETTINGS, ID_PASSWORD_MANAGER, ID_SEE_CLOCK, ID_CAPTURE_REGION, ID_CAPTURE_OUT_CLIPBOARD,
+                    ID_SHARE, ID_UNINSTALL_ZOREL})
+        EXPECT_TRUE(IsGrey(menu, id)) << id;
+    for (UINT id : {ID_NEW_MEMO, ID_SEARCH_MEMO, ID_BACKUP, ID_RESTORE_DELETED, ID_MEMO_GROUP_MANAGER,
+                    ID_APP_EXIT_ZOREL})
+        EXPECT_FALSE(IsGrey(menu, id)) << id;
 }

@@ -10,6 +10,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
+#include "notes/NoteIds.h"
 #include "shell/ProgramFolder.h"
 #include "app/SearchMemoDlg.h"
 #include "shell/Settings.h"
@@ -190,6 +191,20 @@ TEST_F(FrameNotesTest, AlarmTiedToAnOpenNoteRaisesItWithoutANotice) {
     EXPECT_EQ(NoticeCount(L"plumber"), 0);
     EXPECT_EQ(note->GetInfo().m_nLevel, 1);
     EXPECT_TRUE(GetWindowLongPtrW(note->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+// A note's menu as the frame finishes it: sending and attaching a schedule
+// are greyed until they exist; the rest stays.
+TEST_F(FrameNotesTest, NoteMenuGreysWhatIsStillToCome) {
+    StartFrame();
+    CMemoDlg* note = NewNote(L"menu");
+    HMENU menu = note->BuildContextMenu();
+    auto grey = [menu](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    EXPECT_TRUE(grey(ID_MEMO_SEND));
+    EXPECT_TRUE(grey(ID_MEMO_ALARM));
+    EXPECT_FALSE(grey(ID_NEW_MEMO));
+    EXPECT_FALSE(grey(ID_MEMO_DELETE));
+    DestroyMenu(menu);
 }
 
 TEST_F(FrameNotesTest, SwitchingGroupsSavesClosesAndOpensTheirNotes) {
