@@ -19,7 +19,7 @@ void Pump() {
 
 TEST_F(LifecycleTest, DialogsExistOnceAndCloseOutsideTheirHandlers) {
     g_Settings.General.MemoDBFile = CMemoStore::DefaultGroupFile;
-    CNoteCreate create(host, store, memos);
+    CNoteCreate create(host, store, memos, {});
     CLifecycleDialogs::FrameSide side;
     side.addNote = [&](const CString& name, bool write) { return create.AddMemoFromFile(name, write) != nullptr; };
     side.programFolder = folder.Path();

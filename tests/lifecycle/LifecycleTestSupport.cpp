@@ -109,18 +109,6 @@ CFakeNote* CFakeHost::Attach(CMemoInfo& record) { return static_cast<CFakeNote*>
 
 void ResetLifecycleSettings() {
     for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
-    g_Settings.General.StartDX = 180;
-    g_Settings.General.StartDY = 100;
-    g_Settings.General.ContractDX = 180;
-    g_Settings.General.SortStart = 15;
-    g_Settings.Alarm.AutoCloseTime = 5;
-    g_Settings.Alarm.BeforeAlarmType = 0;
-    g_Settings.Calendar.AlertType = 0;
-    g_Settings.Calendar.MemorialDayCheck = 1;
-    g_Settings.Clock.ViewMode = 0;
-    g_Settings.FileShare.ReceiveSound = 1;
-    g_Settings.DefaultFontFace = L"Tahoma";
-    g_Settings.RecentMemo.Empty();
     g_Settings.MemoLimit = 1000;
 }
 

@@ -87,6 +87,7 @@ public:
     bool actionStrings = true;  // RunAction accepts the command
     bool failOpen = false;
     CString memoFolder;
+    CString recentMemo;  // the last note reported as the recent one
 
     std::vector<std::unique_ptr<CFakeNote>> notes;  // every note ever opened
     std::set<ILifecycleNote*> live;
@@ -115,6 +116,7 @@ public:
     void ShowNoteGroup(const std::vector<ILifecycleNote*>& group) override { groupsShown.push_back(group); }
     void MemoListChanged() override { ++listChanged; }
     void AddToRestoreDialog(const CString& path) override { restoreItems.push_back(path); }
+    void SetRecentMemo(const CString& fileName) override { recentMemo = fileName; }
     bool SaveChangedWidgets() override { return false; }
     void ShowNotice(const NoticeRequest& notice) override { notices.push_back(notice); }
     void ShowClockForAWhile() override { ++clockShown; }
@@ -132,7 +134,7 @@ public:
 };
 
 // Fills the text table with the built-in English texts and sets the note
-// settings the tests rely on.
+// limit the group logic reads.
 void ResetLifecycleSettings();
 
 CMemoInfo MakeRecord(const wchar_t* file, const CRect& rect = CRect(0, 0, 180, 100));

@@ -5,6 +5,7 @@
 #include "calendar/AlarmInfo.h"
 #include "notes/AlarmStore.h"
 #include "notes/FrameNotes.h"
+#include "notes/LifecycleSystemHost.h"
 #include "notes/MemoDlg.h"
 #include "notes/MemoStore.h"
 #include "shell/AppGlobals.h"
@@ -368,4 +369,24 @@ TEST_F(FrameNotesTest, ReceivedNotesBecomeNoteWindowsWithTheirPlaceAndTitle) {
     note->GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(100, 200, 400, 350));
     EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 1);
+}
+
+TEST_F(FrameNotesTest, NoteLogicWorksByThePresentSettingsAndTheFrameKeepsTheRecentNote) {
+    StartFrame();
+    CMemoDlg* first = NewNote(L"first");
+    CMemoDlg* second = NewNote(L"second");
+    EXPECT_EQ(g_Settings.RecentMemo, second->GetInfo().m_strFileName);
+
+    // Settings changed while running reach the next placement.
+    g_Settings.General.StartDX = 200;
+    g_Settings.General.SortStart = 40;
+    CRect work = CLifecycleSystemHost::MonitorWorkArea(g_Settings.General.WorkMonitor);
+    EXPECT_EQ(frame->GetNotes()->GetNewMemoRect(),
+              CRect(work.right - 200, work.top + 40, work.right, work.top + 40 + g_Settings.General.StartDY));
+
+    // The note the autosave last wrote becomes the recent note.
+    frame->GetNotes()->AutoSaveMemos(true);
+    first->GetEditor().ReplaceSel(L" and more");
+    frame->GetNotes()->AutoSaveMemos(true);
+    EXPECT_EQ(g_Settings.RecentMemo, first->GetInfo().m_strFileName);
 }
