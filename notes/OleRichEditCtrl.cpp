@@ -2,8 +2,8 @@
 
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
 #include <algorithm>

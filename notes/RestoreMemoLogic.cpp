@@ -2,8 +2,8 @@
 
 #include "notes/NoteCreate.h"
 #include "notes/RestoreHistoryLogic.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
 #include <algorithm>

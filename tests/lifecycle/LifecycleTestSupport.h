@@ -2,6 +2,7 @@
 // windows and a frame host that record what the logic asks of them.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 #include "notes/Autosave.h"
 #include "notes/LifecycleHost.h"
@@ -15,17 +16,13 @@
 #include <set>
 #include <vector>
 
-class CScratch {
+// A scratch memo folder; a note file written without a text holds a
+// minimal rich text.
+class CScratch : public CScratchFolder {
 public:
-    CScratch();
-    ~CScratch();
-    const CString& Path() const { return m_path; }  // ends with a backslash
+    CScratch() : CScratchFolder(L"lifecycle") {}
     void Write(const wchar_t* name, const char* text = "{\\rtf1 x}") const;
-    bool Has(const wchar_t* name) const;
-    std::vector<CString> List(const wchar_t* pattern = L"*") const;
-
-private:
-    CString m_path;
+    std::vector<CString> List(const wchar_t* pattern = L"*") const { return CScratchFolder::List(CString(), pattern); }
 };
 
 // A note window: an editor reduced to a text, a modified mark and the

@@ -2,6 +2,8 @@
 // the minute check driven by a test clock, an alarm flashing its note,
 // switching groups, searching, the recycle bin and a note closing itself.
 // Message boxes are answered by the tests.
+#include "MessagePump.h"
+#include "ScratchFolder.h"
 #include "calendar/AlarmInfo.h"
 #include "notes/AlarmStore.h"
 #include "notes/FrameNotes.h"
@@ -21,8 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
@@ -38,28 +38,13 @@ SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second = 0
     return t;
 }
 
-void Pump(DWORD ms = 50) {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 class FrameNotesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        folder.Format(L"%szorel-frame-notes-%lu-%d\\", temp, GetCurrentProcessId(), ++counter);
-        CreateDirectoryW(folder, nullptr);
-        CreateDirectoryW(folder + L"memo_data", nullptr);
-        CreateDirectoryW(folder + L"schedule_data", nullptr);
+        scratch.reset(new CScratchFolder(L"frame-notes"));
+        folder = scratch->Path();
+        scratch->MakeFolder(L"memo_data");
+        scratch->MakeFolder(L"schedule_data");
         g_ProgramFolder = folder;
         g_Settings = CSettings();
         AppConfigStore().Reset();
@@ -80,13 +65,7 @@ protected:
         if (frame) SendMessageW(wnd, WM_CLOSE, 0, 0);
         g_FrameAlive = 1;
         SetMessageBoxAnswerer(nullptr);
-        std::wstring from(folder.Left(folder.GetLength() - 1).GetString());
-        from.push_back(L'\0');
-        SHFILEOPSTRUCTW op = {};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&op);
+        scratch.reset();
     }
     void StartFrame() {
         frame = new CMainFrame;
@@ -119,6 +98,7 @@ protected:
         return n;
     }
 
+    std::unique_ptr<CScratchFolder> scratch;
     CString folder;
     CMainFrame* frame = nullptr;
     HWND wnd = nullptr;
@@ -280,7 +260,7 @@ TEST_F(FrameNotesTest, RecycleBinAndClosingANoteRewriteTheList) {
     EXPECT_EQ(bin[0].m_strFileName, awayFile);
 
     SendMessageW(wnd, WM_MEMO_CLOSED, (WPARAM)gone, 0);
-    Pump();
+    PumpUntil([&] { return frame->GetMemoCount() == 1; }, 2000);
     ASSERT_EQ(frame->GetMemoCount(), 1);
     EXPECT_EQ(frame->GetNotes()->Memos()[0].m_pWindow, keep);
     CArray<CMemoInfo> current = ReadGroup(L"DefaultMemo.zrd");
@@ -342,7 +322,9 @@ TEST_F(FrameNotesTest, GroupManagerAndRestoreDialogsOpenFromTheFrameCommandsAndR
     SendMessageW(wnd, WM_COMMAND, ID_RESTORE_SCHEDULE, 0);
     EXPECT_NE(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
     frame->CloseAllDialogs(0);
-    Pump();
+    PumpUntil([&] {
+        return !frame->GetNotes()->Dialogs().GetGroupManager() && !frame->GetNotes()->Dialogs().GetRestoreSchedule();
+    }, 2000);
     EXPECT_EQ(frame->GetNotes()->Dialogs().GetGroupManager(), nullptr);
     EXPECT_EQ(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
 }
@@ -359,9 +341,8 @@ TEST_F(FrameNotesTest, ReceivedNotesBecomeNoteWindowsWithTheirPlaceAndTitle) {
     g_Settings.General.StartDY = 100;
     frame->QueueReceivedMessage(L"20140303090000001.rtf", "100 200 300 150|hello");
     frame->QueueReceivedMessage(L"20140303090000002.rtf", "100 200 300 150 without a bar");
-    DWORD start = GetTickCount();
-    while (frame->GetMemoCount() == 0 && GetTickCount() - start < 3000) Pump(20);
-    Pump(100);
+    PumpUntil([&] { return frame->GetMemoCount() != 0; }, 3000);
+    PumpFor(100);  // time for the second, which must not open
     ASSERT_EQ(frame->GetMemoCount(), 1);
     CMemoDlg* note = frame->GetNotes()->Memos()[0].m_pWindow;
     EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"hello"));

@@ -5,11 +5,12 @@
 #include "notes/MemoTip.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
-#include "notes/SafeFileWriter.h"
 #include "notes/TitleBar.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
+#include "MessagePump.h"
 #include "NotewinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -76,25 +77,13 @@ public:
     void ShowAboveSpotlight(CMemoDlg*) override {}
 };
 
-void Pump(DWORD ms = 50) {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 struct OleOnce {
     OleOnce() { OleInitialize(nullptr); }
 };
 
 class MemoWindowTest : public ::testing::Test {
 protected:
-    CScratchDir dir;
+    CScratchFolder dir{L"notewin"};
     CRecordingHost host;
     // Note windows delete themselves when destroyed; the test keeps their
     // handles to destroy the ones still open.
@@ -129,7 +118,7 @@ protected:
     void TearDown() override {
         for (HWND note : notes)
             if (::IsWindow(note)) ::DestroyWindow(note);
-        Pump(20);
+        PumpFor(20);
         CMemoDlg::s_pHost = nullptr;
     }
 
@@ -138,7 +127,7 @@ protected:
         EXPECT_TRUE(note->LoadMemo(IDD_MEMO, nullptr, &record));
         notes.push_back(note->m_hWnd);
         note->ShowByLevel(TRUE);
-        Pump();
+        PumpFor(50);
         return note;
     }
     CMemoInfo Record(const char* rtf, const wchar_t* name = L"20140209153045123.rtf") {
@@ -183,7 +172,7 @@ TEST_F(MemoWindowTest, FoldsAroundItsTopRightCorner) {
     CMemoInfo record = Record("{\\rtf1 text}");
     CMemoDlg* note = Open(record);
     note->SetExpanded(FALSE, TRUE);
-    Pump();
+    PumpFor(50);
     CRect folded = WindowRect(note);
     EXPECT_EQ(folded.right, 800);
     EXPECT_EQ(folded.top, 100);
@@ -191,13 +180,13 @@ TEST_F(MemoWindowTest, FoldsAroundItsTopRightCorner) {
     EXPECT_EQ(note->GetInfo().m_rcWindow, folded);
     EXPECT_FALSE(note->GetEditor().IsWindowVisible());
     note->SetExpanded(TRUE, TRUE);
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(WindowRect(note), CRect(500, 100, 800, 400));
 
     // Without a title the strip shows the first line in the editor.
     note->GetInfo().m_strTitle.Empty();
     note->ExecuteCommand(ID_MEMO_FOLD);
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(WindowRect(note), CRect(650, 100, 800, 118));
     EXPECT_TRUE(note->GetEditor().IsWindowVisible());
 }
@@ -226,7 +215,7 @@ TEST_F(MemoWindowTest, TypingAndFormatsSurviveSaveAndReload) {
     ASSERT_TRUE(note->SaveMemo());
     EXPECT_FALSE(editor.GetModify());
     note->DestroyWindow();
-    Pump();
+    PumpFor(50);
     notes.clear();
 
     CMemoInfo again = Record(nullptr);
@@ -290,7 +279,7 @@ TEST_F(MemoWindowTest, LockAndUnlockThroughTheWindow) {
     // Reopened, the text stays encrypted until the password is given.
     CMemoInfo saved = note->GetInfo();
     note->DestroyWindow();
-    Pump();
+    PumpFor(50);
     notes.clear();
     CMemoDlg* reopened = Open(saved);
     EXPECT_FALSE(reopened->IsExpanded());
@@ -363,9 +352,9 @@ TEST_F(MemoWindowTest, TheHoverTipCoversTheExpandedArea) {
     CMemoInfo record = Record("{\\rtf1 Preview me}");
     CMemoDlg* note = Open(record);
     note->SetExpanded(FALSE, TRUE);
-    Pump();
+    PumpFor(50);
     tip.ShowTip(&note->GetInfo());
-    Pump();
+    PumpFor(50);
     CRect r = WindowRect(&tip);
     EXPECT_EQ(r, CRect(500, 118, 800, 400));
     EXPECT_EQ(tip.GetEditor().GetTextRange(0, 10), CString(L"Preview me"));
@@ -401,12 +390,12 @@ TEST_F(MemoWindowTest, ShowForScreenshot) {
     CMemoDlg* third = Open(c);
     third->SetColorType(4, TRUE);
     third->ToggleStyleBar();
-    Pump(300);
+    PumpFor(300);
     if (getenv("ZOREL_NOTE_MENU")) {
         CRect r = WindowRect(first);
         PostMessageW(first->m_hWnd, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(r.left + 100, r.top + 8));
     }
-    Pump((DWORD)atoi(seconds) * 1000);
+    PumpFor((DWORD)atoi(seconds) * 1000);
 }
 
 TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
@@ -417,13 +406,13 @@ TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
     record.m_bFitHeight = 1;
     CMemoDlg* note = Open(record);
     note->FitHeightOnce();
-    Pump();
+    PumpFor(50);
     int screen = ::GetSystemMetrics(SM_CYSCREEN);
     EXPECT_EQ(WindowRect(note).Height(), (int)(screen * 0.8));
 
     note->GetEditor().SetWindowText(L"x");
     note->FitHeightOnce();
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(WindowRect(note).Height(), g_Settings.General.StartDY);
     EXPECT_EQ(WindowRect(note).top, 100);  // never moves
 }
@@ -516,7 +505,7 @@ TEST_F(MemoWindowTest, AReceivedNoteIsAtLeastTheDefaultSizeAndFlashes) {
     CMemoInfo record = Record("{\\rtf1 from a friend}");
     CMemoDlg* note = Open(record);
     note->ShowReceived(L"300 200 50 40", L"From Anna");
-    Pump();
+    PumpFor(50);
     CRect r = WindowRect(note);
     EXPECT_EQ(r, CRect(300, 200, 500, 320));  // StartDX x StartDY at least
     EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"From Anna"));
@@ -524,6 +513,6 @@ TEST_F(MemoWindowTest, AReceivedNoteIsAtLeastTheDefaultSizeAndFlashes) {
     EXPECT_EQ(note->GetInfo().m_nLevel, 1);
     // A colour change during the flash stays the note's colour afterwards.
     note->SetColorType(3, TRUE);
-    Pump(900);
+    PumpFor(900);
     EXPECT_EQ(note->GetInfo().m_crTitle, g_Settings.Color.Type[3]);
 }
