@@ -78,26 +78,28 @@ BOOL CEditMemoGroupDlg::CreateModeless(CWnd* parent) {
     InitCommonControlsEx(&icc);
     static HMODULE richEdit = LoadLibraryW(L"riched20.dll");
     (void)richEdit;
-    CMemoDialogTemplate d(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 380, 220, L"");
+    // The group buttons are wide enough for their longest caption, "Modify
+    // Group Name", in either language.
+    CMemoDialogTemplate d(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 404, 220, L"");
     d.Add(CMemoDialogTemplate::ListBox, IDC_GROUPS, L"",
           WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
               LBS_NOINTEGRALHEIGHT,
-          8, 8, 130, 150);
+          8, 8, 154, 150);
     // The notes of the shown group: a tick box per row, title and date.
     d.Add(WC_LISTVIEWW, IDC_GRID, L"",
           WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-          144, 8, 228, 100);
+          168, 8, 228, 100);
     d.Add(RICHEDIT_CLASSW, IDC_PREVIEW, L"", WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-          144, 112, 228, 66);
-    d.Add(CMemoDialogTemplate::Static, IDC_COUNT, L"", SS_RIGHT, 300, 182, 72, 10);
-    d.Add(CMemoDialogTemplate::Button, IDC_ADD_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 162, 64, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_RENAME_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 74, 162, 64, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 180, 64, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_OPEN_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 74, 180, 64, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_RECYCLE_BIN, L"", WS_TABSTOP | BS_PUSHBUTTON, 8, 198, 54, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_MOVE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 144, 198, 60, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_MEMOS, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 208, 198, 60, 14);
-    d.Add(CMemoDialogTemplate::Button, IDCANCEL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 312, 198, 60, 14);
+          168, 112, 228, 66);
+    d.Add(CMemoDialogTemplate::Static, IDC_COUNT, L"", SS_RIGHT, 324, 182, 72, 10);
+    d.Add(CMemoDialogTemplate::Button, IDC_ADD_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 162, 76, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_RENAME_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 86, 162, 76, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 180, 76, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_OPEN_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 86, 180, 76, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_RECYCLE_BIN, L"", WS_TABSTOP | BS_PUSHBUTTON, 8, 198, 76, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_MOVE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 168, 198, 60, 14);
+    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_MEMOS, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 232, 198, 60, 14);
+    d.Add(CMemoDialogTemplate::Button, IDCANCEL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 336, 198, 60, 14);
     return CreateIndirect(d.Get(), parent);
 }
 
@@ -243,7 +245,7 @@ void CEditMemoGroupDlg::OnRecycleBin() {
 
 void CEditMemoGroupDlg::OnAddGroup() {
     CString text;
-    if (!askText || !askText(CEditMemoGroupLogic::IDS_NEW_GROUP_NAME, CString(), CEditMemoGroupLogic::MaxNameLength, text)) return;
+    if (!askText || !askText(this, CEditMemoGroupLogic::IDS_NEW_GROUP_NAME, CString(), CEditMemoGroupLogic::MaxNameLength, text)) return;
     std::vector<CEditMemoGroupLogic::Group> groups;
     for (int i = 0; i < m_groups.GetCount(); ++i) groups.push_back({m_groups.GetText(i), -1});
     if (m_logic.AddGroup(groups, text) != CEditMemoGroupLogic::Done) return;
@@ -259,7 +261,7 @@ void CEditMemoGroupDlg::OnRenameGroup() {
     if (old.IsEmpty()) return;
     CString text;
     if (!askText ||
-        !askText(CEditMemoGroupLogic::IDS_CHANGE_GROUP_NAME, CEditMemoGroupLogic::DisplayName(old), CEditMemoGroupLogic::MaxRenameLength, text))
+        !askText(this, CEditMemoGroupLogic::IDS_CHANGE_GROUP_NAME, CEditMemoGroupLogic::DisplayName(old), CEditMemoGroupLogic::MaxRenameLength, text))
         return;
     std::vector<CEditMemoGroupLogic::Group> groups;
     for (int i = 0; i < m_groups.GetCount(); ++i) groups.push_back({m_groups.GetText(i), -1});

@@ -41,7 +41,7 @@ public:
     std::function<void()> saveChanged;                 // CMainFrame::AutoSaveMemos (1)
     std::function<void()> onClose;                     // WM_USER+300 to the frame
     // Asks for a text: prompt text id, initial text, most characters; false on Cancel.
-    std::function<bool(int, const CString&, int, CString&)> askText;
+    std::function<bool(CWnd*, int, const CString&, int, CString&)> askText;
     // The confirmations (default: CDelMemoGroupDlg and CDelMemoListBox).
     std::function<int(int)> askDeleteGroup;
     std::function<int(const CArray<CMemoInfo>&)> askDeleteMemos;

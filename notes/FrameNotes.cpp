@@ -121,8 +121,8 @@ CFrameNotes::CFrameNotes(FrameSide side)
     dialogs.frame = m_side.frame;
     dialogs.switchGroup = [this](const CString& group) { SwitchMemoGroup(group, false); };
     dialogs.saveChanged = [this] { AutoSaveMemos(true); };
-    dialogs.askText = [this](int prompt, const CString& initial, int most, CString& text) {
-        CInputStringDlg dialog(g_LanguageTable[prompt], initial, m_side.frame);
+    dialogs.askText = [](CWnd* asking, int prompt, const CString& initial, int most, CString& text) {
+        CInputStringDlg dialog(g_LanguageTable[prompt], initial, asking);
         if (dialog.DoModal() != IDOK) return false;
         text = dialog.GetText().Left(most);
         return true;

@@ -22,7 +22,7 @@ public:
         CWnd* frame = nullptr;
         std::function<void(const CString&)> switchGroup;
         std::function<void()> saveChanged;  // AutoSaveMemos (1)
-        std::function<bool(int, const CString&, int, CString&)> askText;
+        std::function<bool(CWnd*, int, const CString&, int, CString&)> askText;
         std::function<bool(const CString&, bool)> addNote;    // AddMemoFromFile (name, write list)
         std::function<void()> alarmsRestored;                 // LoadAlarms, schedule manager, OnAlarmsChanged
         std::function<void()> anniversariesRestored;          // calendar page, reload, OnAnniversariesChanged

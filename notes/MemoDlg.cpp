@@ -156,8 +156,8 @@ int CMemoDlg::OnCreate(LPCREATESTRUCT cs) {
 
 void CMemoDlg::SetFoldedButtonImages() {
     bool locked = IsLocked();
-    m_btnUnfold.SetImageIndex(locked ? 7 : 2);
-    m_btnTitle.SetImageIndex(6);
+    m_btnUnfold.SetImageIndex(locked ? NBI_UNFOLD_LOCKED : NBI_UNFOLD);
+    m_btnTitle.SetImageIndex(NBI_TITLE);
     if (m_pTitleBar) m_pTitleBar->SetLocked(locked);
 }
 

@@ -60,6 +60,23 @@ enum NoteControlId {
     IDC_PWD_LABEL2 = 1475,
 };
 
+// ---- Pictures of the note's buttons ----
+// Pictures of the shared push-button strip (bitmap 327), in strip order.
+enum NoteButtonImage {
+    NBI_MENU,
+    NBI_NEW,
+    NBI_UNFOLD,
+    NBI_FOLD,
+    NBI_NEXT_COLOR,
+    NBI_DELETE,
+    NBI_TITLE,
+    NBI_UNFOLD_LOCKED,
+    NBI_FOLD_LOCKED,
+    NoteButtonImageCount
+};
+// Pictures of the shared check-button strip (bitmap 328), in strip order.
+enum NoteCheckImage { NCI_PIN, NCI_STYLE_BAR, NCI_BOLD, NCI_ITALIC, NCI_UNDERLINE, NoteCheckImageCount };
+
 // ---- Commands ----
 enum NoteCommandId {
     ID_MEMO_FOLD = 32783,

@@ -14,7 +14,9 @@ BOOL CRestoreHistoryDlg::CreateModeless(CWnd* parent) {
     CMemoDialogTemplate d(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 180, 180, L"");
     d.Add(CMemoDialogTemplate::Static, IDC_DATE_LABEL, L"", WS_VISIBLE, 8, 6, 120, 10);
     d.Add(CMemoDialogTemplate::ListBox, IDC_LIST, L"",
-          WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 8, 18, 164, 120);
+          WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+          8, 18, 164, 120);
     d.Add(CMemoDialogTemplate::Button, IDC_RESTORE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 144, 52, 14);
     d.Add(CMemoDialogTemplate::Button, IDC_DELETE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 64, 144, 52, 14);
     d.Add(CMemoDialogTemplate::Button, IDC_DELETE_ALL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 120, 144, 52, 14);
@@ -25,6 +27,18 @@ BOOL CRestoreHistoryDlg::CreateModeless(CWnd* parent) {
 BOOL CRestoreHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_list.SubclassDlgItem(IDC_LIST, this);
+    struct Face {
+        CColorButton& button;
+        UINT id;
+        COLORREF face, text;
+    } faces[] = {{m_restore, IDC_RESTORE, RGB(164, 164, 255), RGB(0, 0, 0)},
+                 {m_delete, IDC_DELETE, RGB(255, 164, 164), RGB(0, 0, 200)},
+                 {m_deleteAll, IDC_DELETE_ALL, RGB(255, 132, 132), RGB(0, 0, 255)}};
+    for (Face& f : faces) {
+        f.button.SubclassDlgItem(f.id, this);
+        f.button.SetColor(f.face);
+        f.button.SetTextColor(f.text);
+    }
     SetWindowText(g_LanguageTable[TitleText()]);
     SetDlgItemText(IDC_DATE_LABEL, g_LanguageTable[2002]);
     SetDlgItemText(IDC_RESTORE, g_LanguageTable[11117]);

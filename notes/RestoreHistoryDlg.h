@@ -7,6 +7,8 @@
 
 #include "fw/AfxWin.h"
 #include "notes/RestoreHistoryLogic.h"
+#include "ui/ColorButton.h"
+#include "ui/IconListBox.h"
 
 #include <functional>
 
@@ -25,7 +27,10 @@ public:
 
     BOOL CreateModeless(CWnd* parent);
     void FillList();
-    CListBox& List() { return m_list; }
+    CIconListBox& List() { return m_list; }
+    CColorButton& RestoreButton() { return m_restore; }
+    CColorButton& DeleteButton() { return m_delete; }
+    CColorButton& DeleteAllButton() { return m_deleteAll; }
 
 protected:
     virtual int TitleText() const = 0;
@@ -40,5 +45,6 @@ protected:
     INoteLifecycleHost& m_host;
     CRestoreHistoryLogic m_logic;
     int m_historyLevel;
-    CListBox m_list;
+    CIconListBox m_list;
+    CColorButton m_restore, m_delete, m_deleteAll;
 };

@@ -1,6 +1,7 @@
 #include "notes/RestoreMemoDlg.h"
 
 #include "notes/MemoDialogTemplate.h"
+#include "res/images.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
@@ -50,6 +51,8 @@ BOOL CRestoreMemoDlg::OnInitDialog() {
     m_list.InsertColumn(0, g_LanguageTable[mode == 0 ? 10139 : 10140], LVCFMT_CENTER, 160);
     m_list.InsertColumn(1, g_LanguageTable[10154], LVCFMT_LEFT, client.Width() - 180);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    if (m_images.Create(IDB_RESTORE_FILES, RestoreIconWidth, 1, RGB(255, 0, 255)))
+        m_list.SetImageList(&m_images, LVSIL_SMALL);
     FillList();
     m_preview.SetModify(FALSE);
     m_preview.SetReadOnly(TRUE);
@@ -60,7 +63,14 @@ BOOL CRestoreMemoDlg::OnInitDialog() {
 }
 
 void CRestoreMemoDlg::AddItem(const CRestoreMemoLogic::Item& item) {
-    int index = m_list.InsertItem(m_list.GetItemCount(), item.name);
+    LVITEMW row = {};
+    row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_STATE;
+    row.iItem = m_list.GetItemCount();
+    row.pszText = const_cast<LPWSTR>(item.name.GetString());
+    row.iImage = RestoreIconImage;
+    row.state = INDEXTOSTATEIMAGEMASK(1);
+    row.stateMask = LVIS_STATEIMAGEMASK;
+    int index = m_list.InsertItem(&row);
     m_list.SetItemText(index, 1, item.modified);
 }
 

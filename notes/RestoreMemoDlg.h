@@ -17,6 +17,9 @@ public:
         IDD = 203, IDC_LIST = 1087, IDC_PREVIEW = 1088, IDC_RESTORE = 1089, IDC_RESTORE_ALL = 1068,
         IDC_DELETE = 1066, IDC_DELETE_ALL = 1067,
     };
+    // Each listed file shows the file picture of the restore strip (cells of
+    // 14 x 16 pixels).
+    enum { RestoreIconWidth = 14, RestoreIconImage = 1 };
 
     CRestoreMemoDlg(INoteLifecycleHost& host, const CString& memoFolder, int mode)
         : m_host(host), m_logic(host, memoFolder, mode), m_folder(memoFolder) {}
@@ -59,6 +62,7 @@ private:
     CRestoreMemoLogic m_logic;
     CString m_folder;
     CListCtrl m_list;
+    CImageList m_images;
     CRichEditCtrl m_preview;
     int m_previewed = -1;
 };

@@ -31,9 +31,9 @@ BOOL CStyleBar::OnInitDialog() {
         button.m_crNormal = 0xA8DEFC;
         button.m_crHover = 0x8CF9FF;
     };
-    check(m_btnBold, IDC_SB_BOLD, 4, 2);
-    check(m_btnItalic, IDC_SB_ITALIC, 17, 3);
-    check(m_btnUnderline, IDC_SB_UNDERLINE, 30, 4);
+    check(m_btnBold, IDC_SB_BOLD, 4, NCI_BOLD);
+    check(m_btnItalic, IDC_SB_ITALIC, 17, NCI_ITALIC);
+    check(m_btnUnderline, IDC_SB_UNDERLINE, 30, NCI_UNDERLINE);
     m_cbColor.Create(L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
                      CRect(48, 1, 83, 200), this, IDC_SB_COLOR);
     m_cbColor.FillColors();

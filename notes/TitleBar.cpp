@@ -83,17 +83,17 @@ BOOL CTitleBar::OnInitDialog() {
     make(m_btnNextColor, IDC_TB_NEXT_COLOR, 0, 3, 12, 11);
     make(m_btnDelete, IDC_TB_DELETE, 0, 3, 12, 11);
     make(m_btnFold, IDC_TB_FOLD, 0, 3, 12, 11);
-    m_btnPin.SetImageIndex(0);
-    m_btnMenu.SetImageIndex(0);
-    m_btnNew.SetImageIndex(1);
-    m_btnStyle.SetImageIndex(1);
-    m_btnNextColor.SetImageIndex(4);
-    m_btnDelete.SetImageIndex(5);
-    m_btnFold.SetImageIndex(3);
+    m_btnPin.SetImageIndex(NCI_PIN);
+    m_btnMenu.SetImageIndex(NBI_MENU);
+    m_btnNew.SetImageIndex(NBI_NEW);
+    m_btnStyle.SetImageIndex(NCI_STYLE_BAR);
+    m_btnNextColor.SetImageIndex(NBI_NEXT_COLOR);
+    m_btnDelete.SetImageIndex(NBI_DELETE);
+    m_btnFold.SetImageIndex(NBI_FOLD);
     return FALSE;
 }
 
-void CTitleBar::SetLocked(BOOL locked) { m_btnFold.SetImageIndex(locked ? 8 : 3); }
+void CTitleBar::SetLocked(BOOL locked) { m_btnFold.SetImageIndex(locked ? NBI_FOLD_LOCKED : NBI_FOLD); }
 
 void CTitleBar::ShowButtons(BOOL show) {
     int cmd = show ? SW_SHOW : SW_HIDE;

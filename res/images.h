@@ -17,8 +17,8 @@
 #define IDB_VAULT_RESTART                306  // restart countdown: normal, hover, down, disabled, 30 x 30
 #define IDB_DONE_CHECK                   307  // done check: clear, checked, hover, 16 x 16
 #define IDB_TICKS                        324  // grid ticks, 24 x 20: unticked, ticked
-#define IDB_SHARE_BUTTONS                327  // shared buttons, 12 x 11 cells
-#define IDB_SHARE_CHECKS                 328  // shared check buttons, 12 x 12: clear, checked, bold, italic, underline, strike-out
+#define IDB_SHARE_BUTTONS                327  // note push buttons, 12 x 11 cells, four per picture (pressed, normal, hover, disabled): menu, new, unfold, fold, next colour, delete, title, unfold locked, fold locked
+#define IDB_SHARE_CHECKS                 328  // note check buttons, 12 x 12 cells, three per picture (unchecked, checked, disabled): always on top, formatting bar, bold, italic, underline
 #define IDB_GREY_NOISE                   367  // spotlight texture, 126 x 126 grey noise
 #define IDC_CURSOR_HAND                  249  // hand over links
 #define IDC_CURSOR_CAPTURE_CROSS         250  // capture cross-hair

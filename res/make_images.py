@@ -22,6 +22,7 @@ NOTE_DARK = (222, 190, 60)
 BLUE = (49, 116, 196)
 INK = (50, 50, 50)
 WHITE = (255, 255, 255)
+DISABLED = (150, 150, 150)
 
 entries = []  # (id, type, file name, comment)
 
@@ -245,25 +246,101 @@ def bitmaps():
             d.line([(x + 8, 9), (x + 11, 12), (x + 16, 6)], fill=(30, 140, 30), width=2)
     save_bmp(324, "ticks", strip(2, 24, 20, tick), "grid ticks, 24 x 20: unticked, ticked")
 
+    # The note's push buttons share one strip: nine pictures of four cells
+    # each (pressed, normal, hover, disabled), drawn over the note's title
+    # colour, so the ground is the mask colour.
+    def note_glyph_menu(d, x, ink):
+        d.polygon([(x + 2, 4), (x + 9, 4), (x + 5.5, 8)], fill=ink)
+
+    def note_glyph_new(d, x, ink):
+        d.rectangle([x + 5, 2, x + 6, 9], fill=ink)
+        d.rectangle([x + 2, 5, x + 9, 6], fill=ink)
+
+    def note_glyph_unfold(d, x, ink):
+        d.rectangle([x + 2, 2, x + 9, 3], fill=ink)
+        d.polygon([(x + 2, 5), (x + 9, 5), (x + 5.5, 9)], fill=ink)
+
+    def note_glyph_fold(d, x, ink):
+        d.polygon([(x + 2, 7), (x + 9, 7), (x + 5.5, 3)], fill=ink)
+        d.rectangle([x + 2, 8, x + 9, 9], fill=ink)
+
+    def note_glyph_colour(d, x, ink):
+        for k, colour in enumerate([(230, 70, 60), (60, 170, 80), (60, 110, 220), (240, 200, 40)]):
+            ox, oy = x + 1 + (k % 2) * 5, 1 + (k // 2) * 5
+            d.rectangle([ox, oy, ox + 4, oy + 4], fill=(170, 170, 170) if ink == DISABLED else colour, outline=ink)
+
+    def note_glyph_delete(d, x, ink):
+        d.line([(x + 2, 2), (x + 9, 9)], fill=ink, width=2)
+        d.line([(x + 9, 2), (x + 2, 9)], fill=ink, width=2)
+
+    def note_glyph_title(d, x, ink):
+        d.rectangle([x + 2, 1, x + 9, 2], fill=ink)
+        d.rectangle([x + 5, 1, x + 6, 9], fill=ink)
+
+    def note_padlock(d, x, ink, body):
+        d.arc([x + 3, 0, x + 8, 7], 180, 360, fill=ink)
+        d.line([(x + 3, 3), (x + 3, 4)], fill=ink)
+        d.line([(x + 8, 3), (x + 8, 4)], fill=ink)
+        d.rectangle([x + 2, 5, x + 9, 10], fill=body, outline=ink)
+        d.point((x + 5, 7), fill=ink)
+        d.point((x + 6, 7), fill=ink)
+
+    def note_glyph_locked_unfold(d, x, ink):
+        note_padlock(d, x, ink, (200, 200, 200) if ink == DISABLED else (230, 180, 60))
+
+    def note_glyph_locked_fold(d, x, ink):
+        note_padlock(d, x, ink, (200, 200, 200) if ink == DISABLED else (200, 90, 60))
+
+    note_buttons = [note_glyph_menu, note_glyph_new, note_glyph_unfold, note_glyph_fold, note_glyph_colour,
+                    note_glyph_delete, note_glyph_title, note_glyph_locked_unfold, note_glyph_locked_fold]
+
     def share_button(d, i, x):
-        c = [(60, 120, 200), (90, 150, 230), (40, 90, 160), (160, 160, 160)][i]
-        d.polygon([(x + 2, 3), (x + 9, 3), (x + 9, 0), (x + 11, 5), (x + 9, 10), (x + 9, 7), (x + 2, 7)], fill=c)
-    save_bmp(327, "share_buttons", strip(4, 12, 11, share_button), "shared buttons, 12 x 11 cells")
+        glyph, state = note_buttons[i // 4], i % 4
+        ink = {0: (0, 0, 0), 1: INK, 2: (0, 0, 0), 3: DISABLED}[state]
+        if state == 2:
+            d.rectangle([x, 0, x + 11, 10], outline=(90, 90, 90))
+        if state == 0:
+            d.rectangle([x, 0, x + 11, 10], outline=(40, 40, 40))
+            glyph(d, x + 1, INK)
+            return
+        glyph(d, x, ink)
+    save_bmp(327, "share_buttons", strip(4 * len(note_buttons), 12, 11, share_button),
+             "note push buttons, 12 x 11 cells, four per picture (pressed, normal, hover, disabled): menu, new, "
+             "unfold, fold, next colour, delete, title, unfold locked, fold locked")
+
+    # The check buttons share another: five pictures of three cells each
+    # (unchecked, checked, disabled), drawn over the button's state colour.
+    def check_pin(d, x, ink):
+        d.rectangle([x + 4, 1, x + 7, 5], fill=ink)
+        d.rectangle([x + 2, 6, x + 9, 7], fill=ink)
+        d.line([(x + 5, 8), (x + 5, 11)], fill=ink)
+        d.line([(x + 6, 8), (x + 6, 11)], fill=ink)
+
+    def check_bar(d, x, ink):
+        d.rectangle([x + 1, 2, x + 10, 3], fill=ink)
+        d.rectangle([x + 1, 6, x + 7, 6], fill=ink)
+        d.rectangle([x + 1, 9, x + 9, 9], fill=ink)
+
+    def check_letter(letter):
+        def paint(d, x, ink):
+            d.fontmode = "1"  # no smoothing: a blended edge would not match the mask colour
+            d.text((x + 2 + (1 if letter == "I" else 0), -1), letter, font=font(10, bold=True), fill=ink)
+            if letter == "U":
+                d.line([(x + 2, 11), (x + 9, 11)], fill=ink)
+        return paint
+
+    note_checks = [check_pin, check_bar, check_letter("B"), check_letter("I"), check_letter("U")]
 
     def share_check(d, i, x):
-        d.rectangle([x, 0, x + 11, 11], fill=(245, 245, 245), outline=(120, 120, 120))
-        if i == 1:
-            d.line([(x + 2, 6), (x + 5, 9), (x + 10, 2)], fill=(30, 140, 30), width=2)
-        elif i >= 2:
-            letter = "BIUS"[i - 2]
-            f = font(10, bold=(letter == "B"))
-            d.text((x + 3, -1), letter, font=f, fill=INK)
-            if letter == "U":
-                d.line([(x + 3, 10), (x + 9, 10)], fill=INK)
-            if letter == "S":
-                d.line([(x + 2, 6), (x + 10, 6)], fill=INK)
-    save_bmp(328, "share_checks", strip(6, 12, 12, share_check),
-             "shared check buttons, 12 x 12: clear, checked, bold, italic, underline, strike-out")
+        glyph, state = note_checks[i // 3], i % 3
+        if state == 1:
+            d.rectangle([x, 0, x + 11, 11], outline=(40, 40, 40))
+            glyph(d, x, (0, 0, 0))
+        else:
+            glyph(d, x, INK if state == 0 else DISABLED)
+    save_bmp(328, "share_checks", strip(3 * len(note_checks), 12, 12, share_check),
+             "note check buttons, 12 x 12 cells, three per picture (unchecked, checked, disabled): always on top, "
+             "formatting bar, bold, italic, underline")
 
     rng = random.Random(367)
     img = Image.new("RGB", (126, 126))

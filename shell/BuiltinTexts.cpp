@@ -26,6 +26,7 @@ const BuiltinText g_BuiltinTexts[] = {
     {35, L"Copy"},
     {36, L"Browse..."},
     {37, L"Help"},
+    {38, L"Move"},
     {39, L"Menu"},
     {40, L"None"},
     {90, L"Basic"},

@@ -23,5 +23,7 @@ BOOL CInputStringDlg::OnInitDialog() {
     SetWindowText(m_prompt);
     SetDlgItemText(IDC_INPUT_PROMPT, m_prompt);
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Over the window that asks, or mid-screen when it is hidden.
+    CenterWindow();
     return TRUE;
 }

@@ -1,11 +1,6 @@
 #include "ui/IconListBox.h"
 #include "ui/ControlIds.h"
 
-BEGIN_MESSAGE_MAP(CIconListBox, CControlBase)
-    ON_WM_DRAWITEM_REFLECT()
-    ON_WM_MEASUREITEM_REFLECT()
-END_MESSAGE_MAP()
-
 CIconListBox::CIconListBox() {
     m_hIcon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_ICON_LIST_ITEM), IMAGE_ICON, 20, 20, 0);
 }

@@ -1,17 +1,17 @@
 // An owner-drawn list box with the same icon before every item.
 #pragma once
 
-#include "ui/ControlBase.h"
+#include "fw/AfxWin.h"
 
-class CIconListBox : public CControlBase {
-    DECLARE_MESSAGE_MAP()
+class CIconListBox : public CListBox {
 public:
     CIconListBox();
     ~CIconListBox() override;
     int AddString(LPCTSTR text);
 
+    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT mis) override { mis->itemHeight = 20; }
+
 protected:
-    void DrawItem(LPDRAWITEMSTRUCT dis);
-    void MeasureItem(LPMEASUREITEMSTRUCT mis) { mis->itemHeight = 20; }
     HICON m_hIcon = nullptr;  // 287
 };

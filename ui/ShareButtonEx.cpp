@@ -2,17 +2,17 @@
 #include "ui/ControlIds.h"
 
 CSharedStrip& CShareButtonEx::Strip() {
-    static CSharedStrip strip(IDB_SHARE_BUTTON_STRIP, 12, 11);
+    static CSharedStrip strip(IDB_SHARE_BUTTON_STRIP, CellWidth, CellHeight);
     return strip;
 }
 
 CShareButtonEx::CShareButtonEx() : CImageStripButton(PushKind) {
-    m_nCellWidth = 12;
-    m_nCellHeight = 11;
+    m_nCellWidth = CellWidth;
+    m_nCellHeight = CellHeight;
     Strip().Get();
 }
 
-void CShareButtonEx::SetImageIndex(int n) { SetImage(n, 12, 11); }
+void CShareButtonEx::SetImageIndex(int n) { SetImage(n, CellWidth, CellHeight); }
 
 void CShareButtonEx::SetImage(int n, int width, int height) {
     m_nImage = n < 0 ? 0 : n;

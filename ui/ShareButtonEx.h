@@ -7,6 +7,9 @@
 
 class CShareButtonEx : public CImageStripButton {
 public:
+    // The shared strip's cells, and how many of them make one picture.
+    static constexpr int CellWidth = 12, CellHeight = 11, CellsPerImage = 4;
+
     CShareButtonEx();
     static CSharedStrip& Strip();
 
@@ -18,5 +21,5 @@ public:
 
 protected:
     HIMAGELIST ImageList() const override { return Strip().Get(); }
-    int FirstCell() const override { return m_nImage * 4; }
+    int FirstCell() const override { return m_nImage * CellsPerImage; }
 };

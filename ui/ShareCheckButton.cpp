@@ -2,17 +2,17 @@
 #include "ui/ControlIds.h"
 
 CSharedStrip& CShareCheckButton::Strip() {
-    static CSharedStrip strip(IDB_SHARE_CHECK_STRIP, 12, 12);
+    static CSharedStrip strip(IDB_SHARE_CHECK_STRIP, CellWidth, CellHeight);
     return strip;
 }
 
 CShareCheckButton::CShareCheckButton() : CImageStripButton(CheckKind) {
-    m_nCellWidth = 12;
-    m_nCellHeight = 12;
+    m_nCellWidth = CellWidth;
+    m_nCellHeight = CellHeight;
     Strip().Get();
 }
 
-void CShareCheckButton::SetImageIndex(int n) { SetImage(n, 12, 12); }
+void CShareCheckButton::SetImageIndex(int n) { SetImage(n, CellWidth, CellHeight); }
 
 void CShareCheckButton::SetImage(int n, int width, int height) {
     m_nImage = n < 0 ? 0 : n;

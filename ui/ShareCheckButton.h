@@ -7,6 +7,9 @@
 
 class CShareCheckButton : public CImageStripButton {
 public:
+    // The shared strip's cells, and how many of them make one picture.
+    static constexpr int CellWidth = 12, CellHeight = 12, CellsPerImage = 3;
+
     CShareCheckButton();
     static CSharedStrip& Strip();
 
@@ -18,5 +21,5 @@ public:
 
 protected:
     HIMAGELIST ImageList() const override { return Strip().Get(); }
-    int FirstCell() const override { return m_nImage * 3; }
+    int FirstCell() const override { return m_nImage * CellsPerImage; }
 };

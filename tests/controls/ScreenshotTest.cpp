@@ -146,8 +146,8 @@ TEST(Screenshot, OneOfEachControl) {
     groups.SendMessage(LB_SETITEMDATA, groups.AddString(L"RecycleBin.zrr"), 0xFFFF);
     groups.SendMessage(LB_SETCURSEL, 1);
     CIconListBox icons;
-    icons.Create(L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                 CRect(210, 120, 380, 220), &wnd, 16);
+    icons.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(210, 120, 380, 220),
+                 &wnd, 16);
     setFont(icons);
     icons.AddString(L"First entry");
     icons.AddString(L"Second entry");

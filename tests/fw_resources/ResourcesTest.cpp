@@ -3,7 +3,11 @@
 // common-controls manifest.
 #include "fw/AfxWin.h"
 #include "fw/GdiPlusImage.h"
+#include "notes/NoteIds.h"
 #include "res/resource.h"
+#include "ui/ControlIds.h"
+#include "ui/ShareButtonEx.h"
+#include "ui/ShareCheckButton.h"
 
 #include <gtest/gtest.h>
 
@@ -45,23 +49,56 @@ TEST_F(GdiPlus, EveryImageTheProgramAddressesByNumberLoads) {
     for (UINT id = 341; id <= 364; ++id) EXPECT_NE(LoadImageResource(id), nullptr) << id;
 }
 
-TEST(Resources, BitmapStripsCutIntoWholeCells) {
+// Each strip against the control that cuts it: the cell size the control
+// asks for, and as many cells as the pictures it draws need. A strip shorter
+// than that leaves the control's last buttons blank.
+TEST(Resources, EveryStripHoldsTheCellsItsControlDraws) {
+    const COLORREF magenta = RGB(255, 0, 255);
     struct Case {
+        const char* control;
         UINT id;
         int cellWidth, cellHeight, cells;
+        bool masked;  // magenta is transparent: every cell must hold a picture
     } cases[] = {
-        {134, 16, 16, 4}, {199, 20, 20, 4}, {201, 24, 20, 25}, {202, 14, 16, 2}, {222, 20, 20, 6},
-        {228, 15, 9, 2},  {284, 88, 48, 3}, {285, 71, 38, 3},  {305, 26, 26, 4}, {306, 30, 30, 4},
-        {307, 16, 16, 3}, {324, 24, 20, 2}, {327, 12, 11, 4}, {328, 12, 12, 6}, {243, 16, 16, 1},
-        {367, 126, 126, 1},
+        {"note push buttons", IDB_SHARE_BUTTON_STRIP, CShareButtonEx::CellWidth, CShareButtonEx::CellHeight,
+         CShareButtonEx::CellsPerImage * NoteButtonImageCount, true},
+        {"note check buttons", IDB_SHARE_CHECK_STRIP, CShareCheckButton::CellWidth, CShareCheckButton::CellHeight,
+         CShareCheckButton::CellsPerImage * NoteCheckImageCount, true},
+        {"font list's TrueType mark", IDB_TRUETYPE_MARK, 15, 13, 1, false},
+        {"grid sort arrows", IDB_GRID_SORT_ARROWS, 15, 9, 2, true},
+        {"group manager's ticks", IDB_TICKS, 24, 20, 2, true},
+        {"restore list", IDB_RESTORE_FILES, 14, 16, 2, true},
+        {"friend list", IDB_FRIENDS, 16, 16, 4, true},
+        {"listen button", IDB_LISTEN, 20, 20, 4, true},
+        {"alarm kinds", IDB_ALARM_KINDS, 24, 20, 25, true},
+        {"anniversary kinds", IDB_DAY_KINDS, 20, 20, 6, true},
+        {"file server start", IDB_SHARE_START, 88, 48, 3, true},
+        {"file server stop", IDB_SHARE_STOP, 71, 38, 3, true},
+        {"vault key button", IDB_VAULT_KEY, 26, 26, 4, true},
+        {"vault restart button", IDB_VAULT_RESTART, 30, 30, 4, true},
+        {"done check", IDB_DONE_CHECK, 16, 16, 3, true},
+        {"tray date", IDB_TRAY_DATE, 16, 16, 1, false},
+        {"spotlight texture", IDB_GREY_NOISE, 126, 126, 1, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
         CBitmap bitmap;
         ASSERT_TRUE(bitmap.LoadBitmap(c.id)) << c.id;
         EXPECT_EQ(bitmap.GetSize(), CSize(c.cellWidth * c.cells, c.cellHeight)) << c.id;
         CImageList list;
-        ASSERT_TRUE(list.Create(c.id, c.cellWidth, 1, RGB(255, 0, 255))) << c.id;
+        ASSERT_TRUE(list.Create(c.id, c.cellWidth, 1, magenta)) << c.id;
         EXPECT_EQ(list.GetImageCount(), c.cells) << c.id;
+        if (!c.masked) continue;
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        HGDIOBJ old = ::SelectObject(dc, (HBITMAP)bitmap);
+        for (int cell = 0; cell < c.cells; ++cell) {
+            int drawn = 0;
+            for (int y = 0; y < c.cellHeight; ++y)
+                for (int x = 0; x < c.cellWidth; ++x) drawn += ::GetPixel(dc, cell * c.cellWidth + x, y) != magenta;
+            EXPECT_GT(drawn, 0) << c.id << " cell " << cell << " is empty";
+        }
+        ::SelectObject(dc, old);
+        ::DeleteDC(dc);
     }
 }
 

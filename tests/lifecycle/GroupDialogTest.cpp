@@ -23,7 +23,7 @@ protected:
         dialog = std::make_unique<CEditMemoGroupDlg>(host, store, memos);
         dialog->saveChanged = [this] { ++saves; };
         dialog->switchGroup = [this](const CString& g) { switched.push_back(g); };
-        dialog->askText = [this](int, const CString&, int, CString& out) {
+        dialog->askText = [this](CWnd*, int, const CString&, int, CString& out) {
             if (typed.empty()) return false;
             out = typed.front();
             typed.erase(typed.begin());

@@ -10,6 +10,11 @@
 #include "notes/LifecycleSystemHost.h"
 #include "notes/MemoDlg.h"
 #include "notes/MemoStore.h"
+#include "notes/EditMemoGroupDlg.h"
+#include "notes/RestoreHistoryDlg.h"
+#include "notes/RestoreMemoDlg.h"
+#include "notes/StyleBar.h"
+#include "notes/TitleBar.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
@@ -20,8 +25,12 @@
 #include "shell/SettingsStore.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
+#include "ui/ShareButtonEx.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -370,4 +379,201 @@ TEST_F(FrameNotesTest, NoteLogicWorksByThePresentSettingsAndTheFrameKeepsTheRece
     first->GetEditor().ReplaceSel(L" and more");
     frame->GetNotes()->AutoSaveMemos(true);
     EXPECT_EQ(g_Settings.RecentMemo, first->GetInfo().m_strFileName);
+}
+
+namespace {
+// What a button draws into a bitmap of its own size when asked to paint,
+// as its parent asks it on screen.
+std::vector<COLORREF> DrawnButton(HWND button) {
+    CRect r;
+    GetClientRect(button, &r);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bits = CreateCompatibleBitmap(screen, r.Width(), r.Height());
+    HGDIOBJ old = SelectObject(dc, bits);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = (UINT)GetDlgCtrlID(button);
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.hwndItem = button;
+    dis.hDC = dc;
+    dis.rcItem = r;
+    SendMessageW(GetParent(button), WM_DRAWITEM, dis.CtlID, (LPARAM)&dis);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < r.Height(); ++y)
+        for (int x = 0; x < r.Width(); ++x) pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bits);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// A picture shows more than the one colour the button fills its ground with.
+bool ShowsAPicture(const std::vector<COLORREF>& pixels) {
+    for (COLORREF p : pixels)
+        if (p != pixels.front()) return true;
+    return false;
+}
+}  // namespace
+
+// Every picture of the note's buttons reaches the screen: the title bar's,
+// the locked fold, the folded strip's two and the formatting bar's three;
+// and no two buttons of a bar look alike.
+TEST_F(FrameNotesTest, EveryNoteButtonDrawsItsOwnPicture) {
+    StartFrame();
+    CMemoDlg* note = NewNote(L"buttons");
+    note->ToggleStyleBar();
+    PumpFor(50);
+    struct Button {
+        const char* name;
+        HWND bar;
+        int id;
+        int image;  // -1: as the note set it; otherwise set first
+    };
+    HWND title = note->GetTitleBar()->m_hWnd, style = note->GetStyleBar()->m_hWnd;
+    std::vector<Button> buttons = {
+        {"always on top", title, IDC_TB_PIN, -1},        {"note menu", title, IDC_TB_MENU, -1},
+        {"new note", title, IDC_TB_NEW, -1},             {"formatting bar", title, IDC_TB_STYLE, -1},
+        {"next colour", title, IDC_TB_NEXT_COLOR, -1},   {"delete", title, IDC_TB_DELETE, -1},
+        {"fold", title, IDC_TB_FOLD, -1},                {"fold, locked", title, IDC_TB_FOLD, NBI_FOLD_LOCKED},
+        {"bold", style, IDC_SB_BOLD, -1},                {"italic", style, IDC_SB_ITALIC, -1},
+        {"underline", style, IDC_SB_UNDERLINE, -1},
+    };
+    auto check = [](const std::vector<Button>& set) {
+        std::vector<std::vector<COLORREF>> seen;
+        for (const Button& b : set) {
+            SCOPED_TRACE(b.name);
+            HWND wnd = GetDlgItem(b.bar, b.id);
+            ASSERT_NE(wnd, nullptr);
+            EXPECT_TRUE(IsWindowVisible(wnd));
+            // Nothing of the note lies over the button.
+            CRect button, editor, overlap;
+            GetWindowRect(wnd, &button);
+            GetWindowRect(GetDlgItem(GetAncestor(wnd, GA_ROOT), IDC_MEMO_EDIT), &editor);
+            EXPECT_FALSE(overlap.IntersectRect(button, editor))
+                << "editor " << editor.left << "-" << editor.right << ", button " << button.left << "-" << button.right;
+            if (b.image >= 0) static_cast<CShareButtonEx*>(CWnd::FromHandlePermanent(wnd))->SetImageIndex(b.image);
+            std::vector<COLORREF> pixels = DrawnButton(wnd);
+            EXPECT_TRUE(ShowsAPicture(pixels));
+            for (const auto& other : seen) EXPECT_NE(pixels, other);
+            seen.push_back(pixels);
+        }
+    };
+    check(buttons);
+
+    note->SetExpanded(FALSE, FALSE);
+    PumpFor(50);
+    HWND strip = note->m_hWnd;
+    check({{"unfold", strip, IDC_FOLDED_UNFOLD, -1},
+           {"title", strip, IDC_FOLDED_TITLE, -1},
+           {"unfold, locked", strip, IDC_FOLDED_UNFOLD, NBI_UNFOLD_LOCKED}});
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) {
+        note->SetWindowPos(nullptr, 300, 450, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        CMemoDlg* open = NewNote(L"An expanded note\r\nwith its formatting bar");
+        open->ToggleStyleBar();
+        open->MoveWindow(300, 200, 320, 220);
+        PumpFor((DWORD)atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+    }
+}
+
+namespace {
+// The input box the group manager opens, seen from inside its modal loop:
+// where it stands, then cancelled.
+CRect g_inputBoxRect;
+CString g_inputBoxTitle;
+int g_inputBoxTries = 0;
+void CALLBACK CloseInputBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = FindWindowW(L"#32770", g_inputBoxTitle);
+    if (!box && ++g_inputBoxTries < 200) return;  // about two seconds
+    if (box) {
+        GetWindowRect(box, &g_inputBoxRect);
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+}  // namespace
+
+// The group manager's buttons show their whole captions, and its name box
+// opens over it rather than in a corner of the screen.
+TEST_F(FrameNotesTest, GroupManagerCaptionsFitAndItsNameBoxOpensOverIt) {
+    StartFrame();
+    SendMessageW(wnd, WM_COMMAND, ID_MEMO_GROUP_MANAGER, 0);
+    CEditMemoGroupDlg* groups = frame->GetNotes()->Dialogs().GetGroupManager();
+    ASSERT_NE(groups, nullptr);
+    for (int id : {(int)CEditMemoGroupDlg::IDC_ADD_GROUP, (int)CEditMemoGroupDlg::IDC_RENAME_GROUP,
+                   (int)CEditMemoGroupDlg::IDC_DELETE_GROUP, (int)CEditMemoGroupDlg::IDC_OPEN_GROUP,
+                   (int)CEditMemoGroupDlg::IDC_MOVE,
+                   (int)CEditMemoGroupDlg::IDC_DELETE_MEMOS, IDCANCEL}) {
+        HWND button = GetDlgItem(groups->m_hWnd, id);
+        wchar_t caption[100] = {};
+        GetWindowTextW(button, caption, 100);
+        SCOPED_TRACE(CStringA(caption).GetString());
+        EXPECT_NE(caption[0], L'\0');
+        HDC dc = GetDC(button);
+        HGDIOBJ old = SelectObject(dc, (HFONT)SendMessageW(button, WM_GETFONT, 0, 0));
+        SIZE text = {};
+        GetTextExtentPoint32W(dc, caption, (int)wcslen(caption), &text);
+        SelectObject(dc, old);
+        ReleaseDC(button, dc);
+        CRect client;
+        GetClientRect(button, &client);
+        EXPECT_LE(text.cx + 8, client.Width()) << "clipped";  // the frame and a margin at each side
+    }
+
+    g_inputBoxTitle = g_LanguageTable[10052];
+    g_inputBoxTries = 0;
+    g_inputBoxRect.SetRectEmpty();
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseInputBox);
+    SendMessageW(groups->m_hWnd, WM_COMMAND, MAKEWPARAM(CEditMemoGroupDlg::IDC_ADD_GROUP, BN_CLICKED),
+                 (LPARAM)GetDlgItem(groups->m_hWnd, CEditMemoGroupDlg::IDC_ADD_GROUP));
+    KillTimer(nullptr, timer);
+    ASSERT_FALSE(g_inputBoxRect.IsRectEmpty()) << "no name box";
+    CRect manager;
+    GetWindowRect(groups->m_hWnd, &manager);
+    EXPECT_TRUE(manager.PtInRect(g_inputBoxRect.CenterPoint()))
+        << g_inputBoxRect.left << "," << g_inputBoxRect.top << " outside the manager at " << manager.left << ","
+        << manager.top;
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) PumpFor((DWORD)atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+}
+
+// The restore dialogs show the file picture before every deleted note, and
+// the history dialogs their icon list and their coloured buttons.
+TEST_F(FrameNotesTest, RestoreDialogsShowTheirListPicturesAndColouredButtons) {
+    StartFrame();
+    FILE* file = _wfopen(folder + L"memo_data\\20140303090000000.brt", L"wb");
+    ASSERT_NE(file, nullptr);
+    fputs("{\\rtf1 deleted}", file);
+    fclose(file);
+    SendMessageW(wnd, WM_COMMAND, ID_RESTORE_DELETED, 0);
+    CRestoreMemoDlg* restore = frame->GetNotes()->Dialogs().GetRestoreMemo();
+    ASSERT_NE(restore, nullptr);
+    ASSERT_EQ(restore->List().GetItemCount(), 1);
+    HIMAGELIST pictures = ListView_GetImageList(restore->List().m_hWnd, LVSIL_SMALL);
+    ASSERT_NE(pictures, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(pictures), 2);
+    LVITEMW item = {};
+    item.mask = LVIF_IMAGE;
+    ASSERT_TRUE(ListView_GetItem(restore->List().m_hWnd, &item));
+    EXPECT_EQ(item.iImage, 1);
+
+    SendMessageW(wnd, WM_COMMAND, ID_RESTORE_SCHEDULE, 0);
+    SendMessageW(wnd, WM_COMMAND, ID_RESTORE_ANNIVERSARY, 0);
+    for (CRestoreHistoryDlg* history : {frame->GetNotes()->Dialogs().GetRestoreSchedule(),
+                                        frame->GetNotes()->Dialogs().GetRestoreAnniversary()}) {
+        ASSERT_NE(history, nullptr);
+        EXPECT_TRUE(history->List().GetStyle() & LBS_OWNERDRAWFIXED);
+        struct Face {
+            CColorButton& button;
+            COLORREF face, text;
+        } faces[] = {{history->RestoreButton(), RGB(164, 164, 255), RGB(0, 0, 0)},
+                     {history->DeleteButton(), RGB(255, 164, 164), RGB(0, 0, 200)},
+                     {history->DeleteAllButton(), RGB(255, 132, 132), RGB(0, 0, 255)}};
+        for (const Face& f : faces) {
+            ASSERT_NE(f.button.m_hWnd, nullptr);
+            EXPECT_EQ(f.button.GetStyle() & BS_TYPEMASK, (DWORD)BS_OWNERDRAW);
+            EXPECT_EQ(f.button.GetColor(), f.face);
+            EXPECT_EQ(f.button.GetTextColor(), f.text);
+        }
+    }
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) PumpFor((DWORD)atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
 }
