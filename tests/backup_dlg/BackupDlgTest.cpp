@@ -1,6 +1,7 @@
 // The backup dialog under a real window manager: each case opens it from the
 // program's template over a temporary program folder and plays the user from
 // a timer. The shell never really opens a folder and no message box appears.
+#include "MessagePump.h"
 #include "ScratchFolder.h"
 #include "shell/ActionSystem.h"
 #include "shell/AppGlobals.h"
@@ -27,25 +28,6 @@
 #include <string>
 
 namespace {
-std::function<void()> g_userAction;
-
-void CALLBACK RunUserAction(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (g_userAction) {
-        auto action = g_userAction;
-        g_userAction = nullptr;
-        action();
-    }
-}
-
-// Runs the action from the message loop of the dialog that comes next.
-void WhenShown(std::function<void()> action) {
-    g_userAction = std::move(action);
-    // A longer wait keeps the dialog up for a screenshot when one is asked for.
-    const char* pause = getenv("ZOREL_SCREENSHOT_PAUSE");
-    SetTimer(nullptr, 0, pause ? atoi(pause) : 100, RunUserAction);
-}
-
 class CFakeSystem : public IActionSystem {
 public:
     std::vector<CString> opened;

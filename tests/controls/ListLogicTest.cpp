@@ -1,3 +1,4 @@
+#include "ScratchFolder.h"
 #include "ui/BmpReader.h"
 #include "ui/GroupListLogic.h"
 #include "ui/HistoryComboLogic.h"
@@ -196,13 +197,8 @@ TEST(BmpReader, RefusesHeadersThatLie) {
 
 TEST(BmpReader, LoadsAFileAndRefusesAMissingOne) {
     auto bytes = MakeBmp(24, 32, 32);
-    wchar_t dir[MAX_PATH], path[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    GetTempFileNameW(dir, L"bmp", 0, path);
-    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD done;
-    WriteFile(h, bytes.data(), (DWORD)bytes.size(), &done, nullptr);
-    CloseHandle(h);
+    CScratchFolder folder(L"controls");
+    CString path = folder.Write(L"a.bmp", std::string(bytes.begin(), bytes.end()));
     HBITMAP bmp = CBmpReader::LoadBitmapFile(path);
     ASSERT_NE(nullptr, bmp);
     BITMAP info;

@@ -1,4 +1,5 @@
 #include "ControlHost.h"
+#include "ScratchFolder.h"
 #include "shell/LanguageTable.h"
 #include "ui/BitmapPickerCombo.h"
 #include "ui/ColorPickerCB.h"
@@ -26,17 +27,6 @@ public:
     bool Delete(LPCTSTR s, LPCTSTR e) override { return values.erase(std::wstring(s) + L"\\" + e) != 0; }
     std::map<std::wstring, std::wstring> values;
 };
-
-std::wstring TempBmp(const std::vector<BYTE>& bytes) {
-    wchar_t dir[MAX_PATH], path[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    GetTempFileNameW(dir, L"pic", 0, path);
-    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD done;
-    WriteFile(h, bytes.data(), (DWORD)bytes.size(), &done, nullptr);
-    CloseHandle(h);
-    return path;
-}
 
 std::vector<BYTE> Bmp24(int w, int h) {
     int stride = ((w * 24 + 31) / 32) * 4;
@@ -114,21 +104,21 @@ TEST(ListWindows, ColorPickerAndBitmapPicker) {
     ASSERT_TRUE(pictures.Create(L"COMBOBOX", L"",
                                 WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS,
                                 CRect(120, 10, 300, 200), &host, 404));
-    std::wstring good = TempBmp(Bmp24(32, 32));
+    CScratchFolder folder(L"controls");
+    auto picture = Bmp24(32, 32);
+    CString good = folder.Write(L"good.bmp", std::string(picture.begin(), picture.end()));
     auto lying = Bmp24(32, 32);
     int big = 5000;
     memcpy(lying.data() + 22, &big, 4);  // says 5000 rows, holds 32
-    std::wstring bad = TempBmp(lying);
-    int a = pictures.AddBitmapFile(good.c_str(), L"good");
-    int b = pictures.AddBitmapFile(bad.c_str(), L"lying");
+    CString bad = folder.Write(L"lying.bmp", std::string(lying.begin(), lying.end()));
+    int a = pictures.AddBitmapFile(good, L"good");
+    int b = pictures.AddBitmapFile(bad, L"lying");
     int c = pictures.AddBitmapFile(L"Z:\\no\\such.bmp", L"missing");
     EXPECT_NE(nullptr, pictures.GetItemBitmap(a));
     EXPECT_EQ(nullptr, pictures.GetItemBitmap(b));  // the item stays, without a picture
     EXPECT_EQ(nullptr, pictures.GetItemBitmap(c));
     EXPECT_EQ(3, (int)pictures.SendMessage(CB_GETCOUNT));
     EXPECT_EQ(38, (int)pictures.SendMessage(CB_GETITEMHEIGHT, 0));  // 32 + 6
-    DeleteFileW(good.c_str());
-    DeleteFileW(bad.c_str());
 }
 
 TEST(StaticWindows, CalcTextRectKeepsTheWidth) {

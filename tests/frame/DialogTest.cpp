@@ -20,26 +20,6 @@
 #include <functional>
 
 namespace {
-// The one action the timer runs once the dialog is up.
-std::function<void()> g_userAction;
-
-void CALLBACK RunUserAction(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (g_userAction) {
-        auto action = g_userAction;
-        g_userAction = nullptr;
-        action();
-    }
-}
-
-// Arms the action to run from the message loop of whatever dialog comes next.
-void WhenShown(std::function<void()> action) {
-    g_userAction = std::move(action);
-    // A longer wait keeps the dialog up for a screenshot when one is asked for.
-    const char* pause = getenv("ZOREL_SCREENSHOT_PAUSE");
-    SetTimer(nullptr, 0, pause ? atoi(pause) : 100, RunUserAction);
-}
-
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -1,7 +1,7 @@
 // The frame with its notes and alarms running in this process: the group
 // menus it fills reach their commands from the tray and from a note, and the
 // calendar's month marks ask the frame for its alarms.
-#include "ScratchFolder.h"
+#include "ProgramFolderSetup.h"
 #include "calendar/AlarmInfo.h"
 #include "calendar/DayMarks.h"
 #include "notes/FrameNotes.h"
@@ -31,14 +31,7 @@ protected:
     void SetUp() override {
         scratch.reset(new CScratchFolder(L"frame-wiring"));
         folder = scratch->Path();
-        scratch->MakeFolder(L"memo_data");
-        scratch->MakeFolder(L"schedule_data");
-        g_ProgramFolder = folder;
-        g_Settings = CSettings();
-        AppConfigStore().Reset();
-        SetDefaultSettings();
-        LoadConfig(AppConfigStore());
-        for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+        UseAsProgramFolder(*scratch);
         g_Settings.General.ShowTrayIcon = 0;
         g_Settings.General.HistoryLevel = 0;
         SetMessageBoxAnswerer([](const CString&, int) { return IDYES; });

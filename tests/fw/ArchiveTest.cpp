@@ -1,3 +1,4 @@
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 
 #include <gtest/gtest.h>
@@ -124,9 +125,8 @@ TEST(Archive, HugeDeclaredLengthFailsWithoutAllocating) {
 }
 
 TEST(Archive, RoundTripThroughARealFileWithSmallBuffer) {
-    wchar_t dir[MAX_PATH], path[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    GetTempFileNameW(dir, L"zar", 0, path);
+    CScratchFolder folder(L"archive");
+    const CString path = folder + L"a.bin";
     {
         CFile f(path, CFile::modeCreate | CFile::modeWrite);
         CArchive ar(&f, CArchive::store, 32);
@@ -146,7 +146,6 @@ TEST(Archive, RoundTripThroughARealFileWithSmallBuffer) {
     BYTE b;
     EXPECT_THROW(ar >> b, CArchiveException);
     f.Close();
-    DeleteFileW(path);
 }
 
 TEST(Archive, CountsUseSixteenOrThirtyTwoBits) {

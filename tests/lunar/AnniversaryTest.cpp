@@ -208,17 +208,11 @@ int ReadPhone(const std::string& bytes, CDayInfo& info, const CString& path) {
     return result;
 }
 
-CString TempFile() {
-    wchar_t temp[MAX_PATH], name[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    GetTempFileNameW(temp, L"zan", 0, name);
-    return name;
-}
-
 }  // namespace
 
 TEST(DayInfo, PhoneFormatRecords) {
-    const CString path = TempFile();
+    CScratchFolder folder(L"dayinfo");
+    const CString path = folder + L"phone.dat";
     CDayInfo info;
     ASSERT_EQ(1, ReadPhone(PhoneBytes(PhoneRecord()), info, path));
     EXPECT_EQ(5, info.m_nSchema);

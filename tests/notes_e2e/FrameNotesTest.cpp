@@ -3,7 +3,7 @@
 // switching groups, searching, the recycle bin and a note closing itself.
 // Message boxes are answered by the tests.
 #include "MessagePump.h"
-#include "ScratchFolder.h"
+#include "ProgramFolderSetup.h"
 #include "calendar/AlarmInfo.h"
 #include "notes/AlarmStore.h"
 #include "notes/FrameNotes.h"
@@ -52,14 +52,7 @@ protected:
     void SetUp() override {
         scratch.reset(new CScratchFolder(L"frame-notes"));
         folder = scratch->Path();
-        scratch->MakeFolder(L"memo_data");
-        scratch->MakeFolder(L"schedule_data");
-        g_ProgramFolder = folder;
-        g_Settings = CSettings();
-        AppConfigStore().Reset();
-        SetDefaultSettings();
-        LoadConfig(AppConfigStore());
-        for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+        UseAsProgramFolder(*scratch);
         g_Settings.General.ShowTrayIcon = 0;
         g_Settings.General.ViewMemoOnStart = 1;
         g_Settings.General.HistoryLevel = 0;

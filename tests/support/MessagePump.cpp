@@ -1,7 +1,20 @@
 #include "MessagePump.h"
 
+#include <cstdlib>
+
 namespace {
 const int kRound = 1000;
+
+std::function<void()> g_userAction;
+
+void CALLBACK RunUserAction(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (g_userAction) {
+        auto action = g_userAction;
+        g_userAction = nullptr;
+        action();
+    }
+}
 
 // Dispatches waiting messages until the queue is empty, stop() holds or the
 // count runs out.
@@ -46,4 +59,10 @@ void PumpFor(DWORD ms) {
 
 int PumpWaiting(int maxMessages) {
     return DispatchWaiting(maxMessages, std::function<bool()>(), std::function<bool(MSG&)>());
+}
+
+void WhenShown(std::function<void()> action) {
+    g_userAction = std::move(action);
+    const char* pause = getenv("ZOREL_SCREENSHOT_PAUSE");
+    SetTimer(nullptr, 0, pause ? atoi(pause) : 100, RunUserAction);
 }

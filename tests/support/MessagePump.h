@@ -22,3 +22,9 @@ void PumpFor(DWORD ms);
 // Runs the messages waiting now, at most maxMessages of them, and returns
 // how many ran.
 int PumpWaiting(int maxMessages = 1000);
+
+// Runs the action once from whatever message loop this thread runs next, a
+// modal dialog's own loop included, a tenth of a second from now: the user
+// answering the dialog the test is about to open. ZOREL_SCREENSHOT_PAUSE
+// (milliseconds) waits longer, to keep the dialog up for a screenshot.
+void WhenShown(std::function<void()> action);
