@@ -1,4 +1,4 @@
-// Shared pieces of the note and alarm store tests: a host that records what
+// Shared helpers of the note and alarm store tests: a host that records what
 // the stores tell the user, and byte helpers; the scratch folder is the one
 // every test program shares.
 #pragma once
