@@ -2,7 +2,7 @@
 
 #include "fw/Convert.h"
 #include "shell/DayMath.h"
-#include "notes/NotesIds.h"
+#include "notes/NoteIds.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 

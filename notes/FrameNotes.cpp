@@ -21,11 +21,6 @@
 #include "ui/ZDialogList.h"
 
 namespace {
-enum {
-    IDS_CANNOT_RUN = 10090,   // "Cannot run the program properly."
-    IDS_TOO_MANY_ALARMS = 10087,  // "Too many alarms[#N# memos exist]. \n Delete overdue alarms."
-};
-
 std::vector<CRect> MonitorWorkAreas() {
     std::vector<CRect> areas;
     EnumDisplayMonitors(

@@ -1,6 +1,6 @@
 #include "notes/MemoStore.h"
 
-#include "notes/NotesIds.h"
+#include "notes/NoteIds.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "StoreTestSupport.h"
-#include "notes/NotesIds.h"
+#include "notes/NoteIds.h"
 #include "shell/LanguageTable.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "calendar/AnniversaryFile.h"
 #include "notes/AlarmCalendar.h"
 #include "notes/AlarmStore.h"
-#include "notes/NotesIds.h"
+#include "notes/NoteIds.h"
 
 #include <gtest/gtest.h>
 
