@@ -836,8 +836,9 @@ void CMemoDlg::OnNcLButtonDown(UINT hitTest, CPoint point) {
 void CMemoDlg::OnNcRButtonDown(UINT, CPoint point) {
     CPoint client = point;
     ScreenToClient(&client);
+    // The menu has taken the button's release; the default handling would
+    // wait for another one and hold every message of the program till then.
     ShowContextMenu(client);
-    Default();
 }
 
 void CMemoDlg::OnNcLButtonDblClk(UINT, CPoint point) {
