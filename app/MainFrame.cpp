@@ -449,6 +449,32 @@ void CMainFrame::TranslateMemoMenu(CMenu* menu) {
     ::TranslateMemoMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
 }
 
+void CMainFrame::FillExpandedMenu(CMenu* submenu) {
+    if (!submenu) return;
+    HMENU target = submenu->GetSafeHmenu();
+    if (::GetMenuItemCount(target) == 0) {
+        CMenu loaded;
+        if (!loaded.LoadMenu(IDR_TRAY_MENU)) return;
+        HMENU main = ::GetSubMenu(loaded.GetSafeHmenu(), 0);
+        // Each item moves over with its submenu; taken off the loaded menu,
+        // the submenus outlive it.
+        for (int guard = 0; main && ::GetMenuItemCount(main) > 0 && guard < 256; ++guard) {
+            wchar_t text[256] = {};
+            MENUITEMINFOW item = {};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+            item.dwTypeData = text;
+            item.cch = 255;
+            if (!::GetMenuItemInfoW(main, 0, TRUE, &item)) break;
+            item.dwTypeData = text;
+            ::InsertMenuItemW(target, (UINT)::GetMenuItemCount(target), TRUE, &item);
+            ::RemoveMenu(main, 0, MF_BYPOSITION);
+        }
+    }
+    TranslateMemoMenu(submenu);
+    BuildOpenGroupMenu(submenu->GetSubMenu(TRAY_POS_OPEN_GROUP));
+}
+
 void CMainFrame::BuildOpenGroupMenu(CMenu* submenu) {
     if (!submenu) return;
     FillOpenGroupMenu(submenu->GetSafeHmenu(), ListGroupFiles(g_Settings.MemoFolder), g_Settings.General.MemoDBFile,
