@@ -150,6 +150,8 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         AutoSaveMemos(0);
         break;
     case TIMER_DEFERRED_CLOSE:
+        // A cancelled backup dialog ends when its work in hand is done.
+        if (CBackupDlg::IsOpen()) break;
         KillTimer(id);
         CFrameWnd::OnClose();
         break;
@@ -185,9 +187,11 @@ void CMainFrame::OnExit() {
 
 void CMainFrame::OnClose() {
     if (g_Settings.General.ShowTrayIcon) ShowTrayIcon(FALSE);
-    // An open message box is answered No first; its caller gets to finish
-    // before the frame goes.
-    if (EndOpenMessageBoxes() == 0)
+    // An open message box is answered No and an open backup dialog is
+    // cancelled first; their callers get to finish before the frame goes.
+    int open = EndOpenMessageBoxes();
+    if (CBackupDlg::CancelOpen()) ++open;
+    if (open == 0)
         CFrameWnd::OnClose();
     else
         SetTimer(TIMER_DEFERRED_CLOSE, DEFERRED_CLOSE_MS);
