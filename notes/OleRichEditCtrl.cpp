@@ -486,7 +486,9 @@ void COleRichEditCtrl::SetDefaultFormat(const CString& face) {
     cf.dwEffects = CFE_AUTOCOLOR;
     cf.yHeight = 180;
     cf.bCharSet = 0;
-    cf.bPitchAndFamily = 1;
+    // Variable pitch, so that a face this computer lacks is stood in for by
+    // a proportional sans face and never by a typewriter one.
+    cf.bPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     lstrcpynW(cf.szFaceName, face, LF_FACESIZE);
     SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
 }
