@@ -533,7 +533,7 @@ TEST_F(FrameNotesTest, RightClickMenuCommandRunsAtOnceAndTheProgramAnswers) {
                     return;
                 }
                 LeftClick({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-                if (!CUserThread::WaitFor([&] { return answered; }, 5000)) {
+                if (!CUserThread::WaitFor([&] { return answered.load(); }, 5000)) {
                     frozen = true;
                     RightClick(at);  // lets a held program go
                 }
