@@ -480,6 +480,21 @@ private:
     HANDLE m_thread = nullptr, m_done = nullptr;
 };
 
+// The popup menu on the screen, if one is.
+HWND FindVisibleMenu() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(wnd, name, 16);
+            if (wcscmp(name, L"#32768") != 0 || !IsWindowVisible(wnd)) return TRUE;
+            *(HWND*)lp = wnd;
+            return FALSE;
+        },
+        (LPARAM)&found);
+    return found;
+}
+
 // The distinct colours of a window's pixels on the screen.
 int ColoursOnScreen(HWND wnd) {
     RECT r = {};
@@ -511,14 +526,13 @@ TEST_F(FrameNotesTest, RightClickMenuCommandRunsAtOnceAndTheProgramAnswers) {
         Pump(100);
         RECT r = {};
         GetWindowRect(note->m_hWnd, &r);
-        POINT at = {r.left + 30, r.top + 8};
+        POINT at = {(r.left + r.right) / 2, r.top + 8};  // clear of the title bar's buttons
         bool before = note->IsExpanded() != FALSE;
         std::atomic<bool> answered(false), frozen(false);
         {
             CUserThread user([&](CUserThread& u) {
                 HWND menu = nullptr;
-                if (!CUserThread::WaitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); },
-                                          10000)) {
+                if (!CUserThread::WaitFor([&] { return (menu = FindVisibleMenu()) != nullptr; }, 10000)) {
                     u.failures.push_back("no menu");
                     return;
                 }
@@ -584,10 +598,10 @@ TEST_F(FrameNotesTest, CtrlFOpensTheFindBoxThatFindsInTheNote) {
         HWND box = nullptr;
         ASSERT_TRUE(PumpUntil([&] { return (box = FindThreadWindowWith(GetCurrentThreadId(), IDC_FIND_NEXT)) != nullptr; },
                               5000));
-        RECT boxRect = {}, noteRect = {};
+        RECT boxRect = {}, editorRect = {};
         GetWindowRect(box, &boxRect);
-        GetWindowRect(note->m_hWnd, &noteRect);
-        EXPECT_GE(boxRect.top, noteRect.bottom - 1);  // below the note
+        GetWindowRect(editor.m_hWnd, &editorRect);
+        EXPECT_EQ(boxRect.top, editorRect.bottom);  // below the editor
         SetDlgItemTextW(box, IDC_FIND_TEXT, L"banana");
         SendMessageW(GetDlgItem(box, IDC_FIND_NEXT), BM_CLICK, 0, 0);
         Pump(50);
