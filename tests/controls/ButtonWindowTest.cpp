@@ -49,6 +49,24 @@ TEST(ButtonWindows, PressDragOffAndReleaseSendsNoCommand) {
     host.UpdateWindow();
 }
 
+// A command that opens a dialog must find the mouse free: a button still
+// holding it would take the dialog's first click.
+TEST(ButtonWindows, MouseIsLetGoBeforeTheCommandRuns) {
+    CControlHost& host = SharedHost();
+    CShareButtonEx button;
+    ASSERT_TRUE(button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 22, 21), &host, 306));
+    HWND captureAtCommand = (HWND)-1;
+    host.onMessage = [&](UINT m, WPARAM, LPARAM) {
+        if (m == WM_COMMAND) captureAtCommand = GetCapture();
+    };
+    Send(button, WM_MOUSEMOVE, 5, 5);  // hovering holds the mouse
+    EXPECT_EQ(button.m_hWnd, GetCapture());
+    Click(button, 5, 5);
+    host.onMessage = nullptr;
+    ASSERT_EQ(1, host.CountOf(WM_COMMAND));
+    EXPECT_NE(button.m_hWnd, captureAtCommand);
+}
+
 TEST(ButtonWindows, CheckButtonReportsTheNewState) {
     CControlHost& host = SharedHost();
     CChkButtonEx button;
