@@ -1,6 +1,8 @@
+// Buttons, the counter and the face list on real windows.
 #include "ControlHost.h"
 #include "ui/ButtonEx.h"
 #include "ui/ChkButtonEx.h"
+#include "ui/FontPreviewCombo.h"
 #include "ui/NullButton.h"
 #include "ui/ShareButtonEx.h"
 #include "ui/StaticCounter.h"
@@ -142,4 +144,18 @@ TEST(CounterWindow, ClicksAndDragsChangeTheShownValue) {
     HDC dc = GetDC(counter);
     EXPECT_EQ(RGB(100, 255, 100), GetPixel(dc, 2 + 6, 2));
     ReleaseDC(counter, dc);
+}
+
+// The face list chooses nothing for its owner: a face missing from it must
+// not become its first entry.
+TEST(FaceList, FillingSelectsNoFace) {
+    CControlHost& host = SharedHost();
+    CFontPreviewCombo faces;
+    ASSERT_TRUE(faces.Create(L"COMBOBOX", L"",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS |
+                                 CBS_SORT,
+                             CRect(10, 10, 150, 150), &host, 307));
+    faces.SetPreviewStyle(11, TRUE);
+    EXPECT_GT(faces.SendMessage(CB_GETCOUNT), 0);
+    EXPECT_EQ(faces.SendMessage(CB_GETCURSEL), CB_ERR);
 }

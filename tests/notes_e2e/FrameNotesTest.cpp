@@ -651,3 +651,24 @@ TEST_F(FrameNotesTest, TitleButtonOpensTheTitleDialogWhoseOkTakesTheFirstClick) 
     EXPECT_GE(okColours.load(), 3) << "the OK button is not drawn";
     EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"Groceries"));
 }
+
+// Every text of the search dialog comes from the language table, the Close
+// button's included.
+TEST_F(FrameNotesTest, SearchDialogButtonsSpeakTheLanguage) {
+    g_LanguageTable.SetAt(TXT_FIND, L"\uCC3E\uAE30");    // Korean "Find"
+    g_LanguageTable.SetAt(TXT_CLOSE, L"\uB2EB\uAE30");   // Korean "Close"
+    StartFrame();
+    frame->OpenSearchMemoDialog();
+    ASSERT_NE(frame->GetSearchMemoDialog(), nullptr);
+    HWND dialog = frame->GetSearchMemoDialog()->GetSafeHwnd();
+    wchar_t text[32] = {};
+    struct Case {
+        int button;
+        const wchar_t* expected;
+    } cases[] = {{IDOK, L"\uCC3E\uAE30"}, {IDCANCEL, L"\uB2EB\uAE30"}};
+    for (const Case& c : cases) {
+        GetDlgItemTextW(dialog, c.button, text, 32);
+        EXPECT_STREQ(text, c.expected) << c.button;
+    }
+    frame->CloseSearchMemoDialog();
+}

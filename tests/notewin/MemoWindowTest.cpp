@@ -428,6 +428,34 @@ TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
     EXPECT_EQ(WindowRect(note).top, 100);  // never moves
 }
 
+// A folded note without a title shows the first line of its text and not a
+// sliver of the second: the editor is cut at the second line's top, and
+// whole again once unfolded.
+TEST_F(MemoWindowTest, FoldedNoteShowsOnlyItsFirstLine) {
+    CMemoInfo record = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs16 first line\\par second line\\par third}");
+    record.m_strTitle = L"";
+    CMemoDlg* note = Open(record);
+    note->SetExpanded(FALSE, TRUE);
+    Pump();
+    COleRichEditCtrl& editor = note->GetEditor();
+    POINTL second = {};
+    editor.SendMessage(EM_POSFROMCHAR, (WPARAM)&second, editor.LineIndex(1));
+    CRect shown;
+    editor.GetClientRect(&shown);
+    ASSERT_GT(second.y, 0);
+    ASSERT_LT(second.y, shown.Height());  // the strip is taller than a line
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(editor.m_hWnd, region), ERROR);
+    RECT box = {};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.bottom, second.y);
+    note->SetExpanded(TRUE, TRUE);
+    Pump();
+    EXPECT_EQ(GetWindowRgn(editor.m_hWnd, region), ERROR);  // whole again
+    DeleteObject(region);
+}
+
 TEST_F(MemoWindowTest, FoldedNoteAsksForItsTipOnHover) {
     g_Settings.General.MemoTipMode = 1;
     CMemoInfo record = Record("{\\rtf1 x}");
