@@ -6,6 +6,7 @@
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
 #include "notes/SafeFileWriter.h"
+#include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
@@ -454,6 +455,22 @@ TEST_F(MemoWindowTest, FoldedNoteShowsOnlyItsFirstLine) {
     Pump();
     EXPECT_EQ(GetWindowRgn(editor.m_hWnd, region), ERROR);  // whole again
     DeleteObject(region);
+}
+
+// The formatting bar's boxes stand wholly inside the bar.
+TEST_F(MemoWindowTest, FormattingBarBoxesFitTheBar) {
+    CMemoInfo record = Record("{\\rtf1 x}");
+    CMemoDlg* note = Open(record);
+    note->ToggleStyleBar();
+    Pump();
+    ASSERT_NE(note->GetStyleBar(), nullptr);
+    CRect bar = WindowRect(note->GetStyleBar());
+    for (int id : {IDC_SB_COLOR, IDC_SB_SIZE, IDC_SB_FACE}) {
+        CRect box;
+        ::GetWindowRect(::GetDlgItem(note->GetStyleBar()->m_hWnd, id), &box);
+        EXPECT_GE(box.top, bar.top) << id;
+        EXPECT_LE(box.bottom, bar.bottom) << id;
+    }
 }
 
 TEST_F(MemoWindowTest, FoldedNoteAsksForItsTipOnHover) {
