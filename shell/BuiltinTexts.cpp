@@ -293,7 +293,6 @@ const BuiltinText g_BuiltinTexts[] = {
     {2112, L"Start Backup"},
     {2113, L"Open the Backup Folder"},
     {2114, L"Comment"},
-    {2115, L"Self-installing file not available yet: saved as .zip"},
     {2120, L"Compressing files..."},
     {2122, L"Opening the backup folder..."},
     {2201, L"Basic Option of New Widget"},

@@ -125,7 +125,10 @@ BOOL CBackupDlg::OnInitDialog() {
         m_bSetupFile = 0;
         CheckDlgButton(IDC_BACKUP_SETUP_FILE, BST_UNCHECKED);
         GetDlgItem(IDC_BACKUP_SETUP_FILE)->EnableWindow(FALSE);
-        SetDlgItemText(IDC_BACKUP_STATUS, g_LanguageTable[TXT_BACKUP_NO_SETUP_PROGRAM]);
+        // The language files carry this text; the built-in table does not.
+        CString reason = g_LanguageTable[TXT_BACKUP_NO_SETUP_PROGRAM];
+        if (reason.IsEmpty()) reason = L"Self-installing file not available yet: saved as .zip";
+        SetDlgItemText(IDC_BACKUP_STATUS, reason);
     }
     ShowExtension();
     m_progress.SetRange(0, 100);
