@@ -3,6 +3,7 @@
 #include "calendar/DayMarks.h"
 #include "shell/LanguageTable.h"
 #include "shell/ProgramFolder.h"
+#include "shell/SafeFileWriter.h"
 
 #include <atomic>
 #include <climits>
@@ -218,30 +219,20 @@ bool CAnniversaryFile::ImportOldFile() {
 }
 
 bool CAnniversaryFile::WriteFile() {
-    const CString target = GetFilePath();
-    const CString temp = target + L".tmp";
-    CFile file;
-    if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite))
-        return false;
-    bool written = false;
+    CMemFile bytes;
     try {
-        CArchive ar(&file, CArchive::store);
+        CArchive ar(&bytes, CArchive::store);
         ar << CString(kSignature);
         for (CDayInfo& info : m_list)
             info.Serialize(ar);
         ar << (INT32)CDayInfo::kEndMark;
         ar.Close();
-        file.Flush();
-        written = true;
     } catch (const CFileException&) {
+        return false;
     } catch (const CArchiveException&) {
+        return false;
     }
-    file.Abort();
-    if (written)
-        written = MoveFileExW(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!written)
-        DeleteFileW(temp);
-    return written;
+    return CSafeFileWriter::WriteFile(GetFilePath(), bytes.Data());
 }
 
 bool CAnniversaryFile::SaveAnniversaries() {

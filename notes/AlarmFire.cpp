@@ -3,7 +3,6 @@
 #include "notes/AlarmCalendar.h"
 #include "shell/DateUtil.h"
 #include "shell/LanguageTable.h"
-#include "shell/Settings.h"
 
 namespace {
 
@@ -50,14 +49,14 @@ CString CAlarmFire::DueTitle(const CAlarmInfo& alarm) {
     return title;
 }
 
-NoticeRequest CAlarmFire::MakeAlarmNotice(const CAlarmInfo& alarm, int notice) {
+NoticeRequest CAlarmFire::MakeAlarmNotice(const CAlarmInfo& alarm, int notice, const AlarmFireSettings& settings) {
     NoticeRequest n;
     n.id = alarm.m_nId;
     n.body = alarm.m_strContents;
-    int autoClose = g_Settings.Alarm.AutoCloseTime * 1000;
+    int autoClose = settings.autoCloseSeconds * 1000;
     if (notice) {
         n.title = MonthNames(AdvanceTitle(alarm.m_nAdvance), alarm.m_nMonth);
-        n.style = g_Settings.Alarm.BeforeAlarmType;
+        n.style = settings.advanceStyle;
         n.timeout = autoClose;
         n.titleColor = 0x0000FF;
         n.bodyColor = 0xFF0000;
@@ -76,13 +75,13 @@ NoticeRequest CAlarmFire::MakeAlarmNotice(const CAlarmInfo& alarm, int notice) {
     return n;
 }
 
-NoticeRequest CAlarmFire::MakeAnniversaryNotice(const CDayInfo& day) {
+NoticeRequest CAlarmFire::MakeAnniversaryNotice(const CDayInfo& day, const AlarmFireSettings& settings) {
     NoticeRequest n;
-    int style = g_Settings.Calendar.AlertType;
+    int style = settings.anniversaryStyle;
     n.style = style;
     n.id = day.m_nId;
     n.fromCalendar = true;
-    n.timeout = (style == 1 || style == 3) ? -1 : g_Settings.Alarm.AutoCloseTime * 1000;
+    n.timeout = (style == 1 || style == 3) ? -1 : settings.autoCloseSeconds * 1000;
     CString dayType = day.m_nIcon != 0 ? g_LanguageTable[IDS_INFORMATION] : CString(L" ");
     CString calendar = !day.m_bLunar ? g_LanguageTable[IDS_SOLAR]
                                      : g_LanguageTable[day.m_bLeap ? IDS_LEAP : IDS_LUNAR];
@@ -119,7 +118,7 @@ CPoint CAlarmFire::PopupPosition(const CSize& screen, int k) {
 }
 
 void CAlarmFire::FireAlarm(const CAlarmInfo& alarm, int notice) {
-    if (alarm.m_nNoticeStyle != -1 && g_Settings.Clock.ViewMode != 0) m_host.ShowClockForAWhile();
+    if (alarm.m_nNoticeStyle != -1 && m_settings.showClock) m_host.ShowClockForAWhile();
 
     if (!alarm.m_strMemoFile.IsEmpty()) {
         for (int i = 0; i < m_memos.GetSize(); ++i) {
@@ -131,7 +130,7 @@ void CAlarmFire::FireAlarm(const CAlarmInfo& alarm, int notice) {
             }
         }
     } else if (!alarm.m_strContents.IsEmpty()) {
-        ShowNotice(MakeAlarmNotice(alarm, notice));
+        ShowNotice(MakeAlarmNotice(alarm, notice, m_settings));
     }
 
     if (!alarm.m_strSound.IsEmpty() && FileExists(alarm.m_strSound)) m_host.PlaySoundFile(alarm.m_strSound);
@@ -150,7 +149,7 @@ void CAlarmFire::RunCommand(const CString& command) {
 
 void CAlarmFire::ShowNotice(NoticeRequest notice) {
     if (notice.style < 0 || notice.style > 3) return;
-    notice.fontFace = g_Settings.DefaultFontFace;
+    notice.fontFace = m_settings.fontFace;
     notice.titleSize = 9;
     notice.bodySize = BodyFontSize(notice.body.GetLength());
     if (notice.style == 0) {
@@ -164,11 +163,13 @@ void CAlarmFire::ShowNotice(NoticeRequest notice) {
     m_host.ShowNotice(notice);
 }
 
-void CAlarmFire::ShowAnniversaryNotice(const CDayInfo& day) { ShowNotice(MakeAnniversaryNotice(day)); }
+void CAlarmFire::ShowAnniversaryNotice(const CDayInfo& day) {
+    ShowNotice(MakeAnniversaryNotice(day, m_settings));
+}
 
 void CAlarmFire::NotifyTodayAnniversaries(const CArray<CDayInfo>& days, CArray<CAlarmInfo>& alarms,
                                           const SYSTEMTIME& today) {
-    if (!g_Settings.Calendar.MemorialDayCheck) return;
+    if (!m_settings.announceAnniversaries) return;
     int Y = today.wYear, M = today.wMonth, D = today.wDay;
     for (int i = 0; i < days.GetSize(); ++i)
         if (CAlarmCalendar::AnniversaryFallsOn(days[i], Y, M, D)) ShowAnniversaryNotice(days[i]);

@@ -10,6 +10,17 @@
 #include "notes/AlarmFireTrust.h"
 #include "notes/LifecycleHost.h"
 
+// The settings alarms fire by, filled by the frame; the defaults are those
+// of a new settings file.
+struct AlarmFireSettings {
+    int autoCloseSeconds = 5;           // Alarm/AutoCloseTime: how long a closing notice stays
+    int advanceStyle = 0;               // Alarm/BeforeAlarmType: the style of advance notices
+    int anniversaryStyle = 0;           // Calendar/AlertType
+    bool announceAnniversaries = true;  // Calendar/MemorialDayCheck
+    bool showClock = true;              // Clock/ViewMode is not 0: an alarm brings the clock up
+    CString fontFace = L"Tahoma";       // DefaultFontFace: the notices' font
+};
+
 class CAlarmFire {
 public:
     enum {
@@ -20,16 +31,19 @@ public:
         IDS_CONFIRM_SYNCED_COMMAND = 10160,
     };
 
-    CAlarmFire(INoteLifecycleHost& host, const CArray<CMemoInfo>& memos, CAlarmFireTrust* trust = nullptr)
-        : m_host(host), m_memos(memos), m_trust(trust) {}
+    CAlarmFire(INoteLifecycleHost& host, const CArray<CMemoInfo>& memos, const AlarmFireSettings& settings,
+               CAlarmFireTrust* trust = nullptr)
+        : m_host(host), m_memos(memos), m_settings(settings), m_trust(trust) {}
+    // The settings changed; the pop-up places go on where they were.
+    void SetSettings(const AlarmFireSettings& settings) { m_settings = settings; }
 
     // The title of an advance notice A minutes before (A <= 0: after) the time.
     static CString AdvanceTitle(int advance);
     // The title of a due notice.
     static CString DueTitle(const CAlarmInfo& alarm);
     // The notice of an alarm, before placement and fonts; style -1: none.
-    static NoticeRequest MakeAlarmNotice(const CAlarmInfo& alarm, int notice);
-    static NoticeRequest MakeAnniversaryNotice(const CDayInfo& day);
+    static NoticeRequest MakeAlarmNotice(const CAlarmInfo& alarm, int notice, const AlarmFireSettings& settings);
+    static NoticeRequest MakeAnniversaryNotice(const CDayInfo& day, const AlarmFireSettings& settings);
     static int BodyFontSize(int length);
     // The place of the k-th pop-up (k 0..9) on a primary screen of that size.
     static CPoint PopupPosition(const CSize& screen, int k);
@@ -40,7 +54,7 @@ public:
     void ShowNotice(NoticeRequest notice);
     void ShowAnniversaryNotice(const CDayInfo& day);
     // The anniversaries of a date and the all-day weekday-of-month alarms
-    // announced on it (when Calendar/MemorialDayCheck is on).
+    // announced on it (when anniversaries are announced).
     void NotifyTodayAnniversaries(const CArray<CDayInfo>& days, CArray<CAlarmInfo>& alarms, const SYSTEMTIME& today);
 
     int GetPopupCounter() const { return m_popupCounter; }
@@ -50,6 +64,7 @@ private:
 
     INoteLifecycleHost& m_host;
     const CArray<CMemoInfo>& m_memos;
+    AlarmFireSettings m_settings;
     CAlarmFireTrust* m_trust;
     int m_popupCounter = 0;
 };

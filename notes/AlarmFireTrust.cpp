@@ -1,6 +1,6 @@
 #include "notes/AlarmFireTrust.h"
 
-#include "notes/SafeFileWriter.h"
+#include "shell/SafeFileWriter.h"
 
 #include <vector>
 

@@ -3,8 +3,8 @@
 #include "fw/Convert.h"
 #include "shell/DayMath.h"
 #include "notes/NotesIds.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 
 #include <cstdio>
 

@@ -1,7 +1,5 @@
 #include "notes/Autosave.h"
 
-#include "shell/Settings.h"
-
 bool CAutosave::CheckReady(bool modified, int length, int& remembered, bool atExit) {
     if (atExit) return modified;
     if (!modified) return false;
@@ -35,7 +33,7 @@ bool CAutosave::AutoSaveMemos(bool atExit) {
         }
     }
     if (listChanged) WriteMemoList();
-    if (!lastNote.IsEmpty() && lastNote.Compare(g_Settings.RecentMemo) != 0) g_Settings.RecentMemo = lastNote;
+    if (!lastNote.IsEmpty()) m_host.SetRecentMemo(lastNote);
     bool widgets = m_host.SaveChangedWidgets();
     return saved || listChanged || widgets;
 }

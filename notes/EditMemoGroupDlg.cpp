@@ -3,8 +3,8 @@
 #include "notes/DelMemoGroupDlg.h"
 #include "notes/DelMemoListBox.h"
 #include "notes/MemoDialogTemplate.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/SafePath.h"
 #include "shell/Settings.h"
 

@@ -1,7 +1,7 @@
 #include "notes/EditMemoGroupLogic.h"
 
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/SafePath.h"
 
 CString CEditMemoGroupLogic::DisplayName(const CString& name) {

@@ -7,7 +7,6 @@
 #include "notes/MemoLockDlg.h"
 #include "notes/MemoPwdDlg.h"
 #include "notes/MemoTip.h"
-#include "notes/NoteCreate.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteMove.h"
 #include "notes/TitleBar.h"
@@ -40,6 +39,36 @@ std::vector<CRect> MonitorWorkAreas() {
         },
         (LPARAM)&areas);
     return areas;
+}
+
+// The settings the window-free note logic works by, as they stand now.
+NoteColumnSettings ColumnSettings() {
+    NoteColumnSettings column;
+    column.startDX = g_Settings.General.StartDX;
+    column.startDY = g_Settings.General.StartDY;
+    column.contractDX = g_Settings.General.ContractDX;
+    column.sortStart = g_Settings.General.SortStart;
+    return column;
+}
+
+NoteCreateSettings CreateSettings() {
+    NoteCreateSettings create;
+    create.memoLimit = g_Settings.MemoLimit;
+    create.captureAlwaysTop = g_Settings.General.CaptureAlwaysTop != 0;
+    create.receiveSound = g_Settings.FileShare.ReceiveSound != 0;
+    create.column = ColumnSettings();
+    return create;
+}
+
+AlarmFireSettings FireSettings() {
+    AlarmFireSettings fire;
+    fire.autoCloseSeconds = g_Settings.Alarm.AutoCloseTime;
+    fire.advanceStyle = g_Settings.Alarm.BeforeAlarmType;
+    fire.anniversaryStyle = g_Settings.Calendar.AlertType;
+    fire.announceAnniversaries = g_Settings.Calendar.MemorialDayCheck != 0;
+    fire.showClock = g_Settings.Clock.ViewMode != 0;
+    fire.fontFace = g_Settings.DefaultFontFace;
+    return fire;
 }
 }  // namespace
 
@@ -85,6 +114,7 @@ CFrameNotes::CFrameNotes(FrameSide side)
         return ::MessageBoxW(nullptr, text, L"Zorel", type | MB_TOPMOST | MB_SETFOREGROUND);
     };
     m_host.runAction = [this](const CString& command) { return m_side.runAction && m_side.runAction(command); };
+    m_host.setRecentMemo = [](const CString& fileName) { g_Settings.RecentMemo = fileName; };
     SyncSettings();
 
     CLifecycleDialogs::FrameSide dialogs;
@@ -109,7 +139,7 @@ CFrameNotes::CFrameNotes(FrameSide side)
     dialogs.scheduleFolder = m_alarms.GetScheduleFolder();
     dialogs.historyLevel = g_Settings.General.HistoryLevel;
     m_dialogs = std::make_unique<CLifecycleDialogs>(m_host, m_store, m_memos, std::move(dialogs));
-    m_fire = std::make_unique<CAlarmFire>(m_host, m_memos, &m_trust);
+    m_fire = std::make_unique<CAlarmFire>(m_host, m_memos, FireSettings(), &m_trust);
     m_hand = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDC_CURSOR_HAND));
 }
 
@@ -147,6 +177,10 @@ void CFrameNotes::Start(bool show) {
 }
 
 // ---- The note windows ----------------------------------------------------------------
+
+CNoteArrange CFrameNotes::Arrangement() { return CNoteArrange(m_host, m_store, m_memos, ColumnSettings()); }
+
+CNoteCreate CFrameNotes::Creation() { return CNoteCreate(m_host, m_store, m_memos, CreateSettings()); }
 
 ILifecycleNote* CFrameNotes::NoteOf(CMemoDlg* window) {
     if (!window) return nullptr;
@@ -260,7 +294,7 @@ bool CFrameNotes::DeleteMemoToRecycleBin(CMemoDlg* window, const CString& target
 
 CMemoDlg* CFrameNotes::NewMemo() {
     if (m_memos.GetSize() >= g_Settings.MemoLimit) {
-        m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
+        m_host.MessageBox(CNoteCreate::MemoLimitText(g_Settings.MemoLimit), MB_OK | MB_ICONSTOP);
         return nullptr;
     }
     SyncSettings();
@@ -287,7 +321,7 @@ CMemoDlg* CFrameNotes::NewMemo() {
 
 CMemoDlg* CFrameNotes::AddMemoFromFile(const CString& fileName, bool writeList) {
     SyncSettings();
-    ILifecycleNote* note = CNoteCreate(m_host, m_store, m_memos).AddMemoFromFile(fileName, writeList);
+    ILifecycleNote* note = Creation().AddMemoFromFile(fileName, writeList);
     CMemoDlg* window = WindowOf(note);
     if (!window) return nullptr;
     window->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -297,7 +331,7 @@ CMemoDlg* CFrameNotes::AddMemoFromFile(const CString& fileName, bool writeList) 
 
 CMemoDlg* CFrameNotes::NewMemoFromClipboard() {
     SyncSettings();
-    CMemoDlg* window = WindowOf(CNoteCreate(m_host, m_store, m_memos).NewMemoFromClipboard());
+    CMemoDlg* window = WindowOf(Creation().NewMemoFromClipboard());
     if (!window) return nullptr;
     window->SetForegroundWindow();
     AddToSpotlightIfActive(window);
@@ -306,8 +340,7 @@ CMemoDlg* CFrameNotes::NewMemoFromClipboard() {
 
 int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs) {
     SyncSettings();
-    int made = CNoteCreate(m_host, m_store, m_memos)
-                   .ProcessReceived(pairs, g_ProgramFolder + L"system\\res\\memoreceive.wav");
+    int made = Creation().ProcessReceived(pairs, g_ProgramFolder + L"system\\res\\memoreceive.wav");
     for (auto& entry : m_notes) AddToSpotlightIfActive(entry.first);
     return made;
 }
@@ -315,7 +348,7 @@ int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>&
 // ---- Showing, arranging, searching -------------------------------------------------
 
 void CFrameNotes::ShowAllMemos(bool show, CMemoDlg* except) {
-    CNoteArrange(m_host, m_store, m_memos).ShowAllMemos(show, NoteOf(except));
+    Arrangement().ShowAllMemos(show, NoteOf(except));
     if (!show) return;
     for (auto& entry : m_notes) AddToSpotlightIfActive(entry.first);
 }
@@ -330,20 +363,20 @@ bool CFrameNotes::AreAllMemosVisible() {
 
 void CFrameNotes::Arrange(CNoteArrange::ArrangeKind kind) {
     SyncSettings();
-    CNoteArrange(m_host, m_store, m_memos).Arrange(kind);
+    Arrangement().Arrange(kind);
 }
 
 void CFrameNotes::ArrangeByPosition() {
     SyncSettings();
-    CNoteArrange(m_host, m_store, m_memos).ArrangeByPosition([this] { AutoSaveMemos(true); });
+    Arrangement().ArrangeByPosition([this] { AutoSaveMemos(true); });
 }
 
-void CFrameNotes::FoldAllMemos(bool expand) { CNoteArrange(m_host, m_store, m_memos).FoldAllMemos(expand); }
+void CFrameNotes::FoldAllMemos(bool expand) { Arrangement().FoldAllMemos(expand); }
 
-void CFrameNotes::SetAllMemosLevel(int level) { CNoteArrange(m_host, m_store, m_memos).SetAllMemosLevel(level); }
+void CFrameNotes::SetAllMemosLevel(int level) { Arrangement().SetAllMemosLevel(level); }
 
 void CFrameNotes::SpotlightMemos(bool importantOnly) {
-    CNoteArrange(m_host, m_store, m_memos).SpotlightMemos(importantOnly);
+    Arrangement().SpotlightMemos(importantOnly);
 }
 
 void CFrameNotes::ShowRecentMemo(int count) {
@@ -425,7 +458,10 @@ void CFrameNotes::CheckAlarmsAtStartup(const SYSTEMTIME& now) {
     for (auto& f : firing) FireAlarm(f.first, f.second);
 }
 
-void CFrameNotes::FireAlarm(const CAlarmInfo& alarm, int notice) { m_fire->FireAlarm(alarm, notice); }
+void CFrameNotes::FireAlarm(const CAlarmInfo& alarm, int notice) {
+    m_fire->SetSettings(FireSettings());
+    m_fire->FireAlarm(alarm, notice);
+}
 
 // ---- INoteHost ---------------------------------------------------------------------------
 
@@ -448,12 +484,12 @@ void CFrameNotes::MoveMemoTip() {
 
 CRect CFrameNotes::GetNewMemoRect() {
     SyncSettings();
-    return CNoteArrange(m_host, m_store, m_memos).GetNewMemoRect();
+    return Arrangement().GetNewMemoRect();
 }
 
 void CFrameNotes::PlaceInMemoColumn(CMemoDlg* window) {
     SyncSettings();
-    if (ILifecycleNote* note = NoteOf(window)) CNoteArrange(m_host, m_store, m_memos).PlaceInMemoColumn(note);
+    if (ILifecycleNote* note = NoteOf(window)) Arrangement().PlaceInMemoColumn(note);
 }
 
 void CFrameNotes::AddToRestoreMemoDialog(const CString& path) { m_dialogs->AddToRestoreMemoDialog(path); }

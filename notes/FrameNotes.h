@@ -14,6 +14,7 @@
 #include "notes/MemoStore.h"
 #include "notes/MemoWindowNote.h"
 #include "notes/NoteArrange.h"
+#include "notes/NoteCreate.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteSearch.h"
 
@@ -141,6 +142,9 @@ private:
     void DestroyNote(ILifecycleNote* note);
     CMemoDlg* WindowOf(ILifecycleNote* note) const;
     MemoPlacement MakePlacement() const;
+    // The note logic over the current group, by the settings as they stand.
+    CNoteArrange Arrangement();
+    CNoteCreate Creation();
     void SyncSettings();
 
     FrameSide m_side;

@@ -94,6 +94,9 @@ public:
     // deleted-note restore dialog is handed a deleted note's file.
     virtual void MemoListChanged() = 0;
     virtual void AddToRestoreDialog(const CString& path) = 0;
+    // The note last made, saved or moved: the frame keeps it as the recent
+    // note, where showing the recent notes starts.
+    virtual void SetRecentMemo(const CString& fileName) = 0;
     // Changed widget windows: their flags are cleared and the widget list
     // rewritten; true when any was changed.
     virtual bool SaveChangedWidgets() = 0;

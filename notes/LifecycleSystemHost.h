@@ -26,6 +26,7 @@ public:
     std::function<void(const std::vector<ILifecycleNote*>&)> showNoteGroup;
     std::function<void()> memoListChanged;
     std::function<void(const CString&)> addToRestoreDialog;
+    std::function<void(const CString&)> setRecentMemo;
     std::function<bool()> saveChangedWidgets;
     std::function<void()> showClockForAWhile;
     std::function<void(const NoticeRequest&)> showNotice;
@@ -58,6 +59,9 @@ public:
     }
     void AddToRestoreDialog(const CString& path) override {
         if (addToRestoreDialog) addToRestoreDialog(path);
+    }
+    void SetRecentMemo(const CString& fileName) override {
+        if (setRecentMemo) setRecentMemo(fileName);
     }
     bool SaveChangedWidgets() override { return saveChangedWidgets && saveChangedWidgets(); }
     void ShowNotice(const NoticeRequest& notice) override;

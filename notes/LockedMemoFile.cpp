@@ -1,7 +1,7 @@
 #include "notes/LockedMemoFile.h"
 
 #include "fw/Convert.h"
-#include "notes/SafeFileWriter.h"
+#include "shell/SafeFileWriter.h"
 
 namespace {
 CString TrailerToken(const BYTE* trailer) {

@@ -1,8 +1,8 @@
 #include "notes/MemoStore.h"
 
 #include "notes/NotesIds.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 
 #include <cwctype>
 

@@ -2,18 +2,8 @@
 
 #include "notes/Autosave.h"
 #include "notes/MemoSortInfo.h"
-#include "shell/Settings.h"
 
 #include <algorithm>
-
-NoteColumnSettings NoteColumnSettings::FromSettings() {
-    NoteColumnSettings s;
-    s.startDX = g_Settings.General.StartDX;
-    s.startDY = g_Settings.General.StartDY;
-    s.contractDX = g_Settings.General.ContractDX;
-    s.sortStart = g_Settings.General.SortStart;
-    return s;
-}
 
 namespace {
 
@@ -155,7 +145,7 @@ CRect CNoteArrange::GetNewMemoRect() {
     }
     CRect bar;
     bool hasBar = m_host.GetQuickMenuRect(bar);
-    return NewMemoRect(m_host.GetWorkArea(), rects, hasBar ? &bar : nullptr, NoteColumnSettings::FromSettings());
+    return NewMemoRect(m_host.GetWorkArea(), rects, hasBar ? &bar : nullptr, m_column);
 }
 
 void CNoteArrange::PlaceInMemoColumn(ILifecycleNote* note) {
@@ -166,14 +156,12 @@ void CNoteArrange::PlaceInMemoColumn(ILifecycleNote* note) {
     CRect bar;
     bool hasBar = m_host.GetQuickMenuRect(bar);
     CRect rc = note->Record().m_rcWindow;
-    CPoint pt = PlaceInColumn(m_host.GetWorkArea(), others, rc.Size(), hasBar ? &bar : nullptr,
-                              NoteColumnSettings::FromSettings());
+    CPoint pt = PlaceInColumn(m_host.GetWorkArea(), others, rc.Size(), hasBar ? &bar : nullptr, m_column);
     note->MoveTo(CRect(pt.x, pt.y, pt.x + rc.Width(), pt.y + rc.Height()));
 }
 
 void CNoteArrange::Arrange(ArrangeKind kind) {
     ShowAllMemos(false);
-    NoteColumnSettings s = NoteColumnSettings::FromSettings();
     CRect work = m_host.GetWorkArea();
     CRect bar;
     bool hasBar = m_host.GetQuickMenuRect(bar);
@@ -191,8 +179,8 @@ void CNoteArrange::Arrange(ArrangeKind kind) {
             note->SetExpanded(true);
         sizes.push_back(note->Record().m_rcWindow.Size());
     }
-    int step = kind == ArrangeFold ? s.contractDX : s.startDX;
-    std::vector<CRect> places = StackColumns(work, sizes, step, s.sortStart, hasBar ? &bar : nullptr);
+    int step = kind == ArrangeFold ? m_column.contractDX : m_column.startDX;
+    std::vector<CRect> places = StackColumns(work, sizes, step, m_column.sortStart, hasBar ? &bar : nullptr);
     if (hasBar) m_host.MoveQuickMenu(bar.TopLeft());
     for (size_t i = 0; i < notes.size(); ++i) notes[i]->MoveTo(places[i]);
     ShowAllMemos(true);
@@ -210,7 +198,7 @@ void CNoteArrange::ArrangeByPosition(const std::function<void()>& saveChanged) {
         current.Add(rec);
         rects.push_back(rec.m_rcWindow);
     }
-    std::vector<int> order = OrderByPosition(rects, NoteColumnSettings::FromSettings().startDX);
+    std::vector<int> order = OrderByPosition(rects, m_column.startDX);
     m_memos.RemoveAll();
     for (int index : order) m_memos.Add(current[index]);
     CAutosave::WriteMemoList(m_host, m_store, m_memos);

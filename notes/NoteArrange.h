@@ -12,21 +12,22 @@
 #include <functional>
 #include <vector>
 
-// General/StartDX, StartDY, ContractDX and SortStart.
+// General/StartDX, StartDY, ContractDX and SortStart, filled by the frame;
+// the defaults are those of a new settings file.
 struct NoteColumnSettings {
     int startDX = 180;
     int startDY = 100;
     int contractDX = 180;
     int sortStart = 15;
-    static NoteColumnSettings FromSettings();
 };
 
 class CNoteArrange {
 public:
     enum ArrangeKind { ArrangeKeep, ArrangeFold, ArrangeExpand };
 
-    CNoteArrange(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos)
-        : m_host(host), m_store(store), m_memos(memos) {}
+    CNoteArrange(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos,
+                 const NoteColumnSettings& column)
+        : m_host(host), m_store(store), m_memos(memos), m_column(column) {}
 
     // The rectangle of the next new note. notes are the records' rectangles
     // in array order; quickMenu the undocked, visible bar or null.
@@ -64,4 +65,5 @@ private:
     INoteLifecycleHost& m_host;
     CMemoStore& m_store;
     CArray<CMemoInfo>& m_memos;
+    NoteColumnSettings m_column;
 };

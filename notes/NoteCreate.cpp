@@ -1,18 +1,16 @@
 #include "notes/NoteCreate.h"
 
 #include "notes/Autosave.h"
-#include "notes/NoteArrange.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafePath.h"
-#include "shell/Settings.h"
 
 #include <cwchar>
 
-CString CNoteCreate::MemoLimitText() {
-    return ReplaceMarkerNumber(g_LanguageTable[IDS_MEMO_LIMIT], L"#MAX_MEMO#", g_Settings.MemoLimit);
+CString CNoteCreate::MemoLimitText(int limit) {
+    return ReplaceMarkerNumber(g_LanguageTable[IDS_MEMO_LIMIT], L"#MAX_MEMO#", limit);
 }
 
-bool CNoteCreate::IsAtLimit() const { return m_memos.GetSize() >= g_Settings.MemoLimit; }
+bool CNoteCreate::IsAtLimit() const { return m_memos.GetSize() >= m_settings.memoLimit; }
 
 CMemoInfo CNoteCreate::MakeNewRecord(const CRect& rect) {
     CMemoInfo record;
@@ -26,17 +24,17 @@ CMemoInfo CNoteCreate::MakeNewRecord(const CRect& rect) {
 
 ILifecycleNote* CNoteCreate::NewMemo() {
     if (IsAtLimit()) {
-        m_host.MessageBox(MemoLimitText(), MB_OK | MB_ICONSTOP);
+        m_host.MessageBox(MemoLimitText(m_settings.memoLimit), MB_OK | MB_ICONSTOP);
         return nullptr;
     }
-    CNoteArrange arrange(m_host, m_store, m_memos);
+    CNoteArrange arrange(m_host, m_store, m_memos, m_settings.column);
     CMemoInfo record = MakeNewRecord(arrange.GetNewMemoRect());
     ILifecycleNote* note = m_host.OpenNote(record);
     if (!note) return nullptr;
     m_memos.Add(record);
     CAutosave::WriteMemoList(m_host, m_store, m_memos);
     note->ClearChanged();
-    g_Settings.RecentMemo = record.m_strFileName;
+    m_host.SetRecentMemo(record.m_strFileName);
     m_host.MemoListChanged();
     return note;
 }
@@ -45,7 +43,7 @@ ILifecycleNote* CNoteCreate::AddMemoFromFile(const CString& fileName, bool write
     // Names come from the network and from the folder: only a plain file
     // name of the memo folder becomes a note.
     if (!IsSafeFileName(fileName)) return nullptr;
-    CNoteArrange arrange(m_host, m_store, m_memos);
+    CNoteArrange arrange(m_host, m_store, m_memos, m_settings.column);
     CMemoInfo record;
     record.m_rcWindow = arrange.GetNewMemoRect();
     record.m_nExpandedWidth = record.m_rcWindow.Width();
@@ -61,7 +59,7 @@ ILifecycleNote* CNoteCreate::AddMemoFromFile(const CString& fileName, bool write
 
 CMemoInfo CNoteCreate::MakePastedRecord(const CRect& rect) {
     CMemoInfo record = MakeNewRecord(rect);
-    record.m_nLevel = g_Settings.General.CaptureAlwaysTop ? CMemoInfo::LevelTopMost : CMemoInfo::LevelNormal;
+    record.m_nLevel = m_settings.captureAlwaysTop ? CMemoInfo::LevelTopMost : CMemoInfo::LevelNormal;
     return record;
 }
 
@@ -82,12 +80,12 @@ ILifecycleNote* CNoteCreate::AddPastedMemo(const CRect& rect) {
 
 ILifecycleNote* CNoteCreate::NewMemoFromClipboard() {
     if (IsAtLimit()) {
-        m_host.MessageBox(MemoLimitText(), MB_OK | MB_ICONSTOP);
+        m_host.MessageBox(MemoLimitText(m_settings.memoLimit), MB_OK | MB_ICONSTOP);
         return nullptr;
     }
-    ILifecycleNote* note = AddPastedMemo(CNoteArrange(m_host, m_store, m_memos).GetNewMemoRect());
+    ILifecycleNote* note = AddPastedMemo(CNoteArrange(m_host, m_store, m_memos, m_settings.column).GetNewMemoRect());
     if (!note) return nullptr;
-    g_Settings.RecentMemo = note->Record().m_strFileName;
+    m_host.SetRecentMemo(note->Record().m_strFileName);
     m_host.MemoListChanged();
     return note;
 }
@@ -116,7 +114,7 @@ int CNoteCreate::ProcessReceived(const std::vector<std::pair<CString, CString>>&
         record.m_strTitle = message;
         if (hasGeometry) {
             // A note is never smaller than the default size.
-            int minW = g_Settings.General.StartDX, minH = g_Settings.General.StartDY;
+            int minW = m_settings.column.startDX, minH = m_settings.column.startDY;
             if (rect.Width() < minW) rect.right = rect.left + minW;
             if (rect.Height() < minH) rect.bottom = rect.top + minH;
             note->MoveTo(rect);
@@ -136,7 +134,7 @@ int CNoteCreate::ProcessReceived(const std::vector<std::pair<CString, CString>>&
         ++made;
     }
     CAutosave::WriteMemoList(m_host, m_store, m_memos);
-    if (g_Settings.FileShare.ReceiveSound && !receiveSound.IsEmpty() &&
+    if (m_settings.receiveSound && !receiveSound.IsEmpty() &&
         GetFileAttributesW(receiveSound) != INVALID_FILE_ATTRIBUTES)
         m_host.PlaySoundFile(receiveSound);
     return made;

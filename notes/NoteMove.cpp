@@ -32,7 +32,7 @@ bool CNoteMove::DeleteMemoToRecycleBin(ILifecycleNote* note, const CString& targ
     CArray<CMemoInfo> target;
     if (!ReadGroup(targetGroup, target)) return false;
     if (target.GetSize() >= g_Settings.MemoLimit) {
-        m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
+        m_host.MessageBox(CNoteCreate::MemoLimitText(g_Settings.MemoLimit), MB_OK | MB_ICONSTOP);
         return false;
     }
     m_autosave.AutoSaveMemos(true);
@@ -122,7 +122,7 @@ int CNoteMove::MoveMemosToGroup(const CArray<CMemoInfo>& records, const CString&
         }
     }
 
-    if (records.GetSize() > n) m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
+    if (records.GetSize() > n) m_host.MessageBox(CNoteCreate::MemoLimitText(g_Settings.MemoLimit), MB_OK | MB_ICONSTOP);
     return n;
 }
 

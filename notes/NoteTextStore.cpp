@@ -1,7 +1,7 @@
 #include "notes/NoteTextStore.h"
 
 #include "notes/MemoInfo.h"
-#include "notes/SafeFileWriter.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Scrambler.h"
 
 #include "shell/SafePath.h"

@@ -2,9 +2,9 @@
 
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/FindDlg.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
 #include <algorithm>
@@ -65,10 +65,12 @@ public:
     // The box's flags have the values of the rich edit's find flags.
     void FindWithOptions(const CString& text, int flags) override { m_editor->FindWithOptions(text, (DWORD)flags); }
     void OnFindDialogClosed() override { m_editor->OnFindDialogClosed(); }
-    CFindDlg m_dialog;
 
 private:
-    COleRichEditCtrl* m_editor;
+    COleRichEditCtrl* m_editor;  // before the box, which is made with it
+
+public:
+    CFindDlg m_dialog;
 };
 
 void COleRichEditCtrl::OpenFindBox(const CString& initial) {

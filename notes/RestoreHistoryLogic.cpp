@@ -1,7 +1,7 @@
 #include "notes/RestoreHistoryLogic.h"
 
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "notes/RestoreMemoDlg.h"
 
 #include "notes/MemoDialogTemplate.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
 #include <commctrl.h>

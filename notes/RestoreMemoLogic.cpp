@@ -2,8 +2,8 @@
 
 #include "notes/NoteCreate.h"
 #include "notes/RestoreHistoryLogic.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
 #include <algorithm>
@@ -74,7 +74,7 @@ bool CRestoreMemoLogic::Rename(const CString& name, CString& restored) {
 
 bool CRestoreMemoLogic::CheckLimit(int currentCount, int adding) {
     if (currentCount + adding <= g_Settings.MemoLimit) return true;
-    m_host.MessageBox(CNoteCreate::MemoLimitText(), MB_OK | MB_ICONSTOP);
+    m_host.MessageBox(CNoteCreate::MemoLimitText(g_Settings.MemoLimit), MB_OK | MB_ICONSTOP);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "SafeFileWriter.h"
 #include "SettingsEnvironment.h"
 
 #include "tinyxml.h"
@@ -9,18 +10,6 @@
 
 namespace {
 const char kRootName[] = "ZorelConfig";
-
-CString FolderOf(const CString& path) {
-    int slash = path.ReverseFind(L'\\');
-    int other = path.ReverseFind(L'/');
-    if (other > slash) slash = other;
-    return slash >= 0 ? path.Left(slash + 1) : CString();
-}
-
-bool IsExistingFile(const CString& path) {
-    DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // A copy of a damaged file beside it, named with the time it was found.
 CString MakeDatedCopy(const CString& path) {
@@ -129,7 +118,7 @@ CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
     // A wide path, so a program folder with any characters works.
     FILE* file = _wfopen(path, L"rb");
     if (!file) {
-        state = IsExistingFile(path) ? LOAD_DAMAGED : LOAD_MISSING;
+        state = CSafeFileWriter::FileExists(path) ? LOAD_DAMAGED : LOAD_MISSING;
     } else {
         unsigned char head[3] = {};
         size_t got = fread(head, 1, 3, file);
@@ -230,20 +219,6 @@ bool CSettingsStore::Save() {
     DWORD attributes = GetFileAttributesW(m_path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
 
-    CString folder = FolderOf(m_path);
-    wchar_t temp[MAX_PATH * 2] = {};
-    if (!GetTempFileNameW(folder.IsEmpty() ? L"." : folder.GetString(), L"zcf", 0, temp)) return false;
-
     // Text mode: the file's lines end in CR LF.
-    FILE* file = _wfopen(temp, L"w");
-    if (!file) {
-        DeleteFileW(temp);
-        return false;
-    }
-    bool ok = m_doc->SaveFile(file);
-    ok = fflush(file) == 0 && ok && !ferror(file);
-    ok = fclose(file) == 0 && ok;
-    if (ok) ok = MoveFileExW(temp, m_path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok) DeleteFileW(temp);
-    return ok;
+    return CSafeFileWriter::WriteStream(m_path, [this](FILE* file) { return m_doc->SaveFile(file); }, true);
 }

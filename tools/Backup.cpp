@@ -1,5 +1,6 @@
 #include "tools/Backup.h"
 
+#include "shell/SafeFileWriter.h"
 #include "tools/zip/ZipArchive.h"
 
 #include <cstring>
@@ -159,8 +160,7 @@ CBackup::Result CBackup::Backup() {
         return resultFailed;
     }
     m_files.RemoveAll();
-    if (!MoveFileExW(partPath, archivePath, MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(partPath);
+    if (!CSafeFileWriter::ReplaceWith(partPath, archivePath)) {
         Report(archivePath);
         return resultFailed;
     }
@@ -243,8 +243,7 @@ bool CBackup::MakeSetupFile(const CString& archivePath) {
         Report(target);
         return false;
     }
-    if (!MoveFileExW(partPath, target, MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(partPath);
+    if (!CSafeFileWriter::ReplaceWith(partPath, target)) {
         Report(target);
         return false;
     }
@@ -305,8 +304,7 @@ bool CBackup::BackupProgramFolder(const CString& programFolder,
         if (reportFailure) reportFailure(archivePath);
         return false;
     }
-    if (!MoveFileExW(partPath, archivePath, MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileW(partPath);
+    if (!CSafeFileWriter::ReplaceWith(partPath, archivePath)) {
         if (reportFailure) reportFailure(archivePath);
         return false;
     }

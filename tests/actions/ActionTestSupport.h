@@ -2,6 +2,7 @@
 // them, one line per call, so a test compares the whole effect in one go.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 #include "shell/ActionHost.h"
 #include "shell/ActionSystem.h"
@@ -144,13 +145,10 @@ public:
 
 // A scratch program folder under the temporary folder (with Korean letters
 // in its name, so it is no ANSI path under the default code page).
-class CScratchProgramFolder {
+class CScratchProgramFolder : public CScratchFolder {
 public:
-    CScratchProgramFolder();
-    ~CScratchProgramFolder();
-    const CString& Path() const { return m_path; }
-    void Write(const CString& relative, const std::string& bytes) const;
-
-private:
-    CString m_path;
+    CScratchProgramFolder() : CScratchFolder(L"actions-\uD56B\uD0A4") {}
+    void Write(const CString& relative, const std::string& bytes) const {
+        ASSERT_FALSE(CScratchFolder::Write(relative, bytes).IsEmpty());
+    }
 };

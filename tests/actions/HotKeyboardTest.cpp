@@ -1,6 +1,7 @@
 // The on-screen hot-key keyboard and the hot-key button: the key table, the
 // refusals, the template's layout, and both ways the keyboard runs.
 #include "ActionTestSupport.h"
+#include "MessagePump.h"
 
 #include "fw/AfxWin.h"
 #include "shell/HotKeyDispatcher.h"
@@ -28,21 +29,6 @@ public:
     }
     void Unregister(int id) override { log.push_back(Call(L"Unregister(%d)", id)); }
 };
-
-// Dispatches messages until done() or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
 
 // Clicks a button of a dialog as the user would (the dialog gets BN_CLICKED).
 void PostClick(HWND dialog, int id) {
@@ -493,7 +479,7 @@ TEST_F(DirectKeyboardTest, EnterDoesNothing) {
     HWND wnd = OpenDirect(0);
     ASSERT_TRUE(wnd);
     PostMessageW(wnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    PumpUntil([] { return false; }, 100);
+    PumpFor(100);
     EXPECT_TRUE(IsWindow(wnd));
     EXPECT_TRUE(g_DirectHotKeyboardOpen);
     PostClick(wnd, IDCANCEL);

@@ -1,6 +1,7 @@
 // The main frame as the host of actions, hot keys, the web check and the
 // received-note queue: a real (hidden) frame, its system effects recorded.
 #include "ActionTestSupport.h"
+#include "MessagePump.h"
 
 #include "shell/Action.h"
 #include "shell/ActionQueue.h"
@@ -21,30 +22,6 @@
 #include <thread>
 
 namespace {
-void Pump(DWORD ms) {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
-std::wstring TempFolder() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    wchar_t name[64];
-    swprintf(name, 64, L"zorel-frameactions-%lu\\", GetCurrentProcessId());
-    std::wstring folder = std::wstring(temp) + name;
-    CreateDirectoryW(folder.c_str(), nullptr);
-    CreateDirectoryW((folder + L"system").c_str(), nullptr);
-    CreateDirectoryW((folder + L"system\\zorelcheck").c_str(), nullptr);
-    return folder;
-}
-
 void WriteText(const CString& path, const char* text) {
     FILE* file = _wfopen(path, L"wb");
     ASSERT_NE(file, nullptr);
@@ -55,7 +32,9 @@ void WriteText(const CString& path, const char* text) {
 class MainFrameActionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = TempFolder();
+        scratch.reset(new CScratchFolder(L"frameactions"));
+        scratch->MakeFolder(L"system\\zorelcheck");
+        folder = scratch->Path().GetString();
         g_ProgramFolder = folder.c_str();
         g_Settings.General.ShowTrayIcon = 0;
         g_Settings.General.MemoDBFile = L"Work.zmd";
@@ -73,13 +52,10 @@ protected:
         g_FrameAlive = 1;
         SetActionSystem(nullptr);
         SetMessageBoxAnswerer(nullptr);
-        DeleteFileW((folder + L"system\\zorelcheck\\result.xml").c_str());
-        DeleteFileW((folder + L"ZorelConfig.xml").c_str());
-        RemoveDirectoryW((folder + L"system\\zorelcheck").c_str());
-        RemoveDirectoryW((folder + L"system").c_str());
-        RemoveDirectoryW(folder.c_str());
+        scratch.reset();
         g_ProgramFolder.Empty();
     }
+    std::unique_ptr<CScratchFolder> scratch;
     std::wstring folder;
     CRecordingFrame fake;
     CMainFrame* frame = nullptr;
@@ -94,7 +70,7 @@ TEST_F(MainFrameActionsTest, QueuedActionsRunLaterOnTheFrameInOrder) {
     EXPECT_TRUE(RunAction(L"UNDOMINIMIZE_ALL"));
     // Nothing runs inside the caller.
     EXPECT_TRUE(fake.log.empty());
-    Pump(100);
+    PumpUntil([&] { return fake.log.size() >= 2; }, 2000);
     EXPECT_EQ(fake.log, (CallLog{L"ShowDesktop(1)", L"ShowDesktop(0)"}));
     EXPECT_EQ(frame->GetActionQueue().GetCount(), 0);
     EXPECT_EQ(frame->ExecuteAction(L"BACKUP"), 0);
@@ -111,16 +87,17 @@ TEST_F(MainFrameActionsTest, HotKeyRunsItsOperationAndARepeatOpensTheKeyboard) {
     EXPECT_EQ(fake.log, (CallLog{L"ShowDesktop(1)"}));
     EXPECT_TRUE(g_DirectHotKeyboardOpen);
     HWND keyboard = nullptr;
-    for (int i = 0; i < 40 && !keyboard; ++i) {
-        Pump(25);
-        HWND wnd = nullptr;
-        while ((wnd = FindWindowExW(nullptr, wnd, L"#32770", nullptr)) != nullptr)
-            if (IsWindowVisible(wnd) && GetDlgItem(wnd, IDC_HKB_NOT_USE)) keyboard = wnd;
-    }
+    PumpUntil(
+        [&] {
+            HWND wnd = nullptr;
+            while ((wnd = FindWindowExW(nullptr, wnd, L"#32770", nullptr)) != nullptr)
+                if (IsWindowVisible(wnd) && GetDlgItem(wnd, IDC_HKB_NOT_USE)) keyboard = wnd;
+            return keyboard != nullptr;
+        },
+        1000);
     ASSERT_NE(keyboard, nullptr);
     ::SendMessageW(keyboard, WM_COMMAND, IDCANCEL, 0);
-    Pump(50);
-    EXPECT_FALSE(IsWindow(keyboard));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(keyboard); }, 2000));
     EXPECT_FALSE(g_DirectHotKeyboardOpen);
     // An id outside the table is ignored.
     frame->SendMessage(WM_HOTKEY, 38, 0);
@@ -136,7 +113,7 @@ TEST_F(MainFrameActionsTest, NotesReceivedOnWorkersAreTakenWholeAndInOrder) {
     // The workers only queued and posted; the frame arms its timer when the
     // posts arrive.
     std::vector<ReceivedNote> notes = frame->TakeReceivedNotes();
-    Pump(100);
+    PumpFor(100);
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0].fileName, L"1401010101010001.rtf");
     EXPECT_EQ(notes[0].text, L"10 20 300 200|first");

@@ -1,6 +1,7 @@
 // The backup dialog under a real window manager: each case opens it from the
 // program's template over a temporary program folder and plays the user from
 // a timer. The shell never really opens a folder and no message box appears.
+#include "ScratchFolder.h"
 #include "shell/ActionSystem.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -74,11 +76,8 @@ public:
 class BackupDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int serial = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        m_root.Format(L"%szorel_backup_dlg_%lu_%d\\", temp, GetCurrentProcessId(), ++serial);
-        std::filesystem::create_directories(m_root.GetString());
+        m_scratch.reset(new CScratchFolder(L"backup-dlg"));
+        m_root = m_scratch->Path();
         m_savedFolder = g_ProgramFolder;
         g_ProgramFolder = m_root;
         g_Settings = CSettings();
@@ -98,16 +97,11 @@ protected:
         SetActionSystem(nullptr);
         SetSystemMessageBox(nullptr);
         g_ProgramFolder = m_savedFolder;
-        std::error_code ec;
-        std::filesystem::remove_all(m_root.GetString(), ec);
+        m_scratch.reset();
     }
 
-    void Write(const CString& relative, const std::string& bytes) const {
-        std::filesystem::path p((m_root + relative).GetString());
-        std::filesystem::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    bool Exists(const CString& relative) const { return std::filesystem::exists((m_root + relative).GetString()); }
+    void Write(const CString& relative, const std::string& bytes) const { m_scratch->Write(relative, bytes); }
+    bool Exists(const CString& relative) const { return m_scratch->Has(relative); }
     std::vector<CString> BackupFiles() const {
         std::vector<CString> names;
         std::error_code ec;
@@ -132,6 +126,7 @@ protected:
         return names;
     }
 
+    std::unique_ptr<CScratchFolder> m_scratch;
     CString m_root, m_savedFolder;
     CFakeSystem m_system;
     CFakeMessageBox m_box;

@@ -47,14 +47,6 @@ const HostMessage* CControlHost::Last(UINT message) const {
     return nullptr;
 }
 
-void Pump() {
-    MSG msg;
-    for (int i = 0; i < 1000 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 void Send(HWND wnd, UINT message, int x, int y, WPARAM keys) { SendMessageW(wnd, message, keys, MAKELPARAM(x, y)); }
 
 void Click(HWND wnd, int x, int y, UINT down, UINT up, WPARAM keys) {

@@ -2,6 +2,7 @@
 // tell it.
 #pragma once
 
+#include "MessagePump.h"
 #include "fw/AfxWin.h"
 
 #include <functional>
@@ -30,8 +31,6 @@ protected:
 // One host for all tests (destroying a top-level window costs Wine seconds
 // here); each call forgets what it recorded before.
 CControlHost& SharedHost();
-// Dispatches waiting messages.
-void Pump();
 // Mouse and key input sent straight to a window (client coordinates).
 void Click(HWND wnd, int x, int y, UINT down = WM_LBUTTONDOWN, UINT up = WM_LBUTTONUP, WPARAM keys = 0);
 void Send(HWND wnd, UINT message, int x, int y, WPARAM keys = 0);

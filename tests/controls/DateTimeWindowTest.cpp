@@ -128,7 +128,7 @@ TEST_F(DateFixture, EscapeOnTheButtonRestoresTheText) {
     sel.nmhdr.code = MCN_SELECT;
     sel.stSelStart = Date(2014, 12, 24);
     SendMessageW(GetParent(cal), WM_NOTIFY, 3, (LPARAM)&sel);
-    Pump();
+    PumpWaiting();
     EXPECT_FALSE(date.IsCalendarOpen());
     EXPECT_EQ(CString(L"2014-12-24"), Text());
 }
@@ -144,7 +144,7 @@ TEST(DateTimeTemplate, ATemplateControlMakesTheSameChildren) {
     {
         CDateTimeEditCtrl date;
         ASSERT_TRUE(date.SubclassWindow(raw));
-        Pump();
+        PumpWaiting();
         ASSERT_NE(nullptr, date.GetEditBox()->m_hWnd);
         EXPECT_EQ(602, date.GetDlgCtrlID());
         EXPECT_NE(nullptr, date.GetButton()->m_hWnd);

@@ -31,7 +31,7 @@ struct GridFixture : ::testing::Test {
     void ClickCell(int row, int col, WPARAM keys = 0) {
         CPoint p = At(row, col);
         Click(grid, p.x, p.y, WM_LBUTTONDOWN, WM_LBUTTONUP, keys);
-        Pump();
+        PumpWaiting();
     }
     HWND Editor() { return grid.GetEditWindow(); }
     CString EditorText() {
@@ -83,7 +83,7 @@ TEST_F(GridFixture, DeleteAndSpaceOnAReadOnlyCell) {
     ClickCell(2, 1);
     host.messages.clear();
     grid.SendMessage(WM_KEYDOWN, VK_DELETE, 0);
-    Pump();
+    PumpWaiting();
     const HostMessage* del = host.Last(WM_USER + 8);
     ASSERT_NE(nullptr, del);
     EXPECT_EQ(2u, del->wParam);
@@ -91,7 +91,7 @@ TEST_F(GridFixture, DeleteAndSpaceOnAReadOnlyCell) {
     EXPECT_EQ(CString(L"r2c1"), grid.GetItemText(2, 1));
     grid.SetItemState(2, 1, grid.GetItemState(2, 1) | GVIS_READONLY);
     grid.SendMessage(WM_CHAR, ' ', 0);
-    Pump();
+    PumpWaiting();
     ASSERT_NE(nullptr, host.Last(WM_USER + 9));
     EXPECT_EQ(32u, host.Last(WM_USER + 9)->wParam);
     EXPECT_EQ(nullptr, Editor());
@@ -104,7 +104,7 @@ TEST_F(GridFixture, TypingEditsEscapeRestoresTabMovesOn) {
     EXPECT_EQ(CString(L"x"), EditorText());
     SendMessageW(Editor(), WM_CHAR, 'y', 0);
     SendMessageW(Editor(), WM_CHAR, VK_ESCAPE, 0);
-    Pump();
+    PumpWaiting();
     EXPECT_EQ(nullptr, Editor());
     EXPECT_EQ(CString(L"r2c1"), grid.GetItemText(2, 1));
     EXPECT_FALSE(grid.GetItemState(2, 1) & GVIS_MODIFIED);
@@ -114,7 +114,7 @@ TEST_F(GridFixture, TypingEditsEscapeRestoresTabMovesOn) {
     ASSERT_NE(nullptr, Editor());
     SendMessageW(Editor(), WM_CHAR, 'w', 0);
     SendMessageW(Editor(), WM_CHAR, VK_TAB, 0);
-    Pump();
+    PumpWaiting();
     EXPECT_EQ(CString(L"nw"), grid.GetItemText(2, 1));
     EXPECT_TRUE(grid.GetItemState(2, 1) & GVIS_MODIFIED);
     EXPECT_TRUE(grid.m_bModified);
@@ -122,12 +122,12 @@ TEST_F(GridFixture, TypingEditsEscapeRestoresTabMovesOn) {
     ASSERT_NE(nullptr, Editor());  // editing goes on in the next cell
     EXPECT_EQ(CString(L"r2c2"), EditorText());
     SendMessageW(Editor(), WM_KEYDOWN, VK_DOWN, 0);  // an arrow ends it too
-    Pump();
+    PumpWaiting();
     EXPECT_EQ(CCellID(3, 2), grid.GetFocusCell());
     HWND e = Editor();
     ASSERT_NE(nullptr, e);
     SendMessageW(e, WM_CHAR, VK_ESCAPE, 0);
-    Pump();
+    PumpWaiting();
     int endEdits = 0;
     for (int code : host.notifyCodes) endEdits += code == GVN_ENDEDIT;
     EXPECT_GE(endEdits, 3);
@@ -138,20 +138,20 @@ TEST_F(GridFixture, DoubleClickEditsWithArrowsInsideTheText) {
     CPoint p = At(4, 0);
     Send(grid, WM_LBUTTONDBLCLK, p.x, p.y, MK_LBUTTON);
     Send(grid, WM_LBUTTONUP, p.x, p.y);
-    Pump();
+    PumpWaiting();
     ASSERT_NE(nullptr, Editor());
     DWORD start = 0, end = 0;
     SendMessageW(Editor(), EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
     EXPECT_EQ(0u, start);
     EXPECT_EQ(4u, end);  // the whole text selected
     SendMessageW(Editor(), WM_KEYDOWN, VK_LEFT, 0);
-    Pump();
+    PumpWaiting();
     EXPECT_NE(nullptr, Editor());  // still editing
     const HostMessage* dbl = host.Last(WM_USER + 11);
     ASSERT_NE(nullptr, dbl);
     EXPECT_EQ((WPARAM)((0 << 16) | 4), dbl->wParam);
     grid.SetFocus();
-    Pump();
+    PumpWaiting();
     EXPECT_EQ(nullptr, Editor());
 }
 
@@ -169,7 +169,7 @@ TEST_F(GridFixture, TypingPastTheEdgeWidensTheEditor) {
     EXPECT_GT(after.right - after.left, before.right - before.left);
     EXPECT_LE(after.right - after.left, client.right);
     SendMessageW(Editor(), WM_CHAR, VK_ESCAPE, 0);
-    Pump();
+    PumpWaiting();
 }
 
 TEST_F(GridFixture, TitleTipOnlyForTextThatDoesNotFit) {
@@ -186,9 +186,9 @@ TEST_F(GridFixture, TitleTipOnlyForTextThatDoesNotFit) {
     MSG msg = {tip.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3), 0, {}};
     EXPECT_TRUE(tip.PreTranslateMessage(&msg));
     EXPECT_FALSE(tip.IsWindowVisible());
-    Pump();
+    PumpWaiting();
     Send(grid, WM_LBUTTONUP, p.x, p.y);
-    Pump();
+    PumpWaiting();
     EXPECT_EQ(CCellID(2, 0), grid.GetFocusCell());
 }
 

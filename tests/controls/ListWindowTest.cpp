@@ -76,7 +76,7 @@ TEST(ListWindows, HistoryComboTrimsAndStoresInTheProfile) {
     // Enter posts the combo's command to its parent.
     MSG msg = {combo.m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     combo.PreTranslateMessage(&msg);
-    Pump();
+    PumpWaiting();
     ASSERT_NE(nullptr, host.Last(WM_COMMAND));
     EXPECT_EQ((WPARAM)IDC_HISTORY_ENTER, host.Last(WM_COMMAND)->wParam);
 }

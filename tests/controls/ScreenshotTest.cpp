@@ -189,7 +189,7 @@ TEST(Screenshot, OneOfEachControl) {
     (void)cell;
 
     wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE | RDW_FRAME);
-    Pump();
+    PumpWaiting();
     const char* dir = getenv("ZOREL_BINARY_DIR");
     std::wstring path = L"controls.bmp";
     if (dir) path = L"Z:" + std::wstring(CString(dir).GetString()) + L"/controls.bmp";

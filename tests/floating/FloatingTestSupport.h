@@ -2,6 +2,7 @@
 // records what the windows ask of the main frame, and settings the test sets.
 #pragma once
 
+#include "MessagePump.h"
 #include "ui/FloatingOptions.h"
 #include "ui/MonitorList.h"
 #include "ui/ZDialog.h"
@@ -68,15 +69,6 @@ inline int AlphaOf(HWND wnd) {
 
 inline bool IsTopmost(HWND wnd) { return (::GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-// Runs the posted and sent messages of this thread that are waiting.
-inline void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 struct FloatingWindowTest : ::testing::Test {
     static CFloatingOptions s_options;
     static CFloatingOptions Options() { return s_options; }
@@ -93,7 +85,7 @@ struct FloatingWindowTest : ::testing::Test {
             if (w->m_hWnd) w->DestroyWindow();
             delete w;
         }
-        PumpMessages();
+        PumpWaiting();
         EXPECT_TRUE(GetRegisteredDialogs().empty());
         ClearDialogRegistry();
         SetZDialogOwner(nullptr);

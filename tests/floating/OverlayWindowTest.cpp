@@ -129,7 +129,7 @@ struct FadeWndTest : ::testing::Test {
     }
     void TearDown() override {
         ::DestroyWindow(target);
-        PumpMessages();
+        PumpWaiting();
     }
 };
 

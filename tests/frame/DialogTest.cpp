@@ -1,6 +1,7 @@
 // The message box, the time picker, the find box and the colour buttons as
 // windows: each is run from the program's own dialog templates and answered
 // by a timer that plays the user.
+#include "MessagePump.h"
 #include "shell/AppGlobals.h"
 #include "shell/FindDlg.h"
 #include "shell/InputStringDlg.h"
@@ -37,18 +38,6 @@ void WhenShown(std::function<void()> action) {
     // A longer wait keeps the dialog up for a screenshot when one is asked for.
     const char* pause = getenv("ZOREL_SCREENSHOT_PAUSE");
     SetTimer(nullptr, 0, pause ? atoi(pause) : 100, RunUserAction);
-}
-
-void Pump(DWORD ms) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < ms) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
 }
 
 class DialogTest : public ::testing::Test {
@@ -141,7 +130,7 @@ TEST_F(DialogTest, ClosingTheFrameAnswersAnOpenBoxNoAndClosesASecondLater) {
     DWORD start = GetTickCount();
     EXPECT_EQ(ShowMessageBox(L"Still there?", 4), IDNO);
     EXPECT_TRUE(IsWindow(wnd));  // not yet: a second later
-    while (IsWindow(wnd) && GetTickCount() - start < 5000) Pump(20);
+    PumpUntil([&] { return !IsWindow(wnd); }, 5000);
     closedAt = GetTickCount() - start;
     EXPECT_FALSE(IsWindow(wnd));
     EXPECT_GE(closedAt, 900u);

@@ -1,12 +1,12 @@
 // The frame with its notes and alarms running in this process: the group
 // menus it fills reach their commands from the tray and from a note, and the
 // calendar's month marks ask the frame for its alarms.
+#include "ScratchFolder.h"
 #include "calendar/AlarmInfo.h"
 #include "calendar/DayMarks.h"
 #include "notes/FrameNotes.h"
 #include "notes/MemoDlg.h"
 #include "shell/AppGlobals.h"
-#include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
 #include "shell/ProgramFolder.h"
@@ -29,13 +29,10 @@ UINT ItemWithText(CMenu& menu, const wchar_t* text) {
 class FrameWiringTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        folder.Format(L"%szorel-frame-wiring-%lu-%d\\", temp, GetCurrentProcessId(), ++counter);
-        CreateDirectoryW(folder, nullptr);
-        CreateDirectoryW(folder + L"memo_data", nullptr);
-        CreateDirectoryW(folder + L"schedule_data", nullptr);
+        scratch.reset(new CScratchFolder(L"frame-wiring"));
+        folder = scratch->Path();
+        scratch->MakeFolder(L"memo_data");
+        scratch->MakeFolder(L"schedule_data");
         g_ProgramFolder = folder;
         g_Settings = CSettings();
         AppConfigStore().Reset();
@@ -55,7 +52,7 @@ protected:
     void TearDown() override {
         CloseFrame();
         SetMessageBoxAnswerer(nullptr);
-        DeleteFolderTree(folder);
+        scratch.reset();
     }
     void CloseFrame() {
         if (frame) SendMessageW(wnd, WM_CLOSE, 0, 0);
@@ -68,6 +65,7 @@ protected:
         return memos.GetSize();
     }
 
+    std::unique_ptr<CScratchFolder> scratch;
     CString folder;
     CMainFrame* frame = nullptr;
     HWND wnd = nullptr;

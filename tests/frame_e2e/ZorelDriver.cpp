@@ -1,6 +1,7 @@
 #include "ZorelDriver.h"
 
-#include <shellapi.h>
+#include "MessagePump.h"
+#include "shell/FileUtil.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -118,16 +119,9 @@ bool ZorelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
 }
 
 bool ZorelProcess::WaitForExitPumping(DWORD timeoutMs, DWORD* exitCode) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        DWORD waited = GetTickCount() - start;
-        if (waited >= timeoutMs) return false;
-        DWORD r = MsgWaitForMultipleObjects(1, &m_info.hProcess, FALSE, timeoutMs - waited, QS_ALLINPUT);
-        if (r == WAIT_OBJECT_0) break;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
-    if (exitCode) GetExitCodeProcess(m_info.hProcess, exitCode);
+    HANDLE process = m_info.hProcess;
+    if (!PumpUntil([process] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs)) return false;
+    if (exitCode) GetExitCodeProcess(process, exitCode);
     return true;
 }
 
@@ -193,15 +187,7 @@ std::wstring MakeProgramFolder(const char* settingsXml) {
     return folder;
 }
 
-void RemoveProgramFolder(const std::wstring& folder) {
-    std::wstring from = folder.substr(0, folder.size() - 1);
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&op);
-}
+void RemoveProgramFolder(const std::wstring& folder) { DeleteFolderTree(folder.c_str()); }
 
 std::string ReadFileText(const std::wstring& path) {
     std::string text;

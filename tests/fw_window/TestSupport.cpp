@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "MessagePump.h"
 #include "TestIds.h"
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
@@ -11,19 +12,6 @@ static CTestApp theApp;
 
 CTestApp& TestApp() { return theApp; }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!theApp.PreTranslateMessage(&msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            if (done()) return true;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
+bool PumpAppUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    return PumpUntil(done, timeoutMs, [](MSG& msg) { return theApp.PreTranslateMessage(&msg) != FALSE; });
 }

@@ -24,6 +24,6 @@ protected:
 
 CTestApp& TestApp();
 
-// Dispatches messages (as the program's loop would) until done() or the
-// time is up; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);
+// The shared pump, offering each message to the application's
+// PreTranslateMessage first as the program's loop would; returns done().
+bool PumpAppUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);

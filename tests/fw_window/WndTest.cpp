@@ -220,7 +220,7 @@ TEST(Wnd, TimerArmedFromAWorkerFiresOnTheWindowsThread) {
     std::thread worker([&] { armed = wnd.SetTimer(7, 10); });
     worker.join();
     EXPECT_EQ(armed, 7u);
-    ASSERT_TRUE(PumpUntil([&] { return !wnd.timers.empty(); }));
+    ASSERT_TRUE(PumpAppUntil([&] { return !wnd.timers.empty(); }));
     EXPECT_EQ(wnd.timers[0].first, 7u);
     EXPECT_EQ(wnd.timers[0].second, ::GetCurrentThreadId());
 
@@ -229,7 +229,7 @@ TEST(Wnd, TimerArmedFromAWorkerFiresOnTheWindowsThread) {
     ASSERT_NE(::SetTimer(wnd.m_hWnd, 8, 200, nullptr), 0u);
     std::thread killer([&] { wnd.KillTimer(8); });
     killer.join();
-    PumpUntil([] { return false; }, 400);
+    PumpAppUntil([] { return false; }, 400);
     EXPECT_TRUE(wnd.timers.empty());
     wnd.DestroyWindow();
 }
@@ -448,7 +448,7 @@ TEST(Wnd, AnExceptionFromAHandlerStopsAtTheWindowAndTheProgramGoesOn) {
         // Posted: dispatched by a loop, which goes on to the next message.
         wnd.PostMessage(CThrowingWnd::kThrowMessage);
         wnd.PostMessage(CThrowingWnd::kPingMessage);
-        EXPECT_NO_THROW(EXPECT_TRUE(PumpUntil([&] { return wnd.pings == 2; })));
+        EXPECT_NO_THROW(EXPECT_TRUE(PumpAppUntil([&] { return wnd.pings == 2; })));
         EXPECT_EQ(wnd.thrown, 2);
         wnd.DestroyWindow();
     }

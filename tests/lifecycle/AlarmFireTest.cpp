@@ -38,8 +38,10 @@ TEST(AlarmNotice, AdvanceTitlesByTheMinutesLeft) {
 
 TEST(AlarmNotice, DueNoticeTitleStyleTimeoutAndColours) {
     ResetLifecycleSettings();
+    AlarmFireSettings settings;
+    settings.autoCloseSeconds = 7;
     CAlarmInfo a = Alarm(2014, 3, 3, 9, 5, 1, L"Dentist");
-    NoticeRequest n = CAlarmFire::MakeAlarmNotice(a, 0);
+    NoticeRequest n = CAlarmFire::MakeAlarmNotice(a, 0, settings);
     EXPECT_EQ(CString(L"[Schedule]   [2014]/3/3 9:5"), n.title);
     EXPECT_EQ(-1, n.timeout);
     EXPECT_EQ(0xFF645Au, n.titleColor);
@@ -47,22 +49,22 @@ TEST(AlarmNotice, DueNoticeTitleStyleTimeoutAndColours) {
     EXPECT_EQ(CString(L"Dentist"), n.body);
 
     a.m_nNoticeStyle = 2;
-    EXPECT_EQ(5000, CAlarmFire::MakeAlarmNotice(a, 0).timeout);
+    EXPECT_EQ(7000, CAlarmFire::MakeAlarmNotice(a, 0, settings).timeout);
     a.m_nNoticeStyle = 3;
-    n = CAlarmFire::MakeAlarmNotice(a, 0);
+    n = CAlarmFire::MakeAlarmNotice(a, 0, settings);
     EXPECT_EQ(-1, n.timeout);
     EXPECT_EQ(0x3C3C3Cu, n.titleColor);
     EXPECT_EQ(0xFF0000u, n.bodyColor);
 
     a.m_nTimeMode = CAlarmInfo::TimeModeAllDay;
-    EXPECT_EQ(CString(L"[Schedule]   [2014]/3/3 "), CAlarmFire::MakeAlarmNotice(a, 0).title);
+    EXPECT_EQ(CString(L"[Schedule]   [2014]/3/3 "), CAlarmFire::MakeAlarmNotice(a, 0, settings).title);
 
     // Advance notices: their own style, red and blue, always closing themselves.
-    g_Settings.Alarm.BeforeAlarmType = 2;
+    settings.advanceStyle = 2;
     a.m_nAdvance = 1440;
-    n = CAlarmFire::MakeAlarmNotice(a, 1);
+    n = CAlarmFire::MakeAlarmNotice(a, 1, settings);
     EXPECT_EQ(2, n.style);
-    EXPECT_EQ(5000, n.timeout);
+    EXPECT_EQ(7000, n.timeout);
     EXPECT_EQ(0x0000FFu, n.titleColor);
     EXPECT_EQ(0xFF0000u, n.bodyColor);
 }
@@ -76,7 +78,9 @@ TEST(AlarmNotice, BodySizeAndPopUpPlaces) {
 }
 
 TEST_F(LifecycleTest, TenPopUpsStandApartAndTheEleventhTakesTheFirstPlace) {
-    CAlarmFire fire(host, memos);
+    AlarmFireSettings settings;
+    settings.fontFace = L"Gulim";
+    CAlarmFire fire(host, memos, settings);
     CAlarmInfo a = Alarm(2014, 3, 3, 9, 5, 1, L"x");
     for (int i = 0; i < 11; ++i) fire.FireAlarm(a, 0);
     ASSERT_EQ(11u, host.notices.size());
@@ -86,7 +90,22 @@ TEST_F(LifecycleTest, TenPopUpsStandApartAndTheEleventhTakesTheFirstPlace) {
     EXPECT_EQ(host.notices[0].x, host.notices[10].x);
     EXPECT_EQ(host.notices[0].y, host.notices[10].y);
     EXPECT_EQ(20, host.notices[0].bodySize);
-    EXPECT_EQ(CString(L"Tahoma"), host.notices[0].fontFace);
+    EXPECT_EQ(CString(L"Gulim"), host.notices[0].fontFace);
+}
+
+TEST_F(LifecycleTest, AnAlarmWithANoticeBringsUpTheClockWhenTheClockIsShown) {
+    struct Case {
+        bool showClock;
+        int style;
+        int shown;
+    } cases[] = {{true, 1, 1}, {true, -1, 0}, {false, 1, 0}};
+    for (const Case& c : cases) {
+        host.clockShown = 0;
+        AlarmFireSettings settings;
+        settings.showClock = c.showClock;
+        CAlarmFire(host, memos, settings).FireAlarm(Alarm(2014, 3, 3, 9, 5, c.style, L"x"), 0);
+        EXPECT_EQ(c.shown, host.clockShown) << c.showClock << " " << c.style;
+    }
 }
 
 TEST_F(LifecycleTest, ALinkedNoteFlashesInsteadOfANotice) {
@@ -96,7 +115,7 @@ TEST_F(LifecycleTest, ALinkedNoteFlashesInsteadOfANotice) {
     a.m_strMemoFile = L"linked.rtf";
     a.m_strSound = folder.Path() + L"ring.wav";
     a.m_strCommand = L"NEWMEMO";
-    CAlarmFire fire(host, memos);
+    CAlarmFire fire(host, memos, {});
     fire.FireAlarm(a, 0);
     EXPECT_EQ(1, note->flashes);
     EXPECT_EQ(CMemoInfo::LevelTopMost, note->record.m_nLevel);
@@ -117,7 +136,7 @@ TEST_F(LifecycleTest, SoundOnlyWhenItsFileExistsAndUnknownCommandsGoToTheShell) 
     a.m_strSound = folder.Path() + L"missing.wav";
     a.m_strCommand = L"notepad.exe";
     host.actionStrings = false;
-    CAlarmFire(host, memos).FireAlarm(a, 0);
+    CAlarmFire(host, memos, {}).FireAlarm(a, 0);
     EXPECT_TRUE(host.notices.empty());
     EXPECT_TRUE(host.sounds.empty());
     EXPECT_EQ((std::vector<CString>{L"notepad.exe"}), host.shellOpens);
@@ -130,7 +149,7 @@ TEST_F(LifecycleTest, ADueAlarmFiresAtItsMinuteThroughTheClock) {
     a.m_strSound = folder.Path() + L"ring.wav";
     a.m_strCommand = L"SHOW_ALL";
     alarms.Add(a);
-    CAlarmFire fire(host, memos);
+    CAlarmFire fire(host, memos, {});
     auto tick = [&](int hour, int minute) {
         host.now = CFakeHost::MakeTime(2014, 3, 3, hour, minute);
         AlarmCheckResult r = CAlarmCheck::CheckAlarms(alarms, host.Now());
@@ -166,7 +185,7 @@ TEST_F(LifecycleTest, ACommandFromAnotherComputerRunsOnlyAfterTheUserAgreed) {
     ASSERT_TRUE(reloaded.Load());
     EXPECT_TRUE(reloaded.NeedsConfirmation(L"format c:"));
 
-    CAlarmFire fire(host, memos, &reloaded);
+    CAlarmFire fire(host, memos, {}, &reloaded);
     host.answers = {IDNO};
     fire.FireAlarm(theirs, 0);
     EXPECT_TRUE(host.actions.empty());
@@ -195,13 +214,15 @@ TEST_F(LifecycleTest, TodaysAnniversariesAreAnnouncedOnTheDayChange) {
     other.m_nDay = 4;
     days.Add(other);
     CArray<CAlarmInfo> alarms;
-    CAlarmFire fire(host, memos);
+    AlarmFireSettings settings;
+    CAlarmFire fire(host, memos, settings);
     fire.NotifyTodayAnniversaries(days, alarms, CFakeHost::MakeTime(2014, 3, 3));
     ASSERT_EQ(1u, host.notices.size());
     EXPECT_EQ(CString(L"March/3 [Solar]"), host.notices[0].title);
     EXPECT_TRUE(host.notices[0].fromCalendar);
 
-    g_Settings.Calendar.MemorialDayCheck = 0;
+    settings.announceAnniversaries = false;
+    fire.SetSettings(settings);
     fire.NotifyTodayAnniversaries(days, alarms, CFakeHost::MakeTime(2014, 3, 3));
     EXPECT_EQ(1u, host.notices.size());
 }
@@ -220,7 +241,7 @@ TEST_F(LifecycleTest, LunarAnniversariesAndAllDayWeekdayAlarmsOnTheirDays) {
     eve.m_strText = L"Eve";
     days.Add(eve);
     CArray<CAlarmInfo> alarms;
-    CAlarmFire fire(host, memos);
+    CAlarmFire fire(host, memos, {});
     fire.NotifyTodayAnniversaries(days, alarms, CFakeHost::MakeTime(2014, 1, 30));
     ASSERT_EQ(1u, host.notices.size());
     EXPECT_EQ(CString(L"Eve"), host.notices[0].body);

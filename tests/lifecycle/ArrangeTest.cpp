@@ -74,22 +74,26 @@ TEST(NoteColumn, ArrangingByPositionTakesRightColumnsFirstThenTops) {
 }
 
 TEST_F(LifecycleTest, FoldAndArrangeUsesTheFoldedWidthAsColumnStep) {
-    g_Settings.General.ContractDX = 150;
+    NoteColumnSettings column;
+    column.contractDX = 150;
     host.workArea = CRect(0, 0, 1920, 60);
     CFakeNote* a = AddNote(L"a.rtf", CRect(0, 0, 180, 300));
     CFakeNote* b = AddNote(L"b.rtf", CRect(0, 0, 180, 300));
-    CNoteArrange(host, store, memos).Arrange(CNoteArrange::ArrangeFold);
+    CFakeNote* c = AddNote(L"c.rtf", CRect(0, 0, 180, 300));
+    CNoteArrange(host, store, memos, column).Arrange(CNoteArrange::ArrangeFold);
     EXPECT_FALSE(a->record.m_bExpanded);
     EXPECT_EQ(CRect(1740, 15, 1920, 35), a->record.m_rcWindow);
     EXPECT_EQ(CRect(1740, 35, 1920, 55), b->record.m_rcWindow);
-    EXPECT_TRUE(a->visible && b->visible);
+    // The next column stands the folded width to the left, not the note width.
+    EXPECT_EQ(CRect(1590, 0, 1770, 20), c->record.m_rcWindow);
+    EXPECT_TRUE(a->visible && b->visible && c->visible);
 }
 
 TEST_F(LifecycleTest, UnfoldingAllLeavesLockedNotesFolded) {
     CFakeNote* open = AddNote(L"a.rtf");
     CFakeNote* locked = AddNote(L"b.rtx");
     locked->record.m_bLocked = 1;
-    CNoteArrange arrange(host, store, memos);
+    CNoteArrange arrange(host, store, memos, Column());
     arrange.FoldAllMemos(false);
     EXPECT_FALSE(open->record.m_bExpanded);
     EXPECT_FALSE(locked->record.m_bExpanded);
@@ -103,7 +107,7 @@ TEST_F(LifecycleTest, ArrangeByPositionReordersTheListFile) {
     AddNote(L"lower.rtf", CRect(1740, 400, 1920, 500));
     AddNote(L"upper.rtf", CRect(1740, 15, 1920, 115));
     int saved = 0;
-    CNoteArrange(host, store, memos).ArrangeByPosition([&] { ++saved; });
+    CNoteArrange(host, store, memos, Column()).ArrangeByPosition([&] { ++saved; });
     EXPECT_EQ(1, saved);
     EXPECT_EQ((std::vector<CString>{L"upper.rtf", L"lower.rtf", L"left.rtf"}), Current());
     EXPECT_EQ(CRect(1740, 15, 1920, 115), host.Fake(memos[0])->record.m_rcWindow);
@@ -114,7 +118,7 @@ TEST_F(LifecycleTest, SpotlightAndLevelsActOnEveryNote) {
     CFakeNote* a = AddNote(L"a.rtf");
     CFakeNote* b = AddNote(L"b.rtf");
     b->record.m_nImportance = CMemoInfo::ImportanceImportant;
-    CNoteArrange arrange(host, store, memos);
+    CNoteArrange arrange(host, store, memos, Column());
     arrange.SpotlightMemos(true);
     arrange.SpotlightMemos(false);
     ASSERT_EQ(2u, host.groupsShown.size());

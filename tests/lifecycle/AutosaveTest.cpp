@@ -39,7 +39,7 @@ TEST_F(LifecycleTest, TypedNoteIsWrittenAfterOneQuietTickWithDateAndRecentNote) 
     EXPECT_EQ(1, note->saves);
     EXPECT_TRUE(folder.Has(L"20140209153045123.rtf"));
     EXPECT_EQ(CString(L"2014-3-4 09:05"), note->record.m_strDate);
-    EXPECT_EQ(CString(L"20140209153045123.rtf"), g_Settings.RecentMemo);
+    EXPECT_EQ(CString(L"20140209153045123.rtf"), host.recentMemo);
     // The list carries the window's copy, with the new date.
     CArray<CMemoInfo> list;
     store.SerializeGroupFile(CMemoStore::DefaultGroupFile, list, 0);
@@ -69,7 +69,7 @@ TEST_F(LifecycleTest, MovedWindowRewritesTheListButNoNoteFile) {
     store.SerializeGroupFile(CMemoStore::DefaultGroupFile, list, 0);
     ASSERT_EQ(1, list.GetSize());
     EXPECT_EQ(500, list[0].m_rcWindow.left);
-    EXPECT_EQ(CString(L"a.rtf"), g_Settings.RecentMemo);
+    EXPECT_EQ(CString(L"a.rtf"), host.recentMemo);
     // Nothing changed since: the next tick writes nothing.
     EXPECT_FALSE(autosave.AutoSaveMemos(false));
 }

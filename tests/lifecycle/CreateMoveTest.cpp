@@ -7,7 +7,7 @@ bool Contains(const CString& text, const wchar_t* part) { return text.Find(part)
 }  // namespace
 
 TEST_F(LifecycleTest, NewNotesTakeTheNextPlaceAndAreListedAtOnce) {
-    CNoteCreate create(host, store, memos);
+    CNoteCreate create(host, store, memos, {});
     ILifecycleNote* first = create.NewMemo();
     ILifecycleNote* second = create.NewMemo();
     ASSERT_TRUE(first && second);
@@ -15,15 +15,16 @@ TEST_F(LifecycleTest, NewNotesTakeTheNextPlaceAndAreListedAtOnce) {
     EXPECT_EQ(CRect(1740, 115, 1920, 215), second->Record().m_rcWindow);
     EXPECT_NE(first->Record().m_strFileName, second->Record().m_strFileName);
     EXPECT_EQ(2u, Current().size());
-    EXPECT_EQ(second->Record().m_strFileName, g_Settings.RecentMemo);
+    EXPECT_EQ(second->Record().m_strFileName, host.recentMemo);
     EXPECT_EQ(2, host.listChanged);
     // An untouched new note has no text file yet.
     EXPECT_TRUE(folder.List(L"*.rtf").empty());
 }
 
 TEST_F(LifecycleTest, TheNoteLimitRefusesTheNextNote) {
-    g_Settings.MemoLimit = 3;
-    CNoteCreate create(host, store, memos);
+    NoteCreateSettings settings;
+    settings.memoLimit = 3;
+    CNoteCreate create(host, store, memos, settings);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(create.NewMemo());
     EXPECT_EQ(nullptr, create.NewMemo());
     ASSERT_EQ(1u, host.messages.size());
@@ -34,7 +35,7 @@ TEST_F(LifecycleTest, TheNoteLimitRefusesTheNextNote) {
 
 TEST_F(LifecycleTest, AFailedWindowLeavesTheStoreAlone) {
     host.failOpen = true;
-    EXPECT_EQ(nullptr, CNoteCreate(host, store, memos).NewMemo());
+    EXPECT_EQ(nullptr, CNoteCreate(host, store, memos, {}).NewMemo());
     EXPECT_EQ(0, memos.GetSize());
     EXPECT_FALSE(folder.Has(L"DefaultMemo.zrd"));
 }
@@ -74,7 +75,8 @@ TEST_F(LifecycleTest, ReceivedPairsMakeNotesWithOneListWriteAndOneSound) {
     std::vector<std::pair<CString, CString>> pairs = {
         {L"r1.rtf", L"100 200 300 150|hello"}, {L"r2.rtf", L"10 20 50 40|small"}, {L"r3.rtf", L"no bar"},
         {L"..\\evil.rtf", L"1 2 3 4|x"}};
-    int made = CNoteCreate(host, store, memos).ProcessReceived(pairs, folder.Path() + L"memoreceive.wav");
+    NoteCreateSettings settings;
+    int made = CNoteCreate(host, store, memos, settings).ProcessReceived(pairs, folder.Path() + L"memoreceive.wav");
     EXPECT_EQ(2, made);
     ASSERT_EQ(2, memos.GetSize());
     CFakeNote* hello = host.Fake(memos[0]);
@@ -87,8 +89,8 @@ TEST_F(LifecycleTest, ReceivedPairsMakeNotesWithOneListWriteAndOneSound) {
     EXPECT_EQ((std::vector<CString>{L"r1.rtf", L"r2.rtf"}), Current());
     EXPECT_EQ(1u, host.sounds.size());
 
-    g_Settings.FileShare.ReceiveSound = 0;
-    CNoteCreate(host, store, memos).ProcessReceived({}, folder.Path() + L"memoreceive.wav");
+    settings.receiveSound = false;
+    CNoteCreate(host, store, memos, settings).ProcessReceived({}, folder.Path() + L"memoreceive.wav");
     EXPECT_EQ(1u, host.sounds.size());
 }
 
@@ -96,9 +98,9 @@ TEST_F(LifecycleTest, ReceivedNamesThatAreNoPlainFileNamesMakeNoNote) {
     const wchar_t* names[] = {L"CON.rtf", L"NUL", L"COM1", L"LPT1.rtf", L"CONIN$", L"CLOCK$", L"COM\u00B2.rtf",
                               L"x.rtf.", L"x.rtf ", L"del\x7F.rtf", L"..\\x.rtf", L"sub/x.rtf", L""};
     for (const wchar_t* name : names) {
-        EXPECT_EQ(0, CNoteCreate(host, store, memos).ProcessReceived({{name, L"1 2 300 200|x"}}, CString()))
+        EXPECT_EQ(0, CNoteCreate(host, store, memos, {}).ProcessReceived({{name, L"1 2 300 200|x"}}, CString()))
             << CString(name);
-        EXPECT_EQ(nullptr, CNoteCreate(host, store, memos).AddMemoFromFile(name, true)) << CString(name);
+        EXPECT_EQ(nullptr, CNoteCreate(host, store, memos, {}).AddMemoFromFile(name, true)) << CString(name);
     }
     EXPECT_EQ(0, memos.GetSize());
     EXPECT_TRUE(host.live.empty());
@@ -249,12 +251,13 @@ TEST_F(LifecycleTest, NoFileIsDeletedFromAGroupThatCannotBeRead) {
 
 TEST_F(LifecycleTest, CapturedAndClipboardNotesAreWrittenAtOnce) {
     struct Case {
-        int alwaysTop;
+        bool alwaysTop;
         int level;
-    } cases[] = {{1, CMemoInfo::LevelTopMost}, {0, CMemoInfo::LevelNormal}};
+    } cases[] = {{true, CMemoInfo::LevelTopMost}, {false, CMemoInfo::LevelNormal}};
+    NoteCreateSettings settings;
     for (const Case& c : cases) {
-        g_Settings.General.CaptureAlwaysTop = c.alwaysTop;
-        ILifecycleNote* note = CNoteCreate(host, store, memos).AddPastedMemo(CRect(10, 20, 410, 320));
+        settings.captureAlwaysTop = c.alwaysTop;
+        ILifecycleNote* note = CNoteCreate(host, store, memos, settings).AddPastedMemo(CRect(10, 20, 410, 320));
         ASSERT_TRUE(note);
         CFakeNote* fake = static_cast<CFakeNote*>(note);
         EXPECT_EQ(CRect(10, 20, 410, 320), fake->record.m_rcWindow);
@@ -265,13 +268,13 @@ TEST_F(LifecycleTest, CapturedAndClipboardNotesAreWrittenAtOnce) {
     }
     EXPECT_EQ(2u, Current().size());
 
-    g_Settings.MemoLimit = 2;
-    EXPECT_EQ(nullptr, CNoteCreate(host, store, memos).NewMemoFromClipboard());
-    g_Settings.MemoLimit = 3;
-    ILifecycleNote* note = CNoteCreate(host, store, memos).NewMemoFromClipboard();
+    settings.memoLimit = 2;
+    EXPECT_EQ(nullptr, CNoteCreate(host, store, memos, settings).NewMemoFromClipboard());
+    settings.memoLimit = 3;
+    ILifecycleNote* note = CNoteCreate(host, store, memos, settings).NewMemoFromClipboard();
     ASSERT_TRUE(note);
     EXPECT_EQ(CRect(1740, 15, 1920, 115), note->Record().m_rcWindow);
-    EXPECT_EQ(note->Record().m_strFileName, g_Settings.RecentMemo);
+    EXPECT_EQ(note->Record().m_strFileName, host.recentMemo);
 }
 
 TEST_F(LifecycleTest, The1000thNoteIsMadeAndThe1001stRefused) {
@@ -280,7 +283,7 @@ TEST_F(LifecycleTest, The1000thNoteIsMadeAndThe1001stRefused) {
         name.Format(L"n%d.rtf", i);
         memos.Add(MakeRecord(name));
     }
-    CNoteCreate create(host, store, memos);
+    CNoteCreate create(host, store, memos, {});
     EXPECT_NE(nullptr, create.NewMemo());
     EXPECT_EQ(1000, memos.GetSize());
     EXPECT_EQ(nullptr, create.NewMemo());

@@ -170,7 +170,7 @@ TEST_F(LifecycleTest, DeletedNotesAreListedAndRestoredIntoTheCurrentGroup) {
     ASSERT_EQ(2u, items.size());
     EXPECT_FALSE(items[0].modified.IsEmpty());
 
-    CNoteCreate create(host, store, memos);
+    CNoteCreate create(host, store, memos, {});
     auto add = [&](const CString& name, bool write) { return create.AddMemoFromFile(name, write) != nullptr; };
     host.answers = {IDNO};
     EXPECT_FALSE(logic.Restore(L"20140209153045123.brt", 0, add));

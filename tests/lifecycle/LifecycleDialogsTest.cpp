@@ -1,25 +1,12 @@
 // The frame's single instances of the group manager and restore dialogs.
 #include "LifecycleFixture.h"
+#include "MessagePump.h"
 #include "notes/LifecycleDialogs.h"
 #include "notes/NoteCreate.h"
 
-namespace {
-void Pump() {
-    DWORD end = GetTickCount() + 100;
-    MSG msg;
-    while (GetTickCount() < end) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    }
-}
-}  // namespace
-
 TEST_F(LifecycleTest, DialogsExistOnceAndCloseOutsideTheirHandlers) {
     g_Settings.General.MemoDBFile = CMemoStore::DefaultGroupFile;
-    CNoteCreate create(host, store, memos);
+    CNoteCreate create(host, store, memos, {});
     CLifecycleDialogs::FrameSide side;
     side.addNote = [&](const CString& name, bool write) { return create.AddMemoFromFile(name, write) != nullptr; };
     side.programFolder = folder.Path();
@@ -34,7 +21,7 @@ TEST_F(LifecycleTest, DialogsExistOnceAndCloseOutsideTheirHandlers) {
     HWND managerWindow = manager->m_hWnd;
     manager->SendMessage(WM_COMMAND, IDCANCEL, 0);  // the Cancel button
     EXPECT_EQ(nullptr, dialogs.GetGroupManager());
-    Pump();
+    PumpUntil([&] { return !IsWindow(managerWindow); }, 2000);
     EXPECT_FALSE(IsWindow(managerWindow));
 
     folder.Write(L"a.rtf");
@@ -57,5 +44,5 @@ TEST_F(LifecycleTest, DialogsExistOnceAndCloseOutsideTheirHandlers) {
     EXPECT_TRUE(dialogs.GetRestoreSchedule() && dialogs.GetRestoreAnniversary());
     dialogs.CloseAllDialogs();
     EXPECT_FALSE(dialogs.GetRestoreMemo() || dialogs.GetRestoreSchedule() || dialogs.GetRestoreAnniversary());
-    Pump();
+    PumpFor(100);
 }

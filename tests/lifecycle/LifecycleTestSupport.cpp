@@ -1,5 +1,4 @@
 #include "LifecycleTestSupport.h"
-#include "shell/FileUtil.h"
 
 #include "notes/NoteSearch.h"
 #include "shell/LanguageTable.h"
@@ -7,36 +6,8 @@
 
 #include <algorithm>
 
-CScratch::CScratch() {
-    static int counter = 0;
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    m_path.Format(L"%slifecycle_%lu_%d_%lu\\", dir, GetCurrentProcessId(), ++counter, GetTickCount());
-    CreateDirectoryW(m_path.Left(m_path.GetLength() - 1), nullptr);
-}
-
-CScratch::~CScratch() { DeleteFolderTree(m_path); }
-
 void CScratch::Write(const wchar_t* name, const char* text) const {
-    FILE* f = _wfopen(m_path + name, L"wb");
-    ASSERT_TRUE(f != nullptr);
-    fputs(text, f);
-    fclose(f);
-}
-
-bool CScratch::Has(const wchar_t* name) const { return GetFileAttributesW(m_path + name) != INVALID_FILE_ATTRIBUTES; }
-
-std::vector<CString> CScratch::List(const wchar_t* pattern) const {
-    std::vector<CString> names;
-    WIN32_FIND_DATAW data;
-    HANDLE h = FindFirstFileW(m_path + pattern, &data);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
-    } while (FindNextFileW(h, &data));
-    FindClose(h);
-    std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
-    return names;
+    ASSERT_FALSE(CScratchFolder::Write(name, text).IsEmpty());
 }
 
 bool CFakeNote::SaveMemo() {
@@ -109,18 +80,6 @@ CFakeNote* CFakeHost::Attach(CMemoInfo& record) { return static_cast<CFakeNote*>
 
 void ResetLifecycleSettings() {
     for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
-    g_Settings.General.StartDX = 180;
-    g_Settings.General.StartDY = 100;
-    g_Settings.General.ContractDX = 180;
-    g_Settings.General.SortStart = 15;
-    g_Settings.Alarm.AutoCloseTime = 5;
-    g_Settings.Alarm.BeforeAlarmType = 0;
-    g_Settings.Calendar.AlertType = 0;
-    g_Settings.Calendar.MemorialDayCheck = 1;
-    g_Settings.Clock.ViewMode = 0;
-    g_Settings.FileShare.ReceiveSound = 1;
-    g_Settings.DefaultFontFace = L"Tahoma";
-    g_Settings.RecentMemo.Empty();
     g_Settings.MemoLimit = 1000;
 }
 

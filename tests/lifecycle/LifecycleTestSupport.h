@@ -2,6 +2,7 @@
 // windows and a frame host that record what the logic asks of them.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 #include "notes/Autosave.h"
 #include "notes/LifecycleHost.h"
@@ -15,17 +16,13 @@
 #include <set>
 #include <vector>
 
-class CScratch {
+// A scratch memo folder; a note file written without a text holds a
+// minimal rich text.
+class CScratch : public CScratchFolder {
 public:
-    CScratch();
-    ~CScratch();
-    const CString& Path() const { return m_path; }  // ends with a backslash
+    CScratch() : CScratchFolder(L"lifecycle") {}
     void Write(const wchar_t* name, const char* text = "{\\rtf1 x}") const;
-    bool Has(const wchar_t* name) const;
-    std::vector<CString> List(const wchar_t* pattern = L"*") const;
-
-private:
-    CString m_path;
+    std::vector<CString> List(const wchar_t* pattern = L"*") const { return CScratchFolder::List(CString(), pattern); }
 };
 
 // A note window: an editor reduced to a text, a modified mark and the
@@ -87,6 +84,7 @@ public:
     bool actionStrings = true;  // RunAction accepts the command
     bool failOpen = false;
     CString memoFolder;
+    CString recentMemo;  // the last note reported as the recent one
 
     std::vector<std::unique_ptr<CFakeNote>> notes;  // every note ever opened
     std::set<ILifecycleNote*> live;
@@ -115,6 +113,7 @@ public:
     void ShowNoteGroup(const std::vector<ILifecycleNote*>& group) override { groupsShown.push_back(group); }
     void MemoListChanged() override { ++listChanged; }
     void AddToRestoreDialog(const CString& path) override { restoreItems.push_back(path); }
+    void SetRecentMemo(const CString& fileName) override { recentMemo = fileName; }
     bool SaveChangedWidgets() override { return false; }
     void ShowNotice(const NoticeRequest& notice) override { notices.push_back(notice); }
     void ShowClockForAWhile() override { ++clockShown; }
@@ -132,7 +131,7 @@ public:
 };
 
 // Fills the text table with the built-in English texts and sets the note
-// settings the tests rely on.
+// limit the group logic reads.
 void ResetLifecycleSettings();
 
 CMemoInfo MakeRecord(const wchar_t* file, const CRect& rect = CRect(0, 0, 180, 100));

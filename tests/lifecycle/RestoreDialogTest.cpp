@@ -14,7 +14,7 @@ TEST_F(LifecycleTest, DeletedNoteDialogListsPreviewsAndRestores) {
     folder.Write(L"20140209153045123.brt", "{\\rtf1\\ansi first note}");
     folder.Write(L"20140209153045124.brt", "{\\rtf1\\ansi second note}");
     folder.Write(L"20140209153045125.rtf", "{\\rtf1\\ansi live}");
-    CNoteCreate create(host, store, memos);
+    CNoteCreate create(host, store, memos, {});
     CRestoreMemoDlg dialog(host, folder.Path(), 0);
     int refreshed = 0;
     dialog.isOpen = [](const CString&) { return false; };

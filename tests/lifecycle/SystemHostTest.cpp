@@ -20,14 +20,14 @@ TEST(SystemHost, AlarmNoticesGoToTheMessageBoxUntilNoticeWindowsExist) {
     alarm.m_nMinute = 5;
     alarm.m_nNoticeStyle = 1;
     alarm.m_strContents = L"Dentist";
-    CAlarmFire(host, memos).FireAlarm(alarm, 0);
+    CAlarmFire(host, memos, {}).FireAlarm(alarm, 0);
     ASSERT_EQ(1u, shown.size());
     EXPECT_EQ(CString(L"[Schedule]   [2014]/3/3 9:5\n\nDentist"), shown[0]);
 
     // The frame's notice windows take over once it sets them.
     std::vector<NoticeRequest> notices;
     host.showNotice = [&](const NoticeRequest& n) { notices.push_back(n); };
-    CAlarmFire(host, memos).FireAlarm(alarm, 0);
+    CAlarmFire(host, memos, {}).FireAlarm(alarm, 0);
     EXPECT_EQ(1u, shown.size());
     EXPECT_EQ(1u, notices.size());
 }

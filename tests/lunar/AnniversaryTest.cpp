@@ -1,7 +1,9 @@
+#include "ScratchFolder.h"
 #include "calendar/AnniversaryDays.h"
 #include "calendar/AnniversaryFile.h"
 #include "calendar/DayInfo.h"
 #include "calendar/DayMarks.h"
+#include "shell/FileUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -34,25 +36,6 @@ void WriteText(const CString& path, const std::string& text) { WriteAll(path, te
 
 bool Exists(const CString& path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
 
-void DeleteTree(const CString& folder) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW(folder + L"\\*", &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            CString name = fd.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            CString path = folder + L"\\" + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                DeleteTree(path);
-            else
-                DeleteFileW(path);
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryW(folder);
-}
-
 std::vector<CString> ListFolder(const CString& folder) {
     std::vector<CString> names;
     WIN32_FIND_DATAW fd;
@@ -66,6 +49,13 @@ std::vector<CString> ListFolder(const CString& folder) {
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     return names;
+}
+
+bool HasTemporaryFile(const CString& folder) {
+    for (const CString& name : ListFolder(folder))
+        if (name.Right(4).CompareNoCase(L".tmp") == 0)
+            return true;
+    return false;
 }
 
 CDayInfo Make(int month, int day, const wchar_t* text, bool lunar = false, bool leap = false, bool holiday = false,
@@ -92,17 +82,12 @@ std::vector<BYTE> Store(CDayInfo& info) {
 class AnniversaryFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        m_root.Format(L"%szorel_anniv_%lu_%lu", temp, GetCurrentProcessId(), GetTickCount());
-        CreateDirectoryW(m_root, nullptr);
-        m_root += L"\\";
+        m_root = m_scratch.Path();
         m_file.SetProgramFolder(m_root);
         m_file.SetClock([this] { return m_now; });
         m_file.SetReporter([this](int id) { m_reports.push_back(id); });
         ClearAnniversaryMarks();
     }
-    void TearDown() override { DeleteTree(m_root.Left(m_root.GetLength() - 1)); }
 
     void MakeDataFolder() { CreateDirectoryW(m_root + L"anniversary_data", nullptr); }
 
@@ -118,6 +103,7 @@ protected:
         return f.Data();
     }
 
+    CScratchFolder m_scratch{L"anniv"};
     CString m_root;
     CTime m_now{2026, 12, 10, 9, 30, 15};
     std::vector<int> m_reports;
@@ -314,7 +300,7 @@ TEST_F(AnniversaryFileTest, SaveLoadRoundTripAndIds) {
     std::vector<BYTE> bytes = ReadAll(m_file.GetFilePath());
     ASSERT_GT(bytes.size(), 4u);
     EXPECT_EQ(std::vector<BYTE>({0xFF, 0xFF, 0, 0}), std::vector<BYTE>(bytes.end() - 4, bytes.end()));
-    EXPECT_FALSE(Exists(m_file.GetFilePath() + L".tmp"));
+    EXPECT_FALSE(HasTemporaryFile(m_file.GetFolder()));
 }
 
 TEST_F(AnniversaryFileTest, ImportsTheOlderTextFileOnce) {
@@ -384,7 +370,7 @@ TEST_F(AnniversaryFileTest, HistoryCopies) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.level);
-        DeleteTree(m_root + L"anniversary_data");
+        DeleteFolderTree(m_root + L"anniversary_data");
         m_file.SetHistoryLevel(c.level);
         m_file.RemoveAllAnniversaries();
         m_file.AddAnniversary(Make(1, 1, L"one"));
@@ -419,7 +405,7 @@ TEST_F(AnniversaryFileTest, UnreadableFileIsKeptAndNeverOverwritten) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        DeleteTree(m_root + L"anniversary_data");
+        DeleteFolderTree(m_root + L"anniversary_data");
         MakeDataFolder();
         m_reports.clear();
         WriteAll(m_file.GetFilePath(), c.bytes.data(), c.bytes.size());
@@ -441,12 +427,15 @@ TEST_F(AnniversaryFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     m_file.AddAnniversary(Make(1, 1, L"one"));
     ASSERT_TRUE(m_file.SaveAnniversaries());
     std::vector<BYTE> before = ReadAll(m_file.GetFilePath());
-    // A folder where the temporary file would go makes the write fail.
-    CreateDirectoryW(m_file.GetFilePath() + L".tmp", nullptr);
+    // Another program holding the file open makes the write fail.
+    HANDLE held = CreateFileW(m_file.GetFilePath(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
     m_file.AddAnniversary(Make(2, 2, L"two"));
     EXPECT_FALSE(m_file.SaveAnniversaries());
+    CloseHandle(held);
     EXPECT_EQ(std::vector<int>({14}), m_reports);
     EXPECT_EQ(before, ReadAll(m_file.GetFilePath()));
+    EXPECT_FALSE(HasTemporaryFile(m_file.GetFolder()));
     EXPECT_EQ(2, m_file.GetList().GetSize());  // nothing lost in memory either
 }
 

@@ -3,9 +3,12 @@
 // switching groups, searching, the recycle bin and a note closing itself;
 // the real mouse and keys on a note: its menu, its find box, its title
 // dialog. Message boxes are answered by the tests.
+#include "MessagePump.h"
+#include "ScratchFolder.h"
 #include "calendar/AlarmInfo.h"
 #include "notes/AlarmStore.h"
 #include "notes/FrameNotes.h"
+#include "notes/LifecycleSystemHost.h"
 #include "notes/MemoDlg.h"
 #include "notes/MemoStore.h"
 #include "shell/AppGlobals.h"
@@ -20,8 +23,6 @@
 #include "shell/ZMsgBox.h"
 
 #include <gtest/gtest.h>
-
-#include <shellapi.h>
 
 #include <atomic>
 #include <functional>
@@ -41,28 +42,13 @@ SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second = 0
     return t;
 }
 
-void Pump(DWORD ms = 50) {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 class FrameNotesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        folder.Format(L"%szorel-frame-notes-%lu-%d\\", temp, GetCurrentProcessId(), ++counter);
-        CreateDirectoryW(folder, nullptr);
-        CreateDirectoryW(folder + L"memo_data", nullptr);
-        CreateDirectoryW(folder + L"schedule_data", nullptr);
+        scratch.reset(new CScratchFolder(L"frame-notes"));
+        folder = scratch->Path();
+        scratch->MakeFolder(L"memo_data");
+        scratch->MakeFolder(L"schedule_data");
         g_ProgramFolder = folder;
         g_Settings = CSettings();
         AppConfigStore().Reset();
@@ -83,13 +69,7 @@ protected:
         if (frame) SendMessageW(wnd, WM_CLOSE, 0, 0);
         g_FrameAlive = 1;
         SetMessageBoxAnswerer(nullptr);
-        std::wstring from(folder.Left(folder.GetLength() - 1).GetString());
-        from.push_back(L'\0');
-        SHFILEOPSTRUCTW op = {};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&op);
+        scratch.reset();
     }
     void StartFrame() {
         frame = new CMainFrame;
@@ -122,6 +102,7 @@ protected:
         return n;
     }
 
+    std::unique_ptr<CScratchFolder> scratch;
     CString folder;
     CMainFrame* frame = nullptr;
     HWND wnd = nullptr;
@@ -283,7 +264,7 @@ TEST_F(FrameNotesTest, RecycleBinAndClosingANoteRewriteTheList) {
     EXPECT_EQ(bin[0].m_strFileName, awayFile);
 
     SendMessageW(wnd, WM_MEMO_CLOSED, (WPARAM)gone, 0);
-    Pump();
+    PumpUntil([&] { return frame->GetMemoCount() == 1; }, 2000);
     ASSERT_EQ(frame->GetMemoCount(), 1);
     EXPECT_EQ(frame->GetNotes()->Memos()[0].m_pWindow, keep);
     CArray<CMemoInfo> current = ReadGroup(L"DefaultMemo.zrd");
@@ -345,7 +326,9 @@ TEST_F(FrameNotesTest, GroupManagerAndRestoreDialogsOpenFromTheFrameCommandsAndR
     SendMessageW(wnd, WM_COMMAND, ID_RESTORE_SCHEDULE, 0);
     EXPECT_NE(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
     frame->CloseAllDialogs(0);
-    Pump();
+    PumpUntil([&] {
+        return !frame->GetNotes()->Dialogs().GetGroupManager() && !frame->GetNotes()->Dialogs().GetRestoreSchedule();
+    }, 2000);
     EXPECT_EQ(frame->GetNotes()->Dialogs().GetGroupManager(), nullptr);
     EXPECT_EQ(frame->GetNotes()->Dialogs().GetRestoreSchedule(), nullptr);
 }
@@ -362,9 +345,8 @@ TEST_F(FrameNotesTest, ReceivedNotesBecomeNoteWindowsWithTheirPlaceAndTitle) {
     g_Settings.General.StartDY = 100;
     frame->QueueReceivedMessage(L"20140303090000001.rtf", "100 200 300 150|hello");
     frame->QueueReceivedMessage(L"20140303090000002.rtf", "100 200 300 150 without a bar");
-    DWORD start = GetTickCount();
-    while (frame->GetMemoCount() == 0 && GetTickCount() - start < 3000) Pump(20);
-    Pump(100);
+    PumpUntil([&] { return frame->GetMemoCount() != 0; }, 3000);
+    PumpFor(100);  // time for the second, which must not open
     ASSERT_EQ(frame->GetMemoCount(), 1);
     CMemoDlg* note = frame->GetNotes()->Memos()[0].m_pWindow;
     EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"hello"));
@@ -372,6 +354,26 @@ TEST_F(FrameNotesTest, ReceivedNotesBecomeNoteWindowsWithTheirPlaceAndTitle) {
     note->GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(100, 200, 400, 350));
     EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 1);
+}
+
+TEST_F(FrameNotesTest, NoteLogicWorksByThePresentSettingsAndTheFrameKeepsTheRecentNote) {
+    StartFrame();
+    CMemoDlg* first = NewNote(L"first");
+    CMemoDlg* second = NewNote(L"second");
+    EXPECT_EQ(g_Settings.RecentMemo, second->GetInfo().m_strFileName);
+
+    // Settings changed while running reach the next placement.
+    g_Settings.General.StartDX = 200;
+    g_Settings.General.SortStart = 40;
+    CRect work = CLifecycleSystemHost::MonitorWorkArea(g_Settings.General.WorkMonitor);
+    EXPECT_EQ(frame->GetNotes()->GetNewMemoRect(),
+              CRect(work.right - 200, work.top + 40, work.right, work.top + 40 + g_Settings.General.StartDY));
+
+    // The note the autosave last wrote becomes the recent note.
+    frame->GetNotes()->AutoSaveMemos(true);
+    first->GetEditor().ReplaceSel(L" and more");
+    frame->GetNotes()->AutoSaveMemos(true);
+    EXPECT_EQ(g_Settings.RecentMemo, first->GetInfo().m_strFileName);
 }
 
 // ---- Real mouse and keys on the frame's notes ----
@@ -420,17 +422,6 @@ POINT CentreOf(HWND wnd) {
     RECT r = {};
     GetWindowRect(wnd, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-// Waits for a condition while this thread's windows keep working.
-template <class Condition>
-bool PumpUntil(Condition done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Pump(20);
-    }
-    return true;
 }
 
 // A visible top-level window of a thread that has a child with that id.
@@ -533,7 +524,7 @@ TEST_F(FrameNotesTest, RightClickMenuCommandRunsAtOnceAndTheProgramAnswers) {
             note->GetInfo().m_strTitle = L"Folded";  // the strip is all title: no editor in it
             note->SetExpanded(FALSE, TRUE);
         }
-        Pump(100);
+        PumpFor(100);
         RECT r = {};
         GetWindowRect(note->m_hWnd, &r);
         POINT at = {(r.left + r.right) / 2, r.top + 8};  // clear of the title bar's buttons
@@ -576,7 +567,7 @@ TEST_F(FrameNotesTest, RightClickMenuCommandRunsAtOnceAndTheProgramAnswers) {
             for (const std::string& failure : user.failures) ADD_FAILURE() << failure;
         }
         EXPECT_FALSE(frozen) << "the program waited for another right-click";
-        Pump(100);
+        PumpFor(100);
     }
 }
 
@@ -610,7 +601,7 @@ TEST_F(FrameNotesTest, CtrlFOpensTheFindBoxThatFindsInTheNote) {
         SetForegroundWindow(note->m_hWnd);
         editor.SetFocus();
         editor.SetSel(0, 0);
-        Pump(50);
+        PumpFor(50);
         CtrlKey('F');
         HWND box = nullptr;
         ASSERT_TRUE(PumpUntil([&] { return (box = FindThreadWindowWith(GetCurrentThreadId(), IDC_FIND_NEXT)) != nullptr; },
@@ -621,13 +612,13 @@ TEST_F(FrameNotesTest, CtrlFOpensTheFindBoxThatFindsInTheNote) {
         EXPECT_EQ(boxRect.top, editorRect.bottom);  // below the editor
         SetDlgItemTextW(box, IDC_FIND_TEXT, L"banana");
         SendMessageW(GetDlgItem(box, IDC_FIND_NEXT), BM_CLICK, 0, 0);
-        Pump(50);
+        PumpFor(50);
         CHARRANGE sel = {};
         editor.GetSel(sel);
         EXPECT_EQ(sel.cpMin, 6);
         EXPECT_EQ(sel.cpMax, 12);
         SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
-        Pump(50);
+        PumpFor(50);
         EXPECT_FALSE(IsWindowVisible(box));
     }
 }
@@ -639,7 +630,7 @@ TEST_F(FrameNotesTest, TitleButtonOpensTheTitleDialogWhoseOkTakesTheFirstClick) 
     StartFrame();
     CMemoDlg* note = NewNote(L"to be titled");
     note->SetExpanded(FALSE, TRUE);
-    Pump(100);
+    PumpFor(100);
     HWND titleButton = GetDlgItem(note->m_hWnd, IDC_FOLDED_TITLE);
     ASSERT_NE(titleButton, nullptr);
     std::atomic<int> okColours(0);

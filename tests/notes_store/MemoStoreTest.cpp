@@ -1,8 +1,8 @@
 #include "notes/MemoStore.h"
 
 #include "StoreTestSupport.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 
 namespace {
 

@@ -1,32 +1,4 @@
 #include "StoreTestSupport.h"
-#include "shell/FileUtil.h"
-
-#include <shellapi.h>
-
-CScratchFolder::CScratchFolder() {
-    static int counter = 0;
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    m_path.Format(L"%snotes_store_%lu_%d_%lu\\", dir, GetCurrentProcessId(), ++counter, GetTickCount());
-    CreateDirectoryW(m_path.Left(m_path.GetLength() - 1), nullptr);
-}
-
-CScratchFolder::~CScratchFolder() { DeleteFolderTree(m_path); }
-
-void CScratchFolder::MakeFolder(const wchar_t* relative) const { CreateDirectoryW(m_path + relative, nullptr); }
-
-std::vector<CString> CScratchFolder::List(const wchar_t* relative, const wchar_t* pattern) const {
-    std::vector<CString> names;
-    WIN32_FIND_DATAW data;
-    HANDLE h = FindFirstFileW(m_path + relative + pattern, &data);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
-    } while (FindNextFileW(h, &data));
-    FindClose(h);
-    std::sort(names.begin(), names.end(), [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
-    return names;
-}
 
 SYSTEMTIME CRecordingHost::MakeTime(int y, int mo, int d, int h, int mi, int s, int ms) {
     SYSTEMTIME t = {};

@@ -1,28 +1,15 @@
-// Shared pieces of the note and alarm store tests: a scratch folder, a host
-// that records what the stores tell the user, and byte helpers.
+// Shared pieces of the note and alarm store tests: a host that records what
+// the stores tell the user, and byte helpers; the scratch folder is the one
+// every test program shares.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 #include "notes/StoreHost.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
-
-// A fresh folder under the temporary folder, removed with its files.
-class CScratchFolder {
-public:
-    CScratchFolder();
-    ~CScratchFolder();
-    const CString& Path() const { return m_path; }  // ends with a backslash
-    CString operator+(const wchar_t* name) const { return m_path + name; }
-    void MakeFolder(const wchar_t* relative) const;
-    // Names of the files directly in a sub-folder ("" for the folder itself).
-    std::vector<CString> List(const wchar_t* relative, const wchar_t* pattern = L"*") const;
-
-private:
-    CString m_path;
-};
 
 // Holds a file open without sharing, as another program might.
 class CHeldFile {

@@ -2,8 +2,8 @@
 // macros, streaming with an embedded picture, and the open failure.
 #include "notes/NoteIds.h"
 #include "notes/OleRichEditCtrl.h"
-#include "notes/SafeFileWriter.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 
 #include "NotewinTestSupport.h"
 
@@ -188,7 +188,7 @@ TEST_F(EditorTest, MacrosInsertAtTheCaretWithoutTheClipboard) {
 }
 
 TEST_F(EditorTest, TextFormatsAndAPictureSurviveSaveAndReload) {
-    CScratchDir dir;
+    CScratchFolder dir(L"notewin");
     Load("{\\rtf1 Hello world\\par}");
     editor.SetSel(0, 5);
     editor.ToggleBold();
@@ -233,7 +233,7 @@ TEST_F(EditorTest, TextFormatsAndAPictureSurviveSaveAndReload) {
 }
 
 TEST_F(EditorTest, AnUnreadableFileShowsTheFailureAndIsNeverWritten) {
-    CScratchDir dir;
+    CScratchFolder dir(L"notewin");
     CString path = dir.Path() + L"held.rtf";
     const char original[] = "{\\rtf1 original}";
     ASSERT_TRUE(CSafeFileWriter::WriteFile(path, original, sizeof original - 1));
@@ -258,7 +258,7 @@ TEST_F(EditorTest, AnUnreadableFileShowsTheFailureAndIsNeverWritten) {
 }
 
 TEST_F(EditorTest, AFileLargerThanAnyNoteShowsTheFailureAndIsNeverWritten) {
-    CScratchDir dir;
+    CScratchFolder dir(L"notewin");
     CString path = dir.Path() + L"huge.rtf";
     // A readable note followed by more bytes than any note holds.
     const char text[] = "{\\rtf1 huge}";
@@ -316,7 +316,7 @@ TEST_F(EditorTest, APastedBitmapArrivesAsAPicture) {
 }
 
 TEST_F(EditorTest, KoreanTextSurvivesSaveAndReload) {
-    CScratchDir dir;
+    CScratchFolder dir(L"notewin");
     const wchar_t korean[] = L"\xd55c\xad6d\xc5b4 \xba54\xbaa8";  // "한국어 메모"
     Type(korean);
     CString path = dir.Path() + L"\xba54\xbaa8.rtf";

@@ -5,12 +5,13 @@
 #include "notes/MemoTip.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
-#include "notes/SafeFileWriter.h"
 #include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
+#include "MessagePump.h"
 #include "NotewinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -77,25 +78,13 @@ public:
     void ShowAboveSpotlight(CMemoDlg*) override {}
 };
 
-void Pump(DWORD ms = 50) {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 struct OleOnce {
     OleOnce() { OleInitialize(nullptr); }
 };
 
 class MemoWindowTest : public ::testing::Test {
 protected:
-    CScratchDir dir;
+    CScratchFolder dir{L"notewin"};
     CRecordingHost host;
     // Note windows delete themselves when destroyed; the test keeps their
     // handles to destroy the ones still open.
@@ -130,7 +119,7 @@ protected:
     void TearDown() override {
         for (HWND note : notes)
             if (::IsWindow(note)) ::DestroyWindow(note);
-        Pump(20);
+        PumpFor(20);
         CMemoDlg::s_pHost = nullptr;
     }
 
@@ -139,7 +128,7 @@ protected:
         EXPECT_TRUE(note->LoadMemo(IDD_MEMO, nullptr, &record));
         notes.push_back(note->m_hWnd);
         note->ShowByLevel(TRUE);
-        Pump();
+        PumpFor(50);
         return note;
     }
     CMemoInfo Record(const char* rtf, const wchar_t* name = L"20140209153045123.rtf") {
@@ -184,7 +173,7 @@ TEST_F(MemoWindowTest, FoldsAroundItsTopRightCorner) {
     CMemoInfo record = Record("{\\rtf1 text}");
     CMemoDlg* note = Open(record);
     note->SetExpanded(FALSE, TRUE);
-    Pump();
+    PumpFor(50);
     CRect folded = WindowRect(note);
     EXPECT_EQ(folded.right, 800);
     EXPECT_EQ(folded.top, 100);
@@ -192,13 +181,13 @@ TEST_F(MemoWindowTest, FoldsAroundItsTopRightCorner) {
     EXPECT_EQ(note->GetInfo().m_rcWindow, folded);
     EXPECT_FALSE(note->GetEditor().IsWindowVisible());
     note->SetExpanded(TRUE, TRUE);
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(WindowRect(note), CRect(500, 100, 800, 400));
 
     // Without a title the strip shows the first line in the editor.
     note->GetInfo().m_strTitle.Empty();
     note->ExecuteCommand(ID_MEMO_FOLD);
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(WindowRect(note), CRect(650, 100, 800, 118));
     EXPECT_TRUE(note->GetEditor().IsWindowVisible());
 }
@@ -227,7 +216,7 @@ TEST_F(MemoWindowTest, TypingAndFormatsSurviveSaveAndReload) {
     ASSERT_TRUE(note->SaveMemo());
     EXPECT_FALSE(editor.GetModify());
     note->DestroyWindow();
-    Pump();
+    PumpFor(50);
     notes.clear();
 
     CMemoInfo again = Record(nullptr);
@@ -291,7 +280,7 @@ TEST_F(MemoWindowTest, LockAndUnlockThroughTheWindow) {
     // Reopened, the text stays encrypted until the password is given.
     CMemoInfo saved = note->GetInfo();
     note->DestroyWindow();
-    Pump();
+    PumpFor(50);
     notes.clear();
     CMemoDlg* reopened = Open(saved);
     EXPECT_FALSE(reopened->IsExpanded());
@@ -364,9 +353,9 @@ TEST_F(MemoWindowTest, TheHoverTipCoversTheExpandedArea) {
     CMemoInfo record = Record("{\\rtf1 Preview me}");
     CMemoDlg* note = Open(record);
     note->SetExpanded(FALSE, TRUE);
-    Pump();
+    PumpFor(50);
     tip.ShowTip(&note->GetInfo());
-    Pump();
+    PumpFor(50);
     CRect r = WindowRect(&tip);
     EXPECT_EQ(r, CRect(500, 118, 800, 400));
     EXPECT_EQ(tip.GetEditor().GetTextRange(0, 10), CString(L"Preview me"));
@@ -402,12 +391,12 @@ TEST_F(MemoWindowTest, ShowForScreenshot) {
     CMemoDlg* third = Open(c);
     third->SetColorType(4, TRUE);
     third->ToggleStyleBar();
-    Pump(300);
+    PumpFor(300);
     if (getenv("ZOREL_NOTE_MENU")) {
         CRect r = WindowRect(first);
         PostMessageW(first->m_hWnd, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(r.left + 100, r.top + 8));
     }
-    Pump((DWORD)atoi(seconds) * 1000);
+    PumpFor((DWORD)atoi(seconds) * 1000);
 }
 
 TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
@@ -418,13 +407,13 @@ TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
     record.m_bFitHeight = 1;
     CMemoDlg* note = Open(record);
     note->FitHeightOnce();
-    Pump();
+    PumpFor(50);
     int screen = ::GetSystemMetrics(SM_CYSCREEN);
     EXPECT_EQ(WindowRect(note).Height(), (int)(screen * 0.8));
 
     note->GetEditor().SetWindowText(L"x");
     note->FitHeightOnce();
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(WindowRect(note).Height(), g_Settings.General.StartDY);
     EXPECT_EQ(WindowRect(note).top, 100);  // never moves
 }
@@ -437,7 +426,7 @@ TEST_F(MemoWindowTest, FoldedNoteShowsOnlyItsFirstLine) {
     record.m_strTitle = L"";
     CMemoDlg* note = Open(record);
     note->SetExpanded(FALSE, TRUE);
-    Pump();
+    PumpFor(50);
     COleRichEditCtrl& editor = note->GetEditor();
     POINTL second = {};
     editor.SendMessage(EM_POSFROMCHAR, (WPARAM)&second, editor.LineIndex(1));
@@ -452,7 +441,7 @@ TEST_F(MemoWindowTest, FoldedNoteShowsOnlyItsFirstLine) {
     EXPECT_EQ(box.top, 0);
     EXPECT_EQ(box.bottom, second.y);
     note->SetExpanded(TRUE, TRUE);
-    Pump();
+    PumpFor(50);
     EXPECT_EQ(GetWindowRgn(editor.m_hWnd, region), ERROR);  // whole again
     DeleteObject(region);
 }
@@ -462,7 +451,7 @@ TEST_F(MemoWindowTest, FormattingBarBoxesFitTheBar) {
     CMemoInfo record = Record("{\\rtf1 x}");
     CMemoDlg* note = Open(record);
     note->ToggleStyleBar();
-    Pump();
+    PumpFor(50);
     ASSERT_NE(note->GetStyleBar(), nullptr);
     CRect bar = WindowRect(note->GetStyleBar());
     for (int id : {IDC_SB_COLOR, IDC_SB_SIZE, IDC_SB_FACE}) {
@@ -561,7 +550,7 @@ TEST_F(MemoWindowTest, AReceivedNoteIsAtLeastTheDefaultSizeAndFlashes) {
     CMemoInfo record = Record("{\\rtf1 from a friend}");
     CMemoDlg* note = Open(record);
     note->ShowReceived(L"300 200 50 40", L"From Anna");
-    Pump();
+    PumpFor(50);
     CRect r = WindowRect(note);
     EXPECT_EQ(r, CRect(300, 200, 500, 320));  // StartDX x StartDY at least
     EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"From Anna"));
@@ -569,6 +558,6 @@ TEST_F(MemoWindowTest, AReceivedNoteIsAtLeastTheDefaultSizeAndFlashes) {
     EXPECT_EQ(note->GetInfo().m_nLevel, 1);
     // A colour change during the flash stays the note's colour afterwards.
     note->SetColorType(3, TRUE);
-    Pump(900);
+    PumpFor(900);
     EXPECT_EQ(note->GetInfo().m_crTitle, g_Settings.Color.Type[3]);
 }

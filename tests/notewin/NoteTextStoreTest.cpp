@@ -4,7 +4,7 @@
 #include "notes/MemoInfo.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteTextStore.h"
-#include "notes/SafeFileWriter.h"
+#include "shell/SafeFileWriter.h"
 
 #include "NotewinTestSupport.h"
 
@@ -58,7 +58,7 @@ const char kText[] = "{\\rtf1 Hello \\b note\\b0}";
 
 class NoteTextStoreTest : public ::testing::Test {
 protected:
-    CScratchDir dir;
+    CScratchFolder dir{L"notewin"};
     CMemoCipher cipher;
     CLockedMemoFile locked{cipher, GetNoteLockKeys()};
     CMemoInfo record;

@@ -2,6 +2,7 @@
 // message box and folder-picker seams.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 #include "shell/Seams.h"
 
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,43 +18,22 @@
 class TempFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int serial = 0;
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        CString name;
-        name.Format(L"%szorel_services_%lu_%lu_%d", temp, GetCurrentProcessId(), GetTickCount(), ++serial);
-        m_root = name;
-        std::filesystem::create_directories(m_root.GetString());
+        m_scratch.reset(new CScratchFolder(L"services"));
+        m_root = m_scratch->Path().Left(m_scratch->Path().GetLength() - 1);
     }
-    void TearDown() override {
-        // Read-only files would block the clean-up.
-        std::error_code ec;
-        std::filesystem::recursive_directory_iterator it(m_root.GetString(), ec), end;
-        while (!ec && it != end) {
-            SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_NORMAL);
-            it.increment(ec);
-        }
-        std::filesystem::remove_all(m_root.GetString(), ec);
-    }
+    void TearDown() override { m_scratch.reset(); }
 
     CString Path(const CString& relative) const { return m_root + L"\\" + relative; }
-    void WriteFile(const CString& relative, const std::string& bytes) const {
-        std::filesystem::path p(Path(relative).GetString());
-        std::filesystem::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
+    void WriteFile(const CString& relative, const std::string& bytes) const { m_scratch->Write(relative, bytes); }
     std::string ReadFile(const CString& relative) const {
         std::ifstream in(std::filesystem::path(Path(relative).GetString()), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    bool Exists(const CString& relative) const {
-        return GetFileAttributesW(Path(relative)) != INVALID_FILE_ATTRIBUTES;
-    }
-    void MakeFolder(const CString& relative) const {
-        std::filesystem::create_directories(Path(relative).GetString());
-    }
+    bool Exists(const CString& relative) const { return m_scratch->Has(relative); }
+    void MakeFolder(const CString& relative) const { m_scratch->MakeFolder(relative); }
 
-    CString m_root;
+    std::unique_ptr<CScratchFolder> m_scratch;
+    CString m_root;  // without a trailing backslash
 };
 
 // Answers message boxes from a script and records what was shown.

@@ -2,6 +2,7 @@
 // environment whose answers the test chooses.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
 #include "shell/LanguageTable.h"
 #include "shell/ProgramFolder.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <string>
 
 class FakeSettingsEnvironment : public CSettingsEnvironment {
@@ -46,14 +48,9 @@ public:
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        static int counter = 0;
-        CString name;
-        name.Format(L"zorel-settings-\uC124\uC815-%lu-%d\\", GetCurrentProcessId(), ++counter);
-        folder = CString(temp) + name;
-        RemoveTree(folder);
-        ASSERT_TRUE(CreateDirectoryW(folder, nullptr));
+        scratch.reset(new CScratchFolder(L"settings-\uC124\uC815"));
+        folder = scratch->Path();
+        ASSERT_NE(GetFileAttributesW(folder), INVALID_FILE_ATTRIBUTES);
         g_ProgramFolder = folder;
         g_Settings = CSettings();
         g_LanguageTable.RemoveAll();
@@ -64,7 +61,7 @@ protected:
     void TearDown() override {
         SetSettingsEnvironment(nullptr);
         SetFileAttributesW(ConfigPath(), FILE_ATTRIBUTE_NORMAL);
-        RemoveTree(folder);
+        scratch.reset();
         g_ProgramFolder.Empty();
         g_LanguageTable.RemoveAll();
         g_Settings = CSettings();
@@ -102,27 +99,8 @@ protected:
         return LoadConfig(*store);
     }
 
-    static void RemoveTree(const CString& path) {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(path + L"*", &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                CString name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
-                CString child = path + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(child + L"\\");
-                } else {
-                    SetFileAttributesW(child, FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileW(child);
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(path);
-    }
-
-    CString folder;
+    std::unique_ptr<CScratchFolder> scratch;
+    CString folder;  // the scratch folder's path
     FakeSettingsEnvironment env;
     std::unique_ptr<CSettingsStore> store;
 };

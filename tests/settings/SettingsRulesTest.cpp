@@ -1,6 +1,7 @@
 // The rules the section readers apply while loading, and what the writers
 // put back.
 #include "SettingsFixture.h"
+#include "shell/FileUtil.h"
 
 namespace {
 std::string Section(const char* name, const std::string& keys) {
@@ -30,7 +31,7 @@ TEST_F(SettingsTest, MemoGroupFileRules) {
         {"", nullptr, L"DefaultMemo.zrd"},
     };
     for (const Case& c : cases) {
-        RemoveTree(folder + L"memo_data\\");
+        DeleteFolderTree(folder + L"memo_data\\");
         if (c.groupFile) {
             CreateDirectoryW(folder + L"memo_data", nullptr);
             CreateDirectoryW(folder + L"memo_data\\Folder.zrd", nullptr);  // not a file

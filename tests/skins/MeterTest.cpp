@@ -147,14 +147,14 @@ bool WritePng(const CString& path, int width, int height) {
 }
 
 TEST(Meter, ImagesFromFilesAndWebIcons) {
-    ScratchFolder folder;
+    CScratchFolder folder(L"skins");
     CreateDirectoryW(folder.Path() + L"system", nullptr);
     CString icons = folder.Path() + L"system\\webicon\\";
     CreateDirectoryW(icons, nullptr);
     ASSERT_TRUE(WritePng(icons + L"example.png", 7, 3));
     ASSERT_TRUE(WritePng(icons + L"ample.png", 5, 5));
     ASSERT_TRUE(WritePng(icons + L"x.png", 2, 2));  // a one-character name is ignored
-    folder.WriteBytes(L"system\\webicon\\broken.png", "not a picture");
+    folder.Write(L"system\\webicon\\broken.png", "not a picture");
     for (const wchar_t* name : {L"example.png", L"ample.png", L"x.png", L"broken.png"})
         SetFileAttributesW(icons + name, FILE_ATTRIBUTE_ARCHIVE);
 

@@ -56,7 +56,7 @@ TEST(SkinDefinition, SectionNameAndKeyReading) {
 }
 
 TEST(SkinDefinition, ReadsATextFileLineByLine) {
-    ScratchFolder folder;
+    CScratchFolder folder(L"skins");
     // A long value with an "=" far in: read whole, it is one key.
     std::string longValue = std::string(1500, 'v') + "=" + std::string(1499, 'w');
     std::string text = "# comment\n"
@@ -70,7 +70,7 @@ TEST(SkinDefinition, ReadsATextFileLineByLine) {
                        "[Last]\n"
                        "K=v\n"
                        "Y";  // one character without a line end
-    CString path = folder.WriteBytes(L"skin.ini", text);
+    CString path = folder.Write(L"skin.ini", text);
     SkinDefinition skin;
     ASSERT_TRUE(skin.LoadFile(path));
     ASSERT_EQ(skin.GetSectionCount(), 2);

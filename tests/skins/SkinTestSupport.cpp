@@ -2,46 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-int g_ScratchCounter = 0;
-}
-
-ScratchFolder::ScratchFolder() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    m_Path.Format(L"%szorel_skins_%lu_%d\\", temp, GetCurrentProcessId(), ++g_ScratchCounter);
-    CreateDirectoryW(m_Path, nullptr);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::vector<CString> folders = {m_Path};
-    // Two levels are enough for these tests.
-    for (size_t i = 0; i < folders.size(); ++i) {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW(folders[i] + L"*", &data);
-        if (find == INVALID_HANDLE_VALUE) continue;
-        do {
-            CString name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                folders.push_back(folders[i] + name + L"\\");
-            else
-                DeleteFileW(folders[i] + name);
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    for (auto it = folders.rbegin(); it != folders.rend(); ++it) RemoveDirectoryW(*it);
-}
-
-CString ScratchFolder::WriteBytes(const wchar_t* name, const std::string& bytes) const {
-    CString path = m_Path + name;
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-    CloseHandle(file);
-    return path;
-}
-
 CString DumpSections(const SkinDefinition& skin) {
     CString out;
     for (int i = 0; i < skin.GetSectionCount(); ++i) {

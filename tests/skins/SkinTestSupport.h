@@ -1,8 +1,9 @@
-// Shared helpers of the widget-engine tests: a scratch folder, a dump of a
-// skin's sections, an environment with injected moments and samples, and a
-// skinned host with an off-screen back buffer.
+// Shared helpers of the widget-engine tests: a dump of a skin's sections, an
+// environment with injected moments and samples, and a skinned host with an
+// off-screen back buffer.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "widgets/SkinDefinition.h"
 #include "widgets/SkinHost.h"
 #include "widgets/WidgetEnvironment.h"
@@ -13,18 +14,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-// A fresh folder under the temporary folder, deleted with its files at the end.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    const CString& Path() const { return m_Path; }  // with a trailing backslash
-    CString WriteBytes(const wchar_t* name, const std::string& bytes) const;
-
-private:
-    CString m_Path;
-};
 
 // "NAME{key=value;...}" per section, keys sorted, sections in order.
 CString DumpSections(const SkinDefinition& skin);

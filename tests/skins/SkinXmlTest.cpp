@@ -58,10 +58,10 @@ const char kIniSkin[] =
     "LOCATION=20069923\nUNIT=c\n";
 
 TEST_F(SkinXml, GivesTheSameSectionsAsTheTextForm) {
-    ScratchFolder folder;
+    CScratchFolder folder(L"skins");
     SkinDefinition xml, ini;
-    ASSERT_TRUE(xml.LoadFile(folder.WriteBytes(L"skin.XML", kXmlSkin)));
-    ASSERT_TRUE(ini.LoadFile(folder.WriteBytes(L"skin.ini", kIniSkin)));
+    ASSERT_TRUE(xml.LoadFile(folder.Write(L"skin.XML", kXmlSkin)));
+    ASSERT_TRUE(ini.LoadFile(folder.Write(L"skin.ini", kIniSkin)));
     // Measure sections keep the Section attribute's case; the text form
     // upper-cases every header, so compare those names without case.
     CString a = DumpSections(xml), b = DumpSections(ini);
@@ -78,14 +78,14 @@ TEST_F(SkinXml, GivesTheSameSectionsAsTheTextForm) {
 }
 
 TEST_F(SkinXml, ADamagedEndKeepsTheElementsBeforeIt) {
-    ScratchFolder folder;
+    CScratchFolder folder(L"skins");
     std::string text = "<ZorelWidget><System><UpdateCycle Value=\"2\"/></System>"
                        "<Window><Size W=\"5\" H=\"6\"/></Window></ZorelWidget";
     SkinDefinition skin;
-    ASSERT_TRUE(skin.LoadFile(folder.WriteBytes(L"cut.xml", text)));
+    ASSERT_TRUE(skin.LoadFile(folder.Write(L"cut.xml", text)));
     EXPECT_EQ(DumpSections(skin), L"SYSTEM{UpdateCycle=2}WINDOW{WindowHeight=6;WindowWidth=5}");
 
-    EXPECT_FALSE(skin.LoadFile(folder.WriteBytes(L"other.xml", "<Other><System/></Other>")));
+    EXPECT_FALSE(skin.LoadFile(folder.Write(L"other.xml", "<Other><System/></Other>")));
     EXPECT_FALSE(skin.LoadFile(folder.Path() + L"missing.xml"));
     EXPECT_EQ(skin.GetSectionCount(), 0);
 }

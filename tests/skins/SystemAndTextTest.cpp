@@ -42,12 +42,12 @@ TEST(SystemMeasures, ReadTheRunningSystem) {
 }
 
 TEST(SkinText, ReadInTheThreadsCodePage) {
-    ScratchFolder folder;
+    CScratchFolder folder(L"skins");
     // "한글" in code page 949.
     const std::string hangul = "\xC7\xD1\xB1\xDB";
     SkinDefinition ini, xml;
-    ASSERT_TRUE(ini.LoadFile(folder.WriteBytes(L"skin.txt", "[A]\nName=" + hangul + "\n")));
-    ASSERT_TRUE(xml.LoadFile(folder.WriteBytes(L"skin.xml", "<ZorelWidget><Extra Name=\"" + hangul +
+    ASSERT_TRUE(ini.LoadFile(folder.Write(L"skin.txt", "[A]\nName=" + hangul + "\n")));
+    ASSERT_TRUE(xml.LoadFile(folder.Write(L"skin.xml", "<ZorelWidget><Extra Name=\"" + hangul +
                                                                 "\"/></ZorelWidget>")));
     CString expected = GetACP() == 949 ? CString(L"\xD55C\xAE00") : MultiByteToString(hangul.data(), 4, CP_ACP);
     EXPECT_EQ(ini.FindSection(L"A")->GetString(L"Name"), expected);

@@ -1,10 +1,10 @@
 // The pieces built apart, used together as the program joins them: a day's
 // schedule list built from a synchronised alarm store and anniversary list.
+#include "ScratchFolder.h"
 #include "calendar/AnniversaryFile.h"
 #include "notes/AlarmCalendar.h"
 #include "notes/AlarmStore.h"
 #include "notes/NotesIds.h"
-#include "shell/FileUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -24,23 +24,6 @@ public:
     void ShowMessage(const CString& text) override { messages.push_back(text); }
     void OfferMemoRestore() override {}
     std::vector<CString> failures, messages;
-};
-
-// A fresh program folder, removed with what the stores wrote into it.
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        m_path.Format(L"%szorel_wiring_%lu\\", temp, GetCurrentProcessId());
-        CreateDirectoryW(m_path, nullptr);
-        CreateDirectoryW(m_path + L"schedule_data", nullptr);
-    }
-    ~ProgramFolder() { DeleteFolderTree(m_path); }
-    const CString& Path() const { return m_path; }
-
-private:
-    CString m_path;
 };
 
 void AppendInt(std::vector<BYTE>& v, int x) {
@@ -70,7 +53,8 @@ void AppendPhoneRecord(std::vector<BYTE>& v, int kind, int month, int day, int h
 }  // namespace
 
 TEST(Wiring, DayScheduleOfAPhoneSynchronisation) {
-    ProgramFolder folder;
+    CScratchFolder folder(L"wiring");
+    folder.MakeFolder(L"schedule_data");
     QuietHost host;
     CAlarmStore store(host, folder.Path());
     ASSERT_TRUE(store.Load());

@@ -161,7 +161,7 @@ TEST(Backup, SelfInstallingFileHasSetupArchiveAndTrailer) {
         }
     }
     CString exe = folder / L"system\\backup\\Zorel2026_12_10.exe";
-    EXPECT_FALSE(FileExists(folder / L"system\\backup\\Zorel2026_12_10.zip"));  // only the setup file remains
+    EXPECT_FALSE(IsFile(folder / L"system\\backup\\Zorel2026_12_10.zip"));  // only the setup file remains
     Bytes file = ReadBytes(exe);
     Bytes setup;
     b.m_fnLoadSetupProgram(setup);
@@ -227,7 +227,7 @@ TEST(Backup, PlainArchiveWithEveryDataBoxOff) {
     b.m_bSetupFile = false;
     b.m_szName = L"plain";
     ASSERT_EQ(CBackup::resultDone, b.Backup());
-    EXPECT_FALSE(FileExists(folder / L"system\\backup\\plain.exe"));
+    EXPECT_FALSE(IsFile(folder / L"system\\backup\\plain.exe"));
     Paths entries = EntriesOf(ReadBytes(folder / L"system\\backup\\plain.zip"));
     Paths expected = {L"Zorel.exe", L"Homepage.html", L"ZorelUninstall.exe", L"friendlist.xml",
                       L"system\\res\\a.wav", L"system\\language\\korean.txt", L"system\\skin\\cal\\",
@@ -248,7 +248,7 @@ TEST(Backup, FailuresAreReportedAndLeaveNothingBehind) {
     // The backup folder cannot be made: reported, nothing written.
     {
         ProgramFolder folder;
-        RemoveTree(folder / L"system\\backup");
+        DeleteFolderTree(folder / L"system\\backup");
         WriteText(folder / L"system\\backup", "a file in the way");
         CBackup b;
         Prepare(b, folder);
@@ -270,9 +270,9 @@ TEST(Backup, FailuresAreReportedAndLeaveNothingBehind) {
         std::vector<CString> reported;
         b.m_fnReportFailure = [&](const CString& p) { reported.push_back(p); };
         EXPECT_EQ(CBackup::resultDone, b.Backup());
-        EXPECT_TRUE(FileExists(folder / L"system\\backup\\nosetup.zip"));
-        EXPECT_FALSE(FileExists(folder / L"system\\backup\\nosetup.exe"));
-        EXPECT_FALSE(FileExists(folder / L"system\\backup\\nosetup.exe.part"));
+        EXPECT_TRUE(IsFile(folder / L"system\\backup\\nosetup.zip"));
+        EXPECT_FALSE(IsFile(folder / L"system\\backup\\nosetup.exe"));
+        EXPECT_FALSE(IsFile(folder / L"system\\backup\\nosetup.exe.part"));
         EXPECT_TRUE(reported.empty());
     }
     // An older backup of the same name survives a failed one.

@@ -192,7 +192,7 @@ TEST(ZipArchive, DamageIsReportedWithItsCause) {
     b[30 + 5 + 1000] ^= 0x55;
     int cause = extractCause(b);
     EXPECT_TRUE(cause == CZipException::badCrc || cause == CZipException::dataError) << cause;
-    EXPECT_FALSE(FileExists(dir / L"out\\d.bin"));  // no half-written file is left
+    EXPECT_FALSE(IsFile(dir / L"out\\d.bin"));  // no half-written file is left
 
     b = stored;
     b[30 + 5 + 1000] ^= 0x01;
@@ -253,7 +253,7 @@ TEST(ZipArchive, DataDescriptorSignatureIsOptional) {
     zip.Open(dir / L"bad.zip", CZipArchive::openReadOnly);
     EXPECT_EQ(CZipException::badZipFile, CauseOf([&] { zip.ExtractFile(0, dir / L"out2"); }));
     zip.Close(true);
-    EXPECT_FALSE(FileExists(dir / L"out2\\a.txt"));
+    EXPECT_FALSE(IsFile(dir / L"out2\\a.txt"));
 }
 
 TEST(ZipArchive, EndRecordIsFoundBehindTheLongestComment) {
@@ -351,8 +351,8 @@ TEST(ZipArchive, OneVolumeSpannedArchiveBecomesAnOrdinaryOne) {
         WriteBytes(dir / L"a.bin", RandomBytes(size, 7));
         WriteText(dir / L"b.txt", "second entry");
         MakeArchive(dir / L"s.zip", dir.Path(), {L"a.bin", L"b.txt"}, -1, CZipArchive::createSpan, 10000000);
-        EXPECT_TRUE(FileExists(dir / L"s.zip"));
-        EXPECT_FALSE(FileExists(dir / L"s.000"));
+        EXPECT_TRUE(IsFile(dir / L"s.zip"));
+        EXPECT_FALSE(IsFile(dir / L"s.000"));
         Bytes raw = ReadBytes(dir / L"s.zip");
         EXPECT_EQ(0x04034b50u, Get32(raw, 0));  // no spanning marker left
         CZipArchive zip;
@@ -392,9 +392,9 @@ TEST(ZipArchive, SpannedVolumesAreWrittenAndRead) {
     WriteBytes(dir / L"big.bin", RandomBytes(250000, 8));
     WriteText(dir / L"small.txt", "small");
     MakeArchive(dir / L"v.zip", dir.Path(), {L"big.bin", L"small.txt"}, -1, CZipArchive::createSpan, 100000);
-    EXPECT_TRUE(FileExists(dir / L"v.000"));
-    EXPECT_TRUE(FileExists(dir / L"v.001"));
-    EXPECT_TRUE(FileExists(dir / L"v.zip"));
+    EXPECT_TRUE(IsFile(dir / L"v.000"));
+    EXPECT_TRUE(IsFile(dir / L"v.001"));
+    EXPECT_TRUE(IsFile(dir / L"v.zip"));
     EXPECT_EQ(100000u, ReadBytes(dir / L"v.000").size());
     CZipArchive zip;
     zip.Open(dir / L"v.zip", CZipArchive::open, 1);
@@ -408,7 +408,7 @@ TEST(ZipArchive, SpannedVolumesAreWrittenAndRead) {
 
     // Volumes smaller than a header grow to hold it.
     MakeArchive(dir / L"tiny.zip", dir.Path(), {L"small.txt"}, 0, CZipArchive::createSpan, 20);
-    EXPECT_TRUE(FileExists(dir / L"tiny.zip"));
+    EXPECT_TRUE(IsFile(dir / L"tiny.zip"));
     EXPECT_EQ(4u, ReadBytes(dir / L"tiny.000").size());  // the spanning marker; the header did not fit
     EXPECT_EQ(30u + 9u, ReadBytes(dir / L"tiny.001").size());  // a volume as large as the header
     zip.Open(dir / L"tiny.zip", CZipArchive::open, 1);
@@ -502,7 +502,7 @@ TEST(ZipArchive, EncryptedEntriesNeedTheirPassword) {
     zip.GetEntryInfo(h, 0);
     EXPECT_TRUE(h.IsEncrypted());
     EXPECT_FALSE(zip.ExtractFile(0, dir / L"none"));
-    EXPECT_FALSE(FileExists(dir / L"none\\secret.bin"));
+    EXPECT_FALSE(IsFile(dir / L"none\\secret.bin"));
     // The check byte lets one wrong password in 256 through to the data,
     // which then fails instead: each must fail, nearly all by the check.
     int badPasswordCount = 0;
@@ -510,7 +510,7 @@ TEST(ZipArchive, EncryptedEntriesNeedTheirPassword) {
         zip.SetPassword(wrong);
         int cause = CauseOf([&] { zip.ExtractFile(0, dir / L"wrong"); });
         EXPECT_NE(0, cause) << wrong;
-        EXPECT_FALSE(FileExists(dir / L"wrong\\secret.bin")) << wrong;
+        EXPECT_FALSE(IsFile(dir / L"wrong\\secret.bin")) << wrong;
         if (cause == CZipException::badPassword) ++badPasswordCount;
     }
     EXPECT_GE(badPasswordCount, 1);
@@ -723,7 +723,7 @@ TEST(ZipArchive, StoppedExtractionLeavesNoFile) {
     };
     EXPECT_FALSE(zip.ExtractFile(0, dir / L"out", true, nullptr, stop, &calls, 65535));
     EXPECT_EQ(1u, calls);
-    EXPECT_FALSE(FileExists(dir / L"out\\big.bin"));
+    EXPECT_FALSE(IsFile(dir / L"out\\big.bin"));
     // The archive is still usable afterwards.
     EXPECT_TRUE(zip.ExtractFile(0, dir / L"out"));
     zip.Close();

@@ -26,7 +26,7 @@ std::map<CString, Bytes> FilesOnly(const std::map<CString, Bytes>& tree) {
 void WriteOurs(const CString& out, const CString& name, const std::map<CString, Bytes>& tree, int level = -1,
                const char* password = nullptr) {
     CString src = out + L"\\" + name + L".src";
-    RemoveTree(src);
+    DeleteFolderTree(src);
     MakeFolders(src);
     std::vector<CString> paths;
     for (const auto& kv : tree) {
@@ -53,7 +53,7 @@ void WriteOurs(const CString& out, const CString& name, const std::map<CString, 
 TEST(ZipInterop, OursForOtherTools) {
     CString out = EnvPath(L"ZOREL_ZIP_OURS");
     if (out.IsEmpty()) GTEST_SKIP() << "ZOREL_ZIP_OURS is not set";
-    RemoveTree(out);
+    DeleteFolderTree(out);
     ASSERT_TRUE(MakeFolders(out));
     CStringA oem;
     oem.Format("%u\n", GetOEMCP());
@@ -220,7 +220,7 @@ TEST(ZipInterop, TheirEncryptedEntriesFailWithoutThePassword) {
     zip.GetEntryInfo(h, 0);
     EXPECT_TRUE(h.IsEncrypted());
     EXPECT_FALSE(zip.ExtractFile(0, out.Path()));
-    EXPECT_FALSE(FileExists(out / L"hello.txt"));
+    EXPECT_FALSE(IsFile(out / L"hello.txt"));
     // A wrong password passes the one-byte check one time in 256 and then
     // fails on the data instead; each must fail, and nearly all by the check.
     int badPasswordCount = 0;
@@ -233,7 +233,7 @@ TEST(ZipInterop, TheirEncryptedEntriesFailWithoutThePassword) {
             cause = e.m_iCause;
         }
         EXPECT_NE(0, cause) << wrong;
-        EXPECT_FALSE(FileExists(out / L"hello.txt")) << wrong;
+        EXPECT_FALSE(IsFile(out / L"hello.txt")) << wrong;
         if (cause == CZipException::badPassword) ++badPasswordCount;
     }
     EXPECT_GE(badPasswordCount, 1);

@@ -1,7 +1,9 @@
 // Helpers of the zip tests: temporary folders, files and trees.
 #pragma once
 
+#include "ScratchFolder.h"
 #include "fw/Afx.h"
+#include "shell/FileUtil.h"
 #include "tools/zip/ZipException.h"
 
 #include <gtest/gtest.h>
@@ -38,26 +40,6 @@ inline bool MakeFolders(const CString& path) {
     return CreateDirectoryW(p, nullptr) != 0;
 }
 
-inline void RemoveTree(const CString& path) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW(path + L"\\*", &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            CString name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
-            CString child = path + L"\\" + name;
-            SetFileAttributesW(child, FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileW(child);
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryW(path);
-}
-
 inline void WriteBytes(const CString& path, const Bytes& data) {
     int slash = path.ReverseFind(L'\\');
     if (slash > 0) MakeFolders(path.Left(slash));
@@ -76,7 +58,8 @@ inline Bytes ReadBytes(const CString& path) {
     return data;
 }
 
-inline bool FileExists(const CString& path) {
+// A file, not a folder (the program's FileExists also finds folders).
+inline bool IsFile(const CString& path) {
     DWORD attr = GetFileAttributesW(path);
     return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -234,25 +217,16 @@ inline Bytes BuildArchive(const std::vector<RawEntry>& entries, std::vector<size
     return b;
 }
 
-// A fresh folder under the temporary folder, removed at the end of a test.
+// The shared scratch folder, named without its trailing backslash.
 class TempFolder {
 public:
-    explicit TempFolder(const wchar_t* tag) {
-        wchar_t tmp[MAX_PATH];
-        GetTempPathW(MAX_PATH, tmp);
-        m_path.Format(L"%szorel_%s_%lu_%lu", tmp, tag, GetCurrentProcessId(), ++Counter());
-        RemoveTree(m_path);
-        MakeFolders(m_path);
-    }
-    ~TempFolder() { RemoveTree(m_path); }
+    explicit TempFolder(const wchar_t* tag)
+        : m_scratch(tag), m_path(m_scratch.Path().Left(m_scratch.Path().GetLength() - 1)) {}
     const CString& Path() const { return m_path; }
     CString operator/(const wchar_t* rel) const { return m_path + L"\\" + rel; }
 
 private:
-    static unsigned long& Counter() {
-        static unsigned long n = 0;
-        return n;
-    }
+    CScratchFolder m_scratch;
     CString m_path;
 };
 

@@ -6,6 +6,8 @@
 
 #include "fw/Afx.h"
 
+#include <cstdio>
+#include <functional>
 #include <vector>
 
 class CSafeFileWriter {
@@ -16,6 +18,13 @@ public:
     static bool WriteFile(const CString& path, const std::vector<BYTE>& data) {
         return WriteFile(path, data.data(), data.size());
     }
+    // The same for content that is printed rather than held: fill writes it
+    // to the stream and says whether it could. In text mode every LF goes to
+    // the file as CR LF.
+    static bool WriteStream(const CString& path, const std::function<bool(FILE*)>& fill, bool textMode = false);
+    // Puts a finished temporary file, written beside path, in place of path.
+    // On false the temporary file is gone and path is untouched.
+    static bool ReplaceWith(const CString& temp, const CString& path);
     // Copies a file through a temporary file, replacing the target.
     static bool CopyFile(const CString& from, const CString& to);
     // Copies an unreadable file to "<path>.<yyyymmdd-hhmmss>.bad" (stepping a

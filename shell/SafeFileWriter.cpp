@@ -1,4 +1,6 @@
-#include "notes/SafeFileWriter.h"
+#include "shell/SafeFileWriter.h"
+
+#include <io.h>
 
 namespace {
 CString TempNameFor(const CString& path) {
@@ -7,13 +9,13 @@ CString TempNameFor(const CString& path) {
     temp.Format(L"%s.%lu.%ld.tmp", (const wchar_t*)path, GetCurrentProcessId(), InterlockedIncrement(&counter));
     return temp;
 }
+}  // namespace
 
-bool ReplaceWith(const CString& temp, const CString& path) {
+bool CSafeFileWriter::ReplaceWith(const CString& temp, const CString& path) {
     if (MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
     DeleteFileW(temp);
     return false;
 }
-}  // namespace
 
 bool CSafeFileWriter::FileExists(const CString& path) {
     DWORD attributes = GetFileAttributesW(path);
@@ -21,20 +23,19 @@ bool CSafeFileWriter::FileExists(const CString& path) {
 }
 
 bool CSafeFileWriter::WriteFile(const CString& path, const void* data, size_t size) {
+    return WriteStream(path, [data, size](FILE* file) { return size == 0 || fwrite(data, 1, size, file) == size; });
+}
+
+bool CSafeFileWriter::WriteStream(const CString& path, const std::function<bool(FILE*)>& fill, bool textMode) {
     CString temp = TempNameFor(path);
-    HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    const BYTE* p = (const BYTE*)data;
-    bool ok = true;
-    while (size > 0 && ok) {
-        DWORD chunk = size > (1u << 30) ? (1u << 30) : (DWORD)size;
-        DWORD written = 0;
-        ok = ::WriteFile(h, p, chunk, &written, nullptr) && written == chunk;
-        p += chunk;
-        size -= chunk;
-    }
-    ok = ok && FlushFileBuffers(h);
-    ok = CloseHandle(h) && ok;
+    FILE* file = _wfopen(temp, textMode ? L"w" : L"wb");
+    if (!file) return false;
+    bool ok = fill(file);
+    ok = fflush(file) == 0 && ok && !ferror(file);
+    // On the disk before it replaces the old file, so a crash cannot leave
+    // an empty file in its place.
+    ok = ok && FlushFileBuffers((HANDLE)_get_osfhandle(_fileno(file)));
+    ok = fclose(file) == 0 && ok;
     if (!ok) {
         DeleteFileW(temp);
         return false;
