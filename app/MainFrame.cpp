@@ -150,6 +150,8 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         AutoSaveMemos(0);
         break;
     case TIMER_DEFERRED_CLOSE:
+        // A cancelled backup dialog ends when its work in hand is done.
+        if (CBackupDlg::IsOpen()) break;
         KillTimer(id);
         CFrameWnd::OnClose();
         break;
@@ -185,9 +187,11 @@ void CMainFrame::OnExit() {
 
 void CMainFrame::OnClose() {
     if (g_Settings.General.ShowTrayIcon) ShowTrayIcon(FALSE);
-    // An open message box is answered No first; its caller gets to finish
-    // before the frame goes.
-    if (EndOpenMessageBoxes() == 0)
+    // An open message box is answered No and an open backup dialog is
+    // cancelled first; their callers get to finish before the frame goes.
+    int open = EndOpenMessageBoxes();
+    if (CBackupDlg::CancelOpen()) ++open;
+    if (open == 0)
         CFrameWnd::OnClose();
     else
         SetTimer(TIMER_DEFERRED_CLOSE, DEFERRED_CLOSE_MS);
@@ -447,6 +451,32 @@ void CMainFrame::LoadTrayMenu() {
 void CMainFrame::TranslateMemoMenu(CMenu* menu) {
     if (!menu) return;
     ::TranslateMemoMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
+}
+
+void CMainFrame::FillExpandedMenu(CMenu* submenu) {
+    if (!submenu) return;
+    HMENU target = submenu->GetSafeHmenu();
+    if (::GetMenuItemCount(target) == 0) {
+        CMenu loaded;
+        if (!loaded.LoadMenu(IDR_TRAY_MENU)) return;
+        HMENU main = ::GetSubMenu(loaded.GetSafeHmenu(), 0);
+        // Each item moves over with its submenu; taken off the loaded menu,
+        // the submenus outlive it.
+        for (int guard = 0; main && ::GetMenuItemCount(main) > 0 && guard < 256; ++guard) {
+            wchar_t text[256] = {};
+            MENUITEMINFOW item = {};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+            item.dwTypeData = text;
+            item.cch = 255;
+            if (!::GetMenuItemInfoW(main, 0, TRUE, &item)) break;
+            item.dwTypeData = text;
+            ::InsertMenuItemW(target, (UINT)::GetMenuItemCount(target), TRUE, &item);
+            ::RemoveMenu(main, 0, MF_BYPOSITION);
+        }
+    }
+    TranslateMemoMenu(submenu);
+    BuildOpenGroupMenu(submenu->GetSubMenu(TRAY_POS_OPEN_GROUP));
 }
 
 void CMainFrame::BuildOpenGroupMenu(CMenu* submenu) {

@@ -56,6 +56,9 @@ public:
     void SetTrayPlainIcon(UINT iconId);
     void LoadTrayMenu();
     void TranslateMemoMenu(CMenu* menu);
+    // Fills an empty submenu with the tray's main menu, in the present
+    // language, with the group list to open: the extended menu of windows.
+    void FillExpandedMenu(CMenu* submenu);
     void ShowTrayMenu();
     void BuildOpenGroupMenu(CMenu* submenu);
     void BuildMoveToGroupMenu(CMenu* submenu);

@@ -51,7 +51,7 @@ void CMainFrame::StartNotes() {
     side.frame = this;
     side.buildMoveToGroupMenu = [this](CMenu* menu) { BuildMoveToGroupMenu(menu); };
     side.buildOpenGroupMenu = [this](CMenu* menu) { BuildOpenGroupMenu(menu); };
-    side.translateMemoMenu = [this](CMenu* menu) { TranslateMemoMenu(menu); };
+    side.translateMemoMenu = [this](CMenu* menu) { FillExpandedMenu(menu); };
     side.finishMemoMenu = [](HMENU menu) { GreyUnbuiltCommands(menu); };
     side.moveToGroupName = [this](int index) {
         return index >= 0 && index < m_moveToGroupNames.GetSize() ? m_moveToGroupNames[index] : CString();

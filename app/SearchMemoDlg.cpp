@@ -34,6 +34,7 @@ BOOL CSearchMemoDlg::OnInitDialog() {
     SetDlgItemText(IDC_SEARCH_CONTENTS, g_LanguageTable[TXT_SEARCH_CONTENTS]);
     SetDlgItemText(IDC_SEARCH_UNFOLD, g_LanguageTable[TXT_UNFOLD_FOUND]);
     SetDlgItemText(IDOK, g_LanguageTable[TXT_FIND]);
+    SetDlgItemText(IDCANCEL, g_LanguageTable[TXT_CLOSE]);
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow();
     CenterDialog(m_hWnd);

@@ -316,6 +316,24 @@ void CMemoDlg::LayoutControls() {
         m_btnTitle.SetWindowPos(nullptr, title.x, title.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     }
     m_edit.MoveWindow(&m_rcEdit);
+    ClipFoldedEditor(!in.expanded);
+}
+
+void CMemoDlg::ClipFoldedEditor(bool folded) {
+    // A folded strip shows one line: the editor is cut at the top of the
+    // next one, so that no sliver of it shows below the first.
+    int cut = 0;
+    if (folded) {
+        int next = m_edit.LineIndex(m_edit.GetFirstVisibleLine() + 1);
+        if (next > 0) {
+            POINTL at = {};
+            m_edit.SendMessage(EM_POSFROMCHAR, (WPARAM)&at, next);
+            if (at.y > 0 && at.y < m_rcEdit.Height()) cut = at.y;
+        }
+    }
+    if (cut == 0 && m_nFoldedCut == 0) return;
+    m_nFoldedCut = cut;
+    ::SetWindowRgn(m_edit.m_hWnd, cut ? ::CreateRectRgn(0, 0, m_rcEdit.Width(), cut) : nullptr, TRUE);
 }
 
 CSize CMemoDlg::MeasureTitle() {
@@ -836,8 +854,9 @@ void CMemoDlg::OnNcLButtonDown(UINT hitTest, CPoint point) {
 void CMemoDlg::OnNcRButtonDown(UINT, CPoint point) {
     CPoint client = point;
     ScreenToClient(&client);
+    // The menu has taken the button's release; the default handling would
+    // wait for another one and hold every message of the program till then.
     ShowContextMenu(client);
-    Default();
 }
 
 void CMemoDlg::OnNcLButtonDblClk(UINT, CPoint point) {

@@ -63,6 +63,7 @@ public:
     void ToggleStyleBar();
     void CloseStyleBar();
     void LayoutControls();
+    void ClipFoldedEditor(bool folded);
     void FitHeightOnce();
 
     // ---- Text storage ----
@@ -150,6 +151,7 @@ private:
     CRect m_rcClient;
     CRect m_rcTitle;
     CRect m_rcEdit;
+    int m_nFoldedCut = 0;  // the folded editor's height cut to its first line, 0 when whole
     int m_nFlashTick = 0;
     BOOL m_bFlashing = FALSE;
     BOOL m_bDeleteAsking = FALSE;

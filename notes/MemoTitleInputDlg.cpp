@@ -60,7 +60,9 @@ BOOL CMemoTitleInputDlg::OnInitDialog() {
     ok.Create(L"BUTTON", g_LanguageTable[IDS_OK], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
               CRect(240, 76, 320, 100), this, IDOK);
     setFont(ok);
-    ok.Detach();
+    // Handed back to the button's own procedure: a window left to ours with
+    // no object behind it would neither paint nor take clicks.
+    ok.UnsubclassWindow();
 
     m_cbColor.FillColors();
     m_cbColor.SendMessage(CB_SETCURSEL, 0);

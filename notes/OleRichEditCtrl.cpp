@@ -2,6 +2,7 @@
 
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
+#include "shell/FindDlg.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
@@ -50,7 +51,41 @@ std::function<bool(CWnd*, COLORREF&)> COleRichEditCtrl::s_chooseColor = [](CWnd*
     return true;
 };
 
-std::function<void(COleRichEditCtrl*, const CString&)> COleRichEditCtrl::s_openFind;
+std::function<void(COleRichEditCtrl*, const CString&)> COleRichEditCtrl::s_openFind =
+    [](COleRichEditCtrl* editor, const CString& initial) { editor->OpenFindBox(initial); };
+
+// The editor's find box and what it searches.
+class COleRichEditCtrl::CFindBox : public IFindTarget {
+public:
+    CFindBox(COleRichEditCtrl* editor, const CString& text) : m_editor(editor), m_dialog(this, text) {}
+    ~CFindBox() override {
+        if (m_dialog.GetSafeHwnd()) m_dialog.DestroyWindow();
+    }
+    CWnd* GetFindWindow() override { return m_editor; }
+    // The box's flags have the values of the rich edit's find flags.
+    void FindWithOptions(const CString& text, int flags) override { m_editor->FindWithOptions(text, (DWORD)flags); }
+    void OnFindDialogClosed() override { m_editor->OnFindDialogClosed(); }
+
+private:
+    COleRichEditCtrl* m_editor;  // before the box, which is made with it
+
+public:
+    CFindDlg m_dialog;
+};
+
+void COleRichEditCtrl::OpenFindBox(const CString& initial) {
+    if (m_findBox && !m_bFindBoxClosed && m_findBox->m_dialog.GetSafeHwnd()) {
+        ::SetForegroundWindow(m_findBox->m_dialog.GetSafeHwnd());
+        return;
+    }
+    m_findBox = std::make_unique<CFindBox>(this, initial);
+    m_bFindBoxClosed = FALSE;
+    if (!m_findBox->m_dialog.CreateAndShow()) m_findBox.reset();
+}
+
+CWnd* COleRichEditCtrl::GetFindBox() {
+    return m_findBox && !m_bFindBoxClosed && m_findBox->m_dialog.GetSafeHwnd() ? &m_findBox->m_dialog : nullptr;
+}
 
 // ---- The shared OLE callback ----
 
@@ -137,6 +172,7 @@ COleRichEditCtrl::COleRichEditCtrl() {
 }
 
 COleRichEditCtrl::~COleRichEditCtrl() {
+    m_findBox.reset();
     if (m_hWnd) DestroyWindow();
 }
 
@@ -452,7 +488,9 @@ void COleRichEditCtrl::SetDefaultFormat(const CString& face) {
     cf.dwEffects = CFE_AUTOCOLOR;
     cf.yHeight = 180;
     cf.bCharSet = 0;
-    cf.bPitchAndFamily = 1;
+    // Variable pitch, so that a face this computer lacks is stood in for by
+    // a proportional sans face and never by a typewriter one.
+    cf.bPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     lstrcpynW(cf.szFaceName, face, LF_FACESIZE);
     SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
 }
@@ -520,8 +558,8 @@ BOOL COleRichEditCtrl::ExecuteCommand(UINT id) {
         return TRUE;
     }
     case ID_EDIT_FIND_DIALOG: {
-        if (m_pFindDialog && m_pFindDialog->IsWindow()) {
-            ::SetForegroundWindow(m_pFindDialog->GetSafeHwnd());
+        if (CWnd* box = GetFindBox()) {
+            ::SetForegroundWindow(box->GetSafeHwnd());
             return TRUE;
         }
         CHARRANGE sel;

@@ -10,6 +10,7 @@
 #include "notes/RichEditCtrl20.h"
 
 #include <functional>
+#include <memory>
 #include <richole.h>
 #include <vector>
 
@@ -121,7 +122,13 @@ public:
     // ---- Find ----
     // flags: FR_DOWN, FR_WHOLEWORD, FR_MATCHCASE. True when found.
     BOOL FindWithOptions(const CString& text, DWORD flags);
-    void OnFindDialogClosed() { m_pFindDialog = nullptr; }
+    // Opens the find box below the editor with the text to look for; a box
+    // already open comes forward instead.
+    void OpenFindBox(const CString& initial);
+    // The find box was cancelled: it is hidden and the next opening makes a
+    // fresh one.
+    void OnFindDialogClosed() { m_bFindBoxClosed = TRUE; }
+    CWnd* GetFindBox();
 
     // ---- Commands and menus ----
     // Runs one of the editor's commands (menu, keys, formatting bar).
@@ -174,7 +181,9 @@ private:
     BOOL m_bOpenFailed = FALSE;
     BOOL m_bCallbackSet = FALSE;
     std::vector<CString> m_macros;
-    CWnd* m_pFindDialog = nullptr;
+    class CFindBox;
+    std::unique_ptr<CFindBox> m_findBox;
+    BOOL m_bFindBoxClosed = FALSE;
 };
 
 // Creates the shared OLE callback when missing (the main frame calls it

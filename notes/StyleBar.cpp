@@ -55,6 +55,10 @@ BOOL CStyleBar::OnInitDialog() {
     for (CWnd* combo : {(CWnd*)&m_cbColor, (CWnd*)&m_cbSize})
         combo->SendMessage(CB_SETITEMHEIGHT, 0, 11);
     m_cbFace.SendMessage(CB_SETITEMHEIGHT, 0, 12);
+    // The closed boxes fit the bar's height: sized by their owner-drawn
+    // items they would stand taller than the bar, which cuts them off.
+    for (CWnd* combo : {(CWnd*)&m_cbColor, (CWnd*)&m_cbFace})
+        combo->SendMessage(CB_SETITEMHEIGHT, (WPARAM)-1, 12);
     return FALSE;
 }
 

@@ -192,7 +192,7 @@ CString MakeSaveFailureText(const CString& path, DWORD majorVersion, CString pro
     return L"\"" + path + L"\"\n\n" + g_LanguageTable[textId];
 }
 
-void ReportSaveFailure(const CString& path) {
+void ReportSaveFailure(const CString& path, HWND owner) {
     if (g_Settings.ReportErrors != 1) return;
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -202,5 +202,5 @@ void ReportSaveFailure(const CString& path) {
         ReadRegString(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\", L"ProgramFilesDir",
                       programFiles);
     CString text = MakeSaveFailureText(path, version.dwMajorVersion, programFiles);
-    GetSystemMessageBox().Show(nullptr, text, L"Zorel", MB_OK);
+    GetSystemMessageBox().Show(owner, text, L"Zorel", MB_OK);
 }

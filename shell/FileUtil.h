@@ -58,7 +58,7 @@ bool WriteFileUtf8String(FILE* file, const CString& text);
 const DWORD kMaxFileUtf8StringBytes = 1 << 20;
 
 // Tells the user that the file could not be saved, unless exit has begun.
-void ReportSaveFailure(const CString& path);
+void ReportSaveFailure(const CString& path, HWND owner = nullptr);
 // The text of that message for a Windows major version and the Program Files
 // folder of the system (kept apart so the choice is tested without a box).
 CString MakeSaveFailureText(const CString& path, DWORD majorVersion, CString programFilesDir);

@@ -9,6 +9,12 @@ namespace {
 class RealMessageBox : public ISystemMessageBox {
 public:
     int Show(HWND owner, const CString& text, const CString& caption, UINT type) override {
+        // A box is owned by the window that asks, this thread's active one
+        // when none is named, and comes to the top: under an always-on-top
+        // dialog it could be reached neither by mouse nor by keyboard.
+        if (!owner) owner = ::GetActiveWindow();
+        type |= MB_SETFOREGROUND;
+        if (owner && (::GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST)) type |= MB_TOPMOST;
         return MessageBoxW(owner, text, caption, type);
     }
 };

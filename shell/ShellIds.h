@@ -194,6 +194,7 @@ enum : int {
     TXT_FIND = 27,
     TXT_YES = 29,
     TXT_NO = 30,
+    TXT_CLOSE = 31,
     TXT_SEARCH_MEMO = 1200,
     TXT_FIND_WHAT = 1201,
     TXT_WHOLE_WORD = 1202,

@@ -164,8 +164,15 @@ CBackup::Result CBackup::Backup() {
         Report(archivePath);
         return resultFailed;
     }
-    if (m_bSetupFile && !MakeSetupFile(archivePath)) return resultFailed;
+    // Without a stored setup program the archive is the backup: it is kept
+    // and nothing is reported.
+    if (m_bSetupFile && CanMakeSetupFile() && !MakeSetupFile(archivePath)) return resultFailed;
     return resultDone;
+}
+
+bool CBackup::CanMakeSetupFile() const {
+    std::vector<BYTE> setup;
+    return m_fnLoadSetupProgram && m_fnLoadSetupProgram(setup);
 }
 
 std::vector<BYTE> CBackup::MakeTrailer(time_t now, const CString& language, const CString& comment) {

@@ -57,6 +57,8 @@ public:
     void BuildFileList();
     void CollectFiles(const CString& folder, bool bSubFolders);
     bool MakeSetupFile(const CString& archivePath);
+    // Whether a stored setup program is there to make a self-installing file.
+    bool CanMakeSetupFile() const;
 
     static std::vector<BYTE> MakeTrailer(time_t now, const CString& language, const CString& comment);
     // The stored setup program from this module's resources.

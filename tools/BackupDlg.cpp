@@ -9,6 +9,7 @@
 #include "tools/ToolsIds.h"
 
 #include <ctime>
+#include <vector>
 
 namespace {
 const int kCommentMaxChars = CBackup::COMMENT_MAX_CHARS;
@@ -48,6 +49,7 @@ const struct {
 }  // namespace
 
 bool CBackupDlg::s_bOpen = false;
+CBackupDlg* CBackupDlg::s_pOpen = nullptr;
 
 BEGIN_MESSAGE_MAP(CBackupDlg, CDialog)
     ON_BN_CLICKED(IDC_BACKUP_SETUP_FILE, OnSetupFileClicked)
@@ -56,17 +58,42 @@ END_MESSAGE_MAP()
 
 CBackupDlg::CBackupDlg(CWnd* parent) : CDialog(IDD_BACKUP, parent) {
     m_szName = CBackup::DefaultName(time(nullptr));
-    m_backup.m_fnReportFailure = ReportSaveFailure;
+    m_backup.m_fnReportFailure = [this](const CString& path) { ReportSaveFailure(path, GetSafeHwnd()); };
 }
 
 CBackupDlg::~CBackupDlg() = default;
 
 INT_PTR CBackupDlg::DoModal() {
     bool wasOpen = s_bOpen;
+    CBackupDlg* previous = s_pOpen;
     s_bOpen = true;
+    s_pOpen = this;
     INT_PTR result = CDialog::DoModal();
     s_bOpen = wasOpen;
+    s_pOpen = previous;
     return result;
+}
+
+bool CBackupDlg::CancelOpen() {
+    HWND dialog = s_pOpen ? s_pOpen->GetSafeHwnd() : nullptr;
+    if (!dialog) return false;
+    // A box the dialog asks with is answered first; posted, so that each
+    // ends inside its own loop.
+    struct Owned {
+        HWND owner;
+        std::vector<HWND> boxes;
+    } owned = {dialog, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            Owned* o = (Owned*)lp;
+            if (::GetWindow(wnd, GW_OWNER) == o->owner) o->boxes.push_back(wnd);
+            return TRUE;
+        },
+        (LPARAM)&owned);
+    for (HWND box : owned.boxes) ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return true;
 }
 
 void CBackupDlg::DoDataExchange(CDataExchange* dx) {
@@ -92,6 +119,17 @@ BOOL CBackupDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(g_LanguageTable[TXT_BACKUP_TITLE]);
     for (const auto& t : kTexts) SetDlgItemText(t.control, g_LanguageTable[t.text]);
+    if (!m_backup.CanMakeSetupFile()) {
+        // This build carries no setup program yet: the option is off and
+        // says why, and the backup is a plain archive.
+        m_bSetupFile = 0;
+        CheckDlgButton(IDC_BACKUP_SETUP_FILE, BST_UNCHECKED);
+        GetDlgItem(IDC_BACKUP_SETUP_FILE)->EnableWindow(FALSE);
+        // The language files carry this text; the built-in table does not.
+        CString reason = g_LanguageTable[TXT_BACKUP_NO_SETUP_PROGRAM];
+        if (reason.IsEmpty()) reason = L"Self-installing file not available yet: saved as .zip";
+        SetDlgItemText(IDC_BACKUP_STATUS, reason);
+    }
     ShowExtension();
     m_progress.SetRange(0, 100);
     GetDlgItem(IDC_BACKUP_OPEN_FOLDER)->EnableWindow(FolderExists(g_ProgramFolder + L"system\\backup"));
@@ -144,7 +182,8 @@ CBackup::Result CBackupDlg::Backup() {
     m_backup.m_now = time(nullptr);
     m_backup.m_fnProgress = [this](int percent) { m_progress.SetPos(percent); };
     CBackup::Result result = m_backup.Backup();
-    if (result == CBackup::resultFailed) GetDlgItem(IDCANCEL)->EnableWindow(TRUE);
+    // The program may have closed the dialog while a failure was shown.
+    if (result == CBackup::resultFailed && ::IsWindow(GetSafeHwnd())) GetDlgItem(IDCANCEL)->EnableWindow(TRUE);
     return result;
 }
 

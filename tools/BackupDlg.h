@@ -35,6 +35,9 @@ public:
 
     // True while a backup dialog is up: the frame opens only one.
     static bool IsOpen() { return s_bOpen; }
+    // Cancels the open dialog and the boxes it has open, as at exit; the
+    // dialog ends once the work in hand is done. False when none is open.
+    static bool CancelOpen();
 
     INT_PTR DoModal() override;
     BOOL OnInitDialog() override;
@@ -54,4 +57,5 @@ private:
     void LockControls();
 
     static bool s_bOpen;
+    static CBackupDlg* s_pOpen;
 };

@@ -65,7 +65,9 @@ void CFontPreviewCombo::FillFonts() {
     lf.lfCharSet = DEFAULT_CHARSET;
     ::EnumFontFamiliesExW(dc, &lf, (FONTENUMPROCW)&EnumFace, (LPARAM)this, 0);
     ::ReleaseDC(m_hWnd, dc);
-    SendMessage(CB_SETCURSEL, 0);
+    // Nothing is chosen for the owner: it selects the face it shows, and a
+    // face missing here must not turn into the first one of the list.
+    SendMessage(CB_SETCURSEL, (WPARAM)-1);
 }
 
 CString CFontPreviewCombo::ItemText(int index) const {

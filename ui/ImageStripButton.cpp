@@ -91,6 +91,9 @@ void CImageStripButton::OnLButtonUp(UINT flags, CPoint point) {
     RelayToTooltip(WM_LBUTTONUP, flags, MAKELPARAM(point.x, point.y));
     if (m_bIgnore || !m_bArmed) return;
     Effect e = CButtonStateLogic::OnLButtonUp(m_kind == CheckKind);
+    // The mouse is let go before the command runs: a dialog the command
+    // opens must get its first click instead of this button.
+    if (e.release && ::GetCapture() == m_hWnd) ::ReleaseCapture();
     HWND self = m_hWnd;
     if (e.command) SendCommandToParent();
     // The parent may have destroyed the button in its command handler.

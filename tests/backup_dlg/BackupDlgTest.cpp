@@ -123,6 +123,14 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
+// Stands in for the setup program the program does not carry yet.
+void GiveSetupProgram(CBackupDlg& dialog) {
+    dialog.m_backup.m_fnLoadSetupProgram = [](std::vector<BYTE>& data) {
+        data.assign({'M', 'Z', 1, 2});
+        return true;
+    };
+}
+
 CString Today() {
     time_t now = time(nullptr);
     return CBackup::DefaultName(now);
@@ -131,6 +139,7 @@ CString Today() {
 
 TEST_F(BackupDlgTest, OpensWithDefaultsAndTheSetupBoxSwitchesTheExtension) {
     CBackupDlg dialog;
+    GiveSetupProgram(dialog);
     struct Seen {
         CString title, name, extension, extensionAfter, okText, vaultText, memoText, setupText, folderText;
         bool checks[9] = {};
@@ -192,6 +201,7 @@ TEST_F(BackupDlgTest, OpensWithDefaultsAndTheSetupBoxSwitchesTheExtension) {
 
 TEST_F(BackupDlgTest, OkWritesADatedArchiveOfTheTickedDataAndOpensTheFolder) {
     CBackupDlg dialog;
+    GiveSetupProgram(dialog);
     int saves = 0;
     dialog.m_fnSaveData = [&] { ++saves; };
     WhenShown([&] {
@@ -219,10 +229,7 @@ TEST_F(BackupDlgTest, OkWritesADatedArchiveOfTheTickedDataAndOpensTheFolder) {
 
 TEST_F(BackupDlgTest, SelfInstallingFileReplacesTheArchive) {
     CBackupDlg dialog;
-    dialog.m_backup.m_fnLoadSetupProgram = [](std::vector<BYTE>& data) {
-        data.assign({'M', 'Z', 1, 2});
-        return true;
-    };
+    GiveSetupProgram(dialog);
     WhenShown([&] {
         HWND d = dialog.GetSafeHwnd();
         SetDlgItemTextW(d, IDC_BACKUP_NAME, L"Mine.EXE");
@@ -248,6 +255,7 @@ TEST_F(BackupDlgTest, ArchiveThatCannotBeCreatedIsReportedAndNothingIsOpened) {
     g_Settings.ReportErrors = 1;
     Write(L"system\\backup", "a file where the folder should be");
     CBackupDlg dialog;
+    GiveSetupProgram(dialog);
     WhenShown([&] {
         Click(dialog.GetSafeHwnd(), IDC_BACKUP_SETUP_FILE);
         PostMessageW(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0);
@@ -256,6 +264,35 @@ TEST_F(BackupDlgTest, ArchiveThatCannotBeCreatedIsReportedAndNothingIsOpened) {
     ASSERT_EQ(m_box.shown.size(), 1u);
     EXPECT_GE(m_box.shown[0].Find(Today() + L".zip"), 0) << m_box.shown[0].GetString();
     EXPECT_TRUE(m_system.opened.empty());
+}
+
+// The program carries no setup program yet: the self-installing option is
+// off, greyed and says why, and a backup with the defaults is a plain .zip
+// with no box shown.
+TEST_F(BackupDlgTest, WithoutASetupProgramTheDefaultsKeepAPlainArchiveQuietly) {
+    g_Settings.ReportErrors = 1;
+    g_LanguageTable.SetAt(TXT_BACKUP_NO_SETUP_PROGRAM, L"\uC544\uC9C1");  // Korean "not yet"
+    CBackupDlg dialog;
+    struct Seen {
+        bool setupChecked = true, setupEnabled = true;
+        CString status, extension;
+    } seen;
+    WhenShown([&] {
+        HWND d = dialog.GetSafeHwnd();
+        seen.setupChecked = Checked(d, IDC_BACKUP_SETUP_FILE);
+        seen.setupEnabled = Enabled(d, IDC_BACKUP_SETUP_FILE);
+        seen.status = Text(d, IDC_BACKUP_STATUS);
+        seen.extension = Text(d, IDC_BACKUP_EXTENSION);
+        Click(d, IDC_BACKUP_OPEN_WHEN_DONE);
+        PostMessageW(d, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_FALSE(seen.setupChecked);
+    EXPECT_FALSE(seen.setupEnabled);
+    EXPECT_EQ(seen.status, CString(L"\uC544\uC9C1"));
+    EXPECT_EQ(seen.extension, L".zip");
+    EXPECT_EQ(BackupFiles(), std::vector<CString>{Today() + L".zip"});
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 TEST_F(BackupDlgTest, EmptyNameKeepsTheDialogOpenWithTheFocusOnTheName) {

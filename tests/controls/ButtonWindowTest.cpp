@@ -1,6 +1,8 @@
+// Buttons, the counter and the face list on real windows.
 #include "ControlHost.h"
 #include "ui/ButtonEx.h"
 #include "ui/ChkButtonEx.h"
+#include "ui/FontPreviewCombo.h"
 #include "ui/NullButton.h"
 #include "ui/ShareButtonEx.h"
 #include "ui/StaticCounter.h"
@@ -47,6 +49,24 @@ TEST(ButtonWindows, PressDragOffAndReleaseSendsNoCommand) {
     EXPECT_EQ(0, host.Last(WM_COMMAND)->lParam);
     // No strip was loaded: the button draws nothing and still reports.
     host.UpdateWindow();
+}
+
+// A command that opens a dialog must find the mouse free: a button still
+// holding it would take the dialog's first click.
+TEST(ButtonWindows, MouseIsLetGoBeforeTheCommandRuns) {
+    CControlHost& host = SharedHost();
+    CShareButtonEx button;
+    ASSERT_TRUE(button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 22, 21), &host, 306));
+    HWND captureAtCommand = (HWND)-1;
+    host.onMessage = [&](UINT m, WPARAM, LPARAM) {
+        if (m == WM_COMMAND) captureAtCommand = GetCapture();
+    };
+    Send(button, WM_MOUSEMOVE, 5, 5);  // hovering holds the mouse
+    EXPECT_EQ(button.m_hWnd, GetCapture());
+    Click(button, 5, 5);
+    host.onMessage = nullptr;
+    ASSERT_EQ(1, host.CountOf(WM_COMMAND));
+    EXPECT_NE(button.m_hWnd, captureAtCommand);
 }
 
 TEST(ButtonWindows, CheckButtonReportsTheNewState) {
@@ -124,4 +144,18 @@ TEST(CounterWindow, ClicksAndDragsChangeTheShownValue) {
     HDC dc = GetDC(counter);
     EXPECT_EQ(RGB(100, 255, 100), GetPixel(dc, 2 + 6, 2));
     ReleaseDC(counter, dc);
+}
+
+// The face list chooses nothing for its owner: a face missing from it must
+// not become its first entry.
+TEST(FaceList, FillingSelectsNoFace) {
+    CControlHost& host = SharedHost();
+    CFontPreviewCombo faces;
+    ASSERT_TRUE(faces.Create(L"COMBOBOX", L"",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS |
+                                 CBS_SORT,
+                             CRect(10, 10, 150, 150), &host, 307));
+    faces.SetPreviewStyle(11, TRUE);
+    EXPECT_GT(faces.SendMessage(CB_GETCOUNT), 0);
+    EXPECT_EQ(faces.SendMessage(CB_GETCURSEL), CB_ERR);
 }

@@ -176,3 +176,65 @@ TEST_F(FrameE2ETest, RightClickOnTheTrayIconOpensTheMenuAndClosingStillEndsClean
     if (getenv("ZOREL_SCREENSHOT_PAUSE")) Sleep(atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
     CloseAndExpectCleanExit(zorel, frame);
 }
+
+namespace {
+// A visible top-level window of the process owned by that window.
+HWND WaitForOwnedWindow(DWORD pid, HWND owner, DWORD timeoutMs) {
+    struct Search {
+        DWORD pid;
+        HWND owner, found;
+    };
+    DWORD start = GetTickCount();
+    do {
+        Search s = {pid, owner, nullptr};
+        EnumWindows(
+            [](HWND wnd, LPARAM lp) -> BOOL {
+                Search* s = (Search*)lp;
+                DWORD process = 0;
+                GetWindowThreadProcessId(wnd, &process);
+                if (process != s->pid || !IsWindowVisible(wnd) || GetWindow(wnd, GW_OWNER) != s->owner) return TRUE;
+                s->found = wnd;
+                return FALSE;
+            },
+            (LPARAM)&s);
+        if (s.found) return s.found;
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+}  // namespace
+
+// A backup that cannot write its archive tells so in a box that belongs to
+// the always-on-top backup dialog and stands above it; Exit from the tray
+// while both are open closes them first and ends cleanly.
+TEST_F(FrameE2ETest, ExitWithTheBackupDialogAndItsFailureOpenEndsCleanly) {
+    std::wstring folder = NewFolder();
+    CreateDirectoryW((folder + L"system").c_str(), nullptr);
+    FILE* blocker = _wfopen((folder + L"system\\backup").c_str(), L"wb");  // a file where the folder goes
+    ASSERT_NE(blocker, nullptr);
+    fclose(blocker);
+    ZorelProcess zorel;
+    ASSERT_TRUE(zorel.Start(folder));
+    HWND frame = zorel.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(zorel.WaitForStartUp());
+    const UINT kBackupCommand = 32888, kExitCommand = 32773;
+    const int kBackupName = 1390;
+    PostMessageW(frame, WM_COMMAND, kBackupCommand, 0);
+    HWND dialog = nullptr;
+    for (DWORD start = GetTickCount(); !dialog && GetTickCount() - start < 10000; Sleep(50)) {
+        HWND found = zorel.WaitForDialog(100);
+        if (found && GetDlgItem(found, kBackupName)) dialog = found;
+    }
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    HWND box = WaitForOwnedWindow(zorel.Id(), dialog, 10000);
+    ASSERT_NE(box, nullptr) << "no failure box owned by the backup dialog";
+    EXPECT_TRUE(GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) Sleep(atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+    PostMessageW(frame, WM_COMMAND, kExitCommand, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(zorel.WaitForExit(15000, &code));
+    EXPECT_EQ(code, 0u);
+}

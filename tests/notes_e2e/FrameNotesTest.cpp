@@ -1,7 +1,8 @@
 // The main frame's notes and alarms in this process, on real note windows:
 // the minute check driven by a test clock, an alarm flashing its note,
-// switching groups, searching, the recycle bin and a note closing itself.
-// Message boxes are answered by the tests.
+// switching groups, searching, the recycle bin and a note closing itself;
+// the real mouse and keys on a note: its menu, its find box, its title
+// dialog. Message boxes are answered by the tests.
 #include "MessagePump.h"
 #include "ProgramFolderSetup.h"
 #include "calendar/AlarmInfo.h"
@@ -32,6 +33,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <atomic>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -569,4 +573,309 @@ TEST_F(FrameNotesTest, RestoreDialogsShowTheirListPicturesAndColouredButtons) {
         }
     }
     if (getenv("ZOREL_SCREENSHOT_PAUSE")) PumpFor((DWORD)atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+}
+
+// ---- Real mouse and keys on the frame's notes ----
+
+namespace {
+void MouseAt(POINT at, DWORD down, DWORD up) {
+    int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = at.x * 65535 / w;
+        i.mi.dy = at.y * 65535 / h;
+        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    in[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    in[1].mi.dwFlags |= down;
+    in[2].mi.dwFlags |= up;
+    SendInput(3, in, sizeof(INPUT));
+}
+void LeftClick(POINT at) { MouseAt(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+void RightClick(POINT at) { MouseAt(at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void PressKey(WORD key) {
+    INPUT in[2] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = key;
+    }
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+void CtrlKey(WORD key) {
+    INPUT in[4] = {};
+    for (INPUT& i : in) i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = VK_CONTROL;
+    in[1].ki.wVk = key;
+    in[2].ki.wVk = key;
+    in[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    in[3].ki.wVk = VK_CONTROL;
+    in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, in, sizeof(INPUT));
+}
+
+POINT CentreOf(HWND wnd) {
+    RECT r = {};
+    GetWindowRect(wnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A visible top-level window of a thread that has a child with that id.
+HWND FindThreadWindowWith(DWORD thread, int childId) {
+    struct Search {
+        int id;
+        HWND found;
+    } s = {childId, nullptr};
+    EnumThreadWindows(
+        thread,
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            Search* s = (Search*)lp;
+            if (!IsWindowVisible(wnd) || !GetDlgItem(wnd, s->id)) return TRUE;
+            s->found = wnd;
+            return FALSE;
+        },
+        (LPARAM)&s);
+    return s.found;
+}
+
+// The user's side, on its own thread, of a step that runs a modal loop on
+// the test's thread: it waits for a window, acts, and frees the test's thread
+// itself when the program does not answer in time.
+class CUserThread {
+public:
+    explicit CUserThread(std::function<void(CUserThread&)> play) : m_play(std::move(play)) {
+        m_done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_thread = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+    }
+    ~CUserThread() {
+        WaitForSingleObject(m_thread, 30000);
+        CloseHandle(m_thread);
+        CloseHandle(m_done);
+    }
+    bool Finished() const { return WaitForSingleObject(m_done, 0) == WAIT_OBJECT_0; }
+    // Waits for a condition of the other thread's making, up to the time-out.
+    template <class Condition>
+    static bool WaitFor(Condition done, DWORD timeoutMs) {
+        DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > timeoutMs) return false;
+            Sleep(20);
+        }
+        return true;
+    }
+    DWORD testThread = GetCurrentThreadId();
+    std::vector<std::string> failures;
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        CUserThread* t = (CUserThread*)self;
+        t->m_play(*t);
+        SetEvent(t->m_done);
+        return 0;
+    }
+    std::function<void(CUserThread&)> m_play;
+    HANDLE m_thread = nullptr, m_done = nullptr;
+};
+
+// The popup menu on the screen, if one is.
+HWND FindVisibleMenu() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(wnd, name, 16);
+            if (wcscmp(name, L"#32768") != 0 || !IsWindowVisible(wnd)) return TRUE;
+            *(HWND*)lp = wnd;
+            return FALSE;
+        },
+        (LPARAM)&found);
+    return found;
+}
+
+// The distinct colours of a window's pixels on the screen.
+int ColoursOnScreen(HWND wnd) {
+    RECT r = {};
+    GetWindowRect(wnd, &r);
+    HDC screen = GetDC(nullptr);
+    std::set<COLORREF> colours;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) colours.insert(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return (int)colours.size();
+}
+}  // namespace
+
+// A right-click on the title strip of a note, or anywhere on a folded note,
+// opens its menu; the command chosen runs at once and the program goes on
+// answering without waiting for another right-click.
+TEST_F(FrameNotesTest, RightClickMenuCommandRunsAtOnceAndTheProgramAnswers) {
+    StartFrame();
+    struct Case {
+        bool folded;
+    } cases[] = {{false}, {true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folded ? "folded" : "expanded");
+        CMemoDlg* note = NewNote(L"right-click me");
+        if (c.folded) {
+            note->GetInfo().m_strTitle = L"Folded";  // the strip is all title: no editor in it
+            note->SetExpanded(FALSE, TRUE);
+        }
+        PumpFor(100);
+        RECT r = {};
+        GetWindowRect(note->m_hWnd, &r);
+        POINT at = {(r.left + r.right) / 2, r.top + 8};  // clear of the title bar's buttons
+        bool before = note->IsExpanded() != FALSE;
+        std::atomic<bool> answered(false), frozen(false);
+        {
+            CUserThread user([&](CUserThread& u) {
+                HWND menu = nullptr;
+                if (!CUserThread::WaitFor([&] { return (menu = FindVisibleMenu()) != nullptr; }, 10000)) {
+                    u.failures.push_back("no menu");
+                    PressKey(VK_ESCAPE);  // in case it comes late
+                    return;
+                }
+                // A click the menu missed is tried again; a menu still open
+                // at the end is closed with Escape so that the test goes on.
+                for (int attempt = 0; attempt < 3 && IsWindowVisible(menu); ++attempt) {
+                    HMENU items = (HMENU)SendMessageW(menu, MN_GETHMENU, 0, 0);
+                    int position = -1;
+                    for (int i = 0; i < GetMenuItemCount(items); ++i)
+                        if (GetMenuItemID(items, i) == ID_MEMO_FOLD) position = i;
+                    RECT item = {};
+                    if (position >= 0 && GetMenuItemRect(nullptr, items, position, &item))
+                        LeftClick({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+                    CUserThread::WaitFor([&] { return !IsWindowVisible(menu); }, 3000);
+                }
+                if (IsWindowVisible(menu)) {
+                    u.failures.push_back("the fold item could not be chosen");
+                    PressKey(VK_ESCAPE);
+                    PressKey(VK_ESCAPE);
+                }
+                if (!CUserThread::WaitFor([&] { return answered.load(); }, 5000)) {
+                    frozen = true;
+                    RightClick(at);  // lets a held program go
+                }
+            });
+            RightClick(at);
+            EXPECT_TRUE(PumpUntil([&] { return (note->IsExpanded() != FALSE) != before; }, 15000));
+            answered = true;
+            PumpUntil([&] { return user.Finished(); }, 10000);
+            for (const std::string& failure : user.failures) ADD_FAILURE() << failure;
+        }
+        EXPECT_FALSE(frozen) << "the program waited for another right-click";
+        PumpFor(100);
+    }
+}
+
+// The note menu's expanded submenu is the tray's main menu with its texts,
+// its group list to open included.
+TEST_F(FrameNotesTest, NoteMenuExpandedSubmenuHoldsTheMainMenu) {
+    StartFrame();
+    CMemoDlg* note = NewNote(L"menu");
+    HMENU menu = note->BuildContextMenu();
+    HMENU expanded = GetSubMenu(menu, GetMenuItemCount(menu) - 1);
+    ASSERT_NE(expanded, nullptr);
+    const int kExitPosition = 36, kOpenGroupPosition = 7;
+    ASSERT_GT(GetMenuItemCount(expanded), kExitPosition);
+    wchar_t text[128] = {};
+    GetMenuStringW(expanded, ID_NEW_MEMO, text, 128, MF_BYCOMMAND);
+    EXPECT_STRNE(text, L"");
+    HMENU groups = GetSubMenu(expanded, kOpenGroupPosition);
+    ASSERT_NE(groups, nullptr);
+    EXPECT_GE(GetMenuItemCount(groups), 1);
+    DestroyMenu(menu);
+}
+
+// Ctrl+F in a note opens the find box below it; it finds in the note, and
+// after it is cancelled Ctrl+F opens it again.
+TEST_F(FrameNotesTest, CtrlFOpensTheFindBoxThatFindsInTheNote) {
+    StartFrame();
+    CMemoDlg* note = NewNote(L"apple banana cherry");
+    COleRichEditCtrl& editor = note->GetEditor();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        SetForegroundWindow(note->m_hWnd);
+        editor.SetFocus();
+        editor.SetSel(0, 0);
+        PumpFor(50);
+        CtrlKey('F');
+        HWND box = nullptr;
+        ASSERT_TRUE(PumpUntil([&] { return (box = FindThreadWindowWith(GetCurrentThreadId(), IDC_FIND_NEXT)) != nullptr; },
+                              5000));
+        RECT boxRect = {}, editorRect = {};
+        GetWindowRect(box, &boxRect);
+        GetWindowRect(editor.m_hWnd, &editorRect);
+        EXPECT_EQ(boxRect.top, editorRect.bottom);  // below the editor
+        SetDlgItemTextW(box, IDC_FIND_TEXT, L"banana");
+        SendMessageW(GetDlgItem(box, IDC_FIND_NEXT), BM_CLICK, 0, 0);
+        PumpFor(50);
+        CHARRANGE sel = {};
+        editor.GetSel(sel);
+        EXPECT_EQ(sel.cpMin, 6);
+        EXPECT_EQ(sel.cpMax, 12);
+        SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        PumpFor(50);
+        EXPECT_FALSE(IsWindowVisible(box));
+    }
+}
+
+// The title button of a folded note opens the title dialog; its OK button
+// is drawn and the first click on it, the dialog's first click, keeps the
+// typed title.
+TEST_F(FrameNotesTest, TitleButtonOpensTheTitleDialogWhoseOkTakesTheFirstClick) {
+    StartFrame();
+    CMemoDlg* note = NewNote(L"to be titled");
+    note->SetExpanded(FALSE, TRUE);
+    PumpFor(100);
+    HWND titleButton = GetDlgItem(note->m_hWnd, IDC_FOLDED_TITLE);
+    ASSERT_NE(titleButton, nullptr);
+    std::atomic<int> okColours(0);
+    {
+        CUserThread user([&](CUserThread& u) {
+            HWND dialog = nullptr;
+            if (!CUserThread::WaitFor([&] { return (dialog = FindThreadWindowWith(u.testThread, IDC_TI_TITLE)) != nullptr; },
+                                      10000)) {
+                u.failures.push_back("no title dialog");
+                return;
+            }
+            SendMessageW(GetDlgItem(dialog, IDC_TI_TITLE), WM_SETTEXT, 0, (LPARAM)L"Groceries");
+            HWND ok = GetDlgItem(dialog, IDOK);
+            CUserThread::WaitFor([&] { return (okColours = ColoursOnScreen(ok)) >= 3; }, 3000);
+            if (getenv("ZOREL_SCREENSHOT_PAUSE")) Sleep(atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+            LeftClick(CentreOf(ok));
+            if (!CUserThread::WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000)) {
+                u.failures.push_back("the click on OK did not close the dialog");
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
+        LeftClick(CentreOf(titleButton));
+        PumpUntil([&] { return user.Finished(); }, 20000);
+        for (const std::string& failure : user.failures) ADD_FAILURE() << failure;
+    }
+    EXPECT_GE(okColours.load(), 3) << "the OK button is not drawn";
+    EXPECT_EQ(note->GetInfo().m_strTitle, CString(L"Groceries"));
+}
+
+// Every text of the search dialog comes from the language table, the Close
+// button's included.
+TEST_F(FrameNotesTest, SearchDialogButtonsSpeakTheLanguage) {
+    g_LanguageTable.SetAt(TXT_FIND, L"\uCC3E\uAE30");    // Korean "Find"
+    g_LanguageTable.SetAt(TXT_CLOSE, L"\uB2EB\uAE30");   // Korean "Close"
+    StartFrame();
+    frame->OpenSearchMemoDialog();
+    ASSERT_NE(frame->GetSearchMemoDialog(), nullptr);
+    HWND dialog = frame->GetSearchMemoDialog()->GetSafeHwnd();
+    wchar_t text[32] = {};
+    struct Case {
+        int button;
+        const wchar_t* expected;
+    } cases[] = {{IDOK, L"\uCC3E\uAE30"}, {IDCANCEL, L"\uB2EB\uAE30"}};
+    for (const Case& c : cases) {
+        GetDlgItemTextW(dialog, c.button, text, 32);
+        EXPECT_STREQ(text, c.expected) << c.button;
+    }
+    frame->CloseSearchMemoDialog();
 }

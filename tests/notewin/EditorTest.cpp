@@ -326,3 +326,18 @@ TEST_F(EditorTest, KoreanTextSurvivesSaveAndReload) {
     ASSERT_TRUE(reloaded.LoadFromFile(path));
     EXPECT_EQ(reloaded.GetTextRange(0, 6), CString(korean));
 }
+
+// The default font keeps the face it is given, installed or not, and asks
+// for a proportional pitch, so that a missing face is stood in for by a sans
+// face and the saved note says so for the next opening.
+TEST_F(EditorTest, DefaultFontKeepsItsFaceAndAsksForAProportionalPitch) {
+    for (const wchar_t* face : {L"Tahoma", L"No Such Face Here"}) {
+        SCOPED_TRACE(CStringA(face).GetString());
+        editor.SetDefaultFormat(face);
+        CHARFORMATW cf = {};
+        cf.cbSize = sizeof cf;
+        editor.SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+        EXPECT_STREQ(cf.szFaceName, face);
+        EXPECT_EQ(cf.bPitchAndFamily & 3, VARIABLE_PITCH);
+    }
+}

@@ -5,6 +5,7 @@
 #include "notes/MemoTip.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
+#include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
@@ -415,6 +416,50 @@ TEST_F(MemoWindowTest, FitHeightStaysWithinStartDYAndEightyPercentOfTheScreen) {
     PumpFor(50);
     EXPECT_EQ(WindowRect(note).Height(), g_Settings.General.StartDY);
     EXPECT_EQ(WindowRect(note).top, 100);  // never moves
+}
+
+// A folded note without a title shows the first line of its text and not a
+// sliver of the second: the editor is cut at the second line's top, and
+// whole again once unfolded.
+TEST_F(MemoWindowTest, FoldedNoteShowsOnlyItsFirstLine) {
+    CMemoInfo record = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs16 first line\\par second line\\par third}");
+    record.m_strTitle = L"";
+    CMemoDlg* note = Open(record);
+    note->SetExpanded(FALSE, TRUE);
+    PumpFor(50);
+    COleRichEditCtrl& editor = note->GetEditor();
+    POINTL second = {};
+    editor.SendMessage(EM_POSFROMCHAR, (WPARAM)&second, editor.LineIndex(1));
+    CRect shown;
+    editor.GetClientRect(&shown);
+    ASSERT_GT(second.y, 0);
+    ASSERT_LT(second.y, shown.Height());  // the strip is taller than a line
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(editor.m_hWnd, region), ERROR);
+    RECT box = {};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.bottom, second.y);
+    note->SetExpanded(TRUE, TRUE);
+    PumpFor(50);
+    EXPECT_EQ(GetWindowRgn(editor.m_hWnd, region), ERROR);  // whole again
+    DeleteObject(region);
+}
+
+// The formatting bar's boxes stand wholly inside the bar.
+TEST_F(MemoWindowTest, FormattingBarBoxesFitTheBar) {
+    CMemoInfo record = Record("{\\rtf1 x}");
+    CMemoDlg* note = Open(record);
+    note->ToggleStyleBar();
+    PumpFor(50);
+    ASSERT_NE(note->GetStyleBar(), nullptr);
+    CRect bar = WindowRect(note->GetStyleBar());
+    for (int id : {IDC_SB_COLOR, IDC_SB_SIZE, IDC_SB_FACE}) {
+        CRect box;
+        ::GetWindowRect(::GetDlgItem(note->GetStyleBar()->m_hWnd, id), &box);
+        EXPECT_GE(box.top, bar.top) << id;
+        EXPECT_LE(box.bottom, bar.bottom) << id;
+    }
 }
 
 TEST_F(MemoWindowTest, FoldedNoteAsksForItsTipOnHover) {
