@@ -1,6 +1,6 @@
-// The base of our controls: a window whose handlers never let a C++
-// exception out into the system's window procedure (which cannot unwind
-// through it); a failed handler falls back to the default processing.
+// The base of our controls. Like every window of ours, a control's failed
+// handler never lets a C++ exception out into the system's window procedure:
+// the framework falls back to the default processing.
 #pragma once
 
 #include "fw/AfxWin.h"
@@ -9,7 +9,6 @@
 
 class CControlBase : public CWnd {
 public:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Sends the parent WM_COMMAND with only the control's id, as a menu
     // command would arrive.
     void SendCommandToParent(UINT message = WM_COMMAND, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -298,12 +298,19 @@ TEST_F(FrameNotesTest, FrameWithoutNotesWritesNothing) {
     fclose(again);
 }
 
+namespace {
+// A note deleted with a copy kept, as the restore dialogs find it.
+bool WriteDeletedNote(const char* rtf) {
+    FILE* file = _wfopen(g_ProgramFolder + L"memo_data\\20140303090000000.brt", L"wb");
+    if (!file) return false;
+    fputs(rtf, file);
+    return fclose(file) == 0;
+}
+}  // namespace
+
 TEST_F(FrameNotesTest, GroupManagerAndRestoreDialogsOpenFromTheFrameCommandsAndRestoreANote) {
     StartFrame();
-    FILE* file = _wfopen(folder + L"memo_data\\20140303090000000.brt", L"wb");
-    ASSERT_NE(file, nullptr);
-    fputs("{\\rtf1 restored text}", file);
-    fclose(file);
+    ASSERT_TRUE(WriteDeletedNote("{\\rtf1 restored text}"));
 
     SendMessageW(wnd, WM_COMMAND, ID_MEMO_GROUP_MANAGER, 0);
     CEditMemoGroupDlg* groups = frame->GetNotes()->Dialogs().GetGroupManager();
@@ -537,10 +544,7 @@ TEST_F(FrameNotesTest, GroupManagerCaptionsFitAndItsNameBoxOpensOverIt) {
 // the history dialogs their icon list and their coloured buttons.
 TEST_F(FrameNotesTest, RestoreDialogsShowTheirListPicturesAndColouredButtons) {
     StartFrame();
-    FILE* file = _wfopen(folder + L"memo_data\\20140303090000000.brt", L"wb");
-    ASSERT_NE(file, nullptr);
-    fputs("{\\rtf1 deleted}", file);
-    fclose(file);
+    ASSERT_TRUE(WriteDeletedNote("{\\rtf1 deleted}"));
     SendMessageW(wnd, WM_COMMAND, ID_RESTORE_DELETED, 0);
     CRestoreMemoDlg* restore = frame->GetNotes()->Dialogs().GetRestoreMemo();
     ASSERT_NE(restore, nullptr);
