@@ -7,10 +7,10 @@
 
 class CDelMemoGroupDlg : public CDeleteConfirmDlg {
 public:
+    enum { IDD = 1078 };
     enum { ResultRestorable = 1, ResultGroupFileOnly = 1253, ResultEverything = 1251, ResultCancel = 2 };
     CDelMemoGroupDlg(int notes, CWnd* parent);
 
 protected:
-    void BuildTemplate(CMemoDialogTemplate& dialog) override;
     int CancelCode() const override { return ResultCancel; }
 };

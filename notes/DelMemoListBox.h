@@ -8,11 +8,11 @@
 
 class CDelMemoListBox : public CDeleteConfirmDlg {
 public:
+    enum { IDD = 1100 };
     enum { ResultRestorable = 1, ResultForGood = 3, ResultCancel = 7 };
     // lockedOpen: one of the records' notes is open and locked.
     CDelMemoListBox(const CArray<CMemoInfo>& records, CWnd* parent, bool lockedOpen = false);
 
 protected:
-    void BuildTemplate(CMemoDialogTemplate& dialog) override;
     int CancelCode() const override { return ResultCancel; }
 };

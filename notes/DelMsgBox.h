@@ -7,10 +7,10 @@
 
 class CDelMsgBox : public CDeleteConfirmDlg {
 public:
+    enum { IDD = 206 };
     enum { ResultRestorable = 1, ResultForGood = 3, ResultRecycleBin = 4, ResultCancel = 7 };
     CDelMsgBox(BOOL locked, CWnd* parent);
 
 protected:
-    void BuildTemplate(CMemoDialogTemplate& dialog) override;
     int CancelCode() const override { return ResultCancel; }
 };

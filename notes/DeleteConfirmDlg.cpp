@@ -3,9 +3,6 @@
 #include "shell/LanguageTable.h"
 
 INT_PTR CDeleteConfirmDlg::DoModal() {
-    CMemoDialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 250, 124, L"");
-    BuildTemplate(dialog);
-    if (!InitModalIndirect(dialog.Get(), m_parent)) return CancelCode();
     INT_PTR result = CDialog::DoModal();
     return result == -1 ? CancelCode() : result;
 }

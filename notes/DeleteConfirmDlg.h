@@ -1,26 +1,24 @@
 // CDeleteConfirmDlg: the common ground of the three delete confirmations
-// (one note, the ticked notes, a group): a small modal dialog built from
-// texts of the text table, above every other window, ending with the id of
-// the button pressed. The typed letters Y, A, N (and R where the dialog
+// (one note, the ticked notes, a group): a small modal dialog from its
+// template with its texts from the text table, above every other window,
+// ending with the id of the button pressed. The typed letters Y, A, N (and R where the dialog
 // offers the recycle bin) answer without the mouse.
 #pragma once
 
 #include "fw/AfxWin.h"
-#include "notes/MemoDialogTemplate.h"
 
 #include <map>
+#include <vector>
 
 class CDeleteConfirmDlg : public CDialog {
 public:
     enum { IDC_QUESTION_ICON = 1037 };
 
-    explicit CDeleteConfirmDlg(CWnd* parent) : m_parent(parent) {}
+    CDeleteConfirmDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent), m_parent(parent) {}
     // Runs the dialog; the code of the answer.
     INT_PTR DoModal() override;
 
 protected:
-    // The template with its controls, and the texts of its controls by id.
-    virtual void BuildTemplate(CMemoDialogTemplate& dialog) = 0;
     virtual int CancelCode() const = 0;
 
     BOOL OnInitDialog() override;

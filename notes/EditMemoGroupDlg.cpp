@@ -2,7 +2,8 @@
 
 #include "notes/DelMemoGroupDlg.h"
 #include "notes/DelMemoListBox.h"
-#include "notes/MemoDialogTemplate.h"
+#include "notes/LifecycleDialogs.h"
+#include "res/images.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 #include "shell/SafePath.h"
@@ -21,7 +22,8 @@ BEGIN_MESSAGE_MAP(CEditMemoGroupDlg, CDialog)
     ON_BN_CLICKED(IDC_RECYCLE_BIN, OnRecycleBin)
     ON_BN_CLICKED(IDC_MOVE, OnMoveMemos)
     ON_BN_CLICKED(IDC_DELETE_MEMOS, OnDeleteMemos)
-    ON_NOTIFY(LVN_ITEMCHANGED, IDC_GRID, OnGridItemChanged)
+    ON_MESSAGE(GVM_SELCHANGED, OnGridClick)
+    ON_MESSAGE(GVM_ROWSELECTED, OnGridClick)
 END_MESSAGE_MAP()
 
 void CMemoGroupCountList::DrawItem(LPDRAWITEMSTRUCT draw) {
@@ -74,58 +76,59 @@ CEditMemoGroupDlg::CEditMemoGroupDlg(INoteLifecycleHost& host, CMemoStore& store
 }
 
 BOOL CEditMemoGroupDlg::CreateModeless(CWnd* parent) {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&icc);
+    // The template's preview is a rich edit of version 2.0.
     static HMODULE richEdit = LoadLibraryW(L"riched20.dll");
     (void)richEdit;
-    // The group buttons are wide enough for their longest caption, "Modify
-    // Group Name", in either language.
-    CMemoDialogTemplate d(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 404, 220, L"");
-    d.Add(CMemoDialogTemplate::ListBox, IDC_GROUPS, L"",
-          WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-              LBS_NOINTEGRALHEIGHT,
-          8, 8, 154, 150);
-    // The notes of the shown group: a tick box per row, title and date.
-    d.Add(WC_LISTVIEWW, IDC_GRID, L"",
-          WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-          168, 8, 228, 100);
-    d.Add(RICHEDIT_CLASSW, IDC_PREVIEW, L"", WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-          168, 112, 228, 66);
-    d.Add(CMemoDialogTemplate::Static, IDC_COUNT, L"", SS_RIGHT, 324, 182, 72, 10);
-    d.Add(CMemoDialogTemplate::Button, IDC_ADD_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 162, 76, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_RENAME_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 86, 162, 76, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 180, 76, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_OPEN_GROUP, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 86, 180, 76, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_RECYCLE_BIN, L"", WS_TABSTOP | BS_PUSHBUTTON, 8, 198, 76, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_MOVE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 168, 198, 60, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_MEMOS, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 232, 198, 60, 14);
-    d.Add(CMemoDialogTemplate::Button, IDCANCEL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 336, 198, 60, 14);
-    return CreateIndirect(d.Get(), parent);
+    return Create(IDD, parent);
 }
 
 BOOL CEditMemoGroupDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_groups.SubclassDlgItem(IDC_GROUPS, this);
-    m_grid.SubclassDlgItem(IDC_GRID, this);
-    m_preview.SubclassDlgItem(IDC_PREVIEW, this);
     SetWindowText(g_LanguageTable[1100]);
     const int texts[][2] = {{IDC_ADD_GROUP, 1104}, {IDC_RENAME_GROUP, 1105}, {IDC_DELETE_GROUP, 1106},
                             {IDC_OPEN_GROUP, 1103}, {IDC_RECYCLE_BIN, 1107}, {IDC_MOVE, 38},
                             {IDC_DELETE_MEMOS, 22}, {IDCANCEL, 26}};
     for (const auto& t : texts) SetDlgItemText(t[0], g_LanguageTable[t[1]]);
     FillGroupList();
-    m_grid.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    CRect client;
-    ::GetClientRect(m_grid.m_hWnd, &client);
-    m_grid.InsertColumn(0, L"", LVCFMT_LEFT, 30);
-    m_grid.InsertColumn(1, g_LanguageTable[10150], LVCFMT_LEFT, 240);
-    m_grid.InsertColumn(2, g_LanguageTable[10152], LVCFMT_LEFT, client.Width() - 270 > 60 ? client.Width() - 270 : 100);
-    m_preview.SetBackgroundColor(FALSE, RGB(220, 220, 220));
+    m_ticks.Create(IDB_TICKS, TickWidth, 1, RGB(255, 0, 255));
+    CreateMemoGrid();
+    AttachNotePreview(m_preview, this, IDC_PREVIEW, PreviewBackground);
     ShowGroupMemos(g_Settings.General.MemoDBFile);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     CenterWindow();
     UpdateButtons();
     return TRUE;
+}
+
+void CEditMemoGroupDlg::CreateMemoGrid() {
+    CRect place;
+    ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_GRID_PLACE), &place);
+    ScreenToClient(&place);
+    place.right -= 1;
+    place.bottom -= 1;
+    m_grid.m_bDoubleBuffer = TRUE;
+    m_grid.m_bEditable = FALSE;
+    m_grid.m_bListMode = TRUE;
+    m_grid.m_bSingleSelection = TRUE;
+    m_grid.m_bSortOnClick = FALSE;
+    m_grid.m_bAllowRowResize = FALSE;
+    m_grid.m_bAllowColumnResize = FALSE;
+    m_grid.m_bAllowVertScroll = TRUE;
+    m_grid.m_bAllowHorzScroll = FALSE;
+    m_grid.m_crBkColour = RGB(244, 244, 244);
+    m_grid.m_crFocusFill = m_grid.m_crSelFill = RGB(189, 218, 218);
+    m_grid.m_crFocusTopLeft = m_grid.m_crSelTopLeft = RGB(224, 235, 224);
+    m_grid.m_crFocusBottomRight = m_grid.m_crSelBottomRight = RGB(214, 225, 214);
+    m_grid.m_crFocusText = m_grid.m_crSelText = RGB(0, 0, 255);
+    m_grid.m_crGridBkColour = RGB(220, 230, 220);
+    m_grid.m_crFixedTextColour = RGB(255, 255, 220);
+    m_grid.m_crFixedBkColour = RGB(85, 100, 160);
+    m_grid.Create(place, this, IDC_GRID, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
+    m_grid.SetImageList(m_ticks.GetSafeHandle());
+    m_grid.SetFixedRowCount(0);
+    m_grid.SetFixedColumnCount(0);
+    m_grid.SetColumnCount(3);
 }
 
 void CEditMemoGroupDlg::FillGroupList() {
@@ -151,25 +154,35 @@ void CEditMemoGroupDlg::UpdateButtons() {
 }
 
 void CEditMemoGroupDlg::ShowGroupMemos(const CString& group) {
-    m_filling = true;
     m_shown.RemoveAll();
+    m_grid.ResetSelectedRange();
     m_store.SerializeGroupFile(group, m_shown, 0);
-    m_grid.DeleteAllItems();
+    m_grid.SetRowCount(m_shown.GetSize());
+    m_grid.SetColumnCount(3);
+    CRect client;
+    m_grid.GetClientRect(&client);
+    m_grid.SetColumnWidth(0, 30);
+    m_grid.SetColumnWidth(1, 240);
+    m_grid.SetColumnWidth(2, client.Width() - 270);
     for (int i = 0; i < m_shown.GetSize(); ++i) {
         const CMemoInfo& rec = m_shown[i];
-        int row = m_grid.InsertItem(i, L"");
-        m_grid.SetItemText(row, 1, rec.m_strTitle.IsEmpty() ? rec.m_strFileName : rec.m_strTitle);
-        m_grid.SetItemText(row, 2, rec.m_strDate);
-        m_grid.SetItemState(row, INDEXTOSTATEIMAGEMASK(1), LVIS_STATEIMAGEMASK);
+        bool untitled = rec.m_strTitle.IsEmpty();
+        m_grid.SetItemText(i, 1, untitled ? rec.m_strFileName : rec.m_strTitle);
+        m_grid.SetItemFgColour(i, 1, untitled ? UntitledText : RGB(0, 0, 0));
+        m_grid.SetItemText(i, 2, rec.m_strDate);
+        m_grid.SetItemImage(i, 0, UntickedImage);
+        for (int col = 0; col < 3; ++col) m_grid.SetItemIndex(i, col, i);
     }
-    m_filling = false;
+    m_grid.ResetScrollBars();
+    m_grid.Invalidate();
     m_preview.SetWindowText(L"");
     m_countLabel.Format(L"%d/%d", m_shown.GetSize(), g_Settings.MemoLimit);
     SetDlgItemText(IDC_COUNT, m_countLabel);
 }
 
 void CEditMemoGroupDlg::SetTicked(int row, bool ticked) {
-    m_grid.SetItemState(row, INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1), LVIS_STATEIMAGEMASK);
+    m_grid.SetItemImage(row, 0, ticked ? TickedImage : UntickedImage);
+    m_grid.RedrawCell(row, 0);
 }
 
 void CEditMemoGroupDlg::OnGroupSelChange() {
@@ -183,14 +196,8 @@ void CEditMemoGroupDlg::OnGroupDblClk() { OnOpenGroupCommand(m_groups.GetCurSel(
 
 void CEditMemoGroupDlg::Preview(int record) {
     if (record < 0 || record >= m_shown.GetSize()) return;
-    std::vector<BYTE> bytes;
     const CString& file = m_shown[record].m_strFileName;
-    if (IsSafeFileName(file) &&
-        CSafeFileWriter::ReadFile(m_store.GetMemoFolder() + file, bytes, CSafeFileWriter::MaxNoteFileBytes))
-        m_preview.StreamInBytes(SF_RTF, CStringA(reinterpret_cast<const char*>(bytes.data()), (int)bytes.size()));
-    else
-        m_preview.SetWindowText(L"");
-    m_preview.SetModify(FALSE);
+    ShowNotePreview(m_preview, IsSafeFileName(file) ? m_store.GetMemoFolder() + file : CString());
     for (int i = 0; i < m_memos.GetSize(); ++i) {
         ILifecycleNote* note = m_host.NoteOf(m_memos[i]);
         if (note && note->Record().m_strFileName.Compare(file.GetString()) == 0) {
@@ -200,11 +207,19 @@ void CEditMemoGroupDlg::Preview(int record) {
     }
 }
 
-void CEditMemoGroupDlg::OnGridItemChanged(NMHDR* header, LRESULT* result) {
-    *result = 0;
-    auto* change = reinterpret_cast<NMLISTVIEW*>(header);
-    if (m_filling || change->iItem < 0) return;
-    if ((change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED)) Preview(change->iItem);
+LRESULT CEditMemoGroupDlg::OnGridClick(WPARAM cell, LPARAM gridId) {
+    if (gridId != IDC_GRID) return 0;
+    int row = (int)(short)HIWORD(cell), col = (int)(short)LOWORD(cell);
+    if (col == 0 && row >= 0) {
+        // A tick flips only while the focus is in the tick column, so that a
+        // click elsewhere in the row previews without ticking.
+        CCellID focus = m_grid.GetFocusCell();
+        if (!m_grid.IsValid(focus) || focus.col != 0) return 0;
+        SetTicked(row, !IsTicked(row));
+    }
+    int record = m_grid.GetItemIndex(row, col);
+    if (record >= 0 && record < m_shown.GetSize()) Preview(record);
+    return 0;
 }
 
 int CEditMemoGroupDlg::ShowGroupMenu(int button, int firstId, const CString& greyed) {
@@ -288,10 +303,12 @@ bool CEditMemoGroupDlg::CollectRecords(CArray<CMemoInfo>& records) {
     // The rows show the group's file; the move and the deletion find the
     // open notes of the current group by their file names.
     std::vector<bool> ticked;
-    for (int i = 0; i < m_grid.GetItemCount(); ++i)
-        ticked.push_back((m_grid.GetItemState(i, LVIS_STATEIMAGEMASK) >> 12) == 2);
-    int selected = m_grid.GetNextItem(-1, LVNI_SELECTED);
-    for (int row : CEditMemoGroupLogic::CollectRows(ticked, m_shown.GetSize(), selected)) records.Add(m_shown[row]);
+    for (int i = 0; i < m_grid.GetRowCount(); ++i) ticked.push_back(IsTicked(i));
+    int selected = m_grid.GetSelectedCount() > 0 ? m_grid.GetSelectedCellRange().maxRow : -1;
+    for (int row : CEditMemoGroupLogic::CollectRows(ticked, m_shown.GetSize(), selected)) {
+        int record = m_grid.GetItemIndex(row, 0);
+        if (record >= 0 && record < m_shown.GetSize()) records.Add(m_shown[record]);
+    }
     if (records.GetSize() == 0) {
         m_host.MessageBox(g_LanguageTable[CEditMemoGroupLogic::IDS_NO_MEMO_SELECTED], MB_OK | MB_ICONSTOP);
         return false;

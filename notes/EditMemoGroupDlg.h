@@ -9,6 +9,8 @@
 #include "fw/AfxWin.h"
 #include "notes/EditMemoGroupLogic.h"
 #include "notes/NoteMove.h"
+#include "notes/OleRichEditCtrl.h"
+#include "ui/GridCtrl.h"
 
 #include <functional>
 
@@ -33,6 +35,9 @@ public:
     // menus give back the chosen item rather than sending it as a command, so
     // these may share numbers with the program's commands.
     enum { ID_MANAGER_OPEN_GROUP_FIRST = 4824, ID_MANAGER_MOVE_TO_GROUP_FIRST = 5224 };
+    // The tick column's pictures; the colours of the grid and the preview.
+    enum { UntickedImage = 0, TickedImage = 1, TickWidth = 24, TickHeight = 20 };
+    static constexpr COLORREF PreviewBackground = RGB(220, 220, 220), UntitledText = RGB(96, 96, 96);
 
     CEditMemoGroupDlg(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos);
 
@@ -62,9 +67,11 @@ public:
     void OnDeleteMemos();
     void ShowGroupMemos(const CString& group);
     void SetTicked(int row, bool ticked);
+    bool IsTicked(int row) const { return m_grid.GetItemImage(row, 0) == TickedImage; }
 
     CListBox& Groups() { return m_groups; }
-    CListCtrl& Grid() { return m_grid; }
+    CGridCtrl& Grid() { return m_grid; }
+    COleRichEditCtrl& PreviewEditor() { return m_preview; }
     const CArray<CMemoInfo>& Shown() const { return m_shown; }
     CString GetCountLabel() const { return m_countLabel; }
 
@@ -77,9 +84,11 @@ protected:
     void OnOpenGroup();
     void OnMoveMemos();
     void OnRecycleBin();
-    void OnGridItemChanged(NMHDR* header, LRESULT* result);
+    // A click on a cell, or the focus moved by a key (row << 16 | column).
+    LRESULT OnGridClick(WPARAM cell, LPARAM gridId);
 
 private:
+    void CreateMemoGrid();
     void FillGroupList();
     void UpdateButtons();
     void Preview(int record);
@@ -93,11 +102,10 @@ private:
     CMemoStore& m_store;
     CArray<CMemoInfo>& m_memos;
     CEditMemoGroupLogic m_logic;
-    CRichEditCtrl m_preview;
+    COleRichEditCtrl m_preview;
     CMemoGroupCountList m_groups;
     CArray<CMemoInfo> m_shown;
-    CListCtrl m_grid;
-    std::vector<int> m_counts;
+    CGridCtrl m_grid;
+    CImageList m_ticks;
     CString m_countLabel;
-    bool m_filling = false;
 };

@@ -1,6 +1,9 @@
 #include "notes/LifecycleDialogs.h"
 
+#include "notes/OleRichEditCtrl.h"
 #include "shell/LanguageTable.h"
+#include "shell/SafeFileWriter.h"
+#include "ui/ControlSettings.h"
 
 #include <vector>
 
@@ -12,6 +15,36 @@ void Destroy(CDialog* dialog) {
     if (dialog && dialog->m_hWnd) dialog->DestroyWindow();
 }
 }  // namespace
+
+void AttachNotePreview(COleRichEditCtrl& preview, CWnd* dialog, UINT id, COLORREF background) {
+    preview.SubclassDlgItem(id, dialog);
+    // A control made by the dialog misses the editor's creation, which is
+    // where the shared callback for embedded pictures is attached.
+    COleRichEditCtrl::IExRichEditOleCallback* callback = COleRichEditCtrl::GetSharedCallback();
+    if (callback && callback->IsReady()) preview.SendMessage(EM_SETOLECALLBACK, 0, (LPARAM)callback);
+    preview.SetEditable(FALSE);
+    preview.SetBackgroundColor(background);
+}
+
+void ShowNotePreview(COleRichEditCtrl& preview, const CString& path) {
+    preview.ShowScrollBar(SB_VERT, FALSE);
+    preview.SetEventMask(ENM_SELCHANGE);
+    preview.SendMessage(EM_HIDESELECTION, FALSE, FALSE);
+    CHARFORMAT2W format = {};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_CHARSET;
+    format.dwEffects = CFE_AUTOCOLOR;
+    format.yHeight = 180;
+    format.bCharSet = 0;
+    format.bPitchAndFamily = 1;
+    lstrcpynW(format.szFaceName, g_ControlSettings.UIFontFace, LF_FACESIZE);
+    preview.SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&format);
+    std::vector<BYTE> bytes;
+    bool shown = !path.IsEmpty() && CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxNoteFileBytes) &&
+                 !bytes.empty() && preview.LoadFromBuffer(bytes.data(), bytes.size());
+    if (!shown) preview.SetWindowText(L"");
+    preview.SetModify(FALSE);
+}
 
 CLifecycleDialogs::CLifecycleDialogs(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos, FrameSide side)
     : m_host(host), m_store(store), m_memos(memos), m_side(std::move(side)) {}

@@ -13,6 +13,15 @@
 #include <functional>
 #include <memory>
 
+class COleRichEditCtrl;
+
+// The note previews of the group manager and the memo restore dialog: the
+// dialog's rich edit taken over as the notes' own editor, read-only, with
+// pictures embedded as in a note.
+void AttachNotePreview(COleRichEditCtrl& preview, CWnd* dialog, UINT id, COLORREF background);
+// Shows a note file in the preview; an unreadable file empties it.
+void ShowNotePreview(COleRichEditCtrl& preview, const CString& path);
+
 class CLifecycleDialogs {
 public:
     enum { IDS_MEMO_LIST_DAMAGED = 10106 };  // "Memo list is damaged. Manual restoration will be tried"

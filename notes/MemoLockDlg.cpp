@@ -3,24 +3,11 @@
 #include "notes/NoteHost.h"
 #include "notes/MemoDlg.h"
 #include "notes/NoteIds.h"
-#include "notes/NoteTemplates.h"
 #include "shell/LanguageTable.h"
-
-namespace {
-
-void MakeControl(CWnd* parent, const wchar_t* cls, const CString& text, DWORD style, DWORD exStyle, const CRect& r,
-                 UINT id) {
-    HWND h = ::CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.Width(), r.Height(),
-                               parent->m_hWnd, (HMENU)(UINT_PTR)id, ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(h, WM_SETFONT, parent->SendMessage(WM_GETFONT), FALSE);
-}
-
-}  // namespace
 
 CMemoLockDlg::CMemoLockDlg(CWnd* parent, const CString& title) : CDialog(IDD_MEMO_LOCK, parent), m_title(title) {}
 
 INT_PTR CMemoLockDlg::DoModal() {
-    InitModalIndirect(GetNoteTemplate(IDD_TITLE_INPUT), m_pParentWnd);
     INT_PTR result = CDialog::DoModal();
     if (m_hWhite) DeleteObject(m_hWhite);
     m_hWhite = nullptr;
@@ -31,20 +18,11 @@ BOOL CMemoLockDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const CLanguageTable& t = g_LanguageTable;
     SetWindowText(t[IDS_PASSWORD_ON]);
-    CRect window(0, 0, 300, 150);
-    ::AdjustWindowRectEx(&window, GetStyle(), FALSE, GetExStyle());
-    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    MakeControl(this, L"STATIC", t[IDS_PASSWORD_LABEL], 0, 0, CRect(10, 12, 90, 30), IDC_LOCK_PASSWORD_LABEL);
-    MakeControl(this, L"EDIT", L"", ES_PASSWORD | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, CRect(95, 10, 290, 30),
-                IDC_LOCK_PASSWORD);
-    MakeControl(this, L"STATIC", t[IDS_PASSWORD_REENTER], 0, 0, CRect(10, 38, 90, 56), IDC_LOCK_REPEAT_LABEL);
-    MakeControl(this, L"EDIT", L"", ES_PASSWORD | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, CRect(95, 36, 290, 56),
-                IDC_LOCK_REPEAT);
-    MakeControl(this, L"STATIC", t[IDS_INPUT_TITLE], 0, 0, CRect(10, 64, 90, 82), IDC_LOCK_TITLE_LABEL);
-    MakeControl(this, L"EDIT", m_title, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, CRect(95, 62, 290, 82),
-                IDC_LOCK_TITLE);
-    MakeControl(this, L"STATIC", t[IDS_PASSWORD_WARNING], 0, 0, CRect(10, 90, 290, 108), IDC_LOCK_WARNING);
-    MakeControl(this, L"BUTTON", t[IDS_OK], BS_DEFPUSHBUTTON | WS_TABSTOP, 0, CRect(210, 116, 290, 140), IDOK);
+    const int texts[][2] = {{IDC_LOCK_PASSWORD_LABEL, IDS_PASSWORD_LABEL}, {IDC_LOCK_REPEAT_LABEL, IDS_PASSWORD_REENTER},
+                            {IDC_LOCK_TITLE_LABEL, IDS_INPUT_TITLE}, {IDC_LOCK_WARNING, IDS_PASSWORD_WARNING},
+                            {IDOK, IDS_OK}};
+    for (const auto& text : texts) SetDlgItemText(text[0], t[text[1]]);
+    SetDlgItemText(IDC_LOCK_TITLE, m_title);
     for (UINT id : {IDC_LOCK_PASSWORD, IDC_LOCK_REPEAT}) ::SendDlgItemMessageW(m_hWnd, id, EM_LIMITTEXT, MaxPasswordLength, 0);
     ::SendDlgItemMessageW(m_hWnd, IDC_LOCK_TITLE, EM_LIMITTEXT, 60, 0);
     m_hWhite = CreateSolidBrush(RGB(255, 255, 255));

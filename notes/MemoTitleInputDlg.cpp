@@ -2,7 +2,6 @@
 
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
-#include "notes/NoteTemplates.h"
 #include "shell/LanguageTable.h"
 
 #include <algorithm>
@@ -13,56 +12,34 @@ END_MESSAGE_MAP()
 CMemoTitleInputDlg::CMemoTitleInputDlg(CWnd* parent, const LOGFONTW& font, COLORREF color, const CString& title)
     : CDialog(IDD_TITLE_INPUT, parent), m_font(font), m_color(color), m_title(title) {}
 
-INT_PTR CMemoTitleInputDlg::DoModal() {
-    InitModalIndirect(GetNoteTemplate(IDD_TITLE_INPUT), m_pParentWnd);
-    return CDialog::DoModal();
-}
-
 BOOL CMemoTitleInputDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(g_LanguageTable[IDS_INPUT_TITLE]);
-    // The window is laid out in pixels; the controls are made here.
-    CRect window(0, 0, 330, 110);
-    ::AdjustWindowRectEx(&window, GetStyle(), FALSE, GetExStyle());
-    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    HFONT font = (HFONT)SendMessage(WM_GETFONT);
-    auto setFont = [font](CWnd& w) { w.SendMessage(WM_SETFONT, (WPARAM)font, FALSE); };
-    m_editTitle.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", m_title, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                         CRect(10, 10, 320, 32), this, IDC_TI_TITLE);
-    setFont(m_editTitle);
+    SetDlgItemText(IDOK, g_LanguageTable[IDS_OK]);
+    m_editTitle.SubclassDlgItem(IDC_TI_TITLE, this);
     m_editTitle.SendMessage(EM_LIMITTEXT, MaxTitleLength);
-    m_cbFace.Create(L"COMBOBOX", L"",
-                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
-                        CBS_HASSTRINGS | CBS_SORT,
-                    CRect(10, 42, 150, 242), this, IDC_TI_FACE);
+    m_editTitle.SetWindowText(m_title);
+    m_cbFace.SubclassDlgItem(IDC_TI_FACE, this);
     m_cbFace.SetPreviewStyle(11, TRUE);
     m_cbFace.SendMessage(CB_SETITEMHEIGHT, 0, 11);
-    m_cbSize.Create(L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
-                    CRect(156, 42, 200, 242), this, IDC_TI_SIZE);
+    m_cbSize.SubclassDlgItem(IDC_TI_SIZE, this);
     m_cbSize.SetFontHeight(11);
-    m_cbColor.Create(L"COMBOBOX", L"",
-                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
-                     CRect(206, 42, 256, 242), this, IDC_TI_COLOR);
-    auto check = [this](CShareCheckButton& button, UINT id, int x, int image) {
-        button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(x, 46, x + 12, 58), this, id);
+    m_cbColor.SubclassDlgItem(IDC_TI_COLOR, this);
+    auto check = [this](CShareCheckButton& button, UINT id, int image) {
+        button.SubclassDlgItem(id, this);
+        // The pictures are 12 x 12 pixels whatever the dialog's units.
+        button.SetWindowPos(nullptr, 0, 0, 12, 12, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         button.SetImageIndex(image);
         button.m_crPressed = 0x00FFFF;
         button.m_crNormal = 0xA8DEFC;
         button.m_crHover = 0x8CF9FF;
     };
-    check(m_btnBold, IDC_TI_BOLD, 264, 2);
-    check(m_btnItalic, IDC_TI_ITALIC, 280, 3);
-    check(m_btnUnderline, IDC_TI_UNDERLINE, 296, 4);
+    check(m_btnBold, IDC_TI_BOLD, 2);
+    check(m_btnItalic, IDC_TI_ITALIC, 3);
+    check(m_btnUnderline, IDC_TI_UNDERLINE, 4);
     m_btnBold.SetCheck(m_font.lfWeight == 700);
     m_btnItalic.SetCheck(m_font.lfItalic != 0);
     m_btnUnderline.SetCheck(m_font.lfUnderline != 0);
-    CWnd ok;
-    ok.Create(L"BUTTON", g_LanguageTable[IDS_OK], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-              CRect(240, 76, 320, 100), this, IDOK);
-    setFont(ok);
-    // Handed back to the button's own procedure: a window left to ours with
-    // no object behind it would neither paint nor take clicks.
-    ok.UnsubclassWindow();
 
     m_cbColor.FillColors();
     m_cbColor.SendMessage(CB_SETCURSEL, 0);

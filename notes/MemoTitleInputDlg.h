@@ -1,6 +1,7 @@
 // CMemoTitleInputDlg: the modal dialog in which the user types a note's
 // title (at most 60 characters) and chooses the title font: face, size,
-// bold, italic, underline and colour.
+// bold, italic, underline and colour. Its controls are those of its
+// template; the dialog fills and selects them.
 #pragma once
 
 #include "fw/AfxWin.h"
@@ -16,7 +17,6 @@ public:
 
     CMemoTitleInputDlg(CWnd* parent, const LOGFONTW& font, COLORREF color, const CString& title);
 
-    INT_PTR DoModal() override;
     BOOL OnInitDialog() override;
     void OnOK() override;
 

@@ -1,6 +1,6 @@
-// The dialog templates of the note windows: the program's resource when it
-// has one, otherwise a template built in memory (the windows create their
-// controls themselves, so an empty template is all they need).
+// The dialog templates of the note windows (note, title bar, formatting
+// bar, hover tip and the note's own dialogs), read from the program's
+// resources; null when the program carries none.
 #pragma once
 
 #include "fw/AfxWin.h"

@@ -1,6 +1,5 @@
 #include "notes/RestoreHistoryDlg.h"
 
-#include "notes/MemoDialogTemplate.h"
 #include "shell/LanguageTable.h"
 
 BEGIN_MESSAGE_MAP(CRestoreHistoryDlg, CDialog)
@@ -10,19 +9,7 @@ BEGIN_MESSAGE_MAP(CRestoreHistoryDlg, CDialog)
     ON_BN_CLICKED(IDC_DELETE_ALL, OnDeleteAll)
 END_MESSAGE_MAP()
 
-BOOL CRestoreHistoryDlg::CreateModeless(CWnd* parent) {
-    CMemoDialogTemplate d(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 180, 180, L"");
-    d.Add(CMemoDialogTemplate::Static, IDC_DATE_LABEL, L"", WS_VISIBLE, 8, 6, 120, 10);
-    d.Add(CMemoDialogTemplate::ListBox, IDC_LIST, L"",
-          WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-          8, 18, 164, 120);
-    d.Add(CMemoDialogTemplate::Button, IDC_RESTORE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 144, 52, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 64, 144, 52, 14);
-    d.Add(CMemoDialogTemplate::Button, IDC_DELETE_ALL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 120, 144, 52, 14);
-    d.Add(CMemoDialogTemplate::Button, IDCANCEL, L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 120, 162, 52, 14);
-    return CreateIndirect(d.Get(), parent);
-}
+BOOL CRestoreHistoryDlg::CreateModeless(CWnd* parent) { return Create(IDD, parent); }
 
 BOOL CRestoreHistoryDlg::OnInitDialog() {
     CDialog::OnInitDialog();

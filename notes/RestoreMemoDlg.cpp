@@ -1,9 +1,8 @@
 #include "notes/RestoreMemoDlg.h"
 
-#include "notes/MemoDialogTemplate.h"
+#include "notes/LifecycleDialogs.h"
 #include "res/images.h"
 #include "shell/LanguageTable.h"
-#include "shell/SafeFileWriter.h"
 #include "shell/Settings.h"
 
 #include <commctrl.h>
@@ -21,24 +20,16 @@ END_MESSAGE_MAP()
 BOOL CRestoreMemoDlg::CreateModeless(CWnd* parent) {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
+    // The template's preview is a rich edit of version 2.0.
     static HMODULE richEdit = LoadLibraryW(L"riched20.dll");
     (void)richEdit;
-    CMemoDialogTemplate d(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 300, 200, L"");
-    d.Add(WC_LISTVIEWW, IDC_LIST, L"",
-          WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-          8, 8, 284, 80);
-    d.Add(RICHEDIT_CLASSW, IDC_PREVIEW, L"", WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-          8, 94, 284, 78);
-    const WORD buttons[] = {IDC_RESTORE, IDC_RESTORE_ALL, IDC_DELETE, IDC_DELETE_ALL, IDCANCEL};
-    for (int i = 0; i < 5; ++i)
-        d.Add(CMemoDialogTemplate::Button, buttons[i], L"", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8 + i * 58, 178, 52, 14);
-    return CreateIndirect(d.Get(), parent);
+    return Create(IDD, parent);
 }
 
 BOOL CRestoreMemoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_list.SubclassDlgItem(IDC_LIST, this);
-    m_preview.SubclassDlgItem(IDC_PREVIEW, this);
+    AttachNotePreview(m_preview, this, IDC_PREVIEW, PreviewBackground);
     int mode = m_logic.GetMode();
     SetWindowText(g_LanguageTable[mode == 0 ? 130 : 10138]);
     SetDlgItemText(IDC_RESTORE, g_LanguageTable[1301]);
@@ -55,8 +46,6 @@ BOOL CRestoreMemoDlg::OnInitDialog() {
         m_list.SetImageList(&m_images, LVSIL_SMALL);
     FillList();
     m_preview.SetModify(FALSE);
-    m_preview.SetReadOnly(TRUE);
-    m_preview.SetBackgroundColor(FALSE, RGB(198, 198, 198));
     CenterWindow();
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return TRUE;
@@ -94,15 +83,8 @@ void CRestoreMemoDlg::Preview(int index) {
         m_preview.SetWindowText(L"");
         return;
     }
-    std::vector<BYTE> bytes;
-    CString name = m_list.GetItemText(index, 0);
-    if (CSafeFileWriter::ReadFile(m_folder + name, bytes, CSafeFileWriter::MaxNoteFileBytes)) {
-        CStringA rtf(reinterpret_cast<const char*>(bytes.data()), (int)bytes.size());
-        m_preview.StreamInBytes(SF_RTF, rtf);
-    } else {
-        m_preview.SetWindowText(L"");
-    }
-    m_preview.SetModify(FALSE);
+    ShowNotePreview(m_preview, m_folder + m_list.GetItemText(index, 0));
+    m_preview.SetBackgroundColor(PreviewBackground);
 }
 
 CString CRestoreMemoDlg::GetPreviewText() const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "fw/AfxWin.h"
+#include "notes/OleRichEditCtrl.h"
 #include "notes/RestoreMemoLogic.h"
 
 #include <functional>
@@ -20,6 +21,7 @@ public:
     // Each listed file shows the file picture of the restore strip (cells of
     // 14 x 16 pixels).
     enum { RestoreIconWidth = 14, RestoreIconImage = 1 };
+    static constexpr COLORREF PreviewBackground = RGB(198, 198, 198);
 
     CRestoreMemoDlg(INoteLifecycleHost& host, const CString& memoFolder, int mode)
         : m_host(host), m_logic(host, memoFolder, mode), m_folder(memoFolder) {}
@@ -38,6 +40,7 @@ public:
     int GetMode() const { return m_logic.GetMode(); }
     CListCtrl& List() { return m_list; }
     CString GetPreviewText() const;
+    COleRichEditCtrl& PreviewEditor() { return m_preview; }
     void FillList();
 
 protected:
@@ -63,6 +66,6 @@ private:
     CString m_folder;
     CListCtrl m_list;
     CImageList m_images;
-    CRichEditCtrl m_preview;
+    COleRichEditCtrl m_preview;
     int m_previewed = -1;
 };

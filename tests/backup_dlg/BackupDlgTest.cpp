@@ -3,6 +3,7 @@
 // a timer. The shell never really opens a folder and no message box appears.
 #include "MessagePump.h"
 #include "ScratchFolder.h"
+#include "ScreenPicture.h"
 #include "shell/ActionSystem.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
@@ -31,10 +32,14 @@ namespace {
 class CFakeSystem : public IActionSystem {
 public:
     std::vector<CString> opened;
+    std::function<void()> onOpen;
     void StartSystemShutdown(DWORD, bool, bool) override {}
     void AbortShutdown() override {}
     void LogOff(bool) override {}
-    void ShellOpen(const CString& target) override { opened.push_back(target); }
+    void ShellOpen(const CString& target) override {
+        opened.push_back(target);
+        if (onOpen) onOpen();
+    }
     void RunWinExec(const CStringA&) override {}
     void ShowDesktop(bool) override {}
     void MonitorPowerOff() override {}
@@ -353,4 +358,19 @@ TEST_F(BackupDlgTest, FrameCommandOpensOneDialogAtATime) {
     EXPECT_FALSE(CBackupDlg::IsOpen());
     SendMessageW(wnd, WM_CLOSE, 0, 0);
     g_FrameAlive = 1;
+}
+
+// Not a check: a picture of the dialog in the run's language at the end of
+// a backup with the settings it opens with, written when
+// ZOREL_SCREENSHOT_DIR asks for it.
+TEST_F(BackupDlgTest, PictureAfterABackupWithDefaultSettings) {
+    if (!ScreenshotsWanted()) GTEST_SKIP();
+    CString language = UseScreenshotLanguage();
+    CBackupDlg dialog;
+    bool saved = false;
+    m_system.onOpen = [&] { saved = SaveScreenPicture(L"backup-done-" + language, {dialog.GetSafeHwnd()}); };
+    WhenShown([&] { PostMessageW(dialog.GetSafeHwnd(), WM_COMMAND, IDOK, 0); });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(m_box.shown.empty());
 }

@@ -1,55 +1,5 @@
 // The memo-group manager on a real window, with the frame's side recorded.
-#include "LifecycleFixture.h"
-#include "notes/EditMemoGroupDlg.h"
-
-namespace {
-
-int IndexOf(CListBox& list, const wchar_t* name) {
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (list.GetText(i) == name) return i;
-    return -1;
-}
-
-class GroupDialogTest : public LifecycleTest {
-protected:
-    void SetUp() override {
-        LifecycleTest::SetUp();
-        g_Settings.General.MemoDBFile = CMemoStore::DefaultGroupFile;
-        AddNote(L"d0.rtf");
-        AddNote(L"d1.rtf");
-        CAutosave(host, store, memos).WriteMemoList();
-        MakeGroup(L"Work.zrd", 3, L"w");
-        for (const wchar_t* f : {L"w0.rtf", L"w1.rtf", L"w2.rtf"}) folder.Write(f, "{\\rtf1\\ansi work note}");
-        dialog = std::make_unique<CEditMemoGroupDlg>(host, store, memos);
-        dialog->saveChanged = [this] { ++saves; };
-        dialog->switchGroup = [this](const CString& g) { switched.push_back(g); };
-        dialog->askText = [this](CWnd*, int, const CString&, int, CString& out) {
-            if (typed.empty()) return false;
-            out = typed.front();
-            typed.erase(typed.begin());
-            return true;
-        };
-        dialog->askDeleteGroup = [this](int) { return groupAnswer; };
-        dialog->askDeleteMemos = [this](const CArray<CMemoInfo>&) { return memosAnswer; };
-        ASSERT_TRUE(dialog->CreateModeless(nullptr));
-    }
-    void TearDown() override {
-        if (dialog && dialog->m_hWnd) dialog->DestroyWindow();
-    }
-    void Select(const wchar_t* group) {
-        dialog->Groups().SetCurSel(IndexOf(dialog->Groups(), group));
-        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(CEditMemoGroupDlg::IDC_GROUPS, LBN_SELCHANGE),
-                            (LPARAM)dialog->Groups().m_hWnd);
-    }
-    bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog->m_hWnd, id)) != FALSE; }
-
-    std::unique_ptr<CEditMemoGroupDlg> dialog;
-    int saves = 0;
-    std::vector<CString> switched, typed;
-    int groupAnswer = 2, memosAnswer = 7;
-};
-
-}  // namespace
+#include "GroupDialogFixture.h"
 
 TEST_F(GroupDialogTest, ListsGroupsWithCountsAndShowsTheCurrentGroup) {
     CListBox& groups = dialog->Groups();
@@ -57,7 +7,7 @@ TEST_F(GroupDialogTest, ListsGroupsWithCountsAndShowsTheCurrentGroup) {
     EXPECT_EQ(CString(L"RecycleBin.zrr"), groups.GetText(2));
     EXPECT_EQ(2, (int)groups.GetItemData(IndexOf(groups, L"DefaultMemo.zrd")));
     EXPECT_EQ(3, (int)groups.GetItemData(IndexOf(groups, L"Work.zrd")));
-    EXPECT_EQ(2, dialog->Grid().GetItemCount());
+    EXPECT_EQ(2, dialog->Grid().GetRowCount());
     EXPECT_EQ(CString(L"2/1000"), dialog->GetCountLabel());
     EXPECT_TRUE(Enabled(CEditMemoGroupDlg::IDC_DELETE_GROUP));
 
@@ -65,7 +15,7 @@ TEST_F(GroupDialogTest, ListsGroupsWithCountsAndShowsTheCurrentGroup) {
     EXPECT_FALSE(Enabled(CEditMemoGroupDlg::IDC_DELETE_GROUP));
     EXPECT_FALSE(Enabled(CEditMemoGroupDlg::IDC_RENAME_GROUP));
     Select(L"Work.zrd");
-    EXPECT_EQ(3, dialog->Grid().GetItemCount());
+    EXPECT_EQ(3, dialog->Grid().GetRowCount());
     EXPECT_EQ(CString(L"w1.rtf"), dialog->Grid().GetItemText(1, 1));
 }
 
@@ -80,10 +30,10 @@ TEST_F(GroupDialogTest, MovesTheTickedNotesOrTheSelectedOne) {
     EXPECT_EQ((std::vector<CString>{L"d0.rtf", L"d1.rtf", L"w0.rtf", L"w2.rtf"}), Current());
     EXPECT_EQ((std::vector<CString>{L"w1.rtf"}), GroupNames(store, L"Work.zrd"));
     EXPECT_EQ(4, memos.GetSize());
-    EXPECT_EQ(1, dialog->Grid().GetItemCount());
+    EXPECT_EQ(1, dialog->Grid().GetRowCount());
     EXPECT_EQ(4, (int)dialog->Groups().GetItemData(IndexOf(dialog->Groups(), L"DefaultMemo.zrd")));
 
-    dialog->Grid().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    dialog->Grid().SelectRows(0, 0);
     dialog->OnMoveToGroupCommand(IndexOf(dialog->Groups(), L"RecycleBin.zrr"));
     EXPECT_EQ((std::vector<CString>{L"w1.rtf"}), GroupNames(store, L"RecycleBin.zrr"));
 }
@@ -125,7 +75,7 @@ TEST_F(GroupDialogTest, DeletesTheTickedNotesAsTheConfirmationSays) {
     dialog->OnDeleteMemos();
     EXPECT_EQ((std::vector<CString>{L"w0.rtf", L"w2.rtf"}), GroupNames(store, L"Work.zrd"));
     EXPECT_TRUE(folder.Has(L"w1.brt"));
-    EXPECT_EQ(2, dialog->Grid().GetItemCount());
+    EXPECT_EQ(2, dialog->Grid().GetRowCount());
 
     // In the current group the notes' windows close too.
     Select(L"DefaultMemo.zrd");

@@ -3,6 +3,7 @@
 // stands in for the main frame and records what the note asks of it.
 #include "notes/MemoDlg.h"
 #include "notes/MemoTip.h"
+#include "notes/MemoTitleInputDlg.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
 #include "notes/StyleBar.h"
@@ -12,6 +13,7 @@
 #include "shell/Settings.h"
 
 #include "MessagePump.h"
+#include "ScreenPicture.h"
 #include "NotewinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -365,6 +367,49 @@ TEST_F(MemoWindowTest, TheHoverTipCoversTheExpandedArea) {
     EXPECT_EQ(tip.GetShownWindow(), nullptr);
     host.tip = nullptr;
     tip.DestroyWindow();
+}
+
+// Not a check: pictures of an expanded note with every title-bar button, a
+// folded note, a note with its formatting bar and the title dialog, in the
+// run's language, written when ZOREL_SCREENSHOT_DIR asks for them.
+TEST_F(MemoWindowTest, PicturesInTheRunsLanguage) {
+    if (!ScreenshotsWanted()) GTEST_SKIP();
+    CString language = UseScreenshotLanguage();
+    CMemoInfo a = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 Buy \\b milk\\b0  and \\i bread\\i0\\par "
+                         "\\fs28 Call Anna at 5}",
+                         L"20140209153045201.rtf");
+    a.m_rcWindow = CRect(80, 80, 380, 330);
+    CMemoDlg* expanded = Open(a);
+    expanded->SetColorType(0, TRUE);
+    CMemoInfo b = Record("{\\rtf1 A folded note}", L"20140209153045202.rtf");
+    b.m_strTitle = L"Folded note \uC811\uD78C \uBA54\uBAA8";  // "folded note" in Korean too
+    b.m_rcWindow = CRect(450, 80, 750, 330);
+    b.m_bExpanded = 0;
+    CMemoDlg* folded = Open(b);
+    folded->SetColorType(2, TRUE);
+    CMemoInfo c = Record("{\\rtf1 A note with its formatting bar}", L"20140209153045203.rtf");
+    c.m_rcWindow = CRect(450, 380, 750, 600);
+    CMemoDlg* styled = Open(c);
+    styled->SetColorType(4, TRUE);
+    styled->ToggleStyleBar();
+    PumpWaiting();
+    EXPECT_TRUE(SaveScreenPicture(L"note-expanded-" + language, {expanded->m_hWnd}));
+    EXPECT_TRUE(SaveScreenPicture(L"note-title-bar-" + language, {::GetDlgItem(expanded->m_hWnd, IDD_TITLE_BAR)}));
+    EXPECT_TRUE(SaveScreenPicture(L"note-folded-" + language, {folded->m_hWnd}));
+    EXPECT_TRUE(SaveScreenPicture(L"note-formatting-bar-" + language, {styled->m_hWnd}));
+
+    LOGFONTW font = {};
+    font.lfHeight = 10;
+    lstrcpyW(font.lfFaceName, L"Tahoma");
+    CMemoTitleInputDlg title(expanded, font, RGB(0, 0, 128), L"Shopping \uC7A5\uBCF4\uAE30");
+    bool saved = false;
+    WhenShown([&] {
+        saved = SaveScreenPicture(L"title-dialog-" + language, {title.m_hWnd});
+        title.EndDialog(IDCANCEL);
+    });
+    title.DoModal();
+    EXPECT_TRUE(saved);
+    for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
 }
 
 // Not a check: keeps notes on the screen for a screenshot when asked
