@@ -85,6 +85,8 @@ BOOL CEditMemoGroupDlg::CreateModeless(CWnd* parent) {
 BOOL CEditMemoGroupDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_groups.SubclassDlgItem(IDC_GROUPS, this);
+    // The list was measured before it had its object.
+    m_groups.SendMessage(LB_SETITEMHEIGHT, 0, CMemoGroupCountList::ItemHeight);
     SetWindowText(g_LanguageTable[1100]);
     const int texts[][2] = {{IDC_ADD_GROUP, 1104}, {IDC_RENAME_GROUP, 1105}, {IDC_DELETE_GROUP, 1106},
                             {IDC_OPEN_GROUP, 1103}, {IDC_RECYCLE_BIN, 1107}, {IDC_MOVE, 38},

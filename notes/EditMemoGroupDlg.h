@@ -18,8 +18,9 @@
 // item data); the current group in bold.
 class CMemoGroupCountList : public CListBox {
 public:
+    enum { ItemHeight = 22 };
     void DrawItem(LPDRAWITEMSTRUCT draw) override;
-    void MeasureItem(LPMEASUREITEMSTRUCT measure) override { measure->itemHeight = 22; }
+    void MeasureItem(LPMEASUREITEMSTRUCT measure) override { measure->itemHeight = ItemHeight; }
 };
 
 class CEditMemoGroupDlg : public CDialog {

@@ -36,7 +36,8 @@ void ShowNotePreview(COleRichEditCtrl& preview, const CString& path) {
     format.dwEffects = CFE_AUTOCOLOR;
     format.yHeight = 180;
     format.bCharSet = 0;
-    format.bPitchAndFamily = 1;
+    // A proportional face, as in the notes themselves.
+    format.bPitchAndFamily = VARIABLE_PITCH;
     lstrcpynW(format.szFaceName, g_ControlSettings.UIFontFace, LF_FACESIZE);
     preview.SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, (LPARAM)&format);
     std::vector<BYTE> bytes;

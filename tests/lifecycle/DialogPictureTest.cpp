@@ -15,7 +15,7 @@ TEST_F(LifecycleTest, DialogPicturesInTheRunsLanguage) {
     CString language = UseScreenshotLanguage();
     g_Settings.General.MemoDBFile = CMemoStore::DefaultGroupFile;
     CFakeNote* shopping = AddNote(L"20140209153045201.rtf");
-    shopping->record.m_strTitle = L"Shopping \uC7A5\uBCF4\uAE30";  // "shopping" in Korean too
+    shopping->record.m_strTitle = language == L"ko" ? L"\uC7A5\uBCF4\uAE30" : L"Shopping";
     shopping->record.m_strDate = L"2014/02/09 15:30";
     AddNote(L"20140209153045202.rtf")->record.m_strDate = L"2014/02/09 15:31";
     CAutosave(host, store, memos).WriteMemoList();
@@ -53,6 +53,7 @@ TEST_F(LifecycleTest, DialogPicturesInTheRunsLanguage) {
     CRestoreAnniversaryDlg anniversary(host, folder.Path(), 2);
     ASSERT_TRUE(anniversary.CreateModeless(nullptr));
     // Side by side, as a user could put them.
+    restore.SetWindowPos(nullptr, 10, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CRect r;
     restore.GetWindowRect(&r);
     schedule.SetWindowPos(nullptr, r.right + 10, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -261,3 +261,47 @@ TEST_F(LifecycleTest, NotePreviewsAreTheNotesOwnEditorAndReadOnly) {
     restore.DestroyWindow();
     groups.DestroyWindow();
 }
+
+TEST(NoteDialogTemplates, TitleDialogShowsTheFaceSizeAndTitleItIsGiven) {
+    // A face this computer has, asked for in other letter case.
+    CString installed;
+    LOGFONTW all = {};
+    all.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = ::GetDC(nullptr);
+    ::EnumFontFamiliesExW(
+        screen, &all,
+        [](const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+            if (lf->lfFaceName[0] == L'@') return 1;
+            *reinterpret_cast<CString*>(found) = lf->lfFaceName;
+            return 0;
+        },
+        (LPARAM)&installed, 0);
+    ::ReleaseDC(nullptr, screen);
+    ASSERT_FALSE(installed.IsEmpty());
+    CString asked = installed;
+    asked.MakeUpper();
+    LOGFONTW font = {};
+    font.lfHeight = 14;
+    lstrcpynW(font.lfFaceName, asked, LF_FACESIZE);
+    CMemoTitleInputDlg dialog(nullptr, font, RGB(0, 0, 128), L"Shopping");
+    CString face, size, title;
+    WhenShown([&] {
+        HWND d = dialog.m_hWnd;
+        auto selected = [d](int id) {
+            int index = (int)::SendDlgItemMessageW(d, id, CB_GETCURSEL, 0, 0);
+            wchar_t text[LF_FACESIZE] = {};
+            if (index >= 0) ::SendDlgItemMessageW(d, id, CB_GETLBTEXT, index, (LPARAM)text);
+            return CString(text);
+        };
+        face = selected(IDC_TI_FACE);
+        size = selected(IDC_TI_SIZE);
+        wchar_t text[64] = {};
+        ::GetDlgItemTextW(d, IDC_TI_TITLE, text, 64);
+        title = text;
+        dialog.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(installed, face);
+    EXPECT_EQ(CString(L"14"), size);
+    EXPECT_EQ(CString(L"Shopping"), title);
+}

@@ -1,9 +1,13 @@
 #include "ScreenPicture.h"
 
+#include "MessagePump.h"
+
 #include "shell/LanguageTable.h"
 #include "shell/ProgramFolder.h"
 
 #include <algorithm>
+#include <set>
+#include <vector>
 #include <gdiplus.h>
 
 namespace {
@@ -19,6 +23,44 @@ CString FolderFromEnvironment(const char* name) {
     if (folder.GetLength() > 0 && folder[0] == L'\\') folder = L"Z:" + folder;
     if (folder.Right(1) != L"\\") folder += L"\\";
     return folder;
+}
+
+HBITMAP CopyScreen(const CRect& area) {
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, area.Width(), area.Height());
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, area.Width(), area.Height(), screen, area.left, area.top, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+std::vector<DWORD> Pixels(HBITMAP bitmap, CSize size) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels((size_t)size.cx * (size_t)size.cy);
+    HDC screen = ::GetDC(nullptr);
+    int lines = ::GetDIBits(screen, bitmap, 0, (UINT)size.cy, pixels.data(), &info, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    if (lines != size.cy) pixels.clear();
+    return pixels;
+}
+
+// More than a caption on a plain face.
+bool LooksDrawn(const std::vector<DWORD>& pixels) {
+    std::set<DWORD> colours;
+    for (DWORD p : pixels) {
+        colours.insert(p & 0xFFFFFF);
+        if (colours.size() > 8) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -46,17 +88,28 @@ bool SaveScreenPicture(const CString& name, std::initializer_list<HWND> windows)
         if (area.IsRectEmpty()) area = r;
         else area.UnionRect(CRect(area), r);
     }
+    // Only what is on the screen can be copied.
+    CRect screen(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    area.IntersectRect(CRect(area), screen);
     if (area.IsRectEmpty()) return false;
+    // The windows reach the X server a while after they are drawn: the
+    // picture counts once it shows a drawn window and has not changed for
+    // half a second.
     for (HWND window : windows)
         if (window) ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, area.Width(), area.Height());
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, area.Width(), area.Height(), screen, area.left, area.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
+    HBITMAP bitmap = nullptr;
+    std::vector<DWORD> last;
+    DWORD since = GetTickCount();
+    PumpUntil(
+        [&] {
+            if (bitmap) ::DeleteObject(bitmap);
+            bitmap = CopyScreen(area);
+            std::vector<DWORD> now = Pixels(bitmap, area.Size());
+            if (now != last) since = GetTickCount();
+            last.swap(now);
+            return !last.empty() && LooksDrawn(last) && GetTickCount() - since >= 500;
+        },
+        5000);
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartupInput input;
     bool saved = false;
