@@ -237,10 +237,19 @@ TEST_F(GroupDialogTest, TheGridShowsTheGroupsNotesAndTicksInItsFirstColumn) {
     click(0, 0);
     click(0, 0);
     EXPECT_FALSE(dialog->IsTicked(0));
+    // With the focus in the tick column the arrow keys flip each row they reach.
+    auto down = [&] {
+        g.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+        PumpWaiting();
+    };
+    down();
+    EXPECT_FALSE(dialog->IsTicked(1));
+    down();
+    EXPECT_TRUE(dialog->IsTicked(2));
 
     // The ticked note is the one that moves.
     dialog->OnMoveToGroupCommand(IndexOf(dialog->Groups(), L"DefaultMemo.zrd"));
-    EXPECT_EQ((std::vector<CString>{L"w0.rtf", L"w2.rtf"}), GroupNames(store, L"Work.zrd"));
+    EXPECT_EQ((std::vector<CString>{L"w0.rtf", L"w1.rtf"}), GroupNames(store, L"Work.zrd"));
 }
 
 TEST_F(LifecycleTest, NotePreviewsAreTheNotesOwnEditorAndReadOnly) {
