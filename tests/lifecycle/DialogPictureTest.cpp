@@ -1,10 +1,15 @@
-// Not a check: pictures of the group manager and the restore dialogs in the
-// run's language (English, or Korean under the Korean code page), written
+// Not a check: pictures of the group manager, the restore dialogs, the
+// delete confirmations and the note's password dialogs in the run's language (English, or Korean under the Korean code page), written
 // when ZOREL_SCREENSHOT_DIR asks for them.
 #include "LifecycleFixture.h"
 #include "MessagePump.h"
 #include "ScreenPicture.h"
+#include "notes/DelMemoGroupDlg.h"
+#include "notes/DelMemoListBox.h"
+#include "notes/DelMsgBox.h"
 #include "notes/EditMemoGroupDlg.h"
+#include "notes/MemoLockDlg.h"
+#include "notes/MemoPwdDlg.h"
 #include "notes/RestoreAnniversaryDlg.h"
 #include "notes/RestoreMemoDlg.h"
 #include "notes/RestoreScheduleDlg.h"
@@ -67,6 +72,29 @@ TEST_F(LifecycleTest, DialogPicturesInTheRunsLanguage) {
     restore.DestroyWindow();
     schedule.DestroyWindow();
     anniversary.DestroyWindow();
+
+    // The delete confirmations and the note's password dialogs.
+    CArray<CMemoInfo> ticked;
+    ticked.Add(memos[0]);
+    CDelMemoGroupDlg group(3, nullptr);
+    CDelMemoListBox list(ticked, nullptr);
+    CDelMsgBox one(FALSE, nullptr);
+    CMemoLockDlg lock(nullptr, L"Bank");
+    CMemoPwdDlg password(nullptr);
+    struct Modal {
+        CDialog& dialog;
+        const wchar_t* name;
+    } modals[] = {{group, L"delete-group-"}, {list, L"delete-ticked-"}, {one, L"delete-note-"},
+                  {lock, L"lock-note-"},     {password, L"note-password-"}};
+    for (Modal& m : modals) {
+        bool saved = false;
+        WhenShown([&] {
+            saved = SaveScreenPicture(m.name + language, {m.dialog.m_hWnd});
+            ::PostMessageW(m.dialog.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        });
+        m.dialog.DoModal();
+        EXPECT_TRUE(saved) << m.name;
+    }
     // The other tests read the built-in English texts.
     for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
 }
