@@ -24,6 +24,14 @@ zorel_wine_prefix() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Debian's Wine does not find the fonts of the fonts-wine package by itself
+  # (Tahoma, the notes' default face, and Marlett, which draws check marks and
+  # scroll arrows): a copy in the prefix's font folder is found.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/tahoma.ttf" ]; then
+    mkdir -p "$fonts"
+    cp -n /usr/share/wine/fonts/*.ttf "$fonts/"
+  fi
   if [ ! -f "$WINEPREFIX/.zorel-configured" ]; then
     # With no window manager on the virtual screen, Wine waits about two
     # seconds on every hide of a managed window; unmanaged windows hide at once.
