@@ -148,6 +148,12 @@ void CMemoStore::PlaceOnScreen(CMemoInfo& memo, const MemoPlacement& p) {
     std::vector<CRect> areas = p.workAreas;
     if (areas.empty()) areas.push_back(CRect(0, 0, p.screenWidth, p.screenHeight));
     memo.m_rcWindow = NoteLogic::FitOnScreen(memo.m_rcWindow, areas);
+    // Unfolding keeps the top right corner and takes the expanded size: that
+    // must fit too.
+    CRect expanded = NoteLogic::ExpandedRect(memo.m_rcWindow, memo.m_nExpandedWidth, memo.m_nExpandedHeight);
+    expanded = NoteLogic::FitOnScreen(expanded, areas);
+    memo.m_nExpandedWidth = expanded.Width();
+    memo.m_nExpandedHeight = expanded.Height();
 }
 
 int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {

@@ -98,6 +98,14 @@ bool CSafeFileWriter::CopyFile(const CString& from, const CString& to) {
         DeleteFileW(temp);
         return false;
     }
+    // On the disk before it is marked whole.
+    HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool flushed = h != INVALID_HANDLE_VALUE && FlushFileBuffers(h);
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    if (!flushed) {
+        DeleteFileW(temp);
+        return false;
+    }
     return Finish(temp, to);
 }
 

@@ -15,6 +15,9 @@ build=$(readlink -f "${2:-$source_dir/build}")
 
 [ -f "$build/bin/zkill.exe" ] && [ -f "$build/bin/Zorel.exe" ] || { echo "build first: scripts/build"; exit 2; }
 export ZOREL_BUILD_DIR=$build
+# A Wine prefix of its own: a test run that ends its Wine server must not end
+# this one's programs.
+export WINEPREFIX=${ZOREL_KILL_PREFIX:-$build/wineprefix-kill}
 . "$source_dir/scripts/env.sh"
 export TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
 if [ -z "${ZOREL_KILL_SCREEN:-}" ]; then

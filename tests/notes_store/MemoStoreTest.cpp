@@ -407,6 +407,8 @@ TEST_F(MemoStoreTest, NotesOfADamagedListArePlacedOnScreen) {
         name.Format(L"%d.rtf", n++);
         CMemoInfo memo = Memo(name);
         memo.m_rcWindow = r;
+        memo.m_nExpandedWidth = n % 2 ? 90000 : -5;
+        memo.m_nExpandedHeight = n % 3 ? 70000 : 0;
         AppendBytes(file, RecordBytes(memo, 230));
     }
     file.resize(file.size() - 3);
@@ -423,6 +425,11 @@ TEST_F(MemoStoreTest, NotesOfADamagedListArePlacedOnScreen) {
             onOne = onOne || (r.left >= area.left && r.top >= area.top && r.right <= area.right &&
                               r.bottom <= area.bottom && r.Width() > 0 && r.Height() > 0);
         EXPECT_TRUE(onOne) << i << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        // Unfolded it fits as well.
+        EXPECT_GT(read[i].m_nExpandedWidth, 0) << i;
+        EXPECT_GT(read[i].m_nExpandedHeight, 0) << i;
+        EXPECT_LE(read[i].m_nExpandedWidth, 1280) << i;
+        EXPECT_LE(read[i].m_nExpandedHeight, 1024) << i;
     }
     EXPECT_EQ(read[0].m_rcWindow, CRect(0, 50, 180, 250));
     EXPECT_EQ(read[5].m_rcWindow, CRect(2360, 824, 2560, 1024));
