@@ -3,11 +3,14 @@
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
+#include "calendar/AnniversaryFile.h"
+#include "shell/SafeFileWriter.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/SettingsStore.h"
 #include "shell/ShellIds.h"
 #include "shell/StartupLogic.h"
+#include "shell/ZMsgBox.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <initializer_list>
 
 namespace {
 // Commands that note windows and dialogs send to the application and that
@@ -34,6 +38,20 @@ const UINT kForwardedCommands[] = {
     ID_CAPTURE_FOLDER,      ID_SYNC_SCHEDULE,      ID_SHUTDOWN_SCHEDULER,  ID_UNINSTALL_ZOREL,
     ID_USER_INFO,           ID_HOMEPAGE,           ID_DONATION,
 };
+
+// Clears what saves cut short by a kill or a power cut left in the folders
+// the program writes, before anything there is read. A folder can have
+// gathered many over the years; the rest waits for the next start, so the
+// start stays quick.
+void CleanSaveLeftovers(std::initializer_list<CString> folders) {
+    const int kFilesPerStart = 500;
+    int budget = kFilesPerStart;
+    for (const CString& folder : folders) {
+        CSafeFileWriter::Leftovers done = CSafeFileWriter::CleanLeftovers(folder, budget);
+        budget -= done.recovered + done.removed;
+        if (done.more || budget <= 0) break;
+    }
+}
 
 void ReadPlatform() {
     OSVERSIONINFOW version = {};
@@ -111,6 +129,8 @@ bool CMemoApp::LoadSettingsAndTexts(bool allowExitSwitch) {
 
 BOOL CMemoApp::InitInstance() {
     if (g_ProgramFolder.IsEmpty()) g_ProgramFolder = GetExecutableFolder();
+    // A running copy's saves in progress are left alone.
+    CleanSaveLeftovers({g_ProgramFolder});
     if (!LoadSettingsAndTexts(true)) return FALSE;
 
     switch (CheckSingleInstance(GetInstanceSystem())) {
@@ -126,6 +146,9 @@ BOOL CMemoApp::InitInstance() {
     case INSTANCE_RUN:
         break;
     }
+    CString anniversaries = CAnniversaryFile().GetFolder();
+    CleanSaveLeftovers({g_Settings.MemoFolder, g_Settings.ScheduleFolder, g_Settings.ScheduleFolder + L"history\\",
+                        anniversaries, anniversaries + L"history\\"});
 
     if (!AfxSocketInit()) return FALSE;
     AfxEnableControlContainer();
@@ -149,6 +172,8 @@ BOOL CMemoApp::InitInstance() {
     srand((unsigned)time(nullptr));
     frame->PostCreateInit();
     frame->LoadTrayMenu();
+    CString damage = AppConfigStore().DamageNotice();
+    if (!damage.IsEmpty()) ShowMessageBox(damage, -1);
     return TRUE;
 }
 

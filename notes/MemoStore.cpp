@@ -1,6 +1,7 @@
 #include "notes/MemoStore.h"
 
 #include "notes/NoteIds.h"
+#include "notes/NoteLogic.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 
@@ -52,6 +53,7 @@ std::wstring CMemoStore::Key(const CString& groupFile) {
 void CMemoStore::Hold(const CString& groupFile) {
     m_held.insert(Key(groupFile));
     m_heldReported.erase(Key(groupFile));
+    m_heldCopies.erase(Key(groupFile));
 }
 
 bool CMemoStore::IsHeld(const CString& groupFile) const { return m_held.count(Key(groupFile)) != 0; }
@@ -59,6 +61,7 @@ bool CMemoStore::IsHeld(const CString& groupFile) const { return m_held.count(Ke
 void CMemoStore::ReleaseHold(const CString& groupFile) {
     m_held.erase(Key(groupFile));
     m_heldReported.erase(Key(groupFile));
+    m_heldCopies.erase(Key(groupFile));
 }
 
 std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
@@ -141,6 +144,18 @@ bool CMemoStore::CorrectPosition(CMemoInfo& memo, const MemoPlacement& p) {
     return true;
 }
 
+void CMemoStore::PlaceOnScreen(CMemoInfo& memo, const MemoPlacement& p) {
+    std::vector<CRect> areas = p.workAreas;
+    if (areas.empty()) areas.push_back(CRect(0, 0, p.screenWidth, p.screenHeight));
+    memo.m_rcWindow = NoteLogic::FitOnScreen(memo.m_rcWindow, areas);
+    // Unfolding keeps the top right corner and takes the expanded size: that
+    // must fit too.
+    CRect expanded = NoteLogic::ExpandedRect(memo.m_rcWindow, memo.m_nExpandedWidth, memo.m_nExpandedHeight);
+    expanded = NoteLogic::FitOnScreen(expanded, areas);
+    memo.m_nExpandedWidth = expanded.Width();
+    memo.m_nExpandedHeight = expanded.Height();
+}
+
 int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     m_converted = false;
     CString path = m_folder + m_currentGroup;
@@ -186,14 +201,24 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     }
 
     ParseResult parsed = ParseList(bytes.data(), bytes.size(), memos, m_folder);
-    if (m_hasPlacement)
-        for (auto& memo : memos)
-            if (!memo.HasUnsafeFileName()) CorrectPosition(memo, m_placement);
+    bool damaged = tooLarge || !parsed.complete;
+    if (m_hasPlacement) {
+        for (auto& memo : memos) {
+            if (memo.HasUnsafeFileName()) continue;
+            // The places in a damaged list may be noise: every note read
+            // from it is put where the user can see it.
+            if (damaged)
+                PlaceOnScreen(memo, m_placement);
+            else
+                CorrectPosition(memo, m_placement);
+        }
+    }
     ReportUnsafeNames(memos, path);
 
-    if (tooLarge || !parsed.complete) {
+    if (damaged) {
         CString copy = CSafeFileWriter::KeepDatedCopy(path, m_host.Now());
         Hold(m_currentGroup);
+        m_heldCopies[Key(m_currentGroup)] = copy;
         CString text = g_LanguageTable[IDS_CANNOT_READ_MEMO] + L"\n" + path;
         if (!copy.IsEmpty()) text += L"\n" + copy;
         m_host.ShowMessage(text);
@@ -234,7 +259,15 @@ void CMemoStore::ReportUnsafeNames(const CArray<CMemoInfo>& memos, const CString
 bool CMemoStore::WriteMemoList(const CArray<CMemoInfo>& memos) {
     CString path = m_folder + m_currentGroup;
     if (IsHeld(m_currentGroup)) {
-        if (m_heldReported.insert(Key(m_currentGroup)).second) m_host.ReportSaveFailure(path);
+        // Not a fault of the disk: the list is kept from being written over
+        // because it did not read whole.
+        if (m_heldReported.insert(Key(m_currentGroup)).second) {
+            CString text = g_LanguageTable[IDS_MEMO_LIST_HELD] + L"\n" + path;
+            auto copy = m_heldCopies.find(Key(m_currentGroup));
+            if (copy != m_heldCopies.end() && !copy->second.IsEmpty())
+                text += L"\n" + g_LanguageTable[IDS_DAMAGED_LIST_KEPT] + L"\n" + copy->second;
+            m_host.ShowMessage(text);
+        }
         return false;
     }
     if (!CSafeFileWriter::WriteFile(path, BuildListBytes(memos))) {

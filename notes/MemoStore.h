@@ -14,6 +14,7 @@
 #include "notes/MemoInfo.h"
 #include "notes/StoreHost.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -72,6 +73,9 @@ public:
     // Moves a note back onto the screen when it lies off every work area;
     // true when it was moved.
     static bool CorrectPosition(CMemoInfo& memo, const MemoPlacement& placement);
+    // Puts a note read from a damaged list wholly on a work area, whatever
+    // the position settings say.
+    static void PlaceOnScreen(CMemoInfo& memo, const MemoPlacement& placement);
 
     static const wchar_t* const Signature;       // "250MEMO SIGNATURE"
     static const wchar_t* const RecycleBinFile;  // "RecycleBin.zrr"
@@ -90,5 +94,6 @@ private:
     bool m_converted = false;
     std::set<std::wstring> m_held;
     std::set<std::wstring> m_heldReported;
+    std::map<std::wstring, CString> m_heldCopies;  // the dated copy of each held group's damaged list
     std::set<std::wstring> m_unsafeReported;  // groups whose unsafe file names the user was told of
 };

@@ -202,6 +202,8 @@ enum NotesTextId {
     IDS_CANNOT_RUN = 10090,         // "Cannot run the program properly."
     IDS_CANNOT_READ_MEMO = 10091,   // "Cannot read memo properly."
     IDS_CANNOT_OPEN_MEMO = 10092,   // "Cannot open the memo. Check if the file is locked."
+    IDS_MEMO_LIST_HELD = 39052,     // a list that did not read whole is not saved
+    IDS_DAMAGED_LIST_KEPT = 39053,  // "The damaged list is kept as:"
 };
 
 // Kinds of the received synchronisation files, the first three digits of

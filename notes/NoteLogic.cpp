@@ -16,6 +16,27 @@ CRect RepairRect(const CRect& rect) {
     return r;
 }
 
+CRect FitOnScreen(const CRect& rect, const std::vector<CRect>& workAreas) {
+    if (workAreas.empty()) return rect;
+    // Wide enough for any sum of two of the rectangle's values.
+    long long left = rect.left, top = rect.top, right = rect.right, bottom = rect.bottom;
+    long long cx = (left + right) / 2, cy = (top + bottom) / 2;
+    const CRect* area = &workAreas[0];
+    for (const CRect& a : workAreas) {
+        if (cx >= a.left && cx < a.right && cy >= a.top && cy < a.bottom) {
+            area = &a;
+            break;
+        }
+    }
+    long long width = right > left ? right - left : 100;
+    long long height = bottom > top ? bottom - top : 50;
+    width = std::min<long long>(width, area->Width());
+    height = std::min<long long>(height, area->Height());
+    left = std::max<long long>(area->left, std::min<long long>(left, area->right - width));
+    top = std::max<long long>(area->top, std::min<long long>(top, area->bottom - height));
+    return CRect((int)left, (int)top, (int)(left + width), (int)(top + height));
+}
+
 CRect FoldedRect(const FoldInput& in) {
     int width = in.contractDX;
     int height = FoldedHeight;

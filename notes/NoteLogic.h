@@ -27,6 +27,10 @@ enum {
 // A record's rectangle as loaded: an empty width becomes 100 and an empty
 // height 50, both ending at the stored right and bottom edges.
 CRect RepairRect(const CRect& rect);
+// A rectangle of any values (a damaged file's) moved, and shrunk where it is
+// larger, to lie wholly on the work area that holds its centre, or on the
+// first one when none does. An empty width or height becomes 100 or 50.
+CRect FitOnScreen(const CRect& rect, const std::vector<CRect>& workAreas);
 
 // The strip a note folds to. The top and right edges stay where they are.
 // showsTitle: the note has a title or is locked (the strip shows the title,

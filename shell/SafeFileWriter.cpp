@@ -3,12 +3,61 @@
 #include <io.h>
 
 namespace {
+// A save writes "<file>.<process>.<n>.tmp"; once every byte is on the disk
+// the name becomes "<file>.<process>.<n>.ready", which then replaces the
+// file. So a ".ready" file left behind is known to be whole.
+const wchar_t kWritingSuffix[] = L".tmp";
+const wchar_t kReadySuffix[] = L".ready";
+
 CString TempNameFor(const CString& path) {
     static LONG counter = 0;
     CString temp;
-    temp.Format(L"%s.%lu.%ld.tmp", (const wchar_t*)path, GetCurrentProcessId(), InterlockedIncrement(&counter));
+    temp.Format(L"%s.%lu.%ld%s", (const wchar_t*)path, GetCurrentProcessId(), InterlockedIncrement(&counter),
+                kWritingSuffix);
     return temp;
 }
+
+// Marks a finished temporary file whole and puts it in place of path.
+bool Finish(const CString& temp, const CString& path) {
+    CString ready = temp.Left(temp.GetLength() - (int)wcslen(kWritingSuffix)) + kReadySuffix;
+    if (!MoveFileExW(temp, ready, MOVEFILE_REPLACE_EXISTING)) {
+        DeleteFileW(temp);
+        return false;
+    }
+    return CSafeFileWriter::ReplaceWith(ready, path);
+}
+
+// Splits "<live>.<process>.<n><suffix>"; false for any other name.
+bool SplitTempName(const CString& name, const wchar_t* suffix, CString& live, DWORD& process) {
+    int suffixLength = (int)wcslen(suffix);
+    if (name.GetLength() <= suffixLength || name.Right(suffixLength).CompareNoCase(suffix) != 0) return false;
+    CString rest = name.Left(name.GetLength() - suffixLength);
+    for (int part = 0; part < 2; ++part) {
+        int dot = rest.ReverseFind(L'.');
+        int digits = rest.GetLength() - dot - 1;
+        if (dot <= 0 || digits < 1 || digits > 10) return false;
+        for (int i = dot + 1; i < rest.GetLength(); ++i)
+            if (rest[i] < L'0' || rest[i] > L'9') return false;
+        if (part == 1) process = (DWORD)wcstoul(rest.GetString() + dot + 1, nullptr, 10);
+        rest = rest.Left(dot);
+    }
+    live = rest;
+    return true;
+}
+
+// True while another program with that process id runs: its save may be
+// under way.
+bool IsOtherProcessRunning(DWORD process) {
+    if (process == GetCurrentProcessId()) return false;
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    if (!h) return false;
+    DWORD code = 0;
+    bool running = GetExitCodeProcess(h, &code) && code == STILL_ACTIVE;
+    CloseHandle(h);
+    return running;
+}
+
+bool IsNewer(const FILETIME& a, const FILETIME& b) { return CompareFileTime(&a, &b) > 0; }
 }  // namespace
 
 bool CSafeFileWriter::ReplaceWith(const CString& temp, const CString& path) {
@@ -40,7 +89,7 @@ bool CSafeFileWriter::WriteStream(const CString& path, const std::function<bool(
         DeleteFileW(temp);
         return false;
     }
-    return ReplaceWith(temp, path);
+    return Finish(temp, path);
 }
 
 bool CSafeFileWriter::CopyFile(const CString& from, const CString& to) {
@@ -49,10 +98,21 @@ bool CSafeFileWriter::CopyFile(const CString& from, const CString& to) {
         DeleteFileW(temp);
         return false;
     }
-    return ReplaceWith(temp, to);
+    // On the disk before it is marked whole.
+    HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool flushed = h != INVALID_HANDLE_VALUE && FlushFileBuffers(h);
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    if (!flushed) {
+        DeleteFileW(temp);
+        return false;
+    }
+    return Finish(temp, to);
 }
 
 CString CSafeFileWriter::KeepDatedCopy(const CString& path, const SYSTEMTIME& now) {
+    // A file found damaged at every start is kept once, not once a start.
+    CString same = FindSameCopy(path);
+    if (!same.IsEmpty()) return same;
     CString base;
     base.Format(L"%s.%04d%02d%02d-%02d%02d%02d", (const wchar_t*)path, now.wYear, now.wMonth, now.wDay, now.wHour,
                 now.wMinute, now.wSecond);
@@ -64,6 +124,47 @@ CString CSafeFileWriter::KeepDatedCopy(const CString& path, const SYSTEMTIME& no
         return ::CopyFileW(path, copy, TRUE) ? copy : CString();
     }
     return CString();
+}
+
+CString CSafeFileWriter::FindSameCopy(const CString& path) {
+    WIN32_FILE_ATTRIBUTE_DATA original;
+    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &original)) return CString();
+    int slash = path.ReverseFind(L'\\');
+    CString folder = path.Left(slash + 1);
+    const int kMostCopiesCompared = 100;
+    int compared = 0;
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW(path + L".*.bad", &data);
+    if (h == INVALID_HANDLE_VALUE) return CString();
+    CString found;
+    do {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if (data.nFileSizeHigh != original.nFileSizeHigh || data.nFileSizeLow != original.nFileSizeLow) continue;
+        if (++compared > kMostCopiesCompared) break;
+        if (SameBytes(path, folder + data.cFileName)) found = folder + data.cFileName;
+    } while (found.IsEmpty() && FindNextFileW(h, &data));
+    FindClose(h);
+    return found;
+}
+
+bool CSafeFileWriter::SameBytes(const CString& a, const CString& b) {
+    HANDLE ha = CreateFileW(a, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE hb = CreateFileW(b, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    bool same = ha != INVALID_HANDLE_VALUE && hb != INVALID_HANDLE_VALUE;
+    std::vector<BYTE> ba(1 << 16), bb(1 << 16);
+    while (same) {
+        DWORD ra = 0, rb = 0;
+        if (!::ReadFile(ha, ba.data(), (DWORD)ba.size(), &ra, nullptr) ||
+            !::ReadFile(hb, bb.data(), (DWORD)bb.size(), &rb, nullptr) || ra != rb) {
+            same = false;
+            break;
+        }
+        if (ra == 0) break;
+        same = memcmp(ba.data(), bb.data(), ra) == 0;
+    }
+    if (ha != INVALID_HANDLE_VALUE) CloseHandle(ha);
+    if (hb != INVALID_HANDLE_VALUE) CloseHandle(hb);
+    return same;
 }
 
 bool CSafeFileWriter::ReadFile(const CString& path, std::vector<BYTE>& data, size_t maxBytes, bool* tooLarge) {
@@ -85,4 +186,53 @@ bool CSafeFileWriter::ReadFile(const CString& path, std::vector<BYTE>& data, siz
     CloseHandle(h);
     if (!ok) data.clear();
     return ok;
+}
+
+CSafeFileWriter::Leftovers CSafeFileWriter::CleanLeftovers(const CString& folder, int budget) {
+    Leftovers result;
+    CString base = folder;
+    if (!base.IsEmpty() && base[base.GetLength() - 1] != L'\\') base += L'\\';
+    struct Found {
+        CString name;
+        CString live;
+        FILETIME written;
+        bool whole;
+    };
+    std::vector<Found> found;
+    for (const wchar_t* suffix : {kReadySuffix, kWritingSuffix}) {
+        WIN32_FIND_DATAW data;
+        HANDLE h = FindFirstFileW(base + L"*" + suffix, &data);
+        if (h == INVALID_HANDLE_VALUE) continue;
+        do {
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            CString live;
+            DWORD process = 0;
+            if (!SplitTempName(data.cFileName, suffix, live, process)) continue;
+            if ((int)found.size() >= budget) {
+                result.more = true;
+                break;
+            }
+            if (IsOtherProcessRunning(process)) continue;
+            found.push_back({data.cFileName, live, data.ftLastWriteTime, suffix == kReadySuffix});
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+    }
+
+    // For each missing live file, the newest whole copy takes its place.
+    std::vector<size_t> chosen;
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (!found[i].whole || FileExists(base + found[i].live)) continue;
+        size_t* same = nullptr;
+        for (size_t& c : chosen)
+            if (found[c].live.CompareNoCase(found[i].live) == 0) same = &c;
+        if (!same)
+            chosen.push_back(i);
+        else if (IsNewer(found[i].written, found[*same].written))
+            *same = i;
+    }
+    for (size_t c : chosen)
+        if (MoveFileExW(base + found[c].name, base + found[c].live, MOVEFILE_WRITE_THROUGH)) ++result.recovered;
+    for (const Found& f : found)
+        if (DeleteFileW(base + f.name)) ++result.removed;
+    return result;
 }

@@ -22,6 +22,18 @@ public:
     // to the stream and says whether it could. In text mode every LF goes to
     // the file as CR LF.
     static bool WriteStream(const CString& path, const std::function<bool(FILE*)>& fill, bool textMode = false);
+    // What a save cut short (the program killed, the machine off) leaves in
+    // a folder is cleared at start-up: a temporary file that was written
+    // whole becomes the live file when that is missing; every other
+    // temporary file of a save is removed, except those of a program still
+    // running. At most budget files are taken; more tells that some were
+    // left for the next time.
+    struct Leftovers {
+        int recovered = 0;
+        int removed = 0;
+        bool more = false;
+    };
+    static Leftovers CleanLeftovers(const CString& folder, int budget);
     // Puts a finished temporary file, written beside path, in place of path.
     // On false the temporary file is gone and path is untouched.
     static bool ReplaceWith(const CString& temp, const CString& path);
@@ -29,6 +41,8 @@ public:
     static bool CopyFile(const CString& from, const CString& to);
     // Copies an unreadable file to "<path>.<yyyymmdd-hhmmss>.bad" (stepping a
     // number when that exists) and gives the copy's path; empty on failure.
+    // When such a copy with the same bytes is there already, that one is
+    // given instead of making another.
     static CString KeepDatedCopy(const CString& path, const SYSTEMTIME& now);
 
     // The most the program reads whole of a file: a note's text (pictures
@@ -44,4 +58,8 @@ public:
     static bool ReadFile(const CString& path, std::vector<BYTE>& data, size_t maxBytes = MaxNoteFileBytes,
                          bool* tooLarge = nullptr);
     static bool FileExists(const CString& path);
+
+private:
+    static CString FindSameCopy(const CString& path);
+    static bool SameBytes(const CString& a, const CString& b);
 };

@@ -1,7 +1,10 @@
 #include "SettingsStore.h"
 
+#include "LanguageTable.h"
 #include "SafeFileWriter.h"
 #include "SettingsEnvironment.h"
+#include "ShellIds.h"
+#include "XmlDepth.h"
 
 #include "tinyxml.h"
 
@@ -128,6 +131,10 @@ CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
         if (got == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) m_codePage = CP_UTF8;
         if (length <= 0) {
             state = LOAD_MISSING;  // an empty file holds nothing to lose
+        } else if (!XmlDepth::IsFileWithinLimit(file)) {
+            // No settings file nests this deep; parsing it would overflow
+            // the stack.
+            state = LOAD_DAMAGED;
         } else {
             bool parsed = m_doc->LoadFile(file, TIXML_DEFAULT_ENCODING);
             if (!parsed || m_doc->Error()) state = LOAD_DAMAGED;
@@ -142,6 +149,12 @@ CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
     AttachRoot();
     m_loadState = state;
     return state;
+}
+
+CString CSettingsStore::DamageNotice() const {
+    if (!m_readFromFile || m_loadState != LOAD_DAMAGED) return CString();
+    if (m_damagedCopy.IsEmpty()) return g_LanguageTable[TXT_SETTINGS_DAMAGED_NOT_COPIED] + L"\n" + m_path;
+    return g_LanguageTable[TXT_SETTINGS_DAMAGED] + L"\n" + m_damagedCopy;
 }
 
 TiXmlElement* CSettingsStore::FindSection(const wchar_t* section) const {

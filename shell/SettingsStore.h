@@ -59,6 +59,10 @@ public:
     const CString& GetDamagedCopy() const { return m_damagedCopy; }
     // True when a damaged file could not be copied: saving is refused then.
     bool IsWriteBlocked() const { return m_writeBlocked; }
+    // What the user is told after a damaged file was read: that the settings
+    // read are in use and the rest are defaults, and where the damaged copy
+    // is (or that the file could not be copied). Empty when it read well.
+    CString DamageNotice() const;
 
     // Writes the document to a temporary file in the same folder and puts it
     // in place of the old file. False, with the old file untouched, when any

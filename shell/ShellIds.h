@@ -212,6 +212,8 @@ enum : int {
     TXT_FIND_NEXT = 25310,
     TXT_MEMO_LIMIT = 28202,
     TXT_USER = 30000,
+    TXT_SETTINGS_DAMAGED = 39050,             // what was read is in use; the damaged copy's name follows
+    TXT_SETTINGS_DAMAGED_NOT_COPIED = 39051,  // the same when no copy could be made
 };
 
 #endif  // RC_INVOKED

@@ -2,6 +2,7 @@
 
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
+#include "shell/XmlDepth.h"
 
 #include "tinyxml.h"
 
@@ -52,7 +53,9 @@ bool CWebCheckResult::Read(const CString& path, int& delay) {
         long size = ftell(file);
         if (size > 0 && size <= MAX_RESULT_BYTES && fseek(file, 0, SEEK_SET) == 0) {
             TiXmlDocument doc;
-            if (doc.LoadFile(file)) {
+            // A reply nested deeper than any real one would overflow the
+            // parser's stack; it counts as no reply.
+            if (XmlDepth::IsFileWithinLimit(file) && doc.LoadFile(file)) {
                 const TiXmlElement* root = doc.RootElement();
                 if (root && strcmp(root->Value(), "ZorelCheck") == 0) {
                     ok = true;

@@ -1,6 +1,7 @@
 #include "widgets/SkinXml.h"
 
 #include "widgets/SkinDefinition.h"
+#include "shell/XmlDepth.h"
 
 #include "tinyxml.h"
 
@@ -196,6 +197,12 @@ bool SkinDefinition::LoadXmlFile(const CString& path) {
     // page cannot spell still loads.
     FILE* file = _wfopen(path, L"rb");
     if (!file) return false;
+    // A skin nested deeper than any skin is would overflow the parser's
+    // stack: it is refused like a skin that cannot be read.
+    if (!XmlDepth::IsFileWithinLimit(file)) {
+        fclose(file);
+        return false;
+    }
     TiXmlDocument doc;
     // A damaged end still leaves the elements parsed before it in the
     // document; shipped skins rely on that, so the result is not consulted.
@@ -209,7 +216,7 @@ bool SkinDefinition::LoadXmlFile(const CString& path) {
 
 bool SkinDefinition::LoadXmlText(const char* text) {
     Clear();
-    if (!text) return false;
+    if (!text || !XmlDepth::IsWithinLimit(text, strlen(text))) return false;
     TiXmlDocument doc;
     doc.Parse(text);
     const TiXmlElement* root = doc.FirstChildElement("ZorelWidget");

@@ -4,6 +4,8 @@
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 
+#include <climits>
+
 namespace {
 
 CMemoInfo Memo(const wchar_t* file, int left = 10, int top = 10) {
@@ -43,6 +45,8 @@ protected:
     MemoStoreTest() : store(host, folder.Path()) {
         g_LanguageTable.SetAt(10091, L"Cannot read memo properly.");
         g_LanguageTable.SetAt(10092, L"Cannot open the memo. Check if the file is locked.");
+        g_LanguageTable.SetAt(39052, L"This memo list was not saved: it could not be read whole.");
+        g_LanguageTable.SetAt(39053, L"The damaged list is kept as:");
     }
     CScratchFolder folder;
     CRecordingHost host;
@@ -175,10 +179,14 @@ TEST_F(MemoStoreTest, DamagedListIsKeptLoadedAsFarAsPossibleAndNotWrittenBack) {
         ASSERT_EQ(copies.size(), 1u) << c.what;
         EXPECT_EQ(copies[0], L"DefaultMemo.zrd.20140209-153045.bad");
         EXPECT_EQ(ReadAll(f + copies[0]), c.bytes);
-        // Saving the group does not replace what could not be read.
+        // Saving the group does not replace what could not be read, and the
+        // user hears why once, with the copy's name: no word of permissions.
         EXPECT_FALSE(s.WriteMemoList(read)) << c.what;
         EXPECT_FALSE(s.WriteMemoList(read)) << c.what;
-        EXPECT_EQ(h.saveFailures.size(), 1u) << c.what;
+        EXPECT_TRUE(h.saveFailures.empty()) << c.what;
+        ASSERT_EQ(h.messages.size(), 2u) << c.what;
+        EXPECT_EQ(h.messages[1].Find(L"This memo list was not saved"), 0) << c.what;
+        EXPECT_GE(h.messages[1].Find(copies[0]), 0) << c.what;
         EXPECT_EQ(ReadAll(f + L"DefaultMemo.zrd"), c.bytes) << c.what;
         // Once the user restored a good list, the group reads and saves again.
         WriteAll(f + L"DefaultMemo.zrd", good);
@@ -332,4 +340,97 @@ TEST_F(MemoStoreTest, AnsiTextsOfOldListsUseTheAnsiCodePage) {
     store.SerializeGroupFile(L"new.zrd", again, 0);
     ASSERT_EQ(again.GetSize(), 1);
     EXPECT_EQ(again[0].m_strFileName, L"\xBA54\xBAA8.rtf");
+}
+
+TEST_F(MemoStoreTest, ADamagedListIsCopiedOncePerDamage) {
+    std::vector<BYTE> good;
+    {
+        CMemoStore writer(host, folder.Path());
+        writer.WriteMemoList(ThreeMemos());
+        good = ReadAll(folder + L"DefaultMemo.zrd");
+    }
+    std::vector<BYTE> cut(good.begin(), good.end() - 7);
+    std::vector<BYTE> cutMore(good.begin(), good.end() - 9);
+    std::vector<BYTE> sameSizeOtherBytes = cut;
+    sameSizeOtherBytes.back() ^= 0x55;
+    struct Start {
+        const std::vector<BYTE>* bytes;
+        int minute;
+        size_t copies;  // copies after this start
+    } starts[] = {
+        {&cut, 1, 1},
+        {&cut, 2, 1},  // started again with the same damage: no new copy
+        {&cut, 3, 1},
+        {&cutMore, 4, 2},
+        {&sameSizeOtherBytes, 5, 3},
+        {&cut, 6, 3},
+    };
+    for (const Start& start : starts) {
+        WriteAll(folder + L"DefaultMemo.zrd", *start.bytes);
+        CRecordingHost h;
+        h.now = CRecordingHost::MakeTime(2014, 2, 9, 15, start.minute, 0);
+        CMemoStore s(h, folder.Path());
+        CArray<CMemoInfo> read;
+        s.ReadMemoList(read, true);
+        std::vector<CString> copies = folder.List(L"", L"DefaultMemo.zrd.*.bad");
+        ASSERT_EQ(copies.size(), start.copies) << start.minute;
+        // The message names the copy that holds these very bytes.
+        bool named = false;
+        for (const CString& copy : copies)
+            if (h.messages[0].Find(copy) >= 0) named = ReadAll(folder + copy) == *start.bytes;
+        EXPECT_TRUE(named) << start.minute;
+    }
+}
+
+TEST_F(MemoStoreTest, NotesOfADamagedListArePlacedOnScreen) {
+    MemoPlacement p;
+    p.screenWidth = 1280;
+    p.screenHeight = 1024;
+    p.workAreas = {CRect(0, 0, 1280, 994), CRect(1280, 0, 2560, 1024)};
+    // The position settings that leave a sound list's notes alone.
+    p.revisionPosition = false;
+    p.workMonitor = 1;
+    const CRect junk[] = {
+        CRect(-300, 50, -120, 250),           // left of every screen
+        CRect(5000, 6000, 5180, 6200),        // far off
+        CRect(100, 100, 100000, 100000),      // larger than the screen
+        CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX),
+        CRect(700, 700, 300, 300),            // inside out
+        CRect(2400, 900, 2600, 1100),         // over the second screen's edge
+        CRect(10, 10, 190, 210),              // well placed
+    };
+    // An older list ending inside its last record, as damage leaves it.
+    std::vector<BYTE> file = ArchiveString(L"150MEMO SIGNATURE");
+    int n = 0;
+    for (const CRect& r : junk) {
+        CString name;
+        name.Format(L"%d.rtf", n++);
+        CMemoInfo memo = Memo(name);
+        memo.m_rcWindow = r;
+        memo.m_nExpandedWidth = n % 2 ? 90000 : -5;
+        memo.m_nExpandedHeight = n % 3 ? 70000 : 0;
+        AppendBytes(file, RecordBytes(memo, 230));
+    }
+    file.resize(file.size() - 3);
+    WriteAll(folder + L"DefaultMemo.zrd", file);
+    store.SetPlacement(p);
+    CArray<CMemoInfo> read;
+    store.ReadMemoList(read, true);
+    ASSERT_TRUE(store.IsHeld(L"DefaultMemo.zrd"));
+    ASSERT_EQ(read.GetSize(), 6);
+    for (int i = 0; i < read.GetSize(); ++i) {
+        const CRect& r = read[i].m_rcWindow;
+        bool onOne = false;
+        for (const CRect& area : p.workAreas)
+            onOne = onOne || (r.left >= area.left && r.top >= area.top && r.right <= area.right &&
+                              r.bottom <= area.bottom && r.Width() > 0 && r.Height() > 0);
+        EXPECT_TRUE(onOne) << i << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        // Unfolded it fits as well.
+        EXPECT_GT(read[i].m_nExpandedWidth, 0) << i;
+        EXPECT_GT(read[i].m_nExpandedHeight, 0) << i;
+        EXPECT_LE(read[i].m_nExpandedWidth, 1280) << i;
+        EXPECT_LE(read[i].m_nExpandedHeight, 1024) << i;
+    }
+    EXPECT_EQ(read[0].m_rcWindow, CRect(0, 50, 180, 250));
+    EXPECT_EQ(read[5].m_rcWindow, CRect(2360, 824, 2560, 1024));
 }

@@ -2,12 +2,20 @@
 
 #include "shell/SafeFileWriter.h"
 
+#include <tlhelp32.h>
+
+#include <algorithm>
+
 namespace {
 
 class SafeFileWriter : public TempFolderTest {
 protected:
     // Names in the folder that only a write in progress leaves.
-    std::vector<CString> TemporaryFiles() const { return m_scratch->List(CString(), L"*.tmp"); }
+    std::vector<CString> TemporaryFiles() const {
+        std::vector<CString> names = m_scratch->List(CString(), L"*.tmp");
+        for (const CString& name : m_scratch->List(CString(), L"*.ready")) names.push_back(name);
+        return names;
+    }
 };
 
 TEST_F(SafeFileWriter, WritesExactlyTheBytesInPlaceOfTheOldFile) {
@@ -78,6 +86,110 @@ TEST_F(SafeFileWriter, ReplaceWithPutsAFinishedFileInPlaceOrDropsIt) {
     CloseHandle(held);
     EXPECT_EQ(ReadFile(L"f.dat"), "new");
     EXPECT_FALSE(Exists(L"f.dat.part"));
+}
+
+// Another process that runs while the test runs, or 0.
+DWORD OtherRunningProcess() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    DWORD found = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId()) found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found;
+}
+
+void SetWriteTime(const CString& path, int minutesAgo) {
+    HANDLE h = CreateFileW(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER t;
+    t.LowPart = now.dwLowDateTime;
+    t.HighPart = now.dwHighDateTime;
+    t.QuadPart -= (ULONGLONG)minutesAgo * 60 * 10000000;
+    FILETIME when = {t.LowPart, t.HighPart};
+    SetFileTime(h, nullptr, nullptr, &when);
+    CloseHandle(h);
+}
+
+TEST_F(SafeFileWriter, LeftoversOfSavesCutShortAreClearedOrRecovered) {
+    DWORD running = OtherRunningProcess();
+    ASSERT_NE(running, 0u);
+    CString runningTemp;
+    runningTemp.Format(L"busy.dat.%lu.3.tmp", running);
+
+    struct File {
+        const wchar_t* name;
+        const char* bytes;
+        int minutesAgo;
+    };
+    const File before[] = {
+        {L"live.dat", "live", 9},
+        {L"live.dat.11.1.tmp", "half", 1},           // cut short while writing
+        {L"live.dat.11.2.ready", "whole, never put in place", 1},
+        {L"gone.dat.11.3.ready", "older whole", 5},   // the live file was never made
+        {L"gone.dat.15.4.ready", "newest whole", 2},
+        {L"gone.dat.13.5.tmp", "half of the newest", 1},
+        {L"half.dat.11.6.tmp", "half of a first save", 1},
+        {L"notes.tmp", "not ours", 1},
+        {L"x.abc.1.tmp", "not ours", 1},
+        {L"x.1.tmp", "not ours", 1},
+        {L"user.ready", "not ours", 1},
+        {runningTemp, "a save under way", 1},
+    };
+    for (const File& f : before) {
+        WriteFile(f.name, f.bytes);
+        SetWriteTime(Path(f.name), f.minutesAgo);
+    }
+
+    CSafeFileWriter::Leftovers result = CSafeFileWriter::CleanLeftovers(m_root, 100);
+    EXPECT_EQ(result.recovered, 1);
+    EXPECT_EQ(result.removed, 5);
+    EXPECT_FALSE(result.more);
+
+    std::vector<CString> after = m_scratch->List();
+    std::sort(after.begin(), after.end());
+    std::vector<CString> expected = {L"gone.dat", L"live.dat", L"notes.tmp", L"user.ready", L"x.1.tmp",
+                                     L"x.abc.1.tmp", runningTemp};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(ReadFile(L"live.dat"), "live");
+    EXPECT_EQ(ReadFile(L"gone.dat"), "newest whole");
+}
+
+TEST_F(SafeFileWriter, LeftoversAreClearedInBoundedRounds) {
+    for (int i = 0; i < 7; ++i) {
+        CString name;
+        name.Format(L"f%d.dat.11.%d.tmp", i, i);
+        WriteFile(name, "half");
+    }
+    int rounds = 0;
+    CSafeFileWriter::Leftovers result;
+    do {
+        result = CSafeFileWriter::CleanLeftovers(m_root + L"\\", 3);
+        EXPECT_LE(result.removed, 3);
+    } while (result.more && ++rounds < 10);
+    EXPECT_EQ(rounds, 2);
+    EXPECT_TRUE(m_scratch->List().empty());
+}
+
+TEST_F(SafeFileWriter, ASaveInProgressIsNotTakenForAWholeOne) {
+    // While the bytes are still being written the file is no leftover to
+    // recover; only a finished save lands in place.
+    CSafeFileWriter::Leftovers during;
+    ASSERT_TRUE(CSafeFileWriter::WriteStream(Path(L"new.dat"), [&](FILE* file) {
+        fputs("first half", file);
+        fflush(file);
+        during = CSafeFileWriter::CleanLeftovers(m_root, 100);
+        fputs(", second half", file);
+        return true;
+    }));
+    EXPECT_EQ(during.recovered, 0);
+    EXPECT_EQ(ReadFile(L"new.dat"), "first half, second half");
+    EXPECT_TRUE(TemporaryFiles().empty());
 }
 
 }  // namespace

@@ -180,6 +180,28 @@ TEST_F(SettingsTest, DamagedFileIsKeptAsADatedCopy) {
     EXPECT_EQ(again.GetDamagedCopy(), folder + L"ZorelConfig-damaged-20260304-050607-1.xml");
 }
 
+TEST_F(SettingsTest, FileNestedTooDeepIsDamagedNotParsed) {
+    // The parser would run out of stack on these; the program must start.
+    std::string deep;
+    for (int i = 0; i < 10000; ++i) deep += "<a>";
+    const std::string files[] = {
+        "<ZorelConfig><General><StartDX>333</StartDX></General>" + deep,
+        "<ZorelConfig><General><StartDX>333</StartDX></General><b x=\"</b>\">" + deep + "</ZorelConfig>",
+    };
+    for (const std::string& damaged : files) {
+        SCOPED_TRACE(damaged.substr(0, 80));
+        WriteBytes(ConfigPath(), damaged);
+        EXPECT_EQ(Load(), CONFIG_DAMAGED);
+        EXPECT_EQ(g_Settings.General.StartDX, 180);  // nothing of it was read
+        CString copy = store->GetDamagedCopy();
+        ASSERT_FALSE(copy.IsEmpty());
+        EXPECT_EQ(ReadBytes(copy), damaged);
+        EXPECT_TRUE(SaveConfig(*store));
+        EXPECT_NE(ReadBytes(ConfigPath()).find("<FileShare>"), std::string::npos);
+        DeleteFileW(copy);
+    }
+}
+
 TEST_F(SettingsTest, DamagedFileThatCannotBeCopiedIsNeverOverwritten) {
     const std::string damaged = "<ZorelConfig><General><StartDX>1";
     WriteBytes(ConfigPath(), damaged);

@@ -90,6 +90,18 @@ TEST_F(SkinXml, ADamagedEndKeepsTheElementsBeforeIt) {
     EXPECT_EQ(skin.GetSectionCount(), 0);
 }
 
+TEST_F(SkinXml, ASkinNestedTooDeepIsRefusedUnparsed) {
+    CScratchFolder folder(L"skins");
+    std::string deep = "<ZorelWidget><System><UpdateCycle Value=\"2\"/></System>";
+    for (int i = 0; i < 10000; ++i) deep += "<Window>";
+    SkinDefinition skin;
+    EXPECT_FALSE(skin.LoadFile(folder.Write(L"deep.xml", deep)));
+    EXPECT_FALSE(skin.LoadXmlText(deep.c_str()));
+    EXPECT_EQ(skin.GetSectionCount(), 0);
+    // An ordinary skin still loads after it.
+    EXPECT_TRUE(skin.LoadFile(folder.Write(L"skin.xml", kXmlSkin)));
+}
+
 TEST_F(SkinXml, TagCaseRules) {
     SkinDefinition skin;
     ASSERT_TRUE(skin.LoadXmlText(
