@@ -169,10 +169,9 @@ bool CAnniversaryFile::ReadRecords(CFile& file, const std::function<void(const C
 
 void CAnniversaryFile::KeepUnreadableCopy() {
     CTime now = m_clock ? m_clock() : CTime::GetCurrentTime();
-    CString name;
-    name.Format(L"%s.%04d_%02d_%02d_%02d_%02d_%02d.bad", (const wchar_t*)GetFilePath(), now.GetYear(),
-                now.GetMonth(), now.GetDay(), now.GetHour(), now.GetMinute(), now.GetSecond());
-    CopyFileW(GetFilePath(), name, TRUE);
+    SYSTEMTIME stamp = {};
+    now.GetAsSystemTime(stamp);
+    CSafeFileWriter::KeepDatedCopy(GetFilePath(), stamp);
 }
 
 void CAnniversaryFile::LoadOrImportAnniversaries() {

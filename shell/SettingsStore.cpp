@@ -14,25 +14,6 @@
 namespace {
 const char kRootName[] = "ZorelConfig";
 
-// A copy of a damaged file beside it, named with the time it was found.
-CString MakeDatedCopy(const CString& path) {
-    CString stem = path;
-    CString extension;
-    int dot = path.ReverseFind(L'.');
-    if (dot > path.ReverseFind(L'\\')) {
-        stem = path.Left(dot);
-        extension = path.Mid(dot);
-    }
-    CString stamp = GetSettingsEnvironment().Now().Format(L"%Y%m%d-%H%M%S");
-    for (int n = 0; n < 100; ++n) {
-        CString copy = stem + L"-damaged-" + stamp;
-        if (n > 0) copy.AppendFormat(L"-%d", n);
-        copy += extension;
-        if (CopyFileW(path, copy, TRUE)) return copy;
-        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
-    }
-    return CString();
-}
 }  // namespace
 
 CSettingsStore::CSettingsStore() = default;
@@ -143,7 +124,9 @@ CSettingsStore::LoadState CSettingsStore::Load(const CString& path) {
     }
 
     if (state == LOAD_DAMAGED) {
-        m_damagedCopy = MakeDatedCopy(path);
+        SYSTEMTIME now = {};
+        GetSettingsEnvironment().Now().GetAsSystemTime(now);
+        m_damagedCopy = CSafeFileWriter::KeepDatedCopy(path, now);
         m_writeBlocked = m_damagedCopy.IsEmpty();
     }
     AttachRoot();

@@ -74,7 +74,7 @@ TEST_F(FilesE2ETest, SettingsNestedTooDeepStartTheProgramWithAMessage) {
     HWND box = zorel.WaitForDialog(20000);
     ASSERT_NE(box, nullptr) << "the user was not told";
     std::wstring text = TextsOf(box);
-    std::vector<std::wstring> copies = Names(folder, L"ZorelConfig-damaged-*.xml");
+    std::vector<std::wstring> copies = Names(folder, L"ZorelConfig.xml.*.bad");
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_NE(text.find(L"settings file is damaged"), std::wstring::npos);
     EXPECT_NE(text.find(folder + copies[0]), std::wstring::npos) << "the message names the copy";

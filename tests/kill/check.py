@@ -96,7 +96,7 @@ def describe(root):
     for rel, path in live.items():
         data = read(path)
         name = os.path.basename(rel)
-        if name.endswith(".bad") or "-damaged-" in name:
+        if name.endswith(".bad"):
             state["damaged"].append(rel)
         elif name.lower().endswith((".rtf", ".rtx")):
             state["notes"][rel] = {"whole": rtf_whole(data),

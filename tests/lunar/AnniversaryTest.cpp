@@ -409,7 +409,7 @@ TEST_F(AnniversaryFileTest, UnreadableFileIsKeptAndNeverOverwritten) {
         EXPECT_EQ(std::vector<int>({14}), m_reports);
         std::vector<CString> names = ListFolder(m_file.GetFolder());
         EXPECT_EQ(2u, names.size());  // the file and its dated copy
-        EXPECT_EQ(c.bytes, ReadAll(m_file.GetFolder() + L"anniversary_data.xzrn.2026_12_10_09_30_15.bad"));
+        EXPECT_EQ(c.bytes, ReadAll(m_file.GetFolder() + L"anniversary_data.xzrn.20261210-093015.bad"));
 
         m_file.AddAnniversary(Make(4, 4, L"new"));
         EXPECT_FALSE(m_file.SaveAnniversaries());

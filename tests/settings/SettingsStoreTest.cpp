@@ -165,7 +165,7 @@ TEST_F(SettingsTest, DamagedFileIsKeptAsADatedCopy) {
     EXPECT_EQ(g_Settings.General.StartDX, 333);
     EXPECT_EQ(g_Settings.Clock.ViewMode, 2);
     CString copy = store->GetDamagedCopy();
-    EXPECT_EQ(copy, folder + L"ZorelConfig-damaged-20260304-050607.xml");
+    EXPECT_EQ(copy, folder + L"ZorelConfig.xml.20260304-050607.bad");
     EXPECT_EQ(ReadBytes(copy), damaged);
     EXPECT_FALSE(store->IsWriteBlocked());
     // The user was told and the old bytes are safe: later saves go ahead.
@@ -177,7 +177,7 @@ TEST_F(SettingsTest, DamagedFileIsKeptAsADatedCopy) {
     WriteBytes(ConfigPath(), "<ZorelConfig><");
     CSettingsStore again;
     EXPECT_EQ(LoadConfig(again), CONFIG_DAMAGED);
-    EXPECT_EQ(again.GetDamagedCopy(), folder + L"ZorelConfig-damaged-20260304-050607-1.xml");
+    EXPECT_EQ(again.GetDamagedCopy(), folder + L"ZorelConfig.xml.20260304-050607-1.bad");
 }
 
 TEST_F(SettingsTest, FileNestedTooDeepIsDamagedNotParsed) {
@@ -205,12 +205,8 @@ TEST_F(SettingsTest, FileNestedTooDeepIsDamagedNotParsed) {
 TEST_F(SettingsTest, DamagedFileThatCannotBeCopiedIsNeverOverwritten) {
     const std::string damaged = "<ZorelConfig><General><StartDX>1";
     WriteBytes(ConfigPath(), damaged);
-    // Occupy every copy name this second could use.
-    for (int n = 0; n < 100; ++n) {
-        CString name = folder + L"ZorelConfig-damaged-20260304-050607";
-        if (n > 0) name.AppendFormat(L"-%d", n);
-        CreateDirectoryW(name + L".xml", nullptr);
-    }
+    // A folder stands where the copy would go.
+    CreateDirectoryW(folder + L"ZorelConfig.xml.20260304-050607.bad", nullptr);
     EXPECT_EQ(Load(), CONFIG_DAMAGED);
     EXPECT_TRUE(store->IsWriteBlocked());
     EXPECT_FALSE(SaveConfig(*store));
