@@ -804,6 +804,10 @@ const BuiltinText g_BuiltinTexts[] = {
     {31102, L"Minimize"},
     {31103, L"See Menu Widget when Program Starting"},
     {31104, L"Show With Slide Effect"},
+    {39000, L"This note's file could not be read."},
+    {39001, L"The note is shown read-only: nothing typed here would be kept. Choose \"Start afresh\" on its menu to write in it again; the damaged file is kept first as a dated copy beside it."},
+    {39002, L"Start afresh"},
+    {39003, L"The damaged file could not be kept as a copy, so the note was left as it is."},
 };
 
 const int g_BuiltinTextCount = (int)(sizeof(g_BuiltinTexts) / sizeof(g_BuiltinTexts[0]));
