@@ -34,10 +34,11 @@ bool CAutosave::AutoSaveMemos(bool atExit) {
         }
     }
     // A list whose last write failed is tried again.
-    if (listChanged || m_store.IsWriteRetryDue()) WriteMemoList();
+    bool retry = m_store.IsWriteRetryDue();
+    if (listChanged || retry) WriteMemoList();
     if (!lastNote.IsEmpty()) m_host.SetRecentMemo(lastNote);
     bool widgets = m_host.SaveChangedWidgets();
-    return saved || listChanged || widgets;
+    return saved || listChanged || retry || widgets;
 }
 
 void CAutosave::SaveAtDestroy() {

@@ -18,9 +18,10 @@ enum class RtfShape {
     TooDeep,  // groups nested beyond the limit
 };
 
-// Deeper than anything the control writes for a note (pictures, tables and
-// lists stay within a few dozen), and far below what overflows it.
-const int kMaxRtfGroupDepth = 1000;
+// The rich-edit control under Wine keeps 32 open groups and overruns its
+// memory at the 33rd; what the control writes for a note (pictures, lists,
+// fonts) stays within a handful.
+const int kMaxRtfGroupDepth = 32;
 
 RtfShape CheckNoteRtf(const BYTE* data, size_t size, int maxDepth = kMaxRtfGroupDepth);
 // Only the nesting, for pieces of RTF that are not whole notes.

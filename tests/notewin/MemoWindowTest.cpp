@@ -253,9 +253,9 @@ TEST_F(MemoWindowTest, DeleteFollowsTheModifiersAndTheAnswer) {
     ASSERT_EQ(host.posted.size(), 1u);
     EXPECT_EQ(host.posted[0].first, (UINT)WM_MEMO_TO_RECYCLE_BIN);
 
-    // An empty note goes without a question.
-    CMemoInfo empty = Record("{\\rtf1 }", L"20140209153045003.rtf");
-    CSafeFileWriter::WriteFile(dir.Path() + L"20140209153045003.rtf", "", 0);
+    // An empty note, never saved, goes without a question. (A note file of
+    // 0 bytes is no empty note: nothing writes one, so it is damaged.)
+    CMemoInfo empty = Record(nullptr, L"20140209153045003.rtf");
     CMemoDlg* blank = Open(empty);
     host.posted.clear();
     blank->DeleteMemo();
@@ -436,7 +436,8 @@ TEST_F(MemoWindowTest, UnreadableNoteIsReadOnlyWithItsMarkerUntilStartedAfresh) 
     }
 }
 
-// The deepest nesting a note may have reaches the control and shows.
+// The deepest nesting a note may have reaches the control and shows: the
+// limit is one the control survives.
 TEST_F(MemoWindowTest, DeeplyNestedNoteWithinTheLimitOpens) {
     std::string rtf = "{\\rtf1 " + std::string(kMaxRtfGroupDepth - 1, '{') + "Deep" + std::string(kMaxRtfGroupDepth, '}');
     CMemoInfo record = Record(rtf.c_str());
@@ -452,6 +453,16 @@ TEST_F(MemoWindowTest, ShowForScreenshot) {
     const char* seconds = getenv("ZOREL_NOTE_SCREENSHOT");
     if (!seconds) GTEST_SKIP();
     for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+    // A language file laid over them (ZOREL_NOTE_LANGUAGE_FILE=path), read in
+    // the code page of the locale the test runs under.
+    if (const char* language = getenv("ZOREL_NOTE_LANGUAGE_FILE")) {
+        if (FILE* file = fopen(language, "rb")) {
+            std::vector<char> bytes(1 << 20);
+            bytes.resize(fread(bytes.data(), 1, bytes.size(), file));
+            fclose(file);
+            ApplyLanguageText(bytes.data(), bytes.size());
+        }
+    }
     CMemoInfo a = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 Buy \\b milk\\b0  and \\i bread\\i0\\par\\fs28 "
                          "Call Anna at 5}",
                          L"20140209153045201.rtf");
