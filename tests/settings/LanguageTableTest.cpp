@@ -42,8 +42,9 @@ protected:
 
 TEST_F(LanguageTest, BuiltinTableHoldsItsNumbers) {
     // The 800 texts the program quotes, and 38, so that the group manager's
-    // Move button has its word without a language file.
-    EXPECT_EQ(g_BuiltinTextCount, 801);
+    // Move button has its word without a language file, and the four of a
+    // note whose file could not be read.
+    EXPECT_EQ(g_BuiltinTextCount, 805);
     std::set<int> seen;
     int previous = 0;
     for (int i = 0; i < g_BuiltinTextCount; ++i) {
@@ -52,7 +53,8 @@ TEST_F(LanguageTest, BuiltinTableHoldsItsNumbers) {
         EXPECT_GT(t.id, previous) << "out of order at " << t.id;
         previous = t.id;
         EXPECT_GE(t.id, 10);
-        EXPECT_LE(t.id, 31104);
+        // The program's own texts since take numbers from 39000 on.
+        EXPECT_TRUE(t.id <= 31104 || (t.id >= 39000 && t.id <= 39999)) << t.id;
         EXPECT_NE(t.text[0], L'\0') << "empty text " << t.id;
     }
     LoadLanguageTexts();
