@@ -12,7 +12,8 @@
 // The folder the shell's folder picker opens on (set by BrowseForFolder).
 extern CString g_BrowseStartFolder;
 // Save failures are shown only while g_Settings.ReportErrors (Settings.h) is 1; the
-// application's exit clears it so that saving during exit never shows a box.
+// application's exit and the session's end clear it so that saving then never
+// shows a box.
 
 // The running program's folder, ending in a backslash. Kept in UTF-16 all the
 // way, so a folder name outside the ANSI code page survives.
