@@ -48,6 +48,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_WINDOWPOSCHANGING()
     ON_WM_CLOSE()
     ON_WM_POWERBROADCAST()
+    ON_WM_QUERYENDSESSION()
+    ON_WM_ENDSESSION()
     ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
     ON_REGISTERED_MESSAGE(g_BroadcastMessage, OnBroadcast)
@@ -239,6 +241,30 @@ UINT CMainFrame::OnPowerBroadcast(UINT event, LPARAM) {
     return TRUE;
 }
 
+BOOL CMainFrame::OnQueryEndSession() {
+    // Windows may end the process at any moment once every program has
+    // answered, so the saving is done before the answer.
+    SaveForSessionEnd();
+    return TRUE;
+}
+
+void CMainFrame::OnEndSession(BOOL ending) {
+    // What changed between the question and the end is written too.
+    if (ending) SaveForSessionEnd();
+}
+
+void CMainFrame::SaveForSessionEnd() {
+    // A box now would hold up the log-off, and no one would answer it: a
+    // failure stays quiet, and is told at the next failure if the session
+    // goes on after all.
+    int report = g_Settings.ReportErrors;
+    g_Settings.ReportErrors = 0;
+    SaveWindowStates();
+    if (m_pNotes) m_pNotes->SaveForSessionEnd();
+    SaveAppConfig();
+    g_Settings.ReportErrors = report;
+}
+
 LRESULT CMainFrame::OnDisplayChange(WPARAM, LPARAM) {
     int count = g_Monitors.GetCount();
     if (AdjustWorkMonitor(g_Settings.General.WorkMonitor, count)) SaveAppConfig();
@@ -276,7 +302,7 @@ LRESULT CMainFrame::OnSettingsClosed(WPARAM wParam, LPARAM) {
     if (wParam == 1) {
         ApplyMemoOptions();
         LoadControlSettings();
-        if (!SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
+        SaveAppConfig();
     }
     CloseSettingsSheet();
     return 0;
@@ -288,7 +314,7 @@ LRESULT CMainFrame::OnReopenSettings(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
-    if (wParam == 1 && !SaveAppConfig()) ReportSaveFailure(g_ProgramFolder + L"ZorelConfig.xml");
+    if (wParam == 1) SaveAppConfig();
     CloseCaptureSetup();
     if (lParam == 1) SaveAppConfig();
     return 0;

@@ -210,6 +210,11 @@ protected:
     void OnWindowPosChanging(WINDOWPOS* pos);
     void OnClose();
     UINT OnPowerBroadcast(UINT event, LPARAM data);
+    BOOL OnQueryEndSession();
+    void OnEndSession(BOOL ending);
+    // Log-off and shut-down: everything changed is written before the
+    // program answers, with no box shown.
+    void SaveForSessionEnd();
     LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnBroadcast(WPARAM wParam, LPARAM lParam);

@@ -165,7 +165,11 @@ bool CAlarmStore::Save() {
         return false;
     }
     MakeHistoryCopy();
-    if (CSafeFileWriter::WriteFile(path, BuildFileBytes(m_alarms))) return true;
+    m_saveDue = !CSafeFileWriter::WriteFile(path, BuildFileBytes(m_alarms));
+    if (!m_saveDue) {
+        m_host.ReportSaveSucceeded(path);
+        return true;
+    }
     m_host.ReportSaveFailure(path);
     if (m_historyLevel >= 1)
         m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_SAVE_SCHEDULE]);

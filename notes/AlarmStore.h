@@ -54,6 +54,9 @@ public:
 
     // Writes the alarm file after the history copy. False when not written.
     bool Save();
+    // The last save failed (the file is not held back): the alarms in
+    // memory are newer than the file until a save succeeds.
+    bool IsSaveDue() const { return m_saveDue; }
     bool IsHeld() const { return m_held; }
     void ReleaseHold() { m_held = false; }
 
@@ -124,4 +127,5 @@ private:
     int m_storedCount = 0;
     CString m_keptCopy;
     bool m_held = false;
+    bool m_saveDue = false;
 };

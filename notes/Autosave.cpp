@@ -19,7 +19,8 @@ bool CAutosave::AutoSaveMemos(bool atExit) {
         if (!note) continue;
         if (note->IsReadyToSave(atExit)) {
             saved = listChanged = true;
-            // A note whose file failed is reported by its window; the others
+            // A failed note save is reported once by the note's store and
+            // stays modified, so the next pass tries it again; the others
             // are still saved.
             note->SaveMemo();
             note->Record().m_strDate = FormatMemoDateText(m_host.Now());
@@ -32,10 +33,12 @@ bool CAutosave::AutoSaveMemos(bool atExit) {
             note->ClearChanged();
         }
     }
-    if (listChanged) WriteMemoList();
+    // A list whose last write failed is tried again.
+    bool retry = m_store.IsWriteRetryDue();
+    if (listChanged || retry) WriteMemoList();
     if (!lastNote.IsEmpty()) m_host.SetRecentMemo(lastNote);
     bool widgets = m_host.SaveChangedWidgets();
-    return saved || listChanged || widgets;
+    return saved || listChanged || retry || widgets;
 }
 
 void CAutosave::SaveAtDestroy() {

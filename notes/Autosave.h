@@ -19,8 +19,9 @@ public:
     // remembered. remembered is the window's own value (0 = none).
     static bool CheckReady(bool modified, int length, int& remembered, bool atExit);
 
-    // One autosave pass; true when anything was written. The last note
-    // saved or moved is handed to the host as the recent note.
+    // One autosave pass; true when anything was written (or a list write
+    // that failed before was tried again). The last note saved or moved is
+    // handed to the host as the recent note.
     bool AutoSaveMemos(bool atExit);
     // The frame's window is going: the list, then every changed note.
     void SaveAtDestroy();

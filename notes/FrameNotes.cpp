@@ -273,6 +273,13 @@ bool CFrameNotes::AutoSaveMemos(bool atExit) { return CAutosave(m_host, m_store,
 
 void CFrameNotes::SaveAtDestroy() { CAutosave(m_host, m_store, m_memos).SaveAtDestroy(); }
 
+void CFrameNotes::SaveForSessionEnd() {
+    CAutosave autosave(m_host, m_store, m_memos);
+    // A pass that wrote anything wrote the list too.
+    if (!autosave.AutoSaveMemos(true)) autosave.WriteMemoList();
+    if (m_alarms.IsSaveDue()) m_alarms.Save();
+}
+
 void CFrameNotes::OnMemoClosed(CMemoDlg* window) {
     ILifecycleNote* note = NoteOf(window);
     if (!note) return;
@@ -549,6 +556,8 @@ void CFrameNotes::ShowAboveSpotlight(CMemoDlg* note) {
 // ---- IStoreHost ------------------------------------------------------------------------
 
 void CFrameNotes::ReportSaveFailure(const CString& path) { ::ReportSaveFailure(path); }
+
+void CFrameNotes::ReportSaveSucceeded(const CString& path) { ::ReportSaveSucceeded(path); }
 
 void CFrameNotes::ShowMessage(const CString& text) {
     ::MessageBoxW(nullptr, text, L"Zorel", MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);

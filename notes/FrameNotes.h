@@ -58,6 +58,9 @@ public:
     bool AutoSaveMemos(bool atExit);
     // The frame's window is going: the list, then every changed note.
     void SaveAtDestroy();
+    // The session ends: every changed note, the list, and the alarms when
+    // their last save failed, at once and without asking anything.
+    void SaveForSessionEnd();
     void OnMemoClosed(CMemoDlg* window);
     bool DeleteMemoToRecycleBin(CMemoDlg* window, const CString& targetGroup);
 
@@ -134,6 +137,7 @@ public:
     // ---- IStoreHost ----
     SYSTEMTIME Now() override { return m_host.Now(); }
     void ReportSaveFailure(const CString& path) override;
+    void ReportSaveSucceeded(const CString& path) override;
     void ShowMessage(const CString& text) override;
     void OfferMemoRestore() override;
 

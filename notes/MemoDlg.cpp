@@ -66,6 +66,9 @@ HDC g_hSharedDC = nullptr;
 
 int ContractDX() { return std::max(40, g_Settings.General.ContractDX); }
 
+// The frame and headline of a note whose file could not be read.
+const COLORREF kDamagedMarkColor = RGB(200, 30, 30);
+
 }  // namespace
 
 void CreateSharedMemoFont() {
@@ -201,6 +204,7 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     BYTE fit = m_info.m_bFitHeight;
     m_info.m_bFitHeight = 0;
     m_store.LoadForRecord(m_edit);
+    if (m_store.IsOpenFailed()) ShowDamagedMarker();
     if (IsLocked()) m_info.m_bExpanded = 0;
     SetFoldedButtonImages();
     m_info.m_bFitHeight = fit;
@@ -368,7 +372,7 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
         m_edit.ShowWindow(SW_SHOW);
         CRect r = NoteLogic::ExpandedRect(window, m_info.m_nExpandedWidth, m_info.m_nExpandedHeight);
         MoveWindow(&r);
-        m_edit.SetEditable(!m_info.m_bReadOnly && !m_edit.IsOpenFailed());
+        m_edit.SetEditable(!m_info.m_bReadOnly && !IsOpenFailed());
     } else {
         NoteLogic::FoldInput in;
         in.window = window;
@@ -655,11 +659,38 @@ void CMemoDlg::OnTimer(UINT_PTR id) {
 // ---- Text storage ----
 
 BOOL CMemoDlg::IsReadyToSave(BOOL modifiedOnly) {
+    // Nothing of a note whose file could not be read is ever written.
+    if (IsOpenFailed()) return FALSE;
     if (modifiedOnly) return m_edit.GetModify();
     return m_autosave.IsReadyToSave(m_edit.GetModify() != FALSE, m_edit.GetTextLengthEx());
 }
 
 BOOL CMemoDlg::SaveMemo() { return m_store.Save(m_edit); }
+
+void CMemoDlg::ShowDamagedMarker() {
+    const CLanguageTable& t = g_LanguageTable;
+    CString headline = t[IDS_NOTE_UNREADABLE];
+    m_edit.SetEditable(FALSE);
+    m_edit.SetWindowText(headline + L"\n" + GetMemoPath() + L"\n\n" + t[IDS_NOTE_READ_ONLY_HINT]);
+    m_edit.SetSel(0, headline.GetLength());
+    m_edit.SetColor(kDamagedMarkColor);
+    m_edit.SetSel(0, 0);
+    m_edit.SetModify(FALSE);
+}
+
+void CMemoDlg::OnStartAfresh() {
+    if (!m_store.IsOpenFailed()) return;
+    if (!m_store.StartAfresh(m_edit)) {
+        if (s_pHost) s_pHost->ShowMessageBox(g_LanguageTable[IDS_AFRESH_NO_COPY], g_LanguageTable[IDS_CAPTION], -1);
+        return;
+    }
+    m_edit.EnableWindow(TRUE);
+    m_edit.SetEditable(!m_info.m_bReadOnly);
+    // The note may have a new file name: the frame rewrites the list.
+    m_bChanged = 1;
+    Invalidate(FALSE);
+    if (IsExpanded()) m_edit.SetFocus();
+}
 
 BOOL CMemoDlg::LoadLockedText() {
     if (!m_store.LoadLockedText(m_edit)) return FALSE;
@@ -732,7 +763,8 @@ void CMemoDlg::PaintExpanded(CDC& dc) {
     const CRect& c = m_rcClient;
     bool simple = g_Settings.General.SimpleMemoInactive && !m_nActive;
     COLORREF title = m_info.m_crTitle, body = m_info.m_crBackground;
-    COLORREF frame = NoteLogic::FrameColor(body, m_info.m_nImportance);
+    // A note whose file could not be read wears a frame of its own.
+    COLORREF frame = IsOpenFailed() ? kDamagedMarkColor : NoteLogic::FrameColor(body, m_info.m_nImportance);
     int L = c.left, R = c.right, B = c.bottom;
     if (simple)
         dc.FillSolidRect(0, 0, c.Width(), 21, frame);
@@ -1033,7 +1065,7 @@ BOOL CMemoDlg::ExecuteCommand(UINT id) {
         return TRUE;
     case ID_MEMO_READ_ONLY:
         m_info.m_bReadOnly = !m_info.m_bReadOnly;
-        m_edit.SetEditable(!m_info.m_bReadOnly);
+        m_edit.SetEditable(!m_info.m_bReadOnly && !IsOpenFailed());
         m_bChanged = 1;
         return TRUE;
     case ID_IMPORTANCE_NORMAL: SetImportance(0); return TRUE;
@@ -1041,6 +1073,7 @@ BOOL CMemoDlg::ExecuteCommand(UINT id) {
     case ID_IMPORTANCE_IMPORTANT: SetImportance(1); return TRUE;
     case ID_IMPORTANCE_VERY: SetImportance(3); return TRUE;
     case ID_MEMO_PRINT: OnPrint(); return TRUE;
+    case ID_MEMO_START_AFRESH: OnStartAfresh(); return TRUE;
     default: break;
     }
     if (id >= ID_MOVE_GROUP_FIRST && id <= ID_MOVE_GROUP_LAST) {
@@ -1127,6 +1160,9 @@ HMENU CMemoDlg::BuildContextMenu() {
         for (UINT id : {ID_MEMO_ALARM, ID_MEMO_SEND, ID_MEMO_SAVE_TO_FILE, ID_MEMO_WORDPAD, ID_MEMO_PRINT, ID_MEMO_LOCK,
                         ID_MEMO_READ_ONLY})
             EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+        // The way out of the read-only state comes first.
+        InsertMenuW(menu, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        InsertMenuW(menu, 0, MF_BYPOSITION | MF_STRING, ID_MEMO_START_AFRESH, t[IDS_START_AFRESH]);
     }
     if (!GetFloatingOptions().PlatformNT) DeleteMenu(menu, ID_MEMO_ALARM, MF_BYCOMMAND);
     if (!g_Settings.General.EnableDesktop) DeleteMenu(menu, ID_MEMO_DESKTOP, MF_BYCOMMAND);

@@ -92,6 +92,8 @@ public:
     void OnSend();
     void OnIconClick();
     void OnIconDoubleClick();
+    // A note whose file could not be read starts again, empty and editable.
+    void OnStartAfresh();
 
     // Modifier keys for the delete decision; tests replace it.
     static std::function<void(bool& shift, bool& ctrl, bool& alt)> s_readModifiers;
@@ -139,6 +141,9 @@ private:
     void KeepCopy();
     void RemoveFile();
     bool UnlockForAction();
+    // Fills the read-only editor of a note whose file could not be read with
+    // what happened and what the user can do.
+    void ShowDamagedMarker();
 
     COleRichEditCtrl m_edit;
     std::unique_ptr<CTitleBar> m_pTitleBar;

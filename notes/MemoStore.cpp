@@ -271,9 +271,12 @@ bool CMemoStore::WriteMemoList(const CArray<CMemoInfo>& memos) {
         return false;
     }
     if (!CSafeFileWriter::WriteFile(path, BuildListBytes(memos))) {
+        m_writeRetryDue = true;
         m_host.ReportSaveFailure(path);
         return false;
     }
+    m_writeRetryDue = false;
+    m_host.ReportSaveSucceeded(path);
     return true;
 }
 

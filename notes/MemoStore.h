@@ -53,6 +53,9 @@ public:
     // Writes memos as the current group file. False when it was not written
     // (reported to the host), including a group held after a failed read.
     bool WriteMemoList(const CArray<CMemoInfo>& memos);
+    // The last write of the current group failed (not held back): autosave
+    // tries it again at its next pass even when nothing changed.
+    bool IsWriteRetryDue() const { return m_writeRetryDue; }
     // The same on another group's file; mode 0 reads, 1 writes.
     int SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& memos, int mode);
     // Records a group file announces: 65535 for the older forms, 0 when the
@@ -92,6 +95,7 @@ private:
     MemoPlacement m_placement;
     bool m_hasPlacement = false;
     bool m_converted = false;
+    bool m_writeRetryDue = false;
     std::set<std::wstring> m_held;
     std::set<std::wstring> m_heldReported;
     std::map<std::wstring, CString> m_heldCopies;  // the dated copy of each held group's damaged list

@@ -16,6 +16,8 @@ public:
     // Replaces the text with the file's RTF; false when the file is missing
     // or could not be read (then OpenFailed tells whether it exists).
     virtual bool LoadRtfFile(const CString& path) = 0;
+    // No text at all, in the editor's default format.
+    virtual void EmptyText() = 0;
     // The file existed but could not be read: the text must never be
     // written over it.
     virtual bool IsOpenFailed() const = 0;

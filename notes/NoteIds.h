@@ -99,6 +99,9 @@ enum NoteCommandId {
     ID_IMPORTANCE_IMPORTANT = 32982,
     ID_IMPORTANCE_VERY = 32990,
     ID_MEMO_PRINT = 57607,
+    // A note whose file could not be read starts again empty (the damaged
+    // file kept as a dated copy first).
+    ID_MEMO_START_AFRESH = 33090,
 
     // The editor's own commands.
     ID_EDIT_UNDO_CMD = 57643,
@@ -202,6 +205,10 @@ enum NotesTextId {
     IDS_CANNOT_RUN = 10090,         // "Cannot run the program properly."
     IDS_CANNOT_READ_MEMO = 10091,   // "Cannot read memo properly."
     IDS_CANNOT_OPEN_MEMO = 10092,   // "Cannot open the memo. Check if the file is locked."
+    IDS_NOTE_UNREADABLE = 39000,    // "This note's file could not be read."
+    IDS_NOTE_READ_ONLY_HINT = 39001,  // "The note is shown read-only: ... "Start afresh" ..."
+    IDS_START_AFRESH = 39002,       // "Start afresh"
+    IDS_AFRESH_NO_COPY = 39003,     // "The damaged file could not be kept as a copy, ..."
     IDS_MEMO_LIST_HELD = 39052,     // a list that did not read whole is not saved
     IDS_DAMAGED_LIST_KEPT = 39053,  // "The damaged list is kept as:"
 };

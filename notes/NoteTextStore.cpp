@@ -1,6 +1,8 @@
 #include "notes/NoteTextStore.h"
 
 #include "notes/MemoInfo.h"
+#include "notes/RtfCheck.h"
+#include "shell/FileUtil.h"
 #include "shell/SafeFileWriter.h"
 #include "shell/Scrambler.h"
 
@@ -51,16 +53,51 @@ bool CNoteTextStore::LoadForRecord(INoteEditor& editor) {
     }
     m_textLoaded = true;
     if (m_record.m_strFileName.IsEmpty()) return true;
-    if (editor.LoadRtfFile(GetPath())) return true;
-    m_openFailed = CSafeFileWriter::FileExists(GetPath());
+    CString path = GetPath();
+    // No file yet: the note starts empty and its first save makes it.
+    if (::GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES) return true;
+    // Anything else that is not a whole note text (a folder, a file that
+    // cannot be read, is too large, empty, cut off, not RTF or nested too
+    // deeply for the control) is damaged: it never reaches the control and
+    // is never written over.
+    std::vector<BYTE> bytes;
+    m_openFailed = !CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxNoteFileBytes) ||
+                   CheckNoteRtf(bytes.data(), bytes.size()) != RtfShape::Whole ||
+                   !editor.LoadRtfBytes(bytes.data(), bytes.size());
     return !m_openFailed;
+}
+
+bool CNoteTextStore::StartAfresh(INoteEditor& editor) {
+    if (!m_openFailed || m_record.HasUnsafeFileName() || IsLocked()) return false;
+    CString path = GetPath();
+    DWORD attributes = ::GetFileAttributesW(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // A folder stands where the note's file belongs: it stays untouched
+        // and the note takes a name of its own.
+        m_record.m_strFileName = MakeMemoFileNameAt(m_clock(), L".rtf", m_memoFolder);
+    } else if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (CSafeFileWriter::KeepDatedCopy(path, m_clock()).IsEmpty()) return false;
+    }
+    m_openFailed = false;
+    m_textLoaded = true;
+    editor.EmptyText();
+    editor.SetTextModified(true);
+    // A failed write is reported and tried again by autosave like any other.
+    Save(editor);
+    return true;
 }
 
 bool CNoteTextStore::WriteTo(const CString& path, INoteEditor& editor, bool locked, const CString& token) {
     std::vector<BYTE> rtf;
-    if (!editor.GetRtfBytes(rtf)) return false;
-    if (locked) return m_lockedFile.Write(path, token, rtf.data(), rtf.size());
-    return CSafeFileWriter::WriteFile(path, rtf);
+    bool written = editor.GetRtfBytes(rtf) && (locked ? m_lockedFile.Write(path, token, rtf.data(), rtf.size())
+                                                      : CSafeFileWriter::WriteFile(path, rtf));
+    // Autosave tries a failed note again at its next pass; the user hears
+    // of the file once until it saves again.
+    if (written)
+        ReportSaveSucceeded(path);
+    else
+        ReportSaveFailure(path);
+    return written;
 }
 
 bool CNoteTextStore::Save(INoteEditor& editor) {
@@ -80,6 +117,7 @@ bool CNoteTextStore::LoadLockedText(INoteEditor& editor) {
     std::vector<BYTE> rtf;
     CString token;
     if (!m_lockedFile.Read(GetPath(), rtf, token)) return false;
+    if (!IsRtfDepthSafe(rtf.data(), rtf.size())) return false;
     if (!editor.LoadRtfBytes(rtf.data(), rtf.size())) return false;
     m_record.m_strPassword = token;
     editor.SetTextModified(false);

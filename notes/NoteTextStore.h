@@ -32,15 +32,24 @@ public:
     bool IsOpenFailed() const { return m_openFailed; }
 
     // Loading a record: a locked note only reads its token (its text stays
-    // encrypted); a plain one loads its file into the editor. False when a
-    // file that exists could not be read, or the record's file name is
-    // unsafe (the open-failed state).
+    // encrypted); a plain one loads its file into the editor. False when
+    // what stands at the note's path is no whole note text (CheckNoteRtf:
+    // unreadable, a folder, empty, cut off, not RTF, nested too deeply) or
+    // the record's file name is unsafe: the open-failed state, in which the
+    // editor is not loaded and nothing is written.
     bool LoadForRecord(INoteEditor& editor);
+    // Leaves the open-failed state: the damaged file is first kept as a
+    // dated copy beside it (a folder in the way is left alone and the note
+    // takes a new file name), then the editor is emptied and saved as the
+    // note. False, with nothing changed, when the copy could not be made.
+    bool StartAfresh(INoteEditor& editor);
 
     // Writes the editor's text to the note's file. Nothing is written while
     // the editor's file could not be read, or for a locked note whose text
     // was never decrypted (the file already holds it). The editor's modified
-    // mark is cleared after a write. False when writing failed.
+    // mark is cleared after a write. False when writing failed; a failed
+    // write is reported (ReportSaveFailure) and the mark stays, so the next
+    // save tries again.
     bool Save(INoteEditor& editor);
 
     // Whether the entered password is the note's.

@@ -2,6 +2,7 @@
 
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
+#include "notes/RtfCheck.h"
 #include "shell/FindDlg.h"
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
@@ -231,6 +232,8 @@ DWORD CALLBACK WriteToVector(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* 
 }  // namespace
 
 BOOL COleRichEditCtrl::StreamIn(const BYTE* bytes, size_t length, DWORD flags) {
+    // Groups nested deeper than any note overflow the control's stack.
+    if ((flags & SF_RTF) && !IsRtfDepthSafe(bytes, length)) return FALSE;
     StreamBuffer in = {bytes, length, 0};
     EDITSTREAM es = {(DWORD_PTR)&in, 0, ReadFromBuffer};
     SendMessage(EM_STREAMIN, flags, (LPARAM)&es);

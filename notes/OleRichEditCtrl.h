@@ -77,6 +77,7 @@ public:
     bool GetRtfBytes(std::vector<BYTE>& rtf) override { return GetRtf(rtf) != FALSE; }
     bool LoadRtfBytes(const BYTE* rtf, size_t length) override { return LoadFromBuffer(rtf, length) != FALSE; }
     bool LoadRtfFile(const CString& path) override { return LoadFromFile(path) != FALSE; }
+    void EmptyText() override { SetWindowText(L""); }
     bool IsOpenFailed() const override { return m_bOpenFailed != FALSE; }
     bool IsTextModified() const override { return GetModify() != FALSE; }
     void SetTextModified(bool modified) override { SetModify(modified); }

@@ -12,6 +12,8 @@ public:
     virtual SYSTEMTIME Now() = 0;
     // A file could not be written (the shared save-failure report).
     virtual void ReportSaveFailure(const CString& path) = 0;
+    // A file was written: a later failure of it is reported again.
+    virtual void ReportSaveSucceeded(const CString& path) {}
     // A message for the user in the standard system message box.
     virtual void ShowMessage(const CString& text) = 0;
     // A memo list was found damaged or empty: offer the memo restore dialog

@@ -3,6 +3,7 @@
 #include "LanguageTable.h"
 #include "ProgramFolder.h"
 #include "RegUtil.h"
+#include "SaveFailureReport.h"
 #include "Seams.h"
 #include "TextUtil.h"
 
@@ -193,7 +194,10 @@ CString MakeSaveFailureText(const CString& path, DWORD majorVersion, CString pro
 }
 
 void ReportSaveFailure(const CString& path, HWND owner) {
+    // While reports are off (exit, session end) nothing counts as told.
     if (g_Settings.ReportErrors != 1) return;
+    // Marked before the box shows: autosave ticks go on under it.
+    if (!GetSaveFailureReport().Failed(path)) return;
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
     GetVersionExW(&version);
@@ -204,3 +208,5 @@ void ReportSaveFailure(const CString& path, HWND owner) {
     CString text = MakeSaveFailureText(path, version.dwMajorVersion, programFiles);
     GetSystemMessageBox().Show(owner, text, L"Zorel", MB_OK);
 }
+
+void ReportSaveSucceeded(const CString& path) { GetSaveFailureReport().Succeeded(path); }

@@ -12,7 +12,8 @@
 // The folder the shell's folder picker opens on (set by BrowseForFolder).
 extern CString g_BrowseStartFolder;
 // Save failures are shown only while g_Settings.ReportErrors (Settings.h) is 1; the
-// application's exit clears it so that saving during exit never shows a box.
+// application's exit and the session's end clear it so that saving then never
+// shows a box.
 
 // The running program's folder, ending in a backslash. Kept in UTF-16 all the
 // way, so a folder name outside the ANSI code page survives.
@@ -57,8 +58,12 @@ bool ReadFileUtf8String(FILE* file, CString& text, int lengthOnly = 0);
 bool WriteFileUtf8String(FILE* file, const CString& text);
 const DWORD kMaxFileUtf8StringBytes = 1 << 20;
 
-// Tells the user that the file could not be saved, unless exit has begun.
+// Tells the user that the file could not be saved, unless exit has begun or
+// the user was told of this file already and no save of it has succeeded
+// since (CSaveFailureReport).
 void ReportSaveFailure(const CString& path, HWND owner = nullptr);
+// A save of the file succeeded: a later failure of it is told again.
+void ReportSaveSucceeded(const CString& path);
 // The text of that message for a Windows major version and the Program Files
 // folder of the system (kept apart so the choice is tested without a box).
 CString MakeSaveFailureText(const CString& path, DWORD majorVersion, CString programFilesDir);

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "FileUtil.h"
 #include "ProgramFolder.h"
 #include "SettingsEnvironment.h"
 #include "SettingsSections.h"
@@ -159,7 +160,16 @@ CSettingsStore& AppConfigStore() {
     return store;
 }
 
-bool SaveAppConfig() { return SaveConfig(AppConfigStore()); }
+bool SaveAppConfig() {
+    // Every save of the settings reports its own failure, once per run of
+    // failures; the next save tries again.
+    if (!SaveConfig(AppConfigStore())) {
+        ReportSaveFailure(GetConfigFilePath());
+        return false;
+    }
+    ReportSaveSucceeded(GetConfigFilePath());
+    return true;
+}
 
 bool IsKoreanLanguage() {
     CString language = g_Settings.System.language;

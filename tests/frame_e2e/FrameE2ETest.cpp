@@ -2,9 +2,12 @@
 // at exit, the language switch, a second start and the broadcast requests.
 #include "ZorelDriver.h"
 
+#include "shell/ShellIds.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 const char* kEnglishConfig =
@@ -136,6 +139,95 @@ TEST_F(FrameE2ETest, BroadcastSaveAndQuit) {
     ASSERT_TRUE(zorel.WaitForExit(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(ConfigValue(Config(folder), "Version"), "3.1.1.0");
+}
+
+namespace {
+struct EditorSearch {
+    DWORD process;
+    std::vector<HWND> editors;
+    int shown;
+};
+
+// The number of the process's visible top-level windows.
+int ShownWindows(DWORD process) {
+    EditorSearch search = {process, {}, 0};
+    EnumWindows(
+        [](HWND top, LPARAM data) -> BOOL {
+            EditorSearch* s = (EditorSearch*)data;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(top, &owner);
+            if (owner == s->process && IsWindowVisible(top)) ++s->shown;
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.shown;
+}
+
+// The editors of the process's visible note windows.
+std::vector<HWND> NoteEditors(DWORD process) {
+    EditorSearch search = {process, {}, 0};
+    EnumWindows(
+        [](HWND top, LPARAM data) -> BOOL {
+            EditorSearch* s = (EditorSearch*)data;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(top, &owner);
+            if (owner != s->process || !IsWindowVisible(top)) return TRUE;
+            if (HWND editor = FindWindowExW(top, nullptr, L"RichEdit20W", nullptr)) s->editors.push_back(editor);
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.editors;
+}
+
+std::vector<std::string> NoteFileTexts(const std::wstring& folder) {
+    std::vector<std::string> texts;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"memo_data\\*.rtf").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return texts;
+    do texts.push_back(ReadFileText(folder + L"memo_data\\" + found.cFileName));
+    while (FindNextFileW(find, &found));
+    FindClose(find);
+    return texts;
+}
+}  // namespace
+
+// Log-off and shut-down: what was typed into the notes is on disk before the
+// program answers the session's question, no box appears, and what is typed
+// after the question is written at the end.
+TEST_F(FrameE2ETest, SessionEndSavesTypedNotesBeforeAnsweringWithoutABox) {
+    std::wstring folder = NewFolder();
+    ZorelProcess zorel;
+    ASSERT_TRUE(zorel.Start(folder));
+    HWND frame = zorel.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(zorel.WaitForStartUp());
+    size_t before = NoteEditors(zorel.Id()).size();
+    for (int i = 0; i < 4; ++i) SendMessageW(frame, WM_COMMAND, ID_NEW_MEMO, 0);
+    std::vector<HWND> editors = NoteEditors(zorel.Id());
+    ASSERT_EQ(editors.size(), before + 4);
+    const char* words[] = {"apples", "bridges", "candles", "dragons"};
+    for (int i = 0; i < 4; ++i)
+        for (const char* c = words[i]; *c; ++c) SendMessageW(editors[editors.size() - 4 + i], WM_CHAR, *c, 1);
+
+    int shown = ShownWindows(zorel.Id());
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(frame, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &answer));
+    EXPECT_EQ(answer, (DWORD_PTR)TRUE);
+    auto written = [&folder](const char* word) {
+        for (const std::string& text : NoteFileTexts(folder))
+            if (text.find(word) != std::string::npos) return true;
+        return false;
+    };
+    for (const char* word : words) EXPECT_TRUE(written(word)) << word;
+    EXPECT_NE(ReadFileText(folder + L"memo_data\\DefaultMemo.zrd"), "");
+    // No box came up: the windows shown are the notes, as before.
+    EXPECT_EQ(ShownWindows(zorel.Id()), shown);
+
+    for (const char* c = " and eels"; *c; ++c) SendMessageW(editors.back(), WM_CHAR, *c, 1);
+    ASSERT_TRUE(SendMessageTimeoutW(frame, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &answer));
+    EXPECT_TRUE(written("dragons and eels"));
+    EXPECT_EQ(ShownWindows(zorel.Id()), shown);
+    CloseAndExpectCleanExit(zorel, frame);
 }
 
 // Benchmark, not a timed test: from process start to the hidden frame and

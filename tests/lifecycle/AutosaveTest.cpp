@@ -85,6 +85,28 @@ TEST_F(LifecycleTest, AFailedNoteSaveDoesNotStopTheOthers) {
     EXPECT_EQ(1, b->saves);
 }
 
+// A list write that failed is tried at the next pass, though nothing changed
+// since; the host hears of every failure and of the write that worked.
+TEST_F(LifecycleTest, AFailedListWriteIsTriedAgainAtTheNextPass) {
+    CAutosave autosave(host, store, memos);
+    CFakeNote* note = AddNote(L"a.rtf");
+    CString list = folder.Path() + CMemoStore::DefaultGroupFile;
+    ASSERT_TRUE(CreateDirectoryW(list, nullptr));
+    note->changed = true;
+    autosave.AutoSaveMemos(false);
+    ASSERT_EQ(1u, host.saveFailures.size());
+    EXPECT_TRUE(store.IsWriteRetryDue());
+    autosave.AutoSaveMemos(false);
+    EXPECT_EQ(2u, host.saveFailures.size());
+    ASSERT_TRUE(RemoveDirectoryW(list));
+    EXPECT_TRUE(autosave.AutoSaveMemos(false));
+    EXPECT_FALSE(store.IsWriteRetryDue());
+    EXPECT_EQ(std::vector<CString>{L"a.rtf"}, Current());
+    EXPECT_EQ(std::vector<CString>{list}, host.saveSuccesses);
+    // Written once: the next quiet pass writes nothing.
+    EXPECT_FALSE(autosave.AutoSaveMemos(false));
+}
+
 TEST_F(LifecycleTest, ClosedNoteLeavesTheArrayAndTheList) {
     CAutosave autosave(host, store, memos);
     AddNote(L"a.rtf");

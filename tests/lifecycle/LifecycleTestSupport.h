@@ -76,7 +76,7 @@ public:
     CRect bar;
     std::vector<Message> messages;
     std::deque<int> answers;  // message-box answers, IDOK when none left
-    std::vector<CString> storeMessages, saveFailures;
+    std::vector<CString> storeMessages, saveFailures, saveSuccesses;
     std::vector<CString> sounds, actions, shellOpens, restoreItems;
     std::vector<NoticeRequest> notices;
     std::vector<std::vector<ILifecycleNote*>> groupsShown;
@@ -126,6 +126,7 @@ public:
 
     // IStoreHost
     void ReportSaveFailure(const CString& path) override { saveFailures.push_back(path); }
+    void ReportSaveSucceeded(const CString& path) override { saveSuccesses.push_back(path); }
     void ShowMessage(const CString& text) override { storeMessages.push_back(text); }
     void OfferMemoRestore() override {}
 };

@@ -24,6 +24,9 @@
 #include "app/SearchMemoDlg.h"
 #include "shell/Settings.h"
 #include "shell/SettingsStore.h"
+#include "shell/SafeFileWriter.h"
+#include "shell/SaveFailureReport.h"
+#include "shell/Seams.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/ShareButtonEx.h"
@@ -111,6 +114,23 @@ protected:
     SYSTEMTIME clock;
     std::vector<CString> boxes;
 };
+// The system's message box, counted and answered at once.
+class CCountingSystemBox : public ISystemMessageBox {
+public:
+    std::vector<CString> texts;
+    CCountingSystemBox() { SetSystemMessageBox(this); }
+    ~CCountingSystemBox() override { SetSystemMessageBox(nullptr); }
+    int Show(HWND, const CString& text, const CString&, UINT) override {
+        texts.push_back(text);
+        return IDOK;
+    }
+};
+
+std::string FileBytes(const CString& path) {
+    std::vector<BYTE> bytes;
+    CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxNoteFileBytes);
+    return std::string(bytes.begin(), bytes.end());
+}
 }  // namespace
 
 TEST_F(FrameNotesTest, TestClockFiresADesignatedDayAlarmOnceAtItsMinuteAndWritesItDone) {
@@ -882,4 +902,63 @@ TEST_F(FrameNotesTest, SearchDialogButtonsSpeakTheLanguage) {
         EXPECT_STREQ(text, c.expected) << c.button;
     }
     frame->CloseSearchMemoDialog();
+}
+
+// Log-off and shut-down: every typed note, the list and the settings are on
+// disk before the frame answers, and no box holds the session up, not even
+// for a note that cannot be written.
+TEST_F(FrameNotesTest, SessionEndSavesEveryChangeBeforeAnsweringWithoutABox) {
+    CCountingSystemBox systemBox;
+    GetSaveFailureReport().Clear();
+    StartFrame();
+    std::vector<CMemoDlg*> notes;
+    for (const wchar_t* text : {L"first words", L"second words", L"third words", L"fourth words"})
+        notes.push_back(NewNote(text));
+    // The fourth note's file cannot be written: a folder stands in its place.
+    CString blocked = folder + L"memo_data\\" + notes[3]->GetInfo().m_strFileName;
+    ASSERT_TRUE(CreateDirectoryW(blocked, nullptr));
+    notes[0]->GetInfo().m_strTitle = L"Titled at the end";
+    notes[0]->m_bChanged = 1;
+    g_Settings.General.DefaultColorType = 7;
+    ASSERT_EQ(g_Settings.ReportErrors, 1);
+
+    EXPECT_EQ(SendMessageW(wnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    for (int i = 0; i < 3; ++i) {
+        std::string bytes = FileBytes(notes[i]->GetMemoPath());
+        EXPECT_NE(bytes.find(i == 0 ? "first" : i == 1 ? "second" : "third"), std::string::npos) << i;
+    }
+    CArray<CMemoInfo> list = ReadGroup(L"DefaultMemo.zrd");
+    ASSERT_EQ(list.GetSize(), 4);
+    EXPECT_EQ(list[0].m_strTitle, CString(L"Titled at the end"));
+    EXPECT_NE(FileBytes(folder + L"ZorelConfig.xml").find("<DefaultColorType>7<"), std::string::npos);
+    EXPECT_TRUE(systemBox.texts.empty());
+    EXPECT_TRUE(boxes.empty());
+    // Reports are on again for a session that goes on.
+    EXPECT_EQ(g_Settings.ReportErrors, 1);
+
+    // What is typed between the question and the end is written at the end.
+    notes[1]->GetEditor().ReplaceSel(L" and more");
+    SendMessageW(wnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(FileBytes(notes[1]->GetMemoPath()).find("and more"), std::string::npos);
+    EXPECT_TRUE(systemBox.texts.empty());
+    RemoveDirectoryW(blocked);
+}
+
+// A note that cannot be written is told once through the program's own
+// autosave ticks, and its text reaches the file once it can.
+TEST_F(FrameNotesTest, AutosaveTellsAFailedNoteOnceAndWritesItWhenItCan) {
+    CCountingSystemBox systemBox;
+    GetSaveFailureReport().Clear();
+    StartFrame();
+    CMemoDlg* note = NewNote(L"kept safe");
+    CString path = note->GetMemoPath();
+    ASSERT_TRUE(CreateDirectoryW(path, nullptr));
+    for (int tick = 0; tick < 6; ++tick) frame->AutoSaveMemos(0);
+    ASSERT_EQ(systemBox.texts.size(), 1u);
+    EXPECT_GE(systemBox.texts[0].Find(path), 0);
+    EXPECT_TRUE(note->GetEditor().GetModify());
+    ASSERT_TRUE(RemoveDirectoryW(path));
+    for (int tick = 0; tick < 3 && note->GetEditor().GetModify(); ++tick) frame->AutoSaveMemos(0);
+    EXPECT_NE(FileBytes(path).find("kept safe"), std::string::npos);
+    EXPECT_EQ(systemBox.texts.size(), 1u);
 }

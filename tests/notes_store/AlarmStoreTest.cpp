@@ -226,6 +226,12 @@ TEST_F(AlarmStoreTest, FailedSaveLeavesTheOldFileAndTheEmergencyCopyKeepsEveryAl
     EXPECT_EQ(ReadAll(copy), CAlarmStore::BuildFileBytes(store.Alarms()));
     EXPECT_EQ(ReadAll(AlarmFile()), before);
     EXPECT_EQ(host.saveFailures.size(), 2u);
+    // The alarms in memory stay newer than the file until a save works (the
+    // session end writes them then).
+    EXPECT_TRUE(store.IsSaveDue());
+    EXPECT_TRUE(store.Save());
+    EXPECT_FALSE(store.IsSaveDue());
+    EXPECT_EQ(ReadAll(AlarmFile()), CAlarmStore::BuildFileBytes(store.Alarms()));
 }
 
 TEST_F(AlarmStoreTest, EmergencyCopyWithoutItsFolderOnlyTellsTheUser) {

@@ -6,6 +6,7 @@
 #include "notes/MemoTitleInputDlg.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
+#include "notes/RtfCheck.h"
 #include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
 #include "shell/LanguageTable.h"
@@ -254,9 +255,9 @@ TEST_F(MemoWindowTest, DeleteFollowsTheModifiersAndTheAnswer) {
     ASSERT_EQ(host.posted.size(), 1u);
     EXPECT_EQ(host.posted[0].first, (UINT)WM_MEMO_TO_RECYCLE_BIN);
 
-    // An empty note goes without a question.
-    CMemoInfo empty = Record("{\\rtf1 }", L"20140209153045003.rtf");
-    CSafeFileWriter::WriteFile(dir.Path() + L"20140209153045003.rtf", "", 0);
+    // An empty note, never saved, goes without a question. (A note file of
+    // 0 bytes is no empty note: nothing writes one, so it is damaged.)
+    CMemoInfo empty = Record(nullptr, L"20140209153045003.rtf");
     CMemoDlg* blank = Open(empty);
     host.posted.clear();
     blank->DeleteMemo();
@@ -413,12 +414,101 @@ TEST_F(MemoWindowTest, PicturesInTheRunsLanguage) {
     for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
 }
 
+// A note whose file is no whole note text opens read-only with its marker:
+// what is typed cannot be lost unseen. Its menu starts it afresh, after which
+// it takes typing and saves as any note.
+TEST_F(MemoWindowTest, UnreadableNoteIsReadOnlyWithItsMarkerUntilStartedAfresh) {
+    for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool folder;
+    };
+    std::string random(2000, 0);
+    for (size_t i = 0; i < random.size(); ++i) random[i] = (char)((i * 131 + 7) % 256);
+    std::string deep = "{\\rtf1 " + std::string(99999, '{') + "x" + std::string(100000, '}');
+    const Case cases[] = {
+        {"random bytes", random, false},
+        {"half an RTF", "{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0 Half of a no", false},
+        {"0 bytes", "", false},
+        {"100,000 nested groups", deep, false},
+        {"a folder", "", true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        CString name;
+        name.Format(L"2014020915304%d000.rtf", n++);
+        CString path = dir.Path() + name;
+        CMemoInfo record = Record(nullptr, name);
+        if (c.folder)
+            ASSERT_TRUE(CreateDirectoryW(path, nullptr)) << c.what;
+        else
+            ASSERT_TRUE(CSafeFileWriter::WriteFile(path, c.bytes.data(), c.bytes.size())) << c.what;
+        CMemoDlg* note = Open(record);
+        COleRichEditCtrl& editor = note->GetEditor();
+        EXPECT_TRUE(note->IsOpenFailed()) << c.what;
+        EXPECT_FALSE(editor.IsEditable()) << c.what;
+        EXPECT_EQ(editor.GetTextRange(0, g_LanguageTable[IDS_NOTE_UNREADABLE].GetLength()),
+                  g_LanguageTable[IDS_NOTE_UNREADABLE])
+            << c.what;
+        // Typing changes nothing and nothing is written.
+        editor.SetFocus();
+        editor.SendMessage(WM_CHAR, 'q', 0);
+        EXPECT_FALSE(editor.GetModify()) << c.what;
+        EXPECT_FALSE(note->IsReadyToSave(TRUE)) << c.what;
+        EXPECT_FALSE(note->SaveMemo()) << c.what;
+
+        HMENU menu = note->BuildContextMenu();
+        EXPECT_EQ(GetMenuItemID(menu, 0), (UINT)ID_MEMO_START_AFRESH) << c.what;
+        wchar_t item[64] = {};
+        GetMenuStringW(menu, 0, item, 64, MF_BYPOSITION);
+        EXPECT_EQ(CString(item), g_LanguageTable[IDS_START_AFRESH]) << c.what;
+        DestroyMenu(menu);
+
+        ASSERT_TRUE(note->ExecuteCommand(ID_MEMO_START_AFRESH)) << c.what;
+        EXPECT_FALSE(note->IsOpenFailed()) << c.what;
+        EXPECT_TRUE(editor.IsEditable()) << c.what;
+        EXPECT_EQ(editor.GetTextLengthEx(), 0) << c.what;
+        EXPECT_EQ(dir.List(L"", (name + L".*.bad").GetString()).size(), c.folder ? 0u : 1u) << c.what;
+        editor.SetFocus();
+        for (char ch : std::string("fresh")) editor.SendMessage(WM_CHAR, ch, 0);
+        EXPECT_TRUE(note->IsReadyToSave(TRUE)) << c.what;
+        ASSERT_TRUE(note->SaveMemo()) << c.what;
+        std::vector<BYTE> saved;
+        ASSERT_TRUE(CSafeFileWriter::ReadFile(note->GetMemoPath(), saved)) << c.what;
+        EXPECT_EQ(CheckNoteRtf(saved.data(), saved.size()), RtfShape::Whole) << c.what;
+        EXPECT_NE(std::string(saved.begin(), saved.end()).find("fresh"), std::string::npos) << c.what;
+        note->DestroyWindow();
+    }
+}
+
+// The deepest nesting a note may have reaches the control and shows: the
+// limit is one the control survives.
+TEST_F(MemoWindowTest, DeeplyNestedNoteWithinTheLimitOpens) {
+    std::string rtf = "{\\rtf1 " + std::string(kMaxRtfGroupDepth - 1, '{') + "Deep" + std::string(kMaxRtfGroupDepth, '}');
+    CMemoInfo record = Record(rtf.c_str());
+    CMemoDlg* note = Open(record);
+    EXPECT_FALSE(note->IsOpenFailed());
+    EXPECT_EQ(note->GetEditor().GetTextRange(0, 4), CString(L"Deep"));
+    EXPECT_TRUE(note->GetEditor().IsEditable());
+}
+
 // Not a check: keeps notes on the screen for a screenshot when asked
 // (ZOREL_NOTE_SCREENSHOT=seconds).
 TEST_F(MemoWindowTest, ShowForScreenshot) {
     const char* seconds = getenv("ZOREL_NOTE_SCREENSHOT");
     if (!seconds) GTEST_SKIP();
     for (int i = 0; i < g_BuiltinTextCount; ++i) g_LanguageTable.SetAt(g_BuiltinTexts[i].id, g_BuiltinTexts[i].text);
+    // A language file laid over them (ZOREL_NOTE_LANGUAGE_FILE=path), read in
+    // the code page of the locale the test runs under.
+    if (const char* language = getenv("ZOREL_NOTE_LANGUAGE_FILE")) {
+        if (FILE* file = fopen(language, "rb")) {
+            std::vector<char> bytes(1 << 20);
+            bytes.resize(fread(bytes.data(), 1, bytes.size(), file));
+            fclose(file);
+            ApplyLanguageText(bytes.data(), bytes.size());
+        }
+    }
     CMemoInfo a = Record("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 Buy \\b milk\\b0  and \\i bread\\i0\\par\\fs28 "
                          "Call Anna at 5}",
                          L"20140209153045201.rtf");
@@ -437,6 +527,11 @@ TEST_F(MemoWindowTest, ShowForScreenshot) {
     CMemoDlg* third = Open(c);
     third->SetColorType(4, TRUE);
     third->ToggleStyleBar();
+    CMemoInfo d = Record("{\\rtf1 cut off", L"20140209153045204.rtf");
+    d.m_strTitle.Empty();
+    d.m_rcWindow = CRect(80, 380, 380, 600);
+    CMemoDlg* damaged = Open(d);
+    damaged->SetColorType(1, TRUE);
     PumpFor(300);
     if (getenv("ZOREL_NOTE_MENU")) {
         CRect r = WindowRect(first);

@@ -4,7 +4,13 @@
 #include "notes/MemoInfo.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteTextStore.h"
+#include "notes/RtfCheck.h"
+#include "shell/FileUtil.h"
+#include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
+#include "shell/SaveFailureReport.h"
+#include "shell/Seams.h"
+#include "shell/Settings.h"
 
 #include "NotewinTestSupport.h"
 
@@ -36,6 +42,7 @@ public:
         }
         return LoadRtfBytes(bytes.data(), bytes.size());
     }
+    void EmptyText() override { rtf = "{\\rtf1 }"; }
     bool IsOpenFailed() const override { return openFailed; }
     bool IsTextModified() const override { return modified; }
     void SetTextModified(bool m) override { modified = m; }
@@ -55,6 +62,29 @@ SYSTEMTIME Clock() {
 }
 
 const char kText[] = "{\\rtf1 Hello \\b note\\b0}";
+
+// One RTF group with depth groups nested in all.
+std::string Nested(int depth) {
+    return "{\\rtf1 " + std::string(depth - 1, '{') + "x" + std::string(depth, '}');
+}
+
+// The system's message box, answered at once.
+class CCountingBox : public ISystemMessageBox {
+public:
+    std::vector<CString> texts;
+    CCountingBox() { SetSystemMessageBox(this); }
+    ~CCountingBox() override { SetSystemMessageBox(nullptr); }
+    int Show(HWND, const CString& text, const CString&, UINT) override {
+        texts.push_back(text);
+        return IDOK;
+    }
+};
+
+// Save failures shown for the test's length only.
+struct ReportsOn {
+    ReportsOn() { g_Settings.ReportErrors = 1; }
+    ~ReportsOn() { g_Settings.ReportErrors = 0; }
+};
 
 class NoteTextStoreTest : public ::testing::Test {
 protected:
@@ -233,6 +263,155 @@ TEST_F(NoteTextStoreTest, AnUnsafeFileNameIsNeverTouched) {
     }
     EXPECT_EQ(FileText(L"victim.rtf"), victim);
     EXPECT_FALSE(CSafeFileWriter::FileExists(dir.Path() + L"victim.rtx"));
+}
+
+TEST(NoteRtfShape, OnlyOneClosedGroupWithinTheNestingLimitIsANote) {
+    struct Case {
+        std::string bytes;
+        RtfShape shape;
+        const char* what;
+    };
+    const Case cases[] = {
+        {"{\\rtf1 Hello}", RtfShape::Whole, "plain"},
+        {std::string("\r\n{\\rtf1 Hello}\r\n\0", 18), RtfShape::Whole, "blanks around it"},
+        {"{\\rtf1 a \\{ b \\} c \\\\}", RtfShape::Whole, "escaped braces"},
+        {"{\\rtf1 {\\pict\\bin3 }}{}}", RtfShape::Whole, "binary data holding braces"},
+        {Nested(kMaxRtfGroupDepth), RtfShape::Whole, "at the limit"},
+        {Nested(kMaxRtfGroupDepth + 1), RtfShape::TooDeep, "one beyond the limit"},
+        {Nested(100000), RtfShape::TooDeep, "100,000 deep"},
+        {"{\\rtf1 a}" + std::string(2000, '{'), RtfShape::TooDeep, "a deep tail after the group"},
+        {"", RtfShape::Empty, "no bytes"},
+        {"Buy milk", RtfShape::NotRtf, "plain text"},
+        {"\x89PNG\r\n\x1a\n{\\rtf1 }", RtfShape::NotRtf, "other bytes first"},
+        {"{\\rt", RtfShape::NotRtf, "too short"},
+        {"{\\rtf1 {\\b half of it", RtfShape::Cut, "cut off"},
+        {"{\\rtf1 x\\}", RtfShape::Cut, "only an escaped brace at the end"},
+        {"{\\rtf1 {\\pict\\bin99 }}", RtfShape::Cut, "binary data past the end"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckNoteRtf((const BYTE*)c.bytes.data(), c.bytes.size()), c.shape) << c.what;
+}
+
+// Whatever stands at a note's path and is no whole note text: the note opens
+// in the open-failed state, the editor never sees the bytes and nothing is
+// written over them; starting afresh keeps them first.
+TEST_F(NoteTextStoreTest, ADamagedFileIsKeptAndTheNoteStartsAfresh) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool folder;
+    };
+    std::string random(3000, 0);
+    for (size_t i = 0; i < random.size(); ++i) random[i] = (char)((i * 7919 + 13) % 251);
+    const Case cases[] = {
+        {"random bytes", random, false},
+        {"half an RTF", std::string(kText, sizeof kText / 2), false},
+        {"0 bytes", "", false},
+        {"100,000 nested groups", Nested(100000), false},
+        {"a folder", "", true},
+    };
+    for (const Case& c : cases) {
+        CScratchFolder here{L"notewin"};
+        CMemoInfo damaged;
+        damaged.m_strFileName = L"20140101000000000.rtf";
+        CString path = here.Path() + damaged.m_strFileName;
+        if (c.folder)
+            ASSERT_TRUE(CreateDirectoryW(path, nullptr)) << c.what;
+        else
+            ASSERT_TRUE(CSafeFileWriter::WriteFile(path, c.bytes.data(), c.bytes.size())) << c.what;
+        CNoteTextStore reader(damaged, here.Path(), locked, Clock);
+        CBufferEditor typed;
+        EXPECT_FALSE(reader.LoadForRecord(typed)) << c.what;
+        EXPECT_TRUE(reader.IsOpenFailed()) << c.what;
+        EXPECT_EQ(typed.loads, 0) << c.what;
+        typed.rtf = "{\\rtf1 typed}";
+        typed.modified = true;
+        EXPECT_FALSE(reader.Save(typed)) << c.what;
+        EXPECT_EQ(reader.Lock(typed, L"pw", L""), CNoteTextStore::LockResult::ReadFailed) << c.what;
+
+        ASSERT_TRUE(reader.StartAfresh(typed)) << c.what;
+        EXPECT_FALSE(reader.IsOpenFailed()) << c.what;
+        EXPECT_EQ(typed.rtf, "{\\rtf1 }") << c.what;
+        EXPECT_FALSE(typed.modified) << c.what;
+        std::vector<CString> copies = here.List(L"", L"*.bad");
+        if (c.folder) {
+            // The folder stays as it was; the note has a file of its own.
+            EXPECT_TRUE(copies.empty()) << c.what;
+            EXPECT_TRUE(GetFileAttributesW(path) & FILE_ATTRIBUTE_DIRECTORY) << c.what;
+            EXPECT_NE(damaged.m_strFileName, CString(L"20140101000000000.rtf")) << c.what;
+            EXPECT_EQ(damaged.m_strFileName.Left(14), CString(L"20140209153045")) << c.what;
+        } else {
+            ASSERT_EQ(copies.size(), 1u) << c.what;
+            EXPECT_EQ(copies[0], L"20140101000000000.rtf.20140209-153045.bad") << c.what;
+            std::vector<BYTE> kept;
+            CSafeFileWriter::ReadFile(here.Path() + copies[0], kept);
+            EXPECT_EQ(std::string(kept.begin(), kept.end()), c.bytes) << c.what;
+            EXPECT_EQ(damaged.m_strFileName, CString(L"20140101000000000.rtf")) << c.what;
+        }
+        // From now on the note saves as any other.
+        typed.rtf = "{\\rtf1 a fresh start}";
+        typed.modified = true;
+        EXPECT_TRUE(reader.Save(typed)) << c.what;
+        std::vector<BYTE> saved;
+        CSafeFileWriter::ReadFile(here.Path() + damaged.m_strFileName, saved);
+        EXPECT_EQ(std::string(saved.begin(), saved.end()), "{\\rtf1 a fresh start}") << c.what;
+    }
+}
+
+TEST_F(NoteTextStoreTest, NoFreshStartWithoutACopyOfTheDamagedFile) {
+    const char half[] = "{\\rtf1 {\\b cut";
+    CString path = dir.Path() + record.m_strFileName;
+    ASSERT_TRUE(CSafeFileWriter::WriteFile(path, half, sizeof half - 1));
+    CBufferEditor other;
+    CNoteTextStore reader(record, dir.Path(), locked, Clock);
+    EXPECT_FALSE(reader.LoadForRecord(other));
+    {
+        CHeldOpen held(path);
+        EXPECT_FALSE(reader.StartAfresh(other));
+    }
+    EXPECT_TRUE(reader.IsOpenFailed());
+    EXPECT_EQ(FileText(record.m_strFileName), half);
+    EXPECT_TRUE(dir.List(L"", L"*.bad").empty());
+    // A note that was read whole has nothing to start afresh from.
+    ASSERT_TRUE(store.Save(editor));
+    EXPECT_FALSE(store.StartAfresh(editor));
+    EXPECT_EQ(FileText(record.m_strFileName), kText);
+}
+
+// Autosave tries a failed note at every pass: the user hears of the file once,
+// and once more only when it fails again after a save that worked.
+TEST_F(NoteTextStoreTest, AFailedSaveIsToldOncePerFileAndTriedAgain) {
+    CCountingBox box;
+    ReportsOn reports;
+    GetSaveFailureReport().Clear();
+    CString path = dir.Path() + record.m_strFileName;
+    ASSERT_TRUE(store.Save(editor));
+    auto failTimes = [&](int times) {
+        CHeldOpen held(path);
+        for (int i = 0; i < times; ++i) {
+            editor.rtf = "{\\rtf1 typed " + std::to_string(i) + "}";
+            editor.modified = true;
+            EXPECT_FALSE(store.Save(editor));
+            EXPECT_TRUE(editor.modified);
+        }
+    };
+    failTimes(3);
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_EQ(box.texts[0].Find(L"\"" + path + L"\""), 0);
+    EXPECT_TRUE(store.Save(editor));
+    EXPECT_EQ(FileText(record.m_strFileName), "{\\rtf1 typed 2}");
+    failTimes(2);
+    EXPECT_EQ(box.texts.size(), 2u);
+    // A note that could not be read is no failed save: its marker tells.
+    CMemoInfo other;
+    other.m_strFileName = L"other.rtf";
+    ASSERT_TRUE(CSafeFileWriter::WriteFile(dir.Path() + L"other.rtf", "junk", 4));
+    CNoteTextStore damaged(other, dir.Path(), locked, Clock);
+    CBufferEditor typed;
+    damaged.LoadForRecord(typed);
+    typed.modified = true;
+    EXPECT_FALSE(damaged.Save(typed));
+    EXPECT_EQ(box.texts.size(), 2u);
 }
 
 // Every locked note on every disk was encrypted with these bytes: a change

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "shell/FileUtil.h"
+#include "shell/SaveFailureReport.h"
 #include "shell/LanguageTable.h"
 #include "shell/TextUtil.h"
 
@@ -239,6 +240,7 @@ TEST(SaveFailure, TextDependsOnTheFolderAndTheSystem) {
 
 TEST(SaveFailure, IsShownOnlyWhileReportingIsOn) {
     FakeMessageBox box;
+    GetSaveFailureReport().Clear();
     g_LanguageTable.SetAt(12, L"TEXT12");
     g_LanguageTable.SetAt(13, L"TEXT13");
     g_Settings.ReportErrors = 0;
@@ -250,6 +252,33 @@ TEST(SaveFailure, IsShownOnlyWhileReportingIsOn) {
     ASSERT_EQ(box.texts.size(), 1u);
     EXPECT_EQ(box.texts[0], L"\"D:\\Data\\a.xml\"\n\nTEXT12");
     EXPECT_EQ(box.types[0], (UINT)MB_OK);
+}
+
+// Autosave retries a failed file at every tick: the user hears of a file
+// once, and again only after a save of it worked in between.
+TEST(SaveFailure, IsToldOncePerFileUntilItSavesAgain) {
+    FakeMessageBox box;
+    GetSaveFailureReport().Clear();
+    g_Settings.ReportErrors = 1;
+    const CString a = L"C:\\Zorel\\memo_data\\DefaultMemo.zrd", b = L"C:\\Zorel\\ZorelConfig.xml";
+    ReportSaveFailure(a);
+    ReportSaveFailure(L"c:\\zorel\\MEMO_DATA\\defaultmemo.ZRD");  // the same file
+    ReportSaveFailure(b);
+    ReportSaveFailure(a);
+    EXPECT_EQ(box.texts.size(), 2u);
+    ReportSaveSucceeded(a);
+    ReportSaveFailure(a);
+    ReportSaveFailure(b);
+    EXPECT_EQ(box.texts.size(), 3u);
+    EXPECT_EQ(box.texts.back().Find(L"\"" + a + L"\""), 0);
+    // While reports are off nothing counts as told.
+    ReportSaveSucceeded(b);
+    g_Settings.ReportErrors = 0;
+    ReportSaveFailure(b);
+    g_Settings.ReportErrors = 1;
+    ReportSaveFailure(b);
+    EXPECT_EQ(box.texts.size(), 4u);
+    g_Settings.ReportErrors = 0;
 }
 
 namespace {
