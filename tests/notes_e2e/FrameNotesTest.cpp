@@ -73,14 +73,17 @@ protected:
         SetMessageBoxAnswerer(nullptr);
         scratch.reset();
     }
-    void StartFrame() {
+    void StartFrame(bool waitForGroup = true) {
         frame = new CMainFrame;
         wnd = frame->GetSafeHwnd();
         ASSERT_NE(wnd, nullptr);
         frame->m_clock = [this] { return clock; };
         frame->PostCreateInit();
         ASSERT_NE(frame->GetNotes(), nullptr);
+        if (waitForGroup) WaitForGroup();
     }
+    // The group's windows open a few at a time from the message loop.
+    void WaitForGroup() { ASSERT_TRUE(PumpUntil([this] { return !frame->GetNotes()->IsOpeningMemos(); }, 60000)); }
     void Tick(const SYSTEMTIME& now) {
         clock = now;
         frame->CheckMinuteAndDay();
@@ -97,6 +100,63 @@ protected:
         CArray<CMemoInfo> memos;
         frame->GetNotes()->Store().SerializeGroupFile(group, memos, 0);
         return memos;
+    }
+    // Writes a group file of the memo folder with its notes' text files:
+    // one per entry of texts, folded under a title where one is given.
+    struct NoteSpec {
+        std::wstring text;
+        std::wstring title;  // empty: expanded
+    };
+    void WriteGroup(const wchar_t* group, const wchar_t* prefix, const std::vector<NoteSpec>& notes) {
+        CArray<CMemoInfo> list;
+        for (size_t i = 0; i < notes.size(); ++i) {
+            CMemoInfo record;
+            wchar_t name[64];
+            swprintf(name, 64, L"%ls%03d.rtf", prefix, (int)i);
+            record.m_strFileName = name;
+            int x = 20 + (int)(i % 30) * 25, y = 20 + (int)(i % 20) * 30;
+            record.m_rcWindow = CRect(x, y, x + 200, y + 120);
+            record.m_nExpandedWidth = 200;
+            record.m_nExpandedHeight = 120;
+            record.m_bExpanded = notes[i].title.empty() ? 1 : 0;
+            record.m_strTitle = notes[i].title.c_str();
+            list.Add(record);
+            std::string rtf = "{\\rtf1\\ansi ";
+            for (wchar_t c : notes[i].text) rtf += (char)c;
+            rtf += "\\par}";
+            WriteFile(folder + L"memo_data\\" + name, rtf);
+        }
+        std::vector<BYTE> bytes = CMemoStore::BuildListBytes(list);
+        WriteFile(folder + L"memo_data\\" + group, std::string(bytes.begin(), bytes.end()));
+    }
+    static void WriteFile(const CString& path, const std::string& bytes) {
+        FILE* file = _wfopen(path, L"wb");
+        ASSERT_NE(file, nullptr);
+        fwrite(bytes.data(), 1, bytes.size(), file);
+        fclose(file);
+    }
+    static std::string ReadFile(const CString& path) {
+        std::string bytes;
+        FILE* file = _wfopen(path, L"rb");
+        if (!file) return bytes;
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+        fclose(file);
+        return bytes;
+    }
+    // The note windows alive on this thread.
+    static std::vector<CMemoDlg*> LiveNoteWindows() {
+        std::vector<CMemoDlg*> found;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND wnd, LPARAM param) -> BOOL {
+                if (CMemoDlg* note = dynamic_cast<CMemoDlg*>(CWnd::FromHandlePermanent(wnd)))
+                    ((std::vector<CMemoDlg*>*)param)->push_back(note);
+                return TRUE;
+            },
+            (LPARAM)&found);
+        return found;
     }
     int NoticeCount(const wchar_t* words) const {
         int n = 0;
@@ -209,6 +269,7 @@ TEST_F(FrameNotesTest, SwitchingGroupsSavesClosesAndOpensTheirNotes) {
     EXPECT_NE(GetFileAttributesW(folder + L"memo_data\\" + first[0].m_strFileName), INVALID_FILE_ATTRIBUTES);
 
     frame->SwitchMemoGroup(L"DefaultMemo.zrd");
+    WaitForGroup();
     ASSERT_EQ(frame->GetMemoCount(), 1);
     CMemoDlg* back = frame->GetNotes()->Memos()[0].m_pWindow;
     ASSERT_NE(back, nullptr);
@@ -882,4 +943,80 @@ TEST_F(FrameNotesTest, SearchDialogButtonsSpeakTheLanguage) {
         EXPECT_STREQ(text, c.expected) << c.button;
     }
     frame->CloseSearchMemoDialog();
+}
+
+// A group opens without taking the focus from where the user has it, and a
+// note folded under its title reads its file only when its text is needed:
+// a save leaves the unread file alone, a search finds its text.
+TEST_F(FrameNotesTest, OpeningGroupLeavesTheFocusAndReadsAFoldedNoteWhenSearched) {
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309000",
+               {{L"an open note", L""}, {L"a needle in a folded note", L"Shopping"}, {L"first line shows", L""}});
+    const CString folded = folder + L"memo_data\\2014030309000001.rtf";
+    const std::string stored = ReadFile(folded);
+    HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 900, 700, 100, 30, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_NE(typing, nullptr);
+    SetFocus(typing);
+    StartFrame();
+    HWND focus = GetFocus();
+    wchar_t focusClass[64] = {}, ownerClass[64] = {};
+    GetClassNameW(focus, focusClass, 64);
+    GetClassNameW(GetAncestor(focus, GA_ROOT), ownerClass, 64);
+    EXPECT_EQ(focus, typing) << "the focus went to a " << CStringA(focusClass).GetString() << " in a "
+                             << CStringA(ownerClass).GetString();
+    DestroyWindow(typing);
+
+    ASSERT_EQ(frame->GetMemoCount(), 3);
+    CMemoDlg* open = frame->GetNotes()->Memos()[0].m_pWindow;
+    CMemoDlg* shopping = frame->GetNotes()->Memos()[1].m_pWindow;
+    ASSERT_NE(open, nullptr);
+    ASSERT_NE(shopping, nullptr);
+    EXPECT_FALSE(open->IsTextDeferred());
+    EXPECT_TRUE(shopping->IsTextDeferred());
+    // A folded note without a title shows its first line: read at once.
+    EXPECT_FALSE(frame->GetNotes()->Memos()[2].m_pWindow->IsTextDeferred());
+
+    frame->AutoSaveMemos(1);
+    SendMessageW(wnd, WM_TIMER, TIMER_PERIODIC_SAVE, 0);
+    EXPECT_EQ(ReadFile(folded), stored) << "the unread note's file was written";
+
+    NoteSearchOptions options;
+    frame->GetNotes()->SearchMemos(L"needle", options);
+    EXPECT_FALSE(shopping->IsTextDeferred());
+    CString text;
+    shopping->GetEditor().GetWindowText(text);
+    EXPECT_GE(text.Find(L"needle"), 0);
+    frame->AutoSaveMemos(1);
+    EXPECT_NE(ReadFile(folded).find("needle"), std::string::npos);
+}
+
+// Switching groups while one is still opening, and back again before the
+// second is open, leaves exactly the last group open, each record with its
+// own window, and both lists whole.
+TEST_F(FrameNotesTest, SwitchingGroupsWhileOneIsStillOpeningLeavesTheLastOneWhole) {
+    std::vector<NoteSpec> a(120, NoteSpec{L"a note of group a", L""}), b(80, NoteSpec{L"b", L"Folded in b"});
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309001", a);
+    WriteGroup(L"b.zrd", L"2014030309002", b);
+    StartFrame(false);
+    ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+    frame->AutoSaveMemos(1);  // a save half-way keeps the records not open yet
+    EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 120);
+    frame->SwitchMemoGroup(L"b.zrd");
+    ASSERT_TRUE(PumpUntil([this] { return LiveNoteWindows().size() >= 1; }, 10000));
+    ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+    frame->SwitchMemoGroup(L"DefaultMemo.zrd");
+    WaitForGroup();
+
+    ASSERT_EQ(frame->GetMemoCount(), 120);
+    std::set<CMemoDlg*> windows;
+    for (int i = 0; i < frame->GetMemoCount(); ++i) {
+        CMemoDlg* window = frame->GetNotes()->Memos()[i].m_pWindow;
+        ASSERT_NE(window, nullptr) << i;
+        EXPECT_TRUE(IsWindow(window->m_hWnd));
+        windows.insert(window);
+    }
+    EXPECT_EQ(windows.size(), 120u);
+    EXPECT_EQ(LiveNoteWindows().size(), 120u);
+    EXPECT_EQ(ReadGroup(L"b.zrd").GetSize(), 80);
+    EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 120);
 }
