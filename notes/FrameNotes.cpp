@@ -290,7 +290,12 @@ void CFrameNotes::OpenRecordWindow(int index) {
     m_notes[window] = std::make_unique<CMemoWindowNote>(window);
     window->SetLevel(record.m_nLevel);
     window->m_bChanged = 0;
-    if (m_openShow) window->ShowWindow(SW_SHOWNOACTIVATE);
+    if (m_openShow) {
+        window->ShowWindow(SW_SHOWNOACTIVATE);
+        // Painted now: the next batches' messages would keep its paint
+        // waiting till the whole group is open.
+        window->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
     AddToSpotlightIfActive(window);
 }
 

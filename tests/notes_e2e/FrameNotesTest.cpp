@@ -102,10 +102,11 @@ protected:
         return memos;
     }
     // Writes a group file of the memo folder with its notes' text files:
-    // one per entry of texts, folded under a title where one is given.
+    // one per entry, expanded or folded, with its title.
     struct NoteSpec {
         std::wstring text;
-        std::wstring title;  // empty: expanded
+        std::wstring title;
+        bool folded;
     };
     void WriteGroup(const wchar_t* group, const wchar_t* prefix, const std::vector<NoteSpec>& notes) {
         CArray<CMemoInfo> list;
@@ -118,7 +119,7 @@ protected:
             record.m_rcWindow = CRect(x, y, x + 200, y + 120);
             record.m_nExpandedWidth = 200;
             record.m_nExpandedHeight = 120;
-            record.m_bExpanded = notes[i].title.empty() ? 1 : 0;
+            record.m_bExpanded = notes[i].folded ? 0 : 1;
             record.m_strTitle = notes[i].title.c_str();
             list.Add(record);
             std::string rtf = "{\\rtf1\\ansi ";
@@ -950,7 +951,7 @@ TEST_F(FrameNotesTest, SearchDialogButtonsSpeakTheLanguage) {
 // a save leaves the unread file alone, a search finds its text.
 TEST_F(FrameNotesTest, OpeningGroupLeavesTheFocusAndReadsAFoldedNoteWhenSearched) {
     WriteGroup(L"DefaultMemo.zrd", L"2014030309000",
-               {{L"an open note", L""}, {L"a needle in a folded note", L"Shopping"}, {L"first line shows", L""}});
+               {{L"an open note", L"", false}, {L"a needle in a folded note", L"Shopping", true}, {L"first line shows", L"", true}});
     const CString folded = folder + L"memo_data\\2014030309000001.rtf";
     const std::string stored = ReadFile(folded);
     HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 900, 700, 100, 30, nullptr, nullptr,
@@ -994,7 +995,7 @@ TEST_F(FrameNotesTest, OpeningGroupLeavesTheFocusAndReadsAFoldedNoteWhenSearched
 // second is open, leaves exactly the last group open, each record with its
 // own window, and both lists whole.
 TEST_F(FrameNotesTest, SwitchingGroupsWhileOneIsStillOpeningLeavesTheLastOneWhole) {
-    std::vector<NoteSpec> a(120, NoteSpec{L"a note of group a", L""}), b(80, NoteSpec{L"b", L"Folded in b"});
+    std::vector<NoteSpec> a(120, NoteSpec{L"a note of group a", L"", false}), b(80, NoteSpec{L"b", L"Folded in b", true});
     WriteGroup(L"DefaultMemo.zrd", L"2014030309001", a);
     WriteGroup(L"b.zrd", L"2014030309002", b);
     StartFrame(false);
@@ -1019,4 +1020,76 @@ TEST_F(FrameNotesTest, SwitchingGroupsWhileOneIsStillOpeningLeavesTheLastOneWhol
     EXPECT_EQ(LiveNoteWindows().size(), 120u);
     EXPECT_EQ(ReadGroup(L"b.zrd").GetSize(), 80);
     EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 120);
+}
+
+namespace {
+// The pixels of a rectangle of the screen.
+std::vector<COLORREF> ScreenPixels(const CRect& r) {
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Where a folded note's button stands on the screen.
+CRect FoldedButtonOnScreen(CMemoDlg* note, bool unfold) {
+    CRect client;
+    note->GetClientRect(&client);
+    CPoint at = unfold ? NoteLogic::UnfoldButtonPos(client) : NoteLogic::TitleButtonPos(client);
+    CRect r(at, CSize(CShareButtonEx::CellWidth, CShareButtonEx::CellHeight));
+    note->ClientToScreen(&r);
+    return r;
+}
+}  // namespace
+
+// A folded note shows its unfold and title buttons on the screen, painted by
+// the strip before their windows are made and by the buttons after; pointing
+// at the note makes them, and a click on unfold unfolds it.
+TEST_F(FrameNotesTest, FoldedNoteShowsItsTwoButtonsOnScreenAndTheyWork) {
+    int simple = g_Settings.General.SimpleMemoInactive;
+    g_Settings.General.SimpleMemoInactive = 0;
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309003", {{L"first of two", L"Strip one", true}, {L"second", L"", true}});
+    StartFrame();
+    CMemoDlg* first = frame->GetNotes()->Memos()[0].m_pWindow;
+    CMemoDlg* last = frame->GetNotes()->Memos()[1].m_pWindow;
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(last, nullptr);
+    first->SetWindowPos(&CWnd::wndTopMost, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    last->SetWindowPos(&CWnd::wndTopMost, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    struct Case {
+        const char* name;
+        CMemoDlg* note;
+        bool windows;
+    } cases[] = {{"painted by the strip", first, false}, {"button windows of the active note", last, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(GetDlgItem(c.note->m_hWnd, IDC_FOLDED_UNFOLD) != nullptr, c.windows)
+            << "active " << c.note->m_nActive << " expanded " << c.note->IsExpanded();
+        std::vector<COLORREF> unfold, title;
+        PumpUntil([&] {
+            unfold = ScreenPixels(FoldedButtonOnScreen(c.note, true));
+            title = ScreenPixels(FoldedButtonOnScreen(c.note, false));
+            return ShowsAPicture(unfold) && ShowsAPicture(title) && unfold != title;
+        }, 3000);
+        EXPECT_TRUE(ShowsAPicture(unfold));
+        EXPECT_TRUE(ShowsAPicture(title));
+        EXPECT_NE(unfold, title);
+    }
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) PumpFor((DWORD)atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+
+    // The mouse over the strip makes its buttons; a click on unfold unfolds.
+    CRect button = FoldedButtonOnScreen(first, true);
+    SetCursorPos(button.CenterPoint().x, button.CenterPoint().y);
+    ASSERT_TRUE(PumpUntil([&] { return GetDlgItem(first->m_hWnd, IDC_FOLDED_UNFOLD) != nullptr; }, 5000));
+    HWND unfold = GetDlgItem(first->m_hWnd, IDC_FOLDED_UNFOLD);
+    EXPECT_TRUE(IsWindowVisible(unfold));
+    CRect made;
+    GetWindowRect(unfold, &made);
+    EXPECT_EQ(made.TopLeft(), button.TopLeft());
+    LeftClick(CentreOf(unfold));
+    EXPECT_TRUE(PumpUntil([&] { return first->IsExpanded() != FALSE; }, 5000));
+    EXPECT_FALSE(first->IsTextDeferred());
+    g_Settings.General.SimpleMemoInactive = simple;
 }
