@@ -27,6 +27,7 @@
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/ShareButtonEx.h"
+#include "ui/ShowEffectDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -957,7 +958,9 @@ TEST_F(FrameNotesTest, OpeningGroupLeavesTheFocusAndReadsAFoldedNoteWhenSearched
     HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 900, 700, 100, 30, nullptr, nullptr,
                                   nullptr, nullptr);
     ASSERT_NE(typing, nullptr);
+    CloseSpotlight();  // one left open raises, and so activates, every note added to it
     SetFocus(typing);
+    ASSERT_EQ(GetFocus(), typing);
     StartFrame();
     HWND focus = GetFocus();
     wchar_t focusClass[64] = {}, ownerClass[64] = {};
@@ -1092,4 +1095,21 @@ TEST_F(FrameNotesTest, FoldedNoteShowsItsTwoButtonsOnScreenAndTheyWork) {
     EXPECT_TRUE(PumpUntil([&] { return first->IsExpanded() != FALSE; }, 5000));
     EXPECT_FALSE(first->IsTextDeferred());
     g_Settings.General.SimpleMemoInactive = simple;
+}
+
+// The staged start-up holds its steps while the group's windows open, so
+// what came after the note windows still comes after all of them.
+TEST_F(FrameNotesTest, StagedStartUpWaitsTillTheGroupIsOpen) {
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309004", std::vector<NoteSpec>(60, NoteSpec{L"waiting", L"", false}));
+    int saved = g_StartupTick;
+    StartFrame(false);
+    KillTimer(wnd, TIMER_STARTUP);  // driven by hand below
+    g_StartupTick = 2;              // the step that only moves on
+    ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+    SendMessageW(wnd, WM_TIMER, TIMER_STARTUP, 0);
+    EXPECT_EQ(g_StartupTick, 2);
+    WaitForGroup();
+    SendMessageW(wnd, WM_TIMER, TIMER_STARTUP, 0);
+    EXPECT_EQ(g_StartupTick, 3);
+    g_StartupTick = saved;
 }
