@@ -146,27 +146,40 @@ int CMemoDlg::OnCreate(LPCREATESTRUCT cs) {
 }
 
 // The title bar is made when the note first shows expanded: a folded note
-// never needs it until it unfolds.
+// never needs it until it unfolds. While a group opens the note paints the
+// bar itself; its window comes with the buttons' (MakeButtonWindows).
 void CMemoDlg::EnsureTitleBar() {
     if (m_pTitleBar || !m_hWnd) return;
     m_pTitleBar.reset(new CTitleBar(this));
-    if (!m_pTitleBar->CreateBar()) {
-        m_pTitleBar.reset();
-        return;
-    }
-    CRect window;
-    GetWindowRect(&window);
-    m_pTitleBar->MoveWindow(0, 0, window.Width(), NoteLogic::TitleStripHeight);
     m_pTitleBar->SetPinned(m_info.m_nLevel == 1);
     m_pTitleBar->SetLocked(IsLocked());
     m_pTitleBar->SetStyleChecked(m_pStyleBar != nullptr);
     ApplyTitleBarColor();
-    m_pTitleBar->ShowWindow(SW_SHOW);
+    if (!(s_pHost && s_pHost->IsCreatingAllMemos())) MakeTitleBarWindow();
+}
+
+void CMemoDlg::MakeTitleBarWindow() {
+    if (!m_pTitleBar || m_pTitleBar->m_hWnd || !m_hWnd) return;
+    if (!m_pTitleBar->CreateBar()) return;
+    CRect window;
+    GetWindowRect(&window);
+    m_pTitleBar->MoveWindow(0, 0, window.Width(), NoteLogic::TitleStripHeight);
+    m_pTitleBar->ShowWindow(m_bTitleBarShown ? SW_SHOW : SW_HIDE);
+}
+
+void CMemoDlg::ShowTitleBar(bool show) {
+    bool painted = m_pTitleBar && !m_pTitleBar->m_hWnd;
+    if (show != m_bTitleBarShown && painted) Invalidate(FALSE);
+    m_bTitleBarShown = show;
+    if (m_pTitleBar && m_pTitleBar->m_hWnd) m_pTitleBar->ShowWindow(show ? SW_SHOW : SW_HIDE);
 }
 
 void CMemoDlg::MakeButtonWindows() {
     if (!m_hWnd) return;
-    if (m_pTitleBar && IsExpanded()) m_pTitleBar->MakeButtons();
+    if (m_pTitleBar && IsExpanded()) {
+        MakeTitleBarWindow();
+        m_pTitleBar->MakeButtons();
+    }
     if (m_btnUnfold.m_hWnd || IsExpanded()) return;
     m_btnUnfold.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 12, 11), this, IDC_FOLDED_UNFOLD);
     m_btnTitle.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 12, 11), this, IDC_FOLDED_TITLE);
@@ -406,7 +419,9 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
         savedLevel = 2;
         SetZPosition(ZPOS_NORMAL, FALSE);
     }
-    SetLayeredAlpha(0, 0, LWA_ALPHA);
+    // A window on the screen is made clear while it changes; one not shown
+    // yet (a group opening) has nothing to hide.
+    if (IsWindowVisible()) SetLayeredAlpha(0, 0, LWA_ALPHA);
     CRect window;
     GetWindowRect(&window);
     m_info.m_bExpanded = expand ? 1 : 0;
@@ -435,12 +450,12 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     }
     GetWindowRect(&m_info.m_rcWindow);
     bool simple = g_Settings.General.SimpleMemoInactive && !m_nActive;
-    if (m_pTitleBar && m_pTitleBar->m_hWnd) {
+    if (m_pTitleBar) {
         if (!simple) {
-            m_pTitleBar->ShowWindow(expand ? SW_SHOW : SW_HIDE);
+            ShowTitleBar(expand != FALSE);
             m_pTitleBar->ShowButtons(expand);
         } else if (!expand) {
-            m_pTitleBar->ShowWindow(SW_HIDE);
+            ShowTitleBar(false);
         }
     }
     if (g_Settings.General.ScrollMode == 2) ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, expand);
@@ -618,11 +633,11 @@ void CMemoDlg::ShowTitleParts(BOOL hide) {
     if (IsExpanded()) {
         if (m_pTitleBar) {
             m_pTitleBar->ShowButtons(!hide);
-            m_pTitleBar->ShowWindow(hide ? SW_HIDE : SW_SHOW);
+            ShowTitleBar(!hide);
         }
     } else {
         ShowFoldedButtons(!hide);
-        if (m_pTitleBar) m_pTitleBar->ShowWindow(SW_HIDE);
+        if (m_pTitleBar) ShowTitleBar(false);
     }
     if (hide && !(IsExpanded() && g_Settings.General.ViewEditTime)) {
         int o = (m_info.m_nImportance && m_info.m_strTitle.IsEmpty()) ? NoteLogic::ImportanceIconRoom : 0;
@@ -867,6 +882,8 @@ void CMemoDlg::PaintExpanded(CDC& dc) {
     }
     if (m_info.m_nImportance)
         DrawIconEx(dc.m_hDC, 2, 2, CTitleBar::GetImportanceIcon(m_info.m_nImportance), 16, 16, 0, nullptr, DI_NORMAL);
+    if (m_pTitleBar && !m_pTitleBar->m_hWnd && m_bTitleBarShown)
+        m_pTitleBar->PaintTo(dc.m_hDC, c.Width(), NoteLogic::TitleStripHeight);
 }
 
 void CMemoDlg::PaintFolded(CDC& dc) {

@@ -139,6 +139,8 @@ private:
     void ApplyColors(COLORREF title, COLORREF body, COLORREF bar, BOOL redraw);
     void SetFoldedButtonImages();
     void EnsureTitleBar();
+    void MakeTitleBarWindow();
+    void ShowTitleBar(bool show);
     void ShowFoldedButtons(bool show);
     CSize MeasureTitle();
     void PaintExpanded(CDC& dc);
@@ -172,6 +174,7 @@ private:
     BOOL m_bTrackingLeave = FALSE;
     BOOL m_bTextDeferred = FALSE;
     bool m_bFoldedButtonsShown = false;
+    bool m_bTitleBarShown = true;  // also while the note paints the bar itself
 };
 
 // The font and display context that every note window shares to measure

@@ -32,7 +32,7 @@ void CMemoWindowNote::SetLevel(int level) { m_window->SetLevel(level); }
 void CMemoWindowNote::PinOnTop() {
     if (CTitleBar* bar = m_window->GetTitleBar()) {
         bar->SetPinned(TRUE);
-        bar->Invalidate();
+        if (bar->m_hWnd) bar->Invalidate();
     }
     m_window->SetLevel(CMemoInfo::LevelTopMost);
 }

@@ -65,7 +65,16 @@ HICON CTitleBar::GetImportanceIcon(int importance) {
     return icons[importance];
 }
 
-CTitleBar::CTitleBar(CMemoDlg* note) : CDialog(IDD_TITLE_BAR, note), m_pNote(note) {}
+CTitleBar::CTitleBar(CMemoDlg* note) : CDialog(IDD_TITLE_BAR, note), m_pNote(note) {
+    // The pictures are known before the windows: the note paints them first.
+    m_btnPin.SetImageIndex(NCI_PIN);
+    m_btnMenu.SetImageIndex(NBI_MENU);
+    m_btnNew.SetImageIndex(NBI_NEW);
+    m_btnStyle.SetImageIndex(NCI_STYLE_BAR);
+    m_btnNextColor.SetImageIndex(NBI_NEXT_COLOR);
+    m_btnDelete.SetImageIndex(NBI_DELETE);
+    m_btnFold.SetImageIndex(NBI_FOLD);
+}
 
 BOOL CTitleBar::CreateBar() { return CreateIndirect(GetNoteTemplate(IDD_TITLE_BAR), m_pNote); }
 
@@ -96,13 +105,6 @@ CRect CTitleBar::ButtonRect(UINT id, int barWidth) {
 BOOL CTitleBar::OnInitDialog() {
     CDialog::OnInitDialog();
     SetDlgCtrlID(IDD_TITLE_BAR);
-    m_btnPin.SetImageIndex(NCI_PIN);
-    m_btnMenu.SetImageIndex(NBI_MENU);
-    m_btnNew.SetImageIndex(NBI_NEW);
-    m_btnStyle.SetImageIndex(NCI_STYLE_BAR);
-    m_btnNextColor.SetImageIndex(NBI_NEXT_COLOR);
-    m_btnDelete.SetImageIndex(NBI_DELETE);
-    m_btnFold.SetImageIndex(NBI_FOLD);
     return FALSE;
 }
 
@@ -131,7 +133,7 @@ void CTitleBar::ShowButtons(BOOL show) {
     for (CWnd* button : {(CWnd*)&m_btnMenu, (CWnd*)&m_btnFold, (CWnd*)&m_btnNextColor, (CWnd*)&m_btnStyle,
                          (CWnd*)&m_btnNew, (CWnd*)&m_btnPin, (CWnd*)&m_btnDelete})
         if (button->m_hWnd) button->ShowWindow(cmd);
-    Invalidate(FALSE);
+    if (m_hWnd) Invalidate(FALSE);
 }
 
 void CTitleBar::SetButtonColor(COLORREF color) {
@@ -199,6 +201,15 @@ void CTitleBar::OnPaint() {
     HDC dc = CreateCompatibleDC(paint.m_hDC);
     HBITMAP bitmap = CreateCompatibleBitmap(paint.m_hDC, w, h);
     HGDIOBJ old = SelectObject(dc, bitmap);
+    PaintTo(dc, w, h);
+    BitBlt(paint.m_hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+void CTitleBar::PaintTo(HDC dc, int w, int h) {
+    if (w <= 0 || h <= 0) return;
     CMemoInfo& info = m_pNote->GetInfo();
     COLORREF T = info.m_crTitle, B = info.m_crBackground;
     auto fill = [dc](int x, int y, int cx, int cy, COLORREF color) {
@@ -247,8 +258,4 @@ void CTitleBar::OnPaint() {
                      {&m_btnFold, IDC_TB_FOLD}};
         for (const Drawn& d : drawn) d.button->DrawTo(dc, ButtonRect(d.id, w));
     }
-    BitBlt(paint.m_hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }

@@ -5,7 +5,8 @@
 // A group opens hundreds of notes that nobody points at: until the note
 // first needs them (MakeButtons: the mouse comes over it, it is activated)
 // the bar paints its buttons' pictures itself instead of making their eight
-// windows.
+// windows, and the note paints the whole bar (PaintTo) until it makes the
+// bar's own window.
 #pragma once
 
 #include "fw/AfxWin.h"
@@ -27,6 +28,8 @@ public:
     BOOL HasButtonWindows() const { return m_bButtonsMade; }
     // Where a button stands in the bar of that width.
     static CRect ButtonRect(UINT id, int barWidth);
+    // Paints the bar, as it stands, into dc at (0, 0).
+    void PaintTo(HDC dc, int width, int height);
     void SetButtonColor(COLORREF color);
     void SetPinned(BOOL pinned) { m_btnPin.SetCheck(pinned); }
     BOOL IsPinned() const { return m_btnPin.GetCheck(); }

@@ -1113,3 +1113,55 @@ TEST_F(FrameNotesTest, StagedStartUpWaitsTillTheGroupIsOpen) {
     EXPECT_EQ(g_StartupTick, 3);
     g_StartupTick = saved;
 }
+
+// An expanded note of an opening group shows its title bar and its buttons
+// on the screen, painted by the note until the mouse comes over it and the
+// bar's windows are made; then they are at the same places.
+TEST_F(FrameNotesTest, ExpandedNoteShowsItsTitleBarBeforeAndAfterItsWindowsAreMade) {
+    int simple = g_Settings.General.SimpleMemoInactive;
+    g_Settings.General.SimpleMemoInactive = 0;
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309005", {{L"pointed at later", L"", false}, {L"last", L"", false}});
+    StartFrame();
+    CMemoDlg* note = frame->GetNotes()->Memos()[0].m_pWindow;
+    ASSERT_NE(note, nullptr);
+    note->SetWindowPos(&CWnd::wndTopMost, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_NE(note->GetTitleBar(), nullptr);
+    EXPECT_EQ(note->GetTitleBar()->m_hWnd, nullptr);
+    CRect client;
+    note->GetClientRect(&client);
+    const UINT ids[] = {IDC_TB_PIN, IDC_TB_MENU, IDC_TB_NEW, IDC_TB_STYLE, IDC_TB_NEXT_COLOR, IDC_TB_DELETE, IDC_TB_FOLD};
+    auto pictures = [&] {
+        std::vector<std::vector<COLORREF>> seen;
+        for (UINT id : ids) {
+            CRect r = CTitleBar::ButtonRect(id, client.Width());
+            note->ClientToScreen(&r);
+            seen.push_back(ScreenPixels(r));
+        }
+        return seen;
+    };
+    auto allShown = [](const std::vector<std::vector<COLORREF>>& seen) {
+        for (const auto& p : seen)
+            if (!ShowsAPicture(p)) return false;
+        return true;
+    };
+    std::vector<std::vector<COLORREF>> painted;
+    PumpUntil([&] { return allShown(painted = pictures()); }, 3000);
+    EXPECT_TRUE(allShown(painted)) << "the note did not paint its bar's buttons";
+
+    CRect fold = CTitleBar::ButtonRect(IDC_TB_FOLD, client.Width());
+    note->ClientToScreen(&fold);
+    SetCursorPos(fold.CenterPoint().x, fold.CenterPoint().y);
+    ASSERT_TRUE(PumpUntil([&] { return note->GetTitleBar()->m_hWnd && GetDlgItem(note->GetTitleBar()->m_hWnd, IDC_TB_FOLD); }, 5000));
+    for (UINT id : ids) {
+        HWND button = GetDlgItem(note->GetTitleBar()->m_hWnd, id);
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_TRUE(IsWindowVisible(button)) << id;
+        CRect at, expected = CTitleBar::ButtonRect(id, client.Width());
+        GetWindowRect(button, &at);
+        note->ClientToScreen(&expected);
+        EXPECT_EQ(at.TopLeft(), expected.TopLeft()) << id;
+    }
+    LeftClick(CentreOf(GetDlgItem(note->GetTitleBar()->m_hWnd, IDC_TB_FOLD)));
+    EXPECT_TRUE(PumpUntil([&] { return !note->IsExpanded(); }, 5000));
+    g_Settings.General.SimpleMemoInactive = simple;
+}
