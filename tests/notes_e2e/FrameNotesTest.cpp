@@ -1165,3 +1165,40 @@ TEST_F(FrameNotesTest, ExpandedNoteShowsItsTitleBarBeforeAndAfterItsWindowsAreMa
     EXPECT_TRUE(PumpUntil([&] { return !note->IsExpanded(); }, 5000));
     g_Settings.General.SimpleMemoInactive = simple;
 }
+
+// What works on every note of the group, asked for while the group is still
+// opening, first opens the rest: no note is left out of it.
+TEST_F(FrameNotesTest, GroupWideCommandsWhileOpeningReachEveryNote) {
+    struct Case {
+        const char* name;
+        std::function<void(CFrameNotes&)> run;
+        std::function<bool(CMemoDlg*)> done;
+    } cases[] = {
+        {"fold all", [](CFrameNotes& notes) { notes.FoldAllMemos(false); },
+         [](CMemoDlg* note) { return !note->IsExpanded(); }},
+        {"hide all", [](CFrameNotes& notes) { notes.ShowAllMemos(false); },
+         [](CMemoDlg* note) { return !note->IsWindowVisible(); }},
+        {"search", [](CFrameNotes& notes) { notes.SearchMemos(L"findable", NoteSearchOptions()); },
+         [](CMemoDlg* note) { return !note->IsTextDeferred(); }},
+    };
+    std::vector<NoteSpec> notes(80, NoteSpec{L"findable text", L"Folded", true});
+    for (int i = 0; i < 40; ++i) notes[i].folded = false;
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309006", notes);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartFrame(false);
+        ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+        c.run(*frame->GetNotes());
+        EXPECT_FALSE(frame->GetNotes()->IsOpeningMemos());
+        ASSERT_EQ(frame->GetMemoCount(), 80);
+        int reached = 0;
+        for (int i = 0; i < 80; ++i) {
+            CMemoDlg* note = frame->GetNotes()->Memos()[i].m_pWindow;
+            reached += note && c.done(note);
+        }
+        EXPECT_EQ(reached, 80);
+        SendMessageW(wnd, WM_CLOSE, 0, 0);
+        frame = nullptr;
+        g_FrameAlive = 1;
+    }
+}
