@@ -140,10 +140,7 @@ BOOL CMemoDlg::OnInitDialog() {
     return FALSE;
 }
 
-int CMemoDlg::OnCreate(LPCREATESTRUCT cs) {
-    if (CZDialog::OnCreate(cs) == -1) return -1;
-    return 0;
-}
+int CMemoDlg::OnCreate(LPCREATESTRUCT cs) { return CZDialog::OnCreate(cs) == -1 ? -1 : 0; }
 
 // The title bar is made when the note first shows expanded: a folded note
 // never needs it until it unfolds. While a group opens the note paints the
