@@ -64,6 +64,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
     ON_MESSAGE(WM_RUN_QUEUE, OnRunActions)
     ON_MESSAGE(WM_MEMO_CLOSED, OnMemoClosedMessage)
+    ON_MESSAGE(CFrameNotes::OpenBatchMessage, OnOpenMemoBatch)
     ON_MESSAGE(WM_CAPTURE_DONE, OnIgnoredMessage)
     ON_MESSAGE(WM_MEMO_TO_RECYCLE_BIN, OnMemoToRecycleBin)
     ON_MESSAGE(WM_WEBCHECK_DONE, OnWebCheckDone)
@@ -162,7 +163,13 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         OnWebCheckDelayElapsed();
         break;
     case TIMER_STARTUP:
+        // The steps that follow the note windows wait till the group is open.
+        if (m_pNotes && m_pNotes->IsOpeningMemos()) break;
         RunStartupStep(*this);
+        break;
+    case CFrameNotes::OpenBatchTimer:
+        KillTimer(id);
+        OnOpenMemoBatch(0, 0);
         break;
     case TIMER_SYNC_DIALOG:
         KillTimer(id);

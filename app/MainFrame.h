@@ -122,6 +122,7 @@ public:
 
 protected:
     LRESULT OnMemoClosedMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnOpenMemoBatch(WPARAM wParam, LPARAM lParam);
     LRESULT OnMemoToRecycleBin(WPARAM wParam, LPARAM lParam);
     void OnMemoListDamaged();
     // Note commands of the tray and note menus; false for other ids.

@@ -104,6 +104,11 @@ void CMainFrame::CloseAllMemos() {
 
 int CMainFrame::GetMemoCount() { return m_pNotes ? m_pNotes->GetMemoCount() : 0; }
 
+LRESULT CMainFrame::OnOpenMemoBatch(WPARAM, LPARAM) {
+    if (m_pNotes) m_pNotes->OpenNextBatch();
+    return 0;
+}
+
 LRESULT CMainFrame::OnMemoClosedMessage(WPARAM wParam, LPARAM) {
     if (m_pNotes) m_pNotes->OnMemoClosed(reinterpret_cast<CMemoDlg*>(wParam));
     return 0;

@@ -212,25 +212,97 @@ void CFrameNotes::DestroyNote(ILifecycleNote* note) {
 }
 
 int CFrameNotes::CreateMemoWindows(bool show) {
+    m_openShow = show;
+    m_openNext = 0;
+    m_openFailed.clear();
+    m_opening = m_memos.GetSize() > 0;
+    if (!m_opening) return 0;
+    if (m_side.frame && m_side.frame->GetSafeHwnd())
+        ScheduleBatch();
+    else
+        FinishOpening();
+    return m_memos.GetSize();
+}
+
+namespace {
+// How long one batch may keep the message loop waiting.
+const DWORD kBatchMs = 40;
+}  // namespace
+
+void CFrameNotes::ScheduleBatch() {
+    if (m_batchPending) return;
+    HWND frame = m_side.frame ? m_side.frame->GetSafeHwnd() : nullptr;
+    if (!frame) return;
+    m_batchPending = true;
+    // A posted message comes before the user's input, a timer after it: a
+    // click or a key waiting now is answered before the next batch.
+    if (GetInputState())
+        ::SetTimer(frame, OpenBatchTimer, 0, nullptr);
+    else
+        ::PostMessageW(frame, OpenBatchMessage, 0, 0);
+}
+
+void CFrameNotes::OpenNextBatch() {
+    m_batchPending = false;
+    if (!m_opening) return;
+    DWORD start = GetTickCount();
     m_creatingAll = true;
-    CMemoDlg* last = nullptr;
-    for (int i = 0; i < m_memos.GetSize(); ++i) {
-        CMemoDlg* window = new CMemoDlg(nullptr);
-        if (!window->LoadMemo(IDD_MEMO, nullptr, &m_memos[i])) {
-            window->Release();
-            m_memos[i].m_pWindow = nullptr;
-            continue;
-        }
-        m_notes[window] = std::make_unique<CMemoWindowNote>(window);
-        window->SetLevel(m_memos[i].m_nLevel);
-        window->m_bChanged = 0;
-        if (show) window->ShowWindow(SW_SHOWNOACTIVATE);
-        AddToSpotlightIfActive(window);
-        last = window;
+    for (int index = NextToOpen(); index >= 0; index = NextToOpen()) {
+        OpenRecordWindow(index);
+        if (GetTickCount() - start >= kBatchMs) break;
     }
     m_creatingAll = false;
-    if (last) last->SetActive(1);
-    return m_memos.GetSize();
+    if (NextToOpen() < 0)
+        EndOpening();
+    else
+        ScheduleBatch();
+}
+
+void CFrameNotes::FinishOpening() {
+    if (!m_opening) return;
+    m_creatingAll = true;
+    for (int index = NextToOpen(); index >= 0; index = NextToOpen()) OpenRecordWindow(index);
+    m_creatingAll = false;
+    EndOpening();
+}
+
+int CFrameNotes::NextToOpen() {
+    auto waiting = [this](int i) {
+        return !m_memos[i].m_pWindow && m_openFailed.find(m_memos[i].m_strFileName) == m_openFailed.end();
+    };
+    for (; m_openNext < m_memos.GetSize(); ++m_openNext)
+        if (waiting(m_openNext)) return m_openNext;
+    // A record removed meanwhile moves the ones after it back past the mark.
+    for (int i = 0; i < m_memos.GetSize(); ++i)
+        if (waiting(i)) return i;
+    return -1;
+}
+
+void CFrameNotes::OpenRecordWindow(int index) {
+    CMemoInfo& record = m_memos[index];
+    CMemoDlg* window = new CMemoDlg(nullptr);
+    if (!window->LoadMemo(IDD_MEMO, nullptr, &record)) {
+        window->Release();
+        record.m_pWindow = nullptr;
+        m_openFailed.insert(record.m_strFileName);
+        return;
+    }
+    m_notes[window] = std::make_unique<CMemoWindowNote>(window);
+    window->SetLevel(record.m_nLevel);
+    window->m_bChanged = 0;
+    if (m_openShow) {
+        window->ShowWindow(SW_SHOWNOACTIVATE);
+        // Painted now: the next batches' messages would keep its paint
+        // waiting till the whole group is open.
+        window->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    AddToSpotlightIfActive(window);
+}
+
+void CFrameNotes::EndOpening() {
+    m_opening = false;
+    int count = m_memos.GetSize();
+    if (count > 0 && m_memos[count - 1].m_pWindow) m_memos[count - 1].m_pWindow->SetActive(1);
 }
 
 // ---- The note store ----------------------------------------------------------------
@@ -250,6 +322,7 @@ void CFrameNotes::LoadMemos(bool show) {
 }
 
 void CFrameNotes::CloseAllMemos() {
+    m_opening = false;
     AutoSaveMemos(true);
     for (int i = m_memos.GetSize() - 1; i >= 0; --i) DestroyNote(NoteOf(m_memos[i].m_pWindow));
     m_memos.RemoveAll();
@@ -341,6 +414,7 @@ CMemoDlg* CFrameNotes::NewMemoFromClipboard() {
 }
 
 int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs) {
+    FinishOpening();
     SyncSettings();
     int made = Creation().ProcessReceived(pairs, g_ProgramFolder + L"system\\res\\memoreceive.wav");
     for (auto& entry : m_notes) AddToSpotlightIfActive(entry.first);
@@ -350,12 +424,14 @@ int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>&
 // ---- Showing, arranging, searching -------------------------------------------------
 
 void CFrameNotes::ShowAllMemos(bool show, CMemoDlg* except) {
+    FinishOpening();
     Arrangement().ShowAllMemos(show, NoteOf(except));
     if (!show) return;
     for (auto& entry : m_notes) AddToSpotlightIfActive(entry.first);
 }
 
 bool CFrameNotes::AreAllMemosVisible() {
+    FinishOpening();
     for (int i = 0; i < m_memos.GetSize(); ++i) {
         ILifecycleNote* note = NoteOf(m_memos[i].m_pWindow);
         if (note && !note->IsVisible()) return false;
@@ -364,30 +440,41 @@ bool CFrameNotes::AreAllMemosVisible() {
 }
 
 void CFrameNotes::Arrange(CNoteArrange::ArrangeKind kind) {
+    FinishOpening();
     SyncSettings();
     Arrangement().Arrange(kind);
 }
 
 void CFrameNotes::ArrangeByPosition() {
+    FinishOpening();
     SyncSettings();
     Arrangement().ArrangeByPosition([this] { AutoSaveMemos(true); });
 }
 
-void CFrameNotes::FoldAllMemos(bool expand) { Arrangement().FoldAllMemos(expand); }
+void CFrameNotes::FoldAllMemos(bool expand) {
+    FinishOpening();
+    Arrangement().FoldAllMemos(expand);
+}
 
-void CFrameNotes::SetAllMemosLevel(int level) { Arrangement().SetAllMemosLevel(level); }
+void CFrameNotes::SetAllMemosLevel(int level) {
+    FinishOpening();
+    Arrangement().SetAllMemosLevel(level);
+}
 
 void CFrameNotes::SpotlightMemos(bool importantOnly) {
+    FinishOpening();
     Arrangement().SpotlightMemos(importantOnly);
 }
 
 void CFrameNotes::ShowRecentMemo(int count) {
+    FinishOpening();
     std::vector<ILifecycleNote*> notes =
         CNoteSearch::RecentNotes(m_host, m_memos, m_store.GetMemoFolder(), g_Settings.RecentMemo, count);
     if (!notes.empty()) m_host.ShowNoteGroup(notes);
 }
 
 void CFrameNotes::ApplyMemoOptions() {
+    FinishOpening();
     for (auto& entry : m_notes) {
         CMemoDlg* window = entry.first;
         window->SetExpanded(window->IsExpanded(), TRUE);
@@ -398,10 +485,12 @@ void CFrameNotes::ApplyMemoOptions() {
 }
 
 void CFrameNotes::RestartMemoReminders() {
+    FinishOpening();
     for (auto& entry : m_notes) entry.first->ResumeReminder();
 }
 
 void CFrameNotes::SetMemoAlpha(int which, int alpha) {
+    FinishOpening();
     for (auto& entry : m_notes) {
         CMemoDlg* window = entry.first;
         if ((which == 1) == (window->IsExpanded() != FALSE)) window->SetLayeredAlpha(0, (BYTE)alpha, LWA_ALPHA);
@@ -409,6 +498,7 @@ void CFrameNotes::SetMemoAlpha(int which, int alpha) {
 }
 
 void CFrameNotes::ShowMemoTitleParts(int hide) {
+    FinishOpening();
     for (auto& entry : m_notes) {
         entry.first->ShowTitleParts(hide ? TRUE : FALSE);
         entry.first->Invalidate();
@@ -416,12 +506,14 @@ void CFrameNotes::ShowMemoTitleParts(int hide) {
 }
 
 bool CFrameNotes::SearchMemos(const CString& text, const NoteSearchOptions& options) {
+    FinishOpening();
     AutoSaveMemos(true);
     std::vector<ILifecycleNote*> hits;
     return CNoteSearch::Search(m_host, m_memos, text, options, hits) != CNoteSearch::SearchRetry;
 }
 
 CMemoDlg* CFrameNotes::FindMemoByFile(const CString& fileName) {
+    FinishOpening();
     for (auto& entry : m_notes)
         if (entry.first->GetInfo().m_strFileName.Compare(fileName.GetString()) == 0) return entry.first;
     return nullptr;

@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 
 class CMemoDlg;
@@ -52,7 +53,18 @@ public:
 
     // ---- The note store ----
     void LoadMemos(bool show);
+    // Opens the windows of the group's records a few at a time from the
+    // frame's message loop (all at once without a frame window), so that the
+    // frame, the tray, the hot keys and the notes already open answer while
+    // a large group opens. Returns the number of records.
     int CreateMemoWindows(bool show);
+    // The frame passes on the message or timer that asks for the next few.
+    static constexpr UINT OpenBatchMessage = WM_APP + 0x120;
+    static constexpr UINT_PTR OpenBatchTimer = 1120;
+    void OpenNextBatch();
+    bool IsOpeningMemos() const { return m_opening; }
+    // Opens the rest at once: for what works on every note of the group.
+    void FinishOpening();
     void CloseAllMemos();
     void SwitchMemoGroup(const CString& groupFile, bool force);
     bool AutoSaveMemos(bool atExit);
@@ -143,6 +155,11 @@ public:
 
 private:
     ILifecycleNote* OpenNote(CMemoInfo& record);
+    // The next record still to open, -1 when none is left.
+    int NextToOpen();
+    void OpenRecordWindow(int index);
+    void ScheduleBatch();
+    void EndOpening();
     void DestroyNote(ILifecycleNote* note);
     CMemoDlg* WindowOf(ILifecycleNote* note) const;
     MemoPlacement MakePlacement() const;
@@ -163,5 +180,10 @@ private:
     std::unique_ptr<CMemoTip> m_tip;
     HCURSOR m_hand = nullptr;
     bool m_creatingAll = false;
+    bool m_opening = false;
+    bool m_openShow = false;
+    bool m_batchPending = false;
+    int m_openNext = 0;
+    std::set<CString> m_openFailed;  // file names whose window could not be made
     bool m_started = false;
 };

@@ -135,8 +135,6 @@ BOOL CMemoDlg::OnInitDialog() {
         }
         return m_edit.IsEditable() ? hit : HTTRANSPARENT;
     };
-    m_btnUnfold.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 12, 11), this, IDC_FOLDED_UNFOLD);
-    m_btnTitle.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 12, 11), this, IDC_FOLDED_TITLE);
     SetFoldedButtonImages();
     SetWindowText(L"");
     m_bMouseOverHiding = g_Settings.General.MouseOverHiding;
@@ -145,16 +143,66 @@ BOOL CMemoDlg::OnInitDialog() {
     return FALSE;
 }
 
-int CMemoDlg::OnCreate(LPCREATESTRUCT cs) {
-    if (CZDialog::OnCreate(cs) == -1) return -1;
+int CMemoDlg::OnCreate(LPCREATESTRUCT cs) { return CZDialog::OnCreate(cs) == -1 ? -1 : 0; }
+
+// The title bar is made when the note first shows expanded: a folded note
+// never needs it until it unfolds. While a group opens the note paints the
+// bar itself; its window comes with the buttons' (MakeButtonWindows).
+void CMemoDlg::EnsureTitleBar() {
+    if (m_pTitleBar || !m_hWnd) return;
     m_pTitleBar.reset(new CTitleBar(this));
-    if (m_pTitleBar->CreateBar()) {
-        CRect window;
-        GetWindowRect(&window);
-        m_pTitleBar->MoveWindow(0, 0, window.Width(), NoteLogic::TitleStripHeight);
-        m_pTitleBar->ShowWindow(SW_SHOW);
+    m_pTitleBar->SetPinned(m_info.m_nLevel == 1);
+    m_pTitleBar->SetLocked(IsLocked());
+    m_pTitleBar->SetStyleChecked(m_pStyleBar != nullptr);
+    ApplyTitleBarColor();
+    if (!(s_pHost && s_pHost->IsCreatingAllMemos())) MakeTitleBarWindow();
+}
+
+void CMemoDlg::MakeTitleBarWindow() {
+    if (!m_pTitleBar || m_pTitleBar->m_hWnd || !m_hWnd) return;
+    if (!m_pTitleBar->CreateBar()) return;
+    CRect window;
+    GetWindowRect(&window);
+    m_pTitleBar->MoveWindow(0, 0, window.Width(), NoteLogic::TitleStripHeight);
+    m_pTitleBar->ShowWindow(m_bTitleBarShown ? SW_SHOW : SW_HIDE);
+}
+
+void CMemoDlg::ShowTitleBar(bool show) {
+    bool painted = m_pTitleBar && !m_pTitleBar->m_hWnd;
+    if (show != m_bTitleBarShown && painted) Invalidate(FALSE);
+    m_bTitleBarShown = show;
+    if (m_pTitleBar && m_pTitleBar->m_hWnd) m_pTitleBar->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CMemoDlg::MakeButtonWindows() {
+    if (!m_hWnd) return;
+    if (m_pTitleBar && IsExpanded()) {
+        MakeTitleBarWindow();
+        m_pTitleBar->MakeButtons();
     }
-    return 0;
+    if (m_btnUnfold.m_hWnd || IsExpanded()) return;
+    m_btnUnfold.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 12, 11), this, IDC_FOLDED_UNFOLD);
+    m_btnTitle.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 12, 11), this, IDC_FOLDED_TITLE);
+    SetFoldedButtonImages();
+    ShowFoldedButtons(m_bFoldedButtonsShown);
+}
+
+void CMemoDlg::ShowFoldedButtons(bool show) {
+    bool changed = show != m_bFoldedButtonsShown;
+    m_bFoldedButtonsShown = show;
+    if (!m_btnUnfold.m_hWnd) {
+        // Painted by the strip itself until their windows are made.
+        if (changed) Invalidate(FALSE);
+        return;
+    }
+    if (!show) {
+        m_btnUnfold.ShowWindow(SW_HIDE);
+        m_btnTitle.ShowWindow(SW_HIDE);
+        return;
+    }
+    CPoint unfold = NoteLogic::UnfoldButtonPos(m_rcClient), title = NoteLogic::TitleButtonPos(m_rcClient);
+    m_btnUnfold.SetWindowPos(nullptr, unfold.x, unfold.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_btnTitle.SetWindowPos(nullptr, title.x, title.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
 void CMemoDlg::SetFoldedButtonImages() {
@@ -166,6 +214,7 @@ void CMemoDlg::SetFoldedButtonImages() {
 
 BOOL CMemoDlg::CreateNew(UINT templateId, CWnd* parent) {
     if (!CreateWindowFromTemplate(templateId, parent)) return FALSE;
+    if (IsExpanded()) EnsureTitleBar();
     CRect rect = s_pHost ? s_pHost->GetNewMemoRect() : CRect(100, 100, 100 + g_Settings.General.StartDX,
                                                                100 + g_Settings.General.StartDY);
     MoveWindow(&rect);
@@ -203,8 +252,14 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     if (m_info.m_nExpandedHeight <= 0) m_info.m_nExpandedHeight = rect.Height();
     BYTE fit = m_info.m_bFitHeight;
     m_info.m_bFitHeight = 0;
-    m_store.LoadForRecord(m_edit);
-    if (m_store.IsOpenFailed()) ShowDamagedMarker();
+    if (!m_info.m_bExpanded && !m_info.m_strTitle.IsEmpty() && !IsLockedMemoFileName(m_info.m_strFileName) &&
+        !m_info.HasUnsafeFileName()) {
+        m_info.m_bLocked = 0;
+        m_bTextDeferred = TRUE;
+    } else {
+        m_store.LoadForRecord(m_edit);
+        if (m_store.IsOpenFailed()) ShowDamagedMarker();
+    }
     if (IsLocked()) m_info.m_bExpanded = 0;
     SetFoldedButtonImages();
     m_info.m_bFitHeight = fit;
@@ -215,13 +270,14 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     SetTitleColor(m_info.m_crTitle);
     m_info.m_pWindow = this;
     record->m_pWindow = this;
-    if (!IsLocked()) {
+    if (!IsLocked() && !m_bTextDeferred) {
         if (g_Settings.General.RestoreScrollPos && m_info.m_nFirstVisibleLine > 0) {
             m_edit.LineScroll(m_info.m_nFirstVisibleLine - m_edit.GetFirstVisibleLine());
             int start = m_edit.LineIndex(m_info.m_nFirstVisibleLine);
             m_edit.SetSel(start, start);
         }
-        m_edit.SetFocus();
+        // A group that opens leaves the focus where the user has it.
+        if (!(s_pHost && s_pHost->IsCreatingAllMemos())) m_edit.SetFocus();
     }
     m_edit.SetModify(FALSE);
     m_bChanged = 0;
@@ -311,13 +367,10 @@ void CMemoDlg::LayoutControls() {
             m_pStyleBar->SetBackColor(LightenColor(m_info.m_crTitle, 1.1f));
             m_pStyleBar->ShowWindow(SW_SHOW);
         }
-        m_btnUnfold.ShowWindow(SW_HIDE);
-        m_btnTitle.ShowWindow(SW_HIDE);
+        ShowFoldedButtons(false);
     } else {
         if (in.styleBarOpen) m_pStyleBar->ShowWindow(SW_HIDE);
-        CPoint unfold = NoteLogic::UnfoldButtonPos(m_rcClient), title = NoteLogic::TitleButtonPos(m_rcClient);
-        m_btnUnfold.SetWindowPos(nullptr, unfold.x, unfold.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-        m_btnTitle.SetWindowPos(nullptr, title.x, title.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+        ShowFoldedButtons(true);
     }
     m_edit.MoveWindow(&m_rcEdit);
     ClipFoldedEditor(!in.expanded);
@@ -359,12 +412,17 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     if (expand && IsLocked() && !IsTextLoaded()) {
         if (!LoadLockedText()) return;
     }
+    // A folded note without a title shows its first line.
+    if (expand || m_info.m_strTitle.IsEmpty()) EnsureTextLoaded();
+    if (expand) EnsureTitleBar();
     int savedLevel = -1;
     if (expand && m_info.m_nLevel == 2) {
         savedLevel = 2;
         SetZPosition(ZPOS_NORMAL, FALSE);
     }
-    SetLayeredAlpha(0, 0, LWA_ALPHA);
+    // A window on the screen is made clear while it changes; one not shown
+    // yet (a group opening) has nothing to hide.
+    if (IsWindowVisible()) SetLayeredAlpha(0, 0, LWA_ALPHA);
     CRect window;
     GetWindowRect(&window);
     m_info.m_bExpanded = expand ? 1 : 0;
@@ -393,12 +451,12 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     }
     GetWindowRect(&m_info.m_rcWindow);
     bool simple = g_Settings.General.SimpleMemoInactive && !m_nActive;
-    if (m_pTitleBar && m_pTitleBar->m_hWnd) {
+    if (m_pTitleBar) {
         if (!simple) {
-            m_pTitleBar->ShowWindow(expand ? SW_SHOW : SW_HIDE);
+            ShowTitleBar(expand != FALSE);
             m_pTitleBar->ShowButtons(expand);
         } else if (!expand) {
-            m_pTitleBar->ShowWindow(SW_HIDE);
+            ShowTitleBar(false);
         }
     }
     if (g_Settings.General.ScrollMode == 2) ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, expand);
@@ -406,6 +464,8 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     SetLayeredAlpha(0, (BYTE)(applyAlpha ? GetAlpha() : 255), LWA_ALPHA);
     if (savedLevel == 2) SetZPosition(ZPOS_DESKTOP, FALSE);
     if (m_info.m_bFitHeight && expand) m_edit.RequestResize();
+    // The note the user works with has its buttons ready for the mouse.
+    if (m_nActive && !(s_pHost && s_pHost->IsCreatingAllMemos())) MakeButtonWindows();
     Invalidate(FALSE);
 }
 
@@ -559,6 +619,7 @@ void CMemoDlg::SetActive(int active) {
     m_nActive = active;
     ApplyAlpha(!active);
     if (s_pHost && s_pHost->IsCreatingAllMemos()) return;
+    if (active) MakeButtonWindows();
     if (g_Settings.General.SimpleMemoInactive) ShowTitleParts(!active);
     if (g_Settings.General.ScrollMode == 2) ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, active && IsExpanded());
     Invalidate(FALSE);
@@ -573,12 +634,11 @@ void CMemoDlg::ShowTitleParts(BOOL hide) {
     if (IsExpanded()) {
         if (m_pTitleBar) {
             m_pTitleBar->ShowButtons(!hide);
-            m_pTitleBar->ShowWindow(hide ? SW_HIDE : SW_SHOW);
+            ShowTitleBar(!hide);
         }
     } else {
-        m_btnUnfold.ShowWindow(hide ? SW_HIDE : SW_SHOW);
-        m_btnTitle.ShowWindow(hide ? SW_HIDE : SW_SHOW);
-        if (m_pTitleBar) m_pTitleBar->ShowWindow(SW_HIDE);
+        ShowFoldedButtons(!hide);
+        if (m_pTitleBar) ShowTitleBar(false);
     }
     if (hide && !(IsExpanded() && g_Settings.General.ViewEditTime)) {
         int o = (m_info.m_nImportance && m_info.m_strTitle.IsEmpty()) ? NoteLogic::ImportanceIconRoom : 0;
@@ -658,14 +718,38 @@ void CMemoDlg::OnTimer(UINT_PTR id) {
 
 // ---- Text storage ----
 
+void CMemoDlg::EnsureTextLoaded() {
+    if (!m_bTextDeferred) return;
+    m_bTextDeferred = FALSE;
+    BYTE fit = m_info.m_bFitHeight;
+    m_info.m_bFitHeight = 0;
+    m_store.LoadForRecord(m_edit);
+    m_info.m_bFitHeight = fit;
+    if (m_store.IsOpenFailed()) {
+        ShowDamagedMarker();
+        return;
+    }
+    if (g_Settings.General.RestoreScrollPos && m_info.m_nFirstVisibleLine > 0) {
+        m_edit.LineScroll(m_info.m_nFirstVisibleLine - m_edit.GetFirstVisibleLine());
+        int start = m_edit.LineIndex(m_info.m_nFirstVisibleLine);
+        m_edit.SetSel(start, start);
+    }
+    m_edit.SetModify(FALSE);
+    if (m_info.m_bReadOnly) m_edit.SetEditable(FALSE);
+}
+
 BOOL CMemoDlg::IsReadyToSave(BOOL modifiedOnly) {
     // Nothing of a note whose file could not be read is ever written.
-    if (IsOpenFailed()) return FALSE;
+    if (m_bTextDeferred || IsOpenFailed()) return FALSE;
     if (modifiedOnly) return m_edit.GetModify();
     return m_autosave.IsReadyToSave(m_edit.GetModify() != FALSE, m_edit.GetTextLengthEx());
 }
 
-BOOL CMemoDlg::SaveMemo() { return m_store.Save(m_edit); }
+BOOL CMemoDlg::SaveMemo() {
+    // An unread file holds the text as it is: there is nothing to write.
+    if (m_bTextDeferred) return TRUE;
+    return m_store.Save(m_edit);
+}
 
 void CMemoDlg::ShowDamagedMarker() {
     const CLanguageTable& t = g_LanguageTable;
@@ -830,6 +914,8 @@ void CMemoDlg::PaintExpanded(CDC& dc) {
     }
     if (m_info.m_nImportance)
         DrawIconEx(dc.m_hDC, 2, 2, CTitleBar::GetImportanceIcon(m_info.m_nImportance), 16, 16, 0, nullptr, DI_NORMAL);
+    if (m_pTitleBar && !m_pTitleBar->m_hWnd && m_bTitleBarShown)
+        m_pTitleBar->PaintTo(dc.m_hDC, c.Width(), NoteLogic::TitleStripHeight);
 }
 
 void CMemoDlg::PaintFolded(CDC& dc) {
@@ -850,6 +936,12 @@ void CMemoDlg::PaintFolded(CDC& dc) {
     COLORREF bottomRight = skin == 2 ? g_Settings.General.SimpleMemoColor : ScaleColor(title, 0.9f);
     dc.Draw3dRect(&c, topLeft, bottomRight);
     if (!simple && skin != 2) dc.FillSolidRect(c.right - 29, 1, 1, c.Height() - 2, bottomRight);
+    if (m_bFoldedButtonsShown && !m_btnUnfold.m_hWnd) {
+        for (CShareButtonEx* button : {&m_btnUnfold, &m_btnTitle}) {
+            CPoint at = button == &m_btnUnfold ? NoteLogic::UnfoldButtonPos(c) : NoteLogic::TitleButtonPos(c);
+            button->DrawTo(dc.m_hDC, CRect(at, CSize(button->m_nCellWidth, button->m_nCellHeight)));
+        }
+    }
     if (m_info.m_nImportance)
         DrawIconEx(dc.m_hDC, 2, 2, CTitleBar::GetImportanceIcon(m_info.m_nImportance), 16, 16, 0, nullptr, DI_NORMAL);
 }
@@ -857,6 +949,7 @@ void CMemoDlg::PaintFolded(CDC& dc) {
 // ---- Mouse and keys ----
 
 LRESULT CMemoDlg::OnNcHitTest(CPoint point) {
+    MakeButtonWindows();
     int tipMode = g_Settings.General.MemoTipMode;
     if (!IsExpanded() && tipMode > 0 && s_pHost) {
         if (tipMode == 1 || ((tipMode == 3 || tipMode == 4) && IsCtrlDown())) s_pHost->ShowMemoTip(&m_info);
@@ -1014,6 +1107,8 @@ BOOL CMemoDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CMemoDlg::ExecuteCommand(UINT id) {
+    // Commands of the note read or write its text.
+    EnsureTextLoaded();
     switch (id) {
     case IDC_FOLDED_UNFOLD: OnUnfold(); return TRUE;
     case IDC_FOLDED_TITLE: OnTitleInput(); return TRUE;
@@ -1084,6 +1179,7 @@ BOOL CMemoDlg::ExecuteCommand(UINT id) {
 }
 
 HMENU CMemoDlg::BuildContextMenu() {
+    EnsureTextLoaded();  // the menu greys what an unreadable file cannot do
     HMENU menu = CreatePopupMenu();
     auto add = [menu](UINT id, const CString& text) { AppendMenuW(menu, MF_STRING, id, text); };
     auto separator = [menu] { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); };

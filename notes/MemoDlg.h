@@ -40,6 +40,14 @@ public:
     BOOL IsExpanded() const { return m_info.m_bExpanded != 0; }
     BOOL IsLocked() const { return m_info.m_bLocked != 0; }
     BOOL IsTextLoaded() const { return m_store.IsTextLoaded(); }
+    // A folded note with a title shows no text: its file is read when the
+    // text is first needed (unfolded, searched, a command of its menu).
+    BOOL IsTextDeferred() const { return m_bTextDeferred; }
+    void EnsureTextLoaded();
+    // The windows of the buttons, made when the mouse first comes over the
+    // note or it is activated; till then the note and its title bar paint
+    // the buttons' pictures.
+    void MakeButtonWindows();
     BOOL IsOpenFailed() const { return m_store.IsOpenFailed() || m_edit.IsOpenFailed(); }
     CString GetMemoPath() const { return m_store.GetPath(); }
 
@@ -132,6 +140,10 @@ private:
     BOOL CreateWindowFromTemplate(UINT templateId, CWnd* parent);
     void ApplyColors(COLORREF title, COLORREF body, COLORREF bar, BOOL redraw);
     void SetFoldedButtonImages();
+    void EnsureTitleBar();
+    void MakeTitleBarWindow();
+    void ShowTitleBar(bool show);
+    void ShowFoldedButtons(bool show);
     CSize MeasureTitle();
     void PaintExpanded(CDC& dc);
     void PaintFolded(CDC& dc);
@@ -165,6 +177,9 @@ private:
     int m_nContentHeight = 0;
     BOOL m_bCreated = FALSE;
     BOOL m_bTrackingLeave = FALSE;
+    BOOL m_bTextDeferred = FALSE;
+    bool m_bFoldedButtonsShown = false;
+    bool m_bTitleBarShown = true;  // also while the note paints the bar itself
 };
 
 // The font and display context that every note window shares to measure

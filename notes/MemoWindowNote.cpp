@@ -32,7 +32,7 @@ void CMemoWindowNote::SetLevel(int level) { m_window->SetLevel(level); }
 void CMemoWindowNote::PinOnTop() {
     if (CTitleBar* bar = m_window->GetTitleBar()) {
         bar->SetPinned(TRUE);
-        bar->Invalidate();
+        if (bar->m_hWnd) bar->Invalidate();
     }
     m_window->SetLevel(CMemoInfo::LevelTopMost);
 }
@@ -40,8 +40,10 @@ void CMemoWindowNote::PinOnTop() {
 void CMemoWindowNote::FlashAttention() { m_window->FlashAttention(FALSE); }
 
 bool CMemoWindowNote::FindText(const CString& text, bool matchCase, bool wholeWord) {
+    if (text.IsEmpty()) return false;
+    m_window->EnsureTextLoaded();
     COleRichEditCtrl& edit = m_window->GetEditor();
-    if (!edit.m_hWnd || text.IsEmpty()) return false;
+    if (!edit.m_hWnd) return false;
     // Wide text: any script is found whatever the ANSI code page.
     FINDTEXTEXW find = {};
     find.chrg.cpMin = 0;
@@ -58,4 +60,7 @@ bool CMemoWindowNote::FindText(const CString& text, bool matchCase, bool wholeWo
     return true;
 }
 
-void CMemoWindowNote::PasteClipboard() { m_window->GetEditor().Paste(); }
+void CMemoWindowNote::PasteClipboard() {
+    m_window->EnsureTextLoaded();
+    m_window->GetEditor().Paste();
+}

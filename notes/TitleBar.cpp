@@ -65,24 +65,8 @@ HICON CTitleBar::GetImportanceIcon(int importance) {
     return icons[importance];
 }
 
-CTitleBar::CTitleBar(CMemoDlg* note) : CDialog(IDD_TITLE_BAR, note), m_pNote(note) {}
-
-BOOL CTitleBar::CreateBar() { return CreateIndirect(GetNoteTemplate(IDD_TITLE_BAR), m_pNote); }
-
-BOOL CTitleBar::OnInitDialog() {
-    CDialog::OnInitDialog();
-    SetDlgCtrlID(IDD_TITLE_BAR);
-    auto make = [this](CWnd& button, UINT id, int x, int y, int cx, int cy) {
-        button.Create(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(x, y, x + cx, y + cy), this, id);
-    };
-    make(m_btnIcon, IDC_TB_ICON, 2, 2, 16, 16);
-    make(m_btnPin, IDC_TB_PIN, 19, 3, 11, 11);
-    make(m_btnMenu, IDC_TB_MENU, 34, 4, 12, 11);
-    make(m_btnNew, IDC_TB_NEW, 0, 3, 12, 11);
-    make(m_btnStyle, IDC_TB_STYLE, 0, 3, 10, 10);
-    make(m_btnNextColor, IDC_TB_NEXT_COLOR, 0, 3, 12, 11);
-    make(m_btnDelete, IDC_TB_DELETE, 0, 3, 12, 11);
-    make(m_btnFold, IDC_TB_FOLD, 0, 3, 12, 11);
+CTitleBar::CTitleBar(CMemoDlg* note) : CDialog(IDD_TITLE_BAR, note), m_pNote(note) {
+    // The pictures are known before the windows: the note paints them first.
     m_btnPin.SetImageIndex(NCI_PIN);
     m_btnMenu.SetImageIndex(NBI_MENU);
     m_btnNew.SetImageIndex(NBI_NEW);
@@ -90,17 +74,66 @@ BOOL CTitleBar::OnInitDialog() {
     m_btnNextColor.SetImageIndex(NBI_NEXT_COLOR);
     m_btnDelete.SetImageIndex(NBI_DELETE);
     m_btnFold.SetImageIndex(NBI_FOLD);
+}
+
+BOOL CTitleBar::CreateBar() { return CreateIndirect(GetNoteTemplate(IDD_TITLE_BAR), m_pNote); }
+
+namespace {
+struct ButtonPlace {
+    UINT id;
+    int x;  // from the left; from the right edge when fromRight
+    int y, cx, cy;
+    bool fromRight;
+};
+const ButtonPlace kPlaces[] = {
+    {IDC_TB_ICON, 2, 2, 16, 16, false},        {IDC_TB_PIN, 19, 3, 12, 12, false},
+    {IDC_TB_MENU, 34, 4, 12, 11, false},       {IDC_TB_NEW, 70, 3, 12, 11, true},
+    {IDC_TB_STYLE, 57, 3, 12, 12, true},       {IDC_TB_NEXT_COLOR, 43, 3, 12, 11, true},
+    {IDC_TB_DELETE, 29, 3, 12, 11, true},      {IDC_TB_FOLD, 15, 3, 12, 11, true},
+};
+}  // namespace
+
+CRect CTitleBar::ButtonRect(UINT id, int barWidth) {
+    for (const ButtonPlace& p : kPlaces) {
+        if (p.id != id) continue;
+        int x = p.fromRight ? barWidth - p.x : p.x;
+        return CRect(x, p.y, x + p.cx, p.y + p.cy);
+    }
+    return CRect();
+}
+
+BOOL CTitleBar::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetDlgCtrlID(IDD_TITLE_BAR);
     return FALSE;
 }
 
-void CTitleBar::SetLocked(BOOL locked) { m_btnFold.SetImageIndex(locked ? NBI_FOLD_LOCKED : NBI_FOLD); }
+void CTitleBar::MakeButtons() {
+    if (m_bButtonsMade || !m_hWnd) return;
+    m_bButtonsMade = TRUE;
+    CRect client;
+    GetClientRect(&client);
+    CWnd* windows[] = {&m_btnIcon, &m_btnPin, &m_btnMenu, &m_btnNew, &m_btnStyle, &m_btnNextColor, &m_btnDelete, &m_btnFold};
+    for (size_t i = 0; i < sizeof kPlaces / sizeof kPlaces[0]; ++i) {
+        // The icon is painted by the bar; its button only takes the clicks.
+        DWORD visible = (i == 0 || m_bButtonsShown) ? WS_VISIBLE : 0;
+        windows[i]->Create(L"BUTTON", L"", WS_CHILD | visible | BS_OWNERDRAW, ButtonRect(kPlaces[i].id, client.Width()),
+                           this, kPlaces[i].id);
+    }
+}
+
+void CTitleBar::SetLocked(BOOL locked) {
+    m_btnFold.SetImageIndex(locked ? NBI_FOLD_LOCKED : NBI_FOLD);
+    if (!m_bButtonsMade && m_hWnd) Invalidate(FALSE);
+}
 
 void CTitleBar::ShowButtons(BOOL show) {
+    m_bButtonsShown = show;
     int cmd = show ? SW_SHOW : SW_HIDE;
     for (CWnd* button : {(CWnd*)&m_btnMenu, (CWnd*)&m_btnFold, (CWnd*)&m_btnNextColor, (CWnd*)&m_btnStyle,
                          (CWnd*)&m_btnNew, (CWnd*)&m_btnPin, (CWnd*)&m_btnDelete})
         if (button->m_hWnd) button->ShowWindow(cmd);
-    Invalidate(FALSE);
+    if (m_hWnd) Invalidate(FALSE);
 }
 
 void CTitleBar::SetButtonColor(COLORREF color) {
@@ -108,16 +141,16 @@ void CTitleBar::SetButtonColor(COLORREF color) {
         button->m_crFill = color;
         if (button->m_hWnd) button->Invalidate();
     }
+    if (!m_bButtonsMade && m_hWnd) Invalidate(FALSE);
 }
 
 void CTitleBar::OnSize(UINT, int cx, int) {
-    struct Place {
-        CWnd* button;
-        int offset;
-    } places[] = {{&m_btnNew, 70}, {&m_btnStyle, 57}, {&m_btnNextColor, 43}, {&m_btnDelete, 29}, {&m_btnFold, 15}};
-    for (const Place& p : places)
-        if (p.button->m_hWnd)
-            p.button->SetWindowPos(nullptr, cx - p.offset, 3, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (CWnd* button : {(CWnd*)&m_btnNew, (CWnd*)&m_btnStyle, (CWnd*)&m_btnNextColor, (CWnd*)&m_btnDelete,
+                         (CWnd*)&m_btnFold})
+        if (button->m_hWnd) {
+            CRect r = ButtonRect(button->GetDlgCtrlID(), cx);
+            button->SetWindowPos(nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
 }
 
 BOOL CTitleBar::ExecuteCommand(UINT id) {
@@ -129,8 +162,10 @@ BOOL CTitleBar::ExecuteCommand(UINT id) {
     case IDC_TB_NEXT_COLOR: m_pNote->OnNextColor(); return TRUE;
     case IDC_TB_FOLD: m_pNote->SetExpanded(FALSE, FALSE); return TRUE;
     case IDC_TB_MENU: {
-        CRect r;
-        m_btnMenu.GetWindowRect(&r);
+        CRect client;
+        GetClientRect(&client);
+        CRect r = ButtonRect(IDC_TB_MENU, client.Width());
+        ClientToScreen(&r);
         m_pNote->ScreenToClient(&r);
         m_pNote->ShowContextMenu(CPoint(r.right, r.bottom));
         return TRUE;
@@ -166,6 +201,15 @@ void CTitleBar::OnPaint() {
     HDC dc = CreateCompatibleDC(paint.m_hDC);
     HBITMAP bitmap = CreateCompatibleBitmap(paint.m_hDC, w, h);
     HGDIOBJ old = SelectObject(dc, bitmap);
+    PaintTo(dc, w, h);
+    BitBlt(paint.m_hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+void CTitleBar::PaintTo(HDC dc, int w, int h) {
+    if (w <= 0 || h <= 0) return;
     CMemoInfo& info = m_pNote->GetInfo();
     COLORREF T = info.m_crTitle, B = info.m_crBackground;
     auto fill = [dc](int x, int y, int cx, int cy, COLORREF color) {
@@ -205,8 +249,13 @@ void CTitleBar::OnPaint() {
     }
     }
     DrawIconEx(dc, 2, 2, GetImportanceIcon(info.m_nImportance), 16, 16, 0, nullptr, DI_NORMAL);
-    BitBlt(paint.m_hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    if (!m_bButtonsMade && m_bButtonsShown) {
+        struct Drawn {
+            CImageStripButton* button;
+            UINT id;
+        } drawn[] = {{&m_btnPin, IDC_TB_PIN},   {&m_btnMenu, IDC_TB_MENU},           {&m_btnNew, IDC_TB_NEW},
+                     {&m_btnStyle, IDC_TB_STYLE}, {&m_btnNextColor, IDC_TB_NEXT_COLOR}, {&m_btnDelete, IDC_TB_DELETE},
+                     {&m_btnFold, IDC_TB_FOLD}};
+        for (const Drawn& d : drawn) d.button->DrawTo(dc, ButtonRect(d.id, w));
+    }
 }

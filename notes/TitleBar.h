@@ -1,6 +1,12 @@
 // CTitleBar: the 17-pixel strip across the top of an expanded note with the
 // note's buttons and its importance icon. It only passes the user's clicks
 // to the note window; drags on it fall through to the note.
+//
+// A group opens hundreds of notes that nobody points at: until the note
+// first needs them (MakeButtons: the mouse comes over it, it is activated)
+// the bar paints its buttons' pictures itself instead of making their eight
+// windows, and the note paints the whole bar (PaintTo) until it makes the
+// bar's own window.
 #pragma once
 
 #include "fw/AfxWin.h"
@@ -17,6 +23,13 @@ public:
     BOOL CreateBar();
 
     void ShowButtons(BOOL show);
+    // Makes the buttons' windows; nothing when they are there already.
+    void MakeButtons();
+    BOOL HasButtonWindows() const { return m_bButtonsMade; }
+    // Where a button stands in the bar of that width.
+    static CRect ButtonRect(UINT id, int barWidth);
+    // Paints the bar, as it stands, into dc at (0, 0).
+    void PaintTo(HDC dc, int width, int height);
     void SetButtonColor(COLORREF color);
     void SetPinned(BOOL pinned) { m_btnPin.SetCheck(pinned); }
     BOOL IsPinned() const { return m_btnPin.GetCheck(); }
@@ -50,4 +63,6 @@ private:
     CShareButtonEx m_btnNextColor;
     CShareButtonEx m_btnDelete;
     CShareButtonEx m_btnFold;
+    BOOL m_bButtonsMade = FALSE;
+    BOOL m_bButtonsShown = TRUE;
 };

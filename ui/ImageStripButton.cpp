@@ -29,6 +29,16 @@ void CImageStripButton::SizeToCell() {
         SetWindowPos(nullptr, 0, 0, m_nCellWidth, m_nCellHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CImageStripButton::DrawTo(HDC dc, const CRect& rect) {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = m_nState == Disabled ? ODS_DISABLED : 0;
+    dis.hDC = dc;
+    dis.rcItem = rect;
+    DrawItem(&dis);
+}
+
 void CImageStripButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     HIMAGELIST list = ImageList();
     if (!list)

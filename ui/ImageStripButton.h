@@ -18,6 +18,10 @@ public:
     // else is 1) and repaints; returns the checked flag.
     BOOL SetState(int state);
     BOOL GetCheck() const { return m_bChecked; }
+    // Draws the button as it stands, in its normal place or elsewhere, also
+    // before its window exists: a bar can show its buttons before it needs
+    // their windows.
+    void DrawTo(HDC dc, const CRect& rect);
     void SetCheck(BOOL checked);
 
     // Push buttons: fill flag and colour. Check buttons: pressed, normal and

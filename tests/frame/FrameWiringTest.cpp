@@ -1,6 +1,7 @@
 // The frame with its notes and alarms running in this process: the group
 // menus it fills reach their commands from the tray and from a note, and the
 // calendar's month marks ask the frame for its alarms.
+#include "MessagePump.h"
 #include "ProgramFolderSetup.h"
 #include "calendar/AlarmInfo.h"
 #include "calendar/DayMarks.h"
@@ -91,6 +92,8 @@ TEST_F(FrameWiringTest, GroupMenusOfTheTrayAndOfANoteReachTheirCommands) {
     ::SendMessageW(wnd, WM_COMMAND, openB, 0);
     EXPECT_EQ(g_Settings.General.MemoDBFile, CString(L"b.zrd"));
     ASSERT_EQ(frame->GetMemoCount(), 1);  // the moved note
+    // The group's windows open from the message loop.
+    ASSERT_TRUE(PumpUntil([this] { return !frame->GetNotes()->IsOpeningMemos(); }, 10000));
 
     // The same menu in a note's own menu, sent to the note.
     frame->BuildOpenGroupMenu(&open);

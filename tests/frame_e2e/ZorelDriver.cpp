@@ -1,10 +1,13 @@
 #include "ZorelDriver.h"
 
 #include "MessagePump.h"
+#include "notes/MemoInfo.h"
+#include "notes/MemoStore.h"
 #include "shell/FileUtil.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -82,19 +85,14 @@ HWND ZorelProcess::WaitForWindowOfClass(const wchar_t* className, DWORD timeoutM
     return WaitForWindow(Id(), nullptr, className, timeoutMs);
 }
 
-bool ZorelProcess::WaitForStartUp(DWORD timeoutMs) {
+bool ZorelProcess::WaitForStartUp(DWORD timeoutMs, DWORD* lastBusyTick) {
     // WaitForInputIdle answers as soon as the frame exists, before the timer
     // ticks that open the windows and take the hot keys, so watch the
     // processor time instead. The two steps run a second apart and the tick
     // between them may use too little time to show, so quiet for longer than
     // that second means the start-up work is over.
     const DWORD quietMs = 1200;
-    auto used = [this]() -> ULONGLONG {
-        FILETIME created, ended, kernel, user;
-        if (!GetProcessTimes(m_info.hProcess, &created, &ended, &kernel, &user)) return 0;
-        return (((ULONGLONG)kernel.dwHighDateTime << 32) | kernel.dwLowDateTime) +
-               (((ULONGLONG)user.dwHighDateTime << 32) | user.dwLowDateTime);
-    };
+    auto used = [this] { return ProcessorTime(); };
     DWORD start = GetTickCount();
     ULONGLONG last = used();
     DWORD quietSince = GetTickCount();
@@ -105,10 +103,18 @@ bool ZorelProcess::WaitForStartUp(DWORD timeoutMs) {
             last = now;
             quietSince = GetTickCount();
         } else if (GetTickCount() - quietSince >= quietMs) {
+            if (lastBusyTick) *lastBusyTick = quietSince;
             return true;
         }
     }
     return false;
+}
+
+ULONGLONG ZorelProcess::ProcessorTime() const {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(m_info.hProcess, &created, &ended, &kernel, &user)) return 0;
+    return (((ULONGLONG)kernel.dwHighDateTime << 32) | kernel.dwLowDateTime) +
+           (((ULONGLONG)user.dwHighDateTime << 32) | user.dwLowDateTime);
 }
 
 bool ZorelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
@@ -188,6 +194,45 @@ std::wstring MakeProgramFolder(const char* settingsXml) {
 }
 
 void RemoveProgramFolder(const std::wstring& folder) { DeleteFolderTree(folder.c_str()); }
+
+void WriteMemoGroup(const std::wstring& folder, int notes, bool expanded, int width, int height,
+                    POINT (*place)(int index)) {
+    std::wstring memos = folder + L"memo_data\\";
+    CreateDirectoryW(memos.c_str(), nullptr);
+    CArray<CMemoInfo> list;
+    for (int i = 0; i < notes; ++i) {
+        CMemoInfo record;
+        wchar_t name[64];
+        swprintf(name, 64, L"2014010100%07d.rtf", i);
+        record.m_strFileName = name;
+        POINT at = place(i);
+        record.m_rcWindow = CRect(at.x, at.y, at.x + width, at.y + height);
+        record.m_nExpandedWidth = width;
+        record.m_nExpandedHeight = height;
+        record.m_bExpanded = expanded ? 1 : 0;
+        record.m_nColorType = i % 12;
+        if (!expanded) {
+            wchar_t title[32];
+            swprintf(title, 32, L"Note %d", i + 1);
+            record.m_strTitle = title;
+        }
+        record.m_strDate = L"2014-01-01 10:00";
+        list.Add(record);
+        std::string text = "{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs18 Note number " + std::to_string(i + 1) +
+                           "\\par a second line of text\\par}";
+        FILE* file = _wfopen((memos + name).c_str(), L"wb");
+        if (file) {
+            fwrite(text.data(), 1, text.size(), file);
+            fclose(file);
+        }
+    }
+    std::vector<BYTE> bytes = CMemoStore::BuildListBytes(list);
+    FILE* file = _wfopen((memos + L"DefaultMemo.zrd").c_str(), L"wb");
+    if (file) {
+        fwrite(bytes.data(), 1, bytes.size(), file);
+        fclose(file);
+    }
+}
 
 std::string ReadFileText(const std::wstring& path) {
     std::string text;

@@ -14,6 +14,8 @@ public:
 
     // Starts folder\Zorel.exe with the arguments; false when it cannot.
     bool Start(const std::wstring& folder, const std::wstring& arguments = L"");
+    // Takes over a process started elsewhere.
+    void Adopt(const PROCESS_INFORMATION& info) { m_info = info; }
     // The process's window "Zorel Program", waiting up to the time-out.
     HWND WaitForFrame(DWORD timeoutMs = 10000);
     // A visible dialog (message box) of the process.
@@ -25,7 +27,12 @@ public:
     // Waits until the staged start-up that follows the frame's creation has
     // run: the program has used no processor time for longer than the gap
     // between its start-up steps. False on time-out.
-    bool WaitForStartUp(DWORD timeoutMs = 20000);
+    // lastBusyTick, when given, takes the GetTickCount of the last moment the
+    // process was seen using the processor: the end of its start-up.
+    bool WaitForStartUp(DWORD timeoutMs = 20000, DWORD* lastBusyTick = nullptr);
+    // The processor time the process has used so far, in 100 ns units.
+    ULONGLONG ProcessorTime() const;
+    bool HasEnded() const { return WaitForSingleObject(m_info.hProcess, 0) == WAIT_OBJECT_0; }
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     // The same, while this thread's windows keep receiving messages.
@@ -54,6 +61,11 @@ private:
 // file text is written as ZorelConfig.xml.
 std::wstring MakeProgramFolder(const char* settingsXml = nullptr);
 void RemoveProgramFolder(const std::wstring& folder);
+// Writes the default memo group of a program folder: notes notes with two
+// lines of text each, all expanded or all folded under a title, placed
+// (left, top) by place(i) at width x height.
+void WriteMemoGroup(const std::wstring& folder, int notes, bool expanded, int width, int height,
+                    POINT (*place)(int index));
 std::string ReadFileText(const std::wstring& path);
 // The text of a key element in a settings file's text, or "(none)".
 std::string ConfigValue(const std::string& xml, const std::string& key);

@@ -30,6 +30,7 @@
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/ShareButtonEx.h"
+#include "ui/ShowEffectDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -76,14 +77,17 @@ protected:
         SetMessageBoxAnswerer(nullptr);
         scratch.reset();
     }
-    void StartFrame() {
+    void StartFrame(bool waitForGroup = true) {
         frame = new CMainFrame;
         wnd = frame->GetSafeHwnd();
         ASSERT_NE(wnd, nullptr);
         frame->m_clock = [this] { return clock; };
         frame->PostCreateInit();
         ASSERT_NE(frame->GetNotes(), nullptr);
+        if (waitForGroup) WaitForGroup();
     }
+    // The group's windows open a few at a time from the message loop.
+    void WaitForGroup() { ASSERT_TRUE(PumpUntil([this] { return !frame->GetNotes()->IsOpeningMemos(); }, 60000)); }
     void Tick(const SYSTEMTIME& now) {
         clock = now;
         frame->CheckMinuteAndDay();
@@ -100,6 +104,64 @@ protected:
         CArray<CMemoInfo> memos;
         frame->GetNotes()->Store().SerializeGroupFile(group, memos, 0);
         return memos;
+    }
+    // Writes a group file of the memo folder with its notes' text files:
+    // one per entry, expanded or folded, with its title.
+    struct NoteSpec {
+        std::wstring text;
+        std::wstring title;
+        bool folded;
+    };
+    void WriteGroup(const wchar_t* group, const wchar_t* prefix, const std::vector<NoteSpec>& notes) {
+        CArray<CMemoInfo> list;
+        for (size_t i = 0; i < notes.size(); ++i) {
+            CMemoInfo record;
+            wchar_t name[64];
+            swprintf(name, 64, L"%ls%03d.rtf", prefix, (int)i);
+            record.m_strFileName = name;
+            int x = 20 + (int)(i % 30) * 25, y = 20 + (int)(i % 20) * 30;
+            record.m_rcWindow = CRect(x, y, x + 200, y + 120);
+            record.m_nExpandedWidth = 200;
+            record.m_nExpandedHeight = 120;
+            record.m_bExpanded = notes[i].folded ? 0 : 1;
+            record.m_strTitle = notes[i].title.c_str();
+            list.Add(record);
+            std::string rtf = "{\\rtf1\\ansi ";
+            for (wchar_t c : notes[i].text) rtf += (char)c;
+            rtf += "\\par}";
+            WriteFile(folder + L"memo_data\\" + name, rtf);
+        }
+        std::vector<BYTE> bytes = CMemoStore::BuildListBytes(list);
+        WriteFile(folder + L"memo_data\\" + group, std::string(bytes.begin(), bytes.end()));
+    }
+    static void WriteFile(const CString& path, const std::string& bytes) {
+        FILE* file = _wfopen(path, L"wb");
+        ASSERT_NE(file, nullptr);
+        fwrite(bytes.data(), 1, bytes.size(), file);
+        fclose(file);
+    }
+    static std::string ReadFile(const CString& path) {
+        std::string bytes;
+        FILE* file = _wfopen(path, L"rb");
+        if (!file) return bytes;
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+        fclose(file);
+        return bytes;
+    }
+    // The note windows alive on this thread.
+    static std::vector<CMemoDlg*> LiveNoteWindows() {
+        std::vector<CMemoDlg*> found;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND wnd, LPARAM param) -> BOOL {
+                if (CMemoDlg* note = dynamic_cast<CMemoDlg*>(CWnd::FromHandlePermanent(wnd)))
+                    ((std::vector<CMemoDlg*>*)param)->push_back(note);
+                return TRUE;
+            },
+            (LPARAM)&found);
+        return found;
     }
     int NoticeCount(const wchar_t* words) const {
         int n = 0;
@@ -229,6 +291,7 @@ TEST_F(FrameNotesTest, SwitchingGroupsSavesClosesAndOpensTheirNotes) {
     EXPECT_NE(GetFileAttributesW(folder + L"memo_data\\" + first[0].m_strFileName), INVALID_FILE_ATTRIBUTES);
 
     frame->SwitchMemoGroup(L"DefaultMemo.zrd");
+    WaitForGroup();
     ASSERT_EQ(frame->GetMemoCount(), 1);
     CMemoDlg* back = frame->GetNotes()->Memos()[0].m_pWindow;
     ASSERT_NE(back, nullptr);
@@ -961,4 +1024,260 @@ TEST_F(FrameNotesTest, AutosaveTellsAFailedNoteOnceAndWritesItWhenItCan) {
     for (int tick = 0; tick < 3 && note->GetEditor().GetModify(); ++tick) frame->AutoSaveMemos(0);
     EXPECT_NE(FileBytes(path).find("kept safe"), std::string::npos);
     EXPECT_EQ(systemBox.texts.size(), 1u);
+}
+
+// A group opens without taking the focus from where the user has it, and a
+// note folded under its title reads its file only when its text is needed:
+// a save leaves the unread file alone, a search finds its text.
+TEST_F(FrameNotesTest, OpeningGroupLeavesTheFocusAndReadsAFoldedNoteWhenSearched) {
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309000",
+               {{L"an open note", L"", false}, {L"a needle in a folded note", L"Shopping", true}, {L"first line shows", L"", true}});
+    const CString folded = folder + L"memo_data\\2014030309000001.rtf";
+    const std::string stored = ReadFile(folded);
+    HWND typing = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 900, 700, 100, 30, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_NE(typing, nullptr);
+    CloseSpotlight();  // one left open raises, and so activates, every note added to it
+    SetFocus(typing);
+    ASSERT_EQ(GetFocus(), typing);
+    StartFrame();
+    HWND focus = GetFocus();
+    wchar_t focusClass[64] = {}, ownerClass[64] = {};
+    GetClassNameW(focus, focusClass, 64);
+    GetClassNameW(GetAncestor(focus, GA_ROOT), ownerClass, 64);
+    EXPECT_EQ(focus, typing) << "the focus went to a " << CStringA(focusClass).GetString() << " in a "
+                             << CStringA(ownerClass).GetString();
+    DestroyWindow(typing);
+
+    ASSERT_EQ(frame->GetMemoCount(), 3);
+    CMemoDlg* open = frame->GetNotes()->Memos()[0].m_pWindow;
+    CMemoDlg* shopping = frame->GetNotes()->Memos()[1].m_pWindow;
+    ASSERT_NE(open, nullptr);
+    ASSERT_NE(shopping, nullptr);
+    EXPECT_FALSE(open->IsTextDeferred());
+    EXPECT_TRUE(shopping->IsTextDeferred());
+    // A folded note without a title shows its first line: read at once.
+    EXPECT_FALSE(frame->GetNotes()->Memos()[2].m_pWindow->IsTextDeferred());
+
+    frame->AutoSaveMemos(1);
+    SendMessageW(wnd, WM_TIMER, TIMER_PERIODIC_SAVE, 0);
+    EXPECT_EQ(ReadFile(folded), stored) << "the unread note's file was written";
+
+    NoteSearchOptions options;
+    frame->GetNotes()->SearchMemos(L"needle", options);
+    EXPECT_FALSE(shopping->IsTextDeferred());
+    CString text;
+    shopping->GetEditor().GetWindowText(text);
+    EXPECT_GE(text.Find(L"needle"), 0);
+    frame->AutoSaveMemos(1);
+    EXPECT_NE(ReadFile(folded).find("needle"), std::string::npos);
+}
+
+// Switching groups while one is still opening, and back again before the
+// second is open, leaves exactly the last group open, each record with its
+// own window, and both lists whole.
+TEST_F(FrameNotesTest, SwitchingGroupsWhileOneIsStillOpeningLeavesTheLastOneWhole) {
+    std::vector<NoteSpec> a(120, NoteSpec{L"a note of group a", L"", false}), b(80, NoteSpec{L"b", L"Folded in b", true});
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309001", a);
+    WriteGroup(L"b.zrd", L"2014030309002", b);
+    StartFrame(false);
+    ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+    frame->AutoSaveMemos(1);  // a save half-way keeps the records not open yet
+    EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 120);
+    frame->SwitchMemoGroup(L"b.zrd");
+    ASSERT_TRUE(PumpUntil([this] { return LiveNoteWindows().size() >= 1; }, 10000));
+    ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+    frame->SwitchMemoGroup(L"DefaultMemo.zrd");
+    WaitForGroup();
+
+    ASSERT_EQ(frame->GetMemoCount(), 120);
+    std::set<CMemoDlg*> windows;
+    for (int i = 0; i < frame->GetMemoCount(); ++i) {
+        CMemoDlg* window = frame->GetNotes()->Memos()[i].m_pWindow;
+        ASSERT_NE(window, nullptr) << i;
+        EXPECT_TRUE(IsWindow(window->m_hWnd));
+        windows.insert(window);
+    }
+    EXPECT_EQ(windows.size(), 120u);
+    EXPECT_EQ(LiveNoteWindows().size(), 120u);
+    EXPECT_EQ(ReadGroup(L"b.zrd").GetSize(), 80);
+    EXPECT_EQ(ReadGroup(L"DefaultMemo.zrd").GetSize(), 120);
+}
+
+namespace {
+// The pixels of a rectangle of the screen.
+std::vector<COLORREF> ScreenPixels(const CRect& r) {
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Where a folded note's button stands on the screen.
+CRect FoldedButtonOnScreen(CMemoDlg* note, bool unfold) {
+    CRect client;
+    note->GetClientRect(&client);
+    CPoint at = unfold ? NoteLogic::UnfoldButtonPos(client) : NoteLogic::TitleButtonPos(client);
+    CRect r(at, CSize(CShareButtonEx::CellWidth, CShareButtonEx::CellHeight));
+    note->ClientToScreen(&r);
+    return r;
+}
+}  // namespace
+
+// A folded note shows its unfold and title buttons on the screen, painted by
+// the strip before their windows are made and by the buttons after; pointing
+// at the note makes them, and a click on unfold unfolds it.
+TEST_F(FrameNotesTest, FoldedNoteShowsItsTwoButtonsOnScreenAndTheyWork) {
+    int simple = g_Settings.General.SimpleMemoInactive;
+    g_Settings.General.SimpleMemoInactive = 0;
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309003", {{L"first of two", L"Strip one", true}, {L"second", L"", true}});
+    StartFrame();
+    CMemoDlg* first = frame->GetNotes()->Memos()[0].m_pWindow;
+    CMemoDlg* last = frame->GetNotes()->Memos()[1].m_pWindow;
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(last, nullptr);
+    first->SetWindowPos(&CWnd::wndTopMost, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    last->SetWindowPos(&CWnd::wndTopMost, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    struct Case {
+        const char* name;
+        CMemoDlg* note;
+        bool windows;
+    } cases[] = {{"painted by the strip", first, false}, {"button windows of the active note", last, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(GetDlgItem(c.note->m_hWnd, IDC_FOLDED_UNFOLD) != nullptr, c.windows)
+            << "active " << c.note->m_nActive << " expanded " << c.note->IsExpanded();
+        std::vector<COLORREF> unfold, title;
+        PumpUntil([&] {
+            unfold = ScreenPixels(FoldedButtonOnScreen(c.note, true));
+            title = ScreenPixels(FoldedButtonOnScreen(c.note, false));
+            return ShowsAPicture(unfold) && ShowsAPicture(title) && unfold != title;
+        }, 3000);
+        EXPECT_TRUE(ShowsAPicture(unfold));
+        EXPECT_TRUE(ShowsAPicture(title));
+        EXPECT_NE(unfold, title);
+    }
+    if (getenv("ZOREL_SCREENSHOT_PAUSE")) PumpFor((DWORD)atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
+
+    // The mouse over the strip makes its buttons; a click on unfold unfolds.
+    CRect button = FoldedButtonOnScreen(first, true);
+    SetCursorPos(button.CenterPoint().x, button.CenterPoint().y);
+    ASSERT_TRUE(PumpUntil([&] { return GetDlgItem(first->m_hWnd, IDC_FOLDED_UNFOLD) != nullptr; }, 5000));
+    HWND unfold = GetDlgItem(first->m_hWnd, IDC_FOLDED_UNFOLD);
+    EXPECT_TRUE(IsWindowVisible(unfold));
+    CRect made;
+    GetWindowRect(unfold, &made);
+    EXPECT_EQ(made.TopLeft(), button.TopLeft());
+    LeftClick(CentreOf(unfold));
+    EXPECT_TRUE(PumpUntil([&] { return first->IsExpanded() != FALSE; }, 5000));
+    EXPECT_FALSE(first->IsTextDeferred());
+    g_Settings.General.SimpleMemoInactive = simple;
+}
+
+// The staged start-up holds its steps while the group's windows open, so
+// what came after the note windows still comes after all of them.
+TEST_F(FrameNotesTest, StagedStartUpWaitsTillTheGroupIsOpen) {
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309004", std::vector<NoteSpec>(60, NoteSpec{L"waiting", L"", false}));
+    int saved = g_StartupTick;
+    StartFrame(false);
+    KillTimer(wnd, TIMER_STARTUP);  // driven by hand below
+    g_StartupTick = 2;              // the step that only moves on
+    ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+    SendMessageW(wnd, WM_TIMER, TIMER_STARTUP, 0);
+    EXPECT_EQ(g_StartupTick, 2);
+    WaitForGroup();
+    SendMessageW(wnd, WM_TIMER, TIMER_STARTUP, 0);
+    EXPECT_EQ(g_StartupTick, 3);
+    g_StartupTick = saved;
+}
+
+// An expanded note of an opening group shows its title bar and its buttons
+// on the screen, painted by the note until the mouse comes over it and the
+// bar's windows are made; then they are at the same places.
+TEST_F(FrameNotesTest, ExpandedNoteShowsItsTitleBarBeforeAndAfterItsWindowsAreMade) {
+    int simple = g_Settings.General.SimpleMemoInactive;
+    g_Settings.General.SimpleMemoInactive = 0;
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309005", {{L"pointed at later", L"", false}, {L"last", L"", false}});
+    StartFrame();
+    CMemoDlg* note = frame->GetNotes()->Memos()[0].m_pWindow;
+    ASSERT_NE(note, nullptr);
+    note->SetWindowPos(&CWnd::wndTopMost, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_NE(note->GetTitleBar(), nullptr);
+    EXPECT_EQ(note->GetTitleBar()->m_hWnd, nullptr);
+    CRect client;
+    note->GetClientRect(&client);
+    const UINT ids[] = {IDC_TB_PIN, IDC_TB_MENU, IDC_TB_NEW, IDC_TB_STYLE, IDC_TB_NEXT_COLOR, IDC_TB_DELETE, IDC_TB_FOLD};
+    auto pictures = [&] {
+        std::vector<std::vector<COLORREF>> seen;
+        for (UINT id : ids) {
+            CRect r = CTitleBar::ButtonRect(id, client.Width());
+            note->ClientToScreen(&r);
+            seen.push_back(ScreenPixels(r));
+        }
+        return seen;
+    };
+    auto allShown = [](const std::vector<std::vector<COLORREF>>& seen) {
+        for (const auto& p : seen)
+            if (!ShowsAPicture(p)) return false;
+        return true;
+    };
+    std::vector<std::vector<COLORREF>> painted;
+    PumpUntil([&] { return allShown(painted = pictures()); }, 3000);
+    EXPECT_TRUE(allShown(painted)) << "the note did not paint its bar's buttons";
+
+    CRect fold = CTitleBar::ButtonRect(IDC_TB_FOLD, client.Width());
+    note->ClientToScreen(&fold);
+    SetCursorPos(fold.CenterPoint().x, fold.CenterPoint().y);
+    ASSERT_TRUE(PumpUntil([&] { return note->GetTitleBar()->m_hWnd && GetDlgItem(note->GetTitleBar()->m_hWnd, IDC_TB_FOLD); }, 5000));
+    for (UINT id : ids) {
+        HWND button = GetDlgItem(note->GetTitleBar()->m_hWnd, id);
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_TRUE(IsWindowVisible(button)) << id;
+        CRect at, expected = CTitleBar::ButtonRect(id, client.Width());
+        GetWindowRect(button, &at);
+        note->ClientToScreen(&expected);
+        EXPECT_EQ(at.TopLeft(), expected.TopLeft()) << id;
+    }
+    LeftClick(CentreOf(GetDlgItem(note->GetTitleBar()->m_hWnd, IDC_TB_FOLD)));
+    EXPECT_TRUE(PumpUntil([&] { return !note->IsExpanded(); }, 5000));
+    g_Settings.General.SimpleMemoInactive = simple;
+}
+
+// What works on every note of the group, asked for while the group is still
+// opening, first opens the rest: no note is left out of it.
+TEST_F(FrameNotesTest, GroupWideCommandsWhileOpeningReachEveryNote) {
+    struct Case {
+        const char* name;
+        std::function<void(CFrameNotes&)> run;
+        std::function<bool(CMemoDlg*)> done;
+    } cases[] = {
+        {"fold all", [](CFrameNotes& notes) { notes.FoldAllMemos(false); },
+         [](CMemoDlg* note) { return !note->IsExpanded(); }},
+        {"hide all", [](CFrameNotes& notes) { notes.ShowAllMemos(false); },
+         [](CMemoDlg* note) { return !note->IsWindowVisible(); }},
+        {"search", [](CFrameNotes& notes) { notes.SearchMemos(L"findable", NoteSearchOptions()); },
+         [](CMemoDlg* note) { return !note->IsTextDeferred(); }},
+    };
+    std::vector<NoteSpec> notes(80, NoteSpec{L"findable text", L"Folded", true});
+    for (int i = 0; i < 40; ++i) notes[i].folded = false;
+    WriteGroup(L"DefaultMemo.zrd", L"2014030309006", notes);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartFrame(false);
+        ASSERT_TRUE(frame->GetNotes()->IsOpeningMemos());
+        c.run(*frame->GetNotes());
+        EXPECT_FALSE(frame->GetNotes()->IsOpeningMemos());
+        ASSERT_EQ(frame->GetMemoCount(), 80);
+        int reached = 0;
+        for (int i = 0; i < 80; ++i) {
+            CMemoDlg* note = frame->GetNotes()->Memos()[i].m_pWindow;
+            reached += note && c.done(note);
+        }
+        EXPECT_EQ(reached, 80);
+        SendMessageW(wnd, WM_CLOSE, 0, 0);
+        frame = nullptr;
+        g_FrameAlive = 1;
+    }
 }
