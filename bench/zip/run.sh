@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Zip extraction and backup of a tree of 3000 files (about 100 MB, half text,
+# half random bytes): our program under Wine against Info-ZIP natively, as a
+# user would compare them. Rounds alternate between the two sides; the
+# figures are medians of whole process times (Wine's process start included),
+# with the time spent inside our program shown beside them.
+# Run by scripts/bench (which prepares Wine and the build); ROUNDS=n changes
+# the number of rounds.
+set -euo pipefail
+: "${ZOREL_BUILD:?run through scripts/bench}"
+exe=$ZOREL_BUILD/bench/bench_zip.exe
+rounds=${ROUNDS:-5}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+tree=$work/tree
+
+python3 - "$tree" <<'PY'
+import os, random, sys
+root = sys.argv[1]
+rnd = random.Random(42)
+words = [''.join(rnd.choice('abcdefghijklmnopqrstuvwxyz') for _ in range(rnd.randint(2, 9))) for _ in range(2000)]
+total = 0
+for i in range(3000):
+    folder = os.path.join(root, 'd%02d' % (i % 40), 's%d' % (i % 7))
+    os.makedirs(folder, exist_ok=True)
+    size = rnd.randint(1000, 65000)
+    if i % 2:
+        data = rnd.randbytes(size)
+    else:
+        text, n = [], 0
+        while n < size:
+            w = rnd.choice(words)
+            text.append(w)
+            n += len(w) + 1
+        data = ' '.join(text).encode()[:size]
+    with open(os.path.join(folder, 'f%04d.dat' % i), 'wb') as f:
+        f.write(data)
+    total += size
+print('tree: 3000 files in 320 folders, %.1f MB' % (total / 1e6))
+PY
+
+win() { local p=$1; echo "Z:${p//\//\\}"; }
+seconds() { date +%s.%N; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# The reference archive both extractions read.
+(cd "$tree" && zip -r -q -6 "$work/ref.zip" .)
+# Warm the page cache and Wine's process start.
+cat $(find "$tree" -type f) >/dev/null
+wine "$exe" extract "$(win "$work/ref.zip")" "$(win "$work/warm")" >/dev/null
+rm -rf "$work/warm"
+
+: >"$work/zip.t"; : >"$work/ours_backup.t"; : >"$work/ours_backup.in"
+: >"$work/unzip.t"; : >"$work/ours_extract.t"; : >"$work/ours_extract.in"
+for ((r = 0; r < rounds; r++)); do
+  rm -f "$work/zip-r.zip" "$tree/backup.zip"
+  t0=$(seconds); (cd "$tree" && zip -r -q -6 "$work/zip-r.zip" .); t1=$(seconds)
+  echo "$t1 - $t0" | bc >>"$work/zip.t"
+  t0=$(seconds); wine "$exe" backup "$(win "$tree")" >"$work/out"; t1=$(seconds)
+  echo "$t1 - $t0" | bc >>"$work/ours_backup.t"
+  sed -n 's/^inside: \([0-9.]*\) ms/\1/p' "$work/out" >>"$work/ours_backup.in"
+
+  rm -rf "$work/x-unzip" "$work/x-ours"
+  t0=$(seconds); unzip -q "$work/ref.zip" -d "$work/x-unzip"; t1=$(seconds)
+  echo "$t1 - $t0" | bc >>"$work/unzip.t"
+  t0=$(seconds); wine "$exe" extract "$(win "$work/ref.zip")" "$(win "$work/x-ours")" >"$work/out"; t1=$(seconds)
+  echo "$t1 - $t0" | bc >>"$work/ours_extract.t"
+  sed -n 's/^inside: \([0-9.]*\) ms/\1/p' "$work/out" >>"$work/ours_extract.in"
+done
+
+# Both sides must have done the same work.
+diff -r "$work/x-unzip" "$work/x-ours" >/dev/null || { echo "extracted trees differ"; exit 1; }
+unzip -tq "$tree/backup.zip" >/dev/null || { echo "our backup does not test clean"; exit 1; }
+[ "$(unzip -Z1 "$tree/backup.zip" | grep -vc '/$')" = 3000 ] || { echo "our backup misses files"; exit 1; }
+
+zipT=$(median <"$work/zip.t"); oursB=$(median <"$work/ours_backup.t"); oursBin=$(median <"$work/ours_backup.in")
+unzipT=$(median <"$work/unzip.t"); oursE=$(median <"$work/ours_extract.t"); oursEin=$(median <"$work/ours_extract.in")
+echo "median of $rounds rounds; ours runs under Wine, Info-ZIP natively"
+printf 'extract  ours %.3f s (%.3f s inside)   unzip    %.3f s   ratio %.2f (goal <= 1.2)\n' \
+  "$oursE" "$(echo "$oursEin / 1000" | bc -l)" "$unzipT" "$(echo "$oursE / $unzipT" | bc -l)"
+printf 'backup   ours %.3f s (%.3f s inside)   zip -r -6 %.3f s   ratio %.2f (goal <= 1.5)\n' \
+  "$oursB" "$(echo "$oursBin / 1000" | bc -l)" "$zipT" "$(echo "$oursB / $zipT" | bc -l)"
+printf 'archives: ours %d bytes, zip -r %d bytes\n' "$(stat -c %s "$tree/backup.zip")" "$(stat -c %s "$work/zip-r.zip")"
