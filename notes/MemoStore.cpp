@@ -66,10 +66,7 @@ std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
     {
         CArchive ar(&file, CArchive::store);
         ar << CString(Signature) << (DWORD)memos.GetSize();
-        for (int i = 0; i < memos.GetSize(); ++i) {
-            CMemoInfo copy = memos[i];
-            copy.Serialize(ar);
-        }
+        for (int i = 0; i < memos.GetSize(); ++i) memos[i].Store(ar);
         ar.Close();
     }
     return file.Data();
@@ -97,6 +94,11 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
     } catch (const CException&) {
         return result;
     }
+    // Room for every announced record that the bytes left could hold, so
+    // that the list does not grow step by step; a damaged count reserves no
+    // more than the file can fill.
+    const ULONGLONG kSmallestRecord = 57;
+    memos.vec().reserve((size_t)std::min<ULONGLONG>(count, ar.BytesLeft() / kSmallestRecord));
     UINT read = 0;
     while (read < count) {
         // An older list has no count: it ends where the bytes end, between
@@ -107,7 +109,7 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
         }
         CMemoInfo memo;
         if (!memo.Serialize(ar, memoFolder)) break;
-        memos.Add(memo);
+        memos.Add(std::move(memo));
         ++read;
     }
     if (result.form == FormCurrent) result.complete = read == count;

@@ -4,6 +4,9 @@
 # user would compare them. Rounds alternate between the two sides; the
 # figures are medians of whole process times (Wine's process start included),
 # with the time spent inside our program shown beside them.
+# Then the platform's file calls per file, counted from Wine's trace of two
+# small trees (the difference between 150 and 50 files, so that the calls of
+# starting the program drop out).
 # Run by scripts/bench (which prepares Wine and the build); ROUNDS=n changes
 # the number of rounds.
 set -euo pipefail
@@ -58,14 +61,14 @@ for ((r = 0; r < rounds; r++)); do
   echo "$t1 - $t0" | bc >>"$work/zip.t"
   t0=$(seconds); wine "$exe" backup "$(win "$tree")" >"$work/out"; t1=$(seconds)
   echo "$t1 - $t0" | bc >>"$work/ours_backup.t"
-  sed -n 's/^inside: \([0-9.]*\) ms/\1/p' "$work/out" >>"$work/ours_backup.in"
+  tr -d '\r' <"$work/out" | sed -n 's/^inside: \([0-9.]*\) ms/\1/p' >>"$work/ours_backup.in"
 
   rm -rf "$work/x-unzip" "$work/x-ours"
   t0=$(seconds); unzip -q "$work/ref.zip" -d "$work/x-unzip"; t1=$(seconds)
   echo "$t1 - $t0" | bc >>"$work/unzip.t"
   t0=$(seconds); wine "$exe" extract "$(win "$work/ref.zip")" "$(win "$work/x-ours")" >"$work/out"; t1=$(seconds)
   echo "$t1 - $t0" | bc >>"$work/ours_extract.t"
-  sed -n 's/^inside: \([0-9.]*\) ms/\1/p' "$work/out" >>"$work/ours_extract.in"
+  tr -d '\r' <"$work/out" | sed -n 's/^inside: \([0-9.]*\) ms/\1/p' >>"$work/ours_extract.in"
 done
 
 # Both sides must have done the same work.
@@ -81,3 +84,35 @@ printf 'extract  ours %.3f s (%.3f s inside)   unzip    %.3f s   ratio %.2f (goa
 printf 'backup   ours %.3f s (%.3f s inside)   zip -r -6 %.3f s   ratio %.2f (goal <= 1.5)\n' \
   "$oursB" "$(echo "$oursBin / 1000" | bc -l)" "$zipT" "$(echo "$oursB / $zipT" | bc -l)"
 printf 'archives: ours %d bytes, zip -r %d bytes\n' "$(stat -c %s "$tree/backup.zip")" "$(stat -c %s "$work/zip-r.zip")"
+
+# Platform file calls per file, from Wine's file trace.
+small_tree() {  # folder count: a copy of the first count files of the tree above
+  local out=$1 n=$2
+  rm -rf "$out"; mkdir -p "$out"
+  (cd "$tree" && find . -name '*.dat' | sort | head -n "$n" | while read -r f; do
+    mkdir -p "$out/${f%/*}"; cp -p "$f" "$out/$f"
+  done)
+}
+traced() { WINEDEBUG=trace+file wine "$exe" "$@" 2>&1 >/dev/null | grep -o 'trace:file:[A-Za-z_]*' | sed 's/trace:file://' | sort | uniq -c; }
+calls=(CreateFileW NtCreateFile NtClose GetFileAttributesW GetFileAttributesExW SetFileAttributesW GetLongPathNameW
+       FindFirstFileExW CreateDirectoryW SetFileTime SetFileInformationByHandle NtSetInformationFile
+       nt_to_unix_file_name_no_root NtReadFile NtWriteFile)
+for n in 50 150; do
+  small_tree "$work/c$n" "$n"
+  (cd "$work/c$n" && zip -r -q -6 "$work/c$n.zip" .)
+  rm -rf "$work/cx$n"
+  traced extract "$(win "$work/c$n.zip")" "$(win "$work/cx$n")" >"$work/extract$n.calls"
+  traced backup "$(win "$work/c$n")" >"$work/backup$n.calls"
+done
+per_file() {  # kind name: calls per file from the two counts
+  local a b
+  a=$(awk -v f="$2" '$2 == f { print $1 }' "$work/${1}50.calls"); b=$(awk -v f="$2" '$2 == f { print $1 }' "$work/${1}150.calls")
+  echo "scale=1; (${b:-0} - ${a:-0}) / 100" | bc
+}
+echo "platform file calls per file (Wine trace):"
+printf '  %-30s %8s %8s\n' call extract backup
+for c in "${calls[@]}"; do
+  e=$(per_file extract "$c"); b=$(per_file backup "$c")
+  [ "$e" = 0 ] && [ "$b" = 0 ] && continue
+  printf '  %-30s %8s %8s\n' "$c" "$e" "$b"
+done

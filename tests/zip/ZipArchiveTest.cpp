@@ -710,6 +710,77 @@ TEST(ZipArchive, CloseFinishesAnOpenEntry) {
     zip.Close();
 }
 
+namespace {
+FILETIME WriteTimeOf(const CString& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExW(path, GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+ULONGLONG Ticks(const FILETIME& t) { return ((ULONGLONG)t.dwHighDateTime << 32) | t.dwLowDateTime; }
+}  // namespace
+
+// What a file had when it was added comes back when it is extracted: its
+// data, its modification time and its read-only, hidden and system marks,
+// also over a file of the same name already there (even a read-only one).
+TEST(ZipArchive, ExtractedFilesKeepTheirTimeAndMarks) {
+    const DWORD kMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    struct Case {
+        const wchar_t* name;
+        DWORD marks;     // on the file that is added
+        DWORD existing;  // marks of a file already at the target; ~0 for none
+    } cases[] = {
+        {L"plain.txt", 0, ~0u},
+        {L"readonly.txt", FILE_ATTRIBUTE_READONLY, ~0u},
+        {L"hidden.txt", FILE_ATTRIBUTE_HIDDEN, ~0u},
+        {L"system.txt", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY, ~0u},
+        {L"sub\\deeper\\nested.txt", 0, ~0u},
+        {L"over-plain.txt", 0, 0},
+        {L"over-readonly.txt", 0, FILE_ATTRIBUTE_READONLY},
+        {L"readonly-over-readonly.txt", FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY},
+    };
+    TempFolder dir(L"marks");
+    SYSTEMTIME st = {2013, 5, 0, 6, 7, 8, 10, 0};
+    FILETIME when;
+    SystemTimeToFileTime(&st, &when);
+    std::vector<CString> names;
+    unsigned n = 0;
+    for (const Case& c : cases) {
+        ++n;
+        Bytes data = RandomBytes(7000 * n, n);
+        WriteBytes(dir / L"src\\" + CString(c.name), data);
+        HANDLE h = CreateFileW(dir / L"src\\" + CString(c.name), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        SetFileTime(h, nullptr, nullptr, &when);
+        CloseHandle(h);
+        if (c.marks) SetFileAttributesW(dir / L"src\\" + CString(c.name), c.marks);
+        names.push_back(c.name);
+        if (c.existing != ~0u) {
+            // Longer than what replaces it, so that a file not cut short shows.
+            WriteBytes(dir / L"out\\" + CString(c.name), RandomBytes(100000, 99));
+            if (c.existing) SetFileAttributesW(dir / L"out\\" + CString(c.name), c.existing);
+        }
+    }
+    MakeArchive(dir / L"a.zip", dir / L"src", names);
+    CZipArchive zip;
+    zip.Open(dir / L"a.zip", CZipArchive::openReadOnly);
+    ASSERT_EQ((int)names.size(), zip.GetEntryCount());
+    EXPECT_EQ((int)names.size(), ExtractAll(zip, dir / L"out"));
+    zip.Close();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(StringToUtf8(c.name).GetString());
+        CString source = dir / L"src\\" + CString(c.name), target = dir / L"out\\" + CString(c.name);
+        DWORD attr = GetFileAttributesW(target);
+        ASSERT_NE(INVALID_FILE_ATTRIBUTES, attr);
+        EXPECT_EQ(c.marks, attr & kMarks);
+        EXPECT_EQ(Ticks(when), Ticks(WriteTimeOf(target)));
+        SetFileAttributesW(source, FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesW(target, FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(ReadBytes(source), ReadBytes(target));
+    }
+}
+
 TEST(ZipArchive, StoppedExtractionLeavesNoFile) {
     TempFolder dir(L"stop");
     WriteBytes(dir / L"big.bin", RandomBytes(300000, 17));

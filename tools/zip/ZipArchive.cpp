@@ -30,7 +30,10 @@ CString FileKey(const CString& path) {
     std::wstring full(n, L'\0');
     n = GetFullPathNameW(path, n, &full[0], nullptr);
     full.resize(n);
-    DWORD m = GetLongPathNameW(full.c_str(), nullptr, 0);
+    // Only a short (8.3) name spells an existing file differently, and every
+    // short name holds a tilde; without one the long-name lookup, which goes
+    // to the disk for each folder on the way, would change nothing.
+    DWORD m = full.find(L'~') == std::wstring::npos ? 0 : GetLongPathNameW(full.c_str(), nullptr, 0);
     if (m) {
         std::wstring longName(m, L'\0');
         m = GetLongPathNameW(full.c_str(), &longName[0], m);
@@ -159,22 +162,35 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     // Two entries that become one file (the same name twice, names that
     // differ in case only): the later one would silently replace the earlier
     // one's data, so it is refused instead.
-    auto earlier = m_extracted.find(FileKey(target));
+    CString key = FileKey(target);
+    auto earlier = m_extracted.find(key);
     if (earlier != m_extracted.end() && earlier->second != uIndex) return false;
 
     if (!OpenEntry(uIndex)) return false;
-    int slash = target.ReverseFind(L'\\');
-    if (slash > 0 && !CZipPath::CreateFolderPath(target.Left(slash))) {
-        CloseEntry(nullptr, true);
-        return false;
-    }
-    // An existing read-only file would refuse to be replaced.
-    DWORD oldAttr = GetFileAttributesW(target);
-    if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & FILE_ATTRIBUTE_READONLY) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY))
-        SetFileAttributesW(target, oldAttr & ~FILE_ATTRIBUTE_READONLY);
+    // Each file is opened once: its folders and an older file in its way are
+    // only looked at when that open fails, and its time and attributes are
+    // set through the same handle before it is closed.
     CFile file;
     CFileException error;
-    if (!file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error)) {
+    bool opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    if (!opened && (error.m_lOsError == ERROR_PATH_NOT_FOUND || error.m_lOsError == ERROR_FILE_NOT_FOUND)) {
+        int slash = target.ReverseFind(L'\\');
+        if (slash <= 0 || !CZipPath::CreateFolderPath(target.Left(slash))) {
+            CloseEntry(nullptr, true);
+            return false;
+        }
+        opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    }
+    if (!opened && error.m_lOsError == ERROR_ACCESS_DENIED) {
+        // An older read-only (or hidden or system) file refuses to be
+        // replaced; it takes the entry's attributes anyway.
+        const DWORD kRefusing = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        DWORD oldAttr = GetFileAttributesW(target);
+        if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & kRefusing) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY) &&
+            SetFileAttributesW(target, (oldAttr & ~kRefusing) ? (oldAttr & ~kRefusing) : FILE_ATTRIBUTE_NORMAL))
+            opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    }
+    if (!opened) {
         CloseEntry(nullptr, true);
         throw error;
     }
@@ -189,8 +205,9 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
             if (pCallback && !pCallback(header.m_uUncomprSize, uDone, pUserData)) break;
             if (n < nBufSize) break;
         }
+        iResult = CloseEntry(nullptr);
+        if (iResult == 1) iResult = ApplyEntryTimeAndAttributes(file.m_hFile, header);
         file.Close();
-        iResult = CloseEntry(target);
     } catch (...) {
         // A damaged entry leaves no half-written file behind.
         file.Abort();
@@ -201,8 +218,29 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     if (iResult == -1) DeleteFileW(target);
     // Attributes that could not be set (-2) do not make the data wrong.
     if (iResult != 1 && iResult != -2) return false;
-    m_extracted[FileKey(target)] = uIndex;
+    m_extracted[key] = uIndex;
     return true;
+}
+
+int CZipArchive::ApplyEntryTimeAndAttributes(HANDLE hFile, const CZipFileHeader& header) {
+    FILETIME now, modified;
+    GetSystemTimeAsFileTime(&now);
+    ULONGLONG t = ((ULONGLONG)header.GetTime() + 11644473600ull) * 10000000ull;
+    modified.dwLowDateTime = (DWORD)t;
+    modified.dwHighDateTime = (DWORD)(t >> 32);
+    FILE_BASIC_INFO info = {};
+    info.CreationTime.LowPart = now.dwLowDateTime;
+    info.CreationTime.HighPart = (LONG)now.dwHighDateTime;
+    info.LastAccessTime = info.CreationTime;
+    info.LastWriteTime.LowPart = modified.dwLowDateTime;
+    info.LastWriteTime.HighPart = (LONG)modified.dwHighDateTime;
+    info.FileAttributes = AttributesToApply(header);
+    if (SetFileInformationByHandle(hFile, FileBasicInfo, &info, sizeof info)) return 1;
+    // Times and attributes one at a time, to tell which of them failed.
+    if (!SetFileTime(hFile, &now, &now, &modified)) return 0;
+    info = FILE_BASIC_INFO();
+    info.FileAttributes = AttributesToApply(header);
+    return SetFileInformationByHandle(hFile, FileBasicInfo, &info, sizeof info) ? 1 : -2;
 }
 
 bool CZipArchive::OpenEntry(WORD uIndex) {
@@ -345,18 +383,31 @@ bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFull
     CString path = lpszFilePath;
     CString name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
     if (name.IsEmpty()) return false;
+    // A file is opened once and everything else about it is asked of the open
+    // handle; only a folder (which that open refuses) is looked up by name.
+    // The source is opened before the entry is begun, so a file that cannot
+    // be read leaves no entry behind.
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return false;
+    CFile file;
+    if (file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
+        BY_HANDLE_FILE_INFORMATION info;
+        if (!GetFileInformationByHandle(file.m_hFile, &info)) return false;
+        data.dwFileAttributes = info.dwFileAttributes;
+        data.ftCreationTime = info.ftCreationTime;
+        data.ftLastAccessTime = info.ftLastAccessTime;
+        data.ftLastWriteTime = info.ftLastWriteTime;
+        data.nFileSizeHigh = info.nFileSizeHigh;
+        data.nFileSizeLow = info.nFileSizeLow;
+    } else if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data) ||
+               !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
     bool bFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     // The format has 32-bit sizes: a file of 4 GiB or more is refused.
     if (!bFolder && (data.nFileSizeHigh != 0 || data.nFileSizeLow == 0xFFFFFFFF)) return false;
-    // The source is opened before the entry is begun, so a file that cannot
-    // be read leaves no entry behind.
-    CFile file;
-    if (!bFolder && !file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
     CZipFileHeader header;
     header.SetFileName(name);
-    if (!BeginNewEntry(header, iLevel, path)) return false;
+    if (!BeginEntry(header, iLevel, &data)) return false;
     if (!bFolder) {
         CZipAutoBuffer buf((DWORD)nBufSize);
         DWORD uTotal = data.nFileSizeLow, uDone = 0;
@@ -373,15 +424,20 @@ bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFull
 }
 
 bool CZipArchive::BeginNewEntry(const CZipFileHeader& header, int iLevel, const wchar_t* lpszFilePath) {
+    if (!lpszFilePath) return BeginEntry(header, iLevel, nullptr);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (IsClosed() || !GetFileAttributesExW(lpszFilePath, GetFileExInfoStandard, &data)) return false;
+    return BeginEntry(header, iLevel, &data);
+}
+
+bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource) {
     if (IsClosed() || m_iFileOpened != nothing || m_storage.IsSpanMode() == -1) return false;
     if (GetEntryCount() >= MAX_ENTRIES) return false;
     CZipFileHeader entry = header;
-    if (lpszFilePath) {
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExW(lpszFilePath, GetFileExInfoStandard, &data)) return false;
-        ULONGLONG ft = ((ULONGLONG)data.ftLastWriteTime.dwHighDateTime << 32) | data.ftLastWriteTime.dwLowDateTime;
+    if (pSource) {
+        ULONGLONG ft = ((ULONGLONG)pSource->ftLastWriteTime.dwHighDateTime << 32) | pSource->ftLastWriteTime.dwLowDateTime;
         entry.SetTime((time_t)(ft / 10000000ull - 11644473600ull));
-        entry.m_uExternalAttr = data.dwFileAttributes;
+        entry.m_uExternalAttr = pSource->dwFileAttributes;
     }
     if (entry.GetFileNameSize() == 0) {
         CString name;

@@ -76,6 +76,13 @@ private:
     void CheckForError(int iErr) const;
     CZipFileHeader* CurrentFile() const { return m_centralDir.m_pOpenedFile; }
     void EmptyPtrList();
+    // BeginNewEntry with what is known of the source file (none for data
+    // that comes from no file).
+    bool BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource);
+    // Gives an extracted file, still open, the entry's modification time and
+    // attributes: 1 when done, 0 when the times, -2 when the attributes
+    // could not be set.
+    static int ApplyEntryTimeAndAttributes(HANDLE hFile, const CZipFileHeader& header);
     void WriteBuffer();
 
     void CryptInitKeys();
