@@ -93,10 +93,14 @@ small_tree() {  # folder count: a copy of the first count files of the tree abov
     mkdir -p "$out/${f%/*}"; cp -p "$f" "$out/$f"
   done)
 }
-traced() { WINEDEBUG=trace+file wine "$exe" "$@" 2>&1 >/dev/null | grep -o 'trace:file:[A-Za-z_]*' | sed 's/trace:file://' | sort | uniq -c; }
-calls=(CreateFileW NtCreateFile NtClose GetFileAttributesW GetFileAttributesExW SetFileAttributesW GetLongPathNameW
-       FindFirstFileExW CreateDirectoryW SetFileTime SetFileInformationByHandle NtSetInformationFile
-       nt_to_unix_file_name_no_root NtReadFile NtWriteFile)
+# One count per call: the lines that report a call's result are left out.
+traced() {
+  { WINEDEBUG=trace+file wine "$exe" "$@" 2>&1 >/dev/null || true; } | grep -av ' returning ' |
+    grep -ao 'trace:file:[A-Za-z_]*' | sed 's/trace:file://' | sort | uniq -c || true
+}
+calls=(CreateFileW NtCreateFile GetFileAttributesW GetFileAttributesExW SetFileAttributesW GetLongPathNameW
+       FindFirstFileExW CreateDirectoryW SetFileTime NtSetInformationFile NtQueryInformationFile
+       NtDeviceIoControlFile nt_to_unix_file_name_no_root NtReadFile NtWriteFile)
 for n in 50 150; do
   small_tree "$work/c$n" "$n"
   (cd "$work/c$n" && zip -r -q -6 "$work/c$n.zip" .)

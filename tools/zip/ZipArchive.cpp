@@ -390,14 +390,22 @@ bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFull
     WIN32_FILE_ATTRIBUTE_DATA data;
     CFile file;
     if (file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
-        BY_HANDLE_FILE_INFORMATION info;
-        if (!GetFileInformationByHandle(file.m_hFile, &info)) return false;
-        data.dwFileAttributes = info.dwFileAttributes;
-        data.ftCreationTime = info.ftCreationTime;
-        data.ftLastAccessTime = info.ftLastAccessTime;
-        data.ftLastWriteTime = info.ftLastWriteTime;
-        data.nFileSizeHigh = info.nFileSizeHigh;
-        data.nFileSizeLow = info.nFileSizeLow;
+        // Not GetFileInformationByHandle: it also asks for the volume's
+        // serial number, which under Wine is a call to another process.
+        FILE_BASIC_INFO info;
+        LARGE_INTEGER size;
+        if (!GetFileInformationByHandleEx(file.m_hFile, FileBasicInfo, &info, sizeof info) ||
+            !GetFileSizeEx(file.m_hFile, &size))
+            return false;
+        data.dwFileAttributes = info.FileAttributes;
+        data.ftCreationTime.dwLowDateTime = info.CreationTime.LowPart;
+        data.ftCreationTime.dwHighDateTime = (DWORD)info.CreationTime.HighPart;
+        data.ftLastAccessTime.dwLowDateTime = info.LastAccessTime.LowPart;
+        data.ftLastAccessTime.dwHighDateTime = (DWORD)info.LastAccessTime.HighPart;
+        data.ftLastWriteTime.dwLowDateTime = info.LastWriteTime.LowPart;
+        data.ftLastWriteTime.dwHighDateTime = (DWORD)info.LastWriteTime.HighPart;
+        data.nFileSizeLow = size.LowPart;
+        data.nFileSizeHigh = (DWORD)size.HighPart;
     } else if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data) ||
                !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return false;
