@@ -85,7 +85,9 @@ printf 'backup   ours %.3f s (%.3f s inside)   zip -r -6 %.3f s   ratio %.2f (go
   "$oursB" "$(echo "$oursBin / 1000" | bc -l)" "$zipT" "$(echo "$oursB / $zipT" | bc -l)"
 printf 'archives: ours %d bytes, zip -r %d bytes\n' "$(stat -c %s "$tree/backup.zip")" "$(stat -c %s "$work/zip-r.zip")"
 
-# Platform file calls per file, from Wine's file trace.
+# Platform file calls per file, from Wine's file trace. Pipes that stop
+# reading early (head) are no failure here.
+set +o pipefail
 small_tree() {  # folder count: a copy of the first count files of the tree above
   local out=$1 n=$2
   rm -rf "$out"; mkdir -p "$out"

@@ -48,7 +48,10 @@ CZipArchive::CZipArchive() : m_bDetectZlibMemoryLeaks(true), m_keys{0, 0, 0}, m_
     m_centralDir.Init(&m_storage);
 }
 
-CZipArchive::~CZipArchive() { EmptyPtrList(); }
+CZipArchive::~CZipArchive() {
+    EndKeptDeflater();
+    EmptyPtrList();
+}
 
 void CZipArchive::ThrowError(int iZipError) const {
     throw CZipException(CZipException::ZipErrToCause(iZipError), IsClosed() ? CString() : m_storage.GetArchivePath());
@@ -68,6 +71,12 @@ void* CZipArchive::myalloc(void* opaque, UINT items, UINT size) {
 void CZipArchive::myfree(void* opaque, void* address) {
     if (opaque) ((std::list<void*>*)opaque)->remove(address);
     free(address);
+}
+
+void CZipArchive::EndKeptDeflater() {
+    if (!m_bDeflaterKept) return;
+    deflateEnd(&m_info.m_stream);
+    m_bDeflaterKept = false;
 }
 
 void CZipArchive::EmptyPtrList() {
@@ -196,7 +205,7 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     }
     int iResult = 0;
     try {
-        CZipAutoBuffer buf(nBufSize);
+        char* buf = m_copyBuffer.Allocate(nBufSize);
         DWORD uDone = 0;
         for (;;) {
             DWORD n = ReadEntry(buf, nBufSize);
@@ -264,6 +273,7 @@ bool CZipArchive::OpenEntry(WORD uIndex) {
         CryptInitKeys();
         if (!CryptCheck()) ThrowError(CZipException::codeBadPassword);
     }
+    EndKeptDeflater();
     m_info.m_stream = z_stream();
     m_info.m_stream.zalloc = (alloc_func)myalloc;
     m_info.m_stream.zfree = (free_func)myfree;
@@ -417,7 +427,7 @@ bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFull
     header.SetFileName(name);
     if (!BeginEntry(header, iLevel, &data)) return false;
     if (!bFolder) {
-        CZipAutoBuffer buf((DWORD)nBufSize);
+        char* buf = m_copyBuffer.Allocate((DWORD)nBufSize);
         DWORD uTotal = data.nFileSizeLow, uDone = 0;
         for (;;) {
             DWORD n = file.Read(buf, (UINT)nBufSize);
@@ -481,17 +491,31 @@ bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN
         CryptCryptHeader((long)pHeader->m_uModTime << 16, buf);
         m_storage.Write(buf, 12, false);
     }
-    m_info.m_stream = z_stream();
-    m_info.m_stream.zalloc = (alloc_func)myalloc;
-    m_info.m_stream.zfree = (free_func)myfree;
-    m_info.m_stream.opaque = m_bDetectZlibMemoryLeaks ? &m_list : nullptr;
+    // A deflater's state is some 256 KiB, which is slow to come by under
+    // Wine for every file of a backup: it is kept from one entry to the next
+    // of the same level and reset, and ended when the archive closes.
+    bool bDeflate = pHeader->m_uMethod == Z_DEFLATED;
+    if (!bDeflate || m_iDeflaterLevel != iLevel) EndKeptDeflater();
+    if (!m_bDeflaterKept) {
+        m_info.m_stream = z_stream();
+        m_info.m_stream.zalloc = (alloc_func)myalloc;
+        m_info.m_stream.zfree = (free_func)myfree;
+        // Outlives the entry: not on the list a failed entry empties.
+        m_info.m_stream.opaque = nullptr;
+    }
     m_info.m_stream.next_out = (Bytef*)m_info.m_pBuffer.GetBuffer();
     m_info.m_stream.avail_out = m_info.m_iBufferSize;
     m_info.m_uComprLeft = 0;
-    if (pHeader->m_uMethod == Z_DEFLATED) {
+    if (bDeflate && m_bDeflaterKept) {
+        CheckForError(deflateReset(&m_info.m_stream));
+    } else if (bDeflate) {
         int err = deflateInit2_(&m_info.m_stream, iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
                                 (int)sizeof(z_stream));
         CheckForError(err);
+        m_bDeflaterKept = true;
+        m_iDeflaterLevel = iLevel;
+    } else {
+        m_info.m_stream.total_in = m_info.m_stream.total_out = 0;
     }
     m_iFileOpened = compress;
     return true;
@@ -553,7 +577,6 @@ bool CZipArchive::EndNewEntry() {
         if (err != Z_STREAM_END) CheckForError(err);
     }
     WriteBuffer();
-    if (pHeader->m_uMethod == Z_DEFLATED) CheckForError(deflateEnd(&s));
     if ((ULONGLONG)pHeader->m_uComprSize + s.total_out > 0xFFFFFFFFull) ThrowError(CZipException::codeTooLarge);
     pHeader->m_uComprSize += (DWORD)s.total_out;
     pHeader->m_uUncomprSize = (DWORD)s.total_in;
@@ -570,10 +593,12 @@ void CZipArchive::Close(bool bAfterException) {
     if (bAfterException) {
         m_info.m_pBuffer.Release();
         m_iFileOpened = nothing;
+        EndKeptDeflater();
         EmptyPtrList();
     } else {
         if (m_iFileOpened == extract) CloseEntry(nullptr);
         if (m_iFileOpened == compress) EndNewEntry();
+        EndKeptDeflater();
         m_centralDir.Write();
     }
     m_centralDir.Clear(false);
