@@ -4,6 +4,7 @@
 #include "ZipTestUtil.h"
 
 #include <gtest/gtest.h>
+#include <cstring>
 
 using namespace ziptest;
 
@@ -121,6 +122,77 @@ TEST(ZipArchive, RoundTripsFilesAtEveryLevel) {
         zip.Close();
         EXPECT_EQ(c.data, ReadBytes(dir / L"out\\" + CString(c.name))) << StringToUtf8(c.name).GetString();
     }
+}
+
+// One archive whose entries change level, mix in stored entries and
+// folders, and (opened again) has an entry read before more are added: each
+// entry is compressed at its own level, exactly as in an archive of its own,
+// and every one reads back.
+TEST(ZipArchive, EntriesOfOneArchiveEachTakeTheirOwnLevel) {
+    TempFolder dir(L"levels");
+    Bytes text;
+    for (int i = 0; i < 4000; ++i) {
+        const char* word = (i * 7919) % 5 ? "note " : "alarm ";
+        text.insert(text.end(), word, word + strlen(word));
+        text.push_back((BYTE)('a' + (i * 31) % 26));
+    }
+    WriteBytes(dir / L"t.txt", text);
+    MakeFolders(dir / L"folder");
+    const std::vector<int> levels = {9, 9, 1, 0, 1, -1, 9};
+    std::vector<DWORD> single;
+    for (int level : levels) {
+        MakeArchive(dir / L"one.zip", dir.Path(), {L"t.txt"}, level);
+        CZipArchive zip;
+        zip.Open(dir / L"one.zip", CZipArchive::openReadOnly);
+        CZipFileHeader h;
+        zip.GetEntryInfo(h, 0);
+        single.push_back(h.m_uComprSize);
+        zip.Close();
+        DeleteFileW(dir / L"one.zip");
+    }
+    EXPECT_NE(single[0], single[2]);  // the levels differ in what they make
+    wchar_t previous[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(dir.Path());
+    {
+        CZipArchive zip;
+        zip.Open(dir / L"a.zip", CZipArchive::create);
+        for (size_t i = 0; i < levels.size(); ++i) {
+            EXPECT_TRUE(zip.AddNewFile(L"t.txt", levels[i]));
+            if (i == 3) {
+                EXPECT_TRUE(zip.AddNewFile(L"folder", levels[i]));
+            }
+        }
+        zip.Close();
+    }
+    {
+        CZipArchive zip;
+        zip.Open(dir / L"a.zip", CZipArchive::open);
+        TempFolder early(L"levels_early");
+        EXPECT_TRUE(zip.ExtractFile(0, early.Path()));
+        EXPECT_TRUE(zip.AddNewFile(L"t.txt", 9));
+        EXPECT_TRUE(zip.AddNewFile(L"t.txt", 1));
+        zip.Close();
+    }
+    SetCurrentDirectoryW(previous);
+    CZipArchive zip;
+    zip.Open(dir / L"a.zip", CZipArchive::openReadOnly);
+    std::vector<DWORD> expected = single;
+    expected.insert(expected.begin() + 4, 0);  // the folder
+    expected.push_back(single[0]);
+    expected.push_back(single[2]);
+    ASSERT_EQ((int)expected.size(), zip.GetEntryCount());
+    for (WORD i = 0; i < zip.GetEntryCount(); ++i) {
+        SCOPED_TRACE(i);
+        CZipFileHeader h;
+        ASSERT_TRUE(zip.GetEntryInfo(h, i));
+        EXPECT_EQ(expected[i], h.m_uComprSize);
+        if (h.IsDirectory()) continue;
+        TempFolder out(L"levels_out");
+        ASSERT_TRUE(zip.ExtractFile(i, out.Path()));
+        EXPECT_EQ(text, ReadBytes(out / L"t.txt"));
+    }
+    zip.Close();
 }
 
 TEST(ZipArchive, FolderEntriesEndWithSlashAndAreStored) {
