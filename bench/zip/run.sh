@@ -95,10 +95,15 @@ small_tree() {  # folder count: a copy of the first count files of the tree abov
     mkdir -p "$out/${f%/*}"; cp -p "$f" "$out/$f"
   done)
 }
-# One count per call: the lines that report a call's result are left out.
+# One count per call, of our program's thread only (Wine's own services
+# trace their calls too): the thread that opened the most files. The lines
+# that report a call's result are left out.
 traced() {
-  { WINEDEBUG=trace+file wine "$exe" "$@" 2>&1 >/dev/null || true; } | grep -av ' returning ' |
-    grep -ao 'trace:file:[A-Za-z_]*' | sed 's/trace:file://' | sort | uniq -c || true
+  local log=$work/trace.log tid
+  WINEDEBUG=trace+file wine "$exe" "$@" >"$log" 2>&1 || true
+  tid=$(grep -a 'trace:file:CreateFileW' "$log" | cut -d: -f1 | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')
+  grep -a "^$tid:" "$log" | grep -av ' returning ' | grep -ao 'trace:file:[A-Za-z_]*' | sed 's/trace:file://' |
+    sort | uniq -c
 }
 calls=(CreateFileW NtCreateFile GetFileAttributesW GetFileAttributesExW SetFileAttributesW GetLongPathNameW
        FindFirstFileExW CreateDirectoryW SetFileTime NtSetInformationFile NtQueryInformationFile
