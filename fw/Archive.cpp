@@ -151,7 +151,8 @@ CString CArchive::ReadString() {
     ULONG length = ReadStringLength(wide);
     ULONGLONG bytes = (ULONGLONG)length * (wide ? 2 : 1);
     // Check before allocating: a damaged length must not reserve gigabytes.
-    if (bytes > BytesLeft()) ThrowEnd();
+    // What the buffer already holds needs no look at the file.
+    if (bytes > m_bufEnd - m_bufPos && bytes > BytesLeft()) ThrowEnd();
     if (wide) {
         CString s;
         if (length) ReadExact(s.GetBufferSetLength((int)length), (UINT)bytes);

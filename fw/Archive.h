@@ -8,6 +8,7 @@
 
 #include "File.h"
 
+#include <cstring>
 #include <vector>
 
 class CArchive {
@@ -43,16 +44,29 @@ public:
     void WriteString(const CStringA& s);  // archive string, byte form
     CString ReadString();
 
+    // Numbers go straight to or from the buffer when it has room or holds
+    // them; records of many small fields would otherwise pay a call each.
     template <typename T>
     CArchive& WritePod(T v) {
         static_assert(std::is_trivially_copyable<T>::value, "plain values only");
-        Write(&v, sizeof v);
+        if (!m_loading && m_bufEnd + sizeof v <= m_buf.size()) {
+            memcpy(m_buf.data() + m_bufEnd, &v, sizeof v);
+            m_bufEnd += sizeof v;
+        } else {
+            Write(&v, sizeof v);
+        }
         return *this;
     }
     template <typename T>
     T ReadPod() {
+        static_assert(std::is_trivially_copyable<T>::value, "plain values only");
         T v;
-        ReadExact(&v, sizeof v);
+        if (m_loading && m_bufEnd - m_bufPos >= sizeof v) {
+            memcpy(&v, m_buf.data() + m_bufPos, sizeof v);
+            m_bufPos += sizeof v;
+        } else {
+            ReadExact(&v, sizeof v);
+        }
         return v;
     }
 

@@ -26,6 +26,12 @@ public:
     const T* GetData() const { return m_v.data(); }
 
     int Add(ARG_T value) { m_v.push_back(value); return (int)m_v.size() - 1; }
+    // A record handed over is moved in rather than copied.
+    template <typename U = T, typename = typename std::enable_if<std::is_same<ARG_T, const U&>::value>::type>
+    int Add(U&& value) {
+        m_v.push_back(std::move(value));
+        return (int)m_v.size() - 1;
+    }
     void SetAtGrow(int i, ARG_T value) {
         if (i >= GetSize()) SetSize(i + 1);
         m_v.at((size_t)i) = value;

@@ -65,6 +65,16 @@ public:
     void Abort() override {}
 
     const std::vector<BYTE>& Data() const { return m_data; }
+    // Makes room for bytes about to be written, so that a large file grows
+    // in one step.
+    void Reserve(size_t size) { m_data.reserve(size); }
+    // Hands the bytes over, leaving the file empty.
+    std::vector<BYTE> Detach() {
+        std::vector<BYTE> bytes;
+        bytes.swap(m_data);
+        m_pos = 0;
+        return bytes;
+    }
 
 private:
     std::vector<BYTE> m_data;

@@ -54,11 +54,7 @@ bool CMemoInfo::Serialize(CArchive& ar, const CString& memoFolder) {
     try {
         if (ar.IsStoring()) {
             m_nVersion = CurrentVersion;
-            ar << m_nVersion << m_bStyleBar << (int)m_rcWindow.left << (int)m_rcWindow.top << (int)m_rcWindow.right
-               << (int)m_rcWindow.bottom << m_nColorType << (DWORD)m_crBackground << (DWORD)m_crTitle << m_bExpanded
-               << m_nExpandedWidth << m_nExpandedHeight << m_nLevel << m_strFileName << m_nFirstVisibleLine
-               << m_strTitle << m_strDate << m_bFitHeight << m_nImportance << m_bPinned << m_bReadOnly
-               << m_strTitleFont;
+            Store(ar);
             return true;
         }
         int left, top, right, bottom;
@@ -85,6 +81,13 @@ bool CMemoInfo::Serialize(CArchive& ar, const CString& memoFolder) {
     } catch (const CFileException&) {
         return false;
     }
+}
+
+void CMemoInfo::Store(CArchive& ar) const {
+    ar << (int)CurrentVersion << m_bStyleBar << (int)m_rcWindow.left << (int)m_rcWindow.top << (int)m_rcWindow.right
+       << (int)m_rcWindow.bottom << m_nColorType << (DWORD)m_crBackground << (DWORD)m_crTitle << m_bExpanded
+       << m_nExpandedWidth << m_nExpandedHeight << m_nLevel << m_strFileName << m_nFirstVisibleLine << m_strTitle
+       << m_strDate << m_bFitHeight << m_nImportance << m_bPinned << m_bReadOnly << m_strTitleFont;
 }
 
 bool CMemoInfo::HasUnsafeFileName() const { return !m_strFileName.IsEmpty() && !IsSafeFileName(m_strFileName); }

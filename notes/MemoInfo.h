@@ -27,6 +27,9 @@ public:
     CMemoInfo();
     CMemoInfo(const CMemoInfo& other) = default;
     CMemoInfo& operator=(const CMemoInfo& other) = default;
+    // Records move when the list grows as a group is read.
+    CMemoInfo(CMemoInfo&& other) noexcept = default;
+    CMemoInfo& operator=(CMemoInfo&& other) noexcept = default;
     virtual ~CMemoInfo();
 
     // Stores or loads by the archive's direction. False when the archive or
@@ -35,6 +38,9 @@ public:
     // memoFolder (the program's memo folder when empty). A record with an
     // unsafe file name is loaded exactly as stored.
     bool Serialize(CArchive& ar, const CString& memoFolder = CString());
+    // Stores the record in the current version's form without changing it.
+    // Throws what the archive throws.
+    void Store(CArchive& ar) const;
 
     // Whether the record names a note file that is not a plain file name of
     // the memo folder (a path, a device, ...). Lists come from other

@@ -1,5 +1,6 @@
 #include "notes/MemoStore.h"
 
+#include "fw/ReadOnlyMemFile.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
 #include "shell/LanguageTable.h"
@@ -66,23 +67,23 @@ void CMemoStore::ReleaseHold(const CString& groupFile) {
 
 std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
     CMemFile file;
+    // About what a record takes with short texts, so that the buffer seldom
+    // has to grow (and copy itself) while the list is written.
+    file.Reserve(64 + (size_t)memos.GetSize() * 256);
     {
         CArchive ar(&file, CArchive::store);
         ar << CString(Signature) << (DWORD)memos.GetSize();
-        for (int i = 0; i < memos.GetSize(); ++i) {
-            CMemoInfo copy = memos[i];
-            copy.Serialize(ar);
-        }
+        for (int i = 0; i < memos.GetSize(); ++i) memos[i].Store(ar);
         ar.Close();
     }
-    return file.Data();
+    return file.Detach();
 }
 
 CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CArray<CMemoInfo>& memos,
                                               const CString& memoFolder) {
     ParseResult result;
     memos.RemoveAll();
-    CMemFile file(data, size);
+    CReadOnlyMemFile file(data, size);
     CArchive ar(&file, CArchive::load);
     UINT count;
     try {
@@ -100,6 +101,11 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
     } catch (const CException&) {
         return result;
     }
+    // Room for every announced record that the bytes left could hold, so
+    // that the list does not grow step by step; a damaged count reserves no
+    // more than the file can fill.
+    const ULONGLONG kSmallestRecord = 57;
+    memos.vec().reserve((size_t)std::min<ULONGLONG>(count, ar.BytesLeft() / kSmallestRecord));
     UINT read = 0;
     while (read < count) {
         // An older list has no count: it ends where the bytes end, between
@@ -110,7 +116,7 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
         }
         CMemoInfo memo;
         if (!memo.Serialize(ar, memoFolder)) break;
-        memos.Add(memo);
+        memos.Add(std::move(memo));
         ++read;
     }
     if (result.form == FormCurrent) result.complete = read == count;
@@ -300,7 +306,7 @@ int CMemoStore::SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& 
 UINT CMemoStore::CountMemosInFile(const CString& groupFile) const {
     std::vector<BYTE> bytes;
     if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes, CSafeFileWriter::MaxListFileBytes)) return 0;
-    CMemFile file(bytes.data(), bytes.size());
+    CReadOnlyMemFile file(bytes.data(), bytes.size());
     CArchive ar(&file, CArchive::load);
     try {
         if (ar.ReadString() != Signature) return 65535;

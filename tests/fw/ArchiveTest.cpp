@@ -1,5 +1,6 @@
 #include "ScratchFolder.h"
 #include "fw/Afx.h"
+#include "fw/ReadOnlyMemFile.h"
 
 #include <gtest/gtest.h>
 
@@ -159,4 +160,35 @@ TEST(Archive, CountsUseSixteenOrThirtyTwoBits) {
     CArchive in(&f, CArchive::load);
     EXPECT_EQ(in.ReadCount(), 5u);
     EXPECT_EQ(in.ReadCount(), 70000u);
+}
+
+// Bytes the caller holds are read in place, exactly as from a copy of them:
+// the same values, the same end-of-file and length checks; writing fails.
+TEST(Archive, ReadingBytesInPlaceMatchesReadingACopy) {
+    std::vector<BYTE> good = Store(CString(L"in place \uBA54\uBAA8"));
+    std::vector<BYTE> cut(good.begin(), good.end() - 3);
+    std::vector<BYTE> huge = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 'a', 0, 'b', 0};
+    std::vector<BYTE> ansi = {3, 'a', 'b', 'c'};
+    for (const std::vector<BYTE>* bytes : {&good, &cut, &huge, &ansi}) {
+        CString fromCopy, inPlace;
+        bool copyThrew = false, inPlaceThrew = false;
+        try {
+            fromCopy = LoadString(*bytes);
+        } catch (const CArchiveException&) {
+            copyThrew = true;
+        }
+        try {
+            CReadOnlyMemFile f(bytes->data(), bytes->size());
+            CArchive ar(&f, CArchive::load, 16);
+            ar >> inPlace;
+            EXPECT_EQ(0u, ar.BytesLeft());
+        } catch (const CArchiveException&) {
+            inPlaceThrew = true;
+        }
+        EXPECT_EQ(copyThrew, inPlaceThrew);
+        EXPECT_EQ(fromCopy, inPlace);
+    }
+    EXPECT_FALSE(LoadString(good).IsEmpty());
+    CReadOnlyMemFile f(good.data(), good.size());
+    EXPECT_THROW(f.Write("x", 1), CFileException);
 }

@@ -74,6 +74,25 @@ TEST(MemoInfo, Version230GoldenBytes) {
     EXPECT_EQ(Store(memo), expected);
 }
 
+// A group of 1000 notes is read one record at a time into a growing array:
+// records must move, or every growth copies every string of every record.
+static_assert(std::is_nothrow_move_constructible<CMemoInfo>::value, "records move when the array grows");
+static_assert(std::is_nothrow_move_assignable<CMemoInfo>::value, "records move when the array grows");
+
+TEST(MemoInfo, MovedRecordKeepsEveryField) {
+    CMemoInfo source = SampleMemo();
+    source.m_strPassword = L"token";
+    source.m_bLocked = 1;
+    CMemoInfo moved(std::move(source));
+    EXPECT_EQ(Store(moved), Store(SampleMemo()));
+    EXPECT_EQ(moved.m_strPassword, L"token");
+    EXPECT_EQ(moved.m_bLocked, 1);
+    CMemoInfo assigned;
+    assigned = std::move(moved);
+    EXPECT_EQ(Store(assigned), Store(SampleMemo()));
+    EXPECT_EQ(assigned.m_strPassword, L"token");
+}
+
 TEST(MemoInfo, RoundTripKeepsEveryArchivedFieldAndClosesTheStyleBar) {
     CMemoInfo stored = SampleMemo();
     CMemoInfo loaded;

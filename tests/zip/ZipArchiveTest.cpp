@@ -4,6 +4,7 @@
 #include "ZipTestUtil.h"
 
 #include <gtest/gtest.h>
+#include <cstring>
 
 using namespace ziptest;
 
@@ -121,6 +122,77 @@ TEST(ZipArchive, RoundTripsFilesAtEveryLevel) {
         zip.Close();
         EXPECT_EQ(c.data, ReadBytes(dir / L"out\\" + CString(c.name))) << StringToUtf8(c.name).GetString();
     }
+}
+
+// One archive whose entries change level, mix in stored entries and
+// folders, and (opened again) has an entry read before more are added: each
+// entry is compressed at its own level, exactly as in an archive of its own,
+// and every one reads back.
+TEST(ZipArchive, EntriesOfOneArchiveEachTakeTheirOwnLevel) {
+    TempFolder dir(L"levels");
+    Bytes text;
+    for (int i = 0; i < 4000; ++i) {
+        const char* word = (i * 7919) % 5 ? "note " : "alarm ";
+        text.insert(text.end(), word, word + strlen(word));
+        text.push_back((BYTE)('a' + (i * 31) % 26));
+    }
+    WriteBytes(dir / L"t.txt", text);
+    MakeFolders(dir / L"folder");
+    const std::vector<int> levels = {9, 9, 1, 0, 1, -1, 9};
+    std::vector<DWORD> single;
+    for (int level : levels) {
+        MakeArchive(dir / L"one.zip", dir.Path(), {L"t.txt"}, level);
+        CZipArchive zip;
+        zip.Open(dir / L"one.zip", CZipArchive::openReadOnly);
+        CZipFileHeader h;
+        zip.GetEntryInfo(h, 0);
+        single.push_back(h.m_uComprSize);
+        zip.Close();
+        DeleteFileW(dir / L"one.zip");
+    }
+    EXPECT_NE(single[0], single[2]);  // the levels differ in what they make
+    wchar_t previous[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(dir.Path());
+    {
+        CZipArchive zip;
+        zip.Open(dir / L"a.zip", CZipArchive::create);
+        for (size_t i = 0; i < levels.size(); ++i) {
+            EXPECT_TRUE(zip.AddNewFile(L"t.txt", levels[i]));
+            if (i == 3) {
+                EXPECT_TRUE(zip.AddNewFile(L"folder", levels[i]));
+            }
+        }
+        zip.Close();
+    }
+    {
+        CZipArchive zip;
+        zip.Open(dir / L"a.zip", CZipArchive::open);
+        TempFolder early(L"levels_early");
+        EXPECT_TRUE(zip.ExtractFile(0, early.Path()));
+        EXPECT_TRUE(zip.AddNewFile(L"t.txt", 9));
+        EXPECT_TRUE(zip.AddNewFile(L"t.txt", 1));
+        zip.Close();
+    }
+    SetCurrentDirectoryW(previous);
+    CZipArchive zip;
+    zip.Open(dir / L"a.zip", CZipArchive::openReadOnly);
+    std::vector<DWORD> expected = single;
+    expected.insert(expected.begin() + 4, 0);  // the folder
+    expected.push_back(single[0]);
+    expected.push_back(single[2]);
+    ASSERT_EQ((int)expected.size(), zip.GetEntryCount());
+    for (WORD i = 0; i < zip.GetEntryCount(); ++i) {
+        SCOPED_TRACE(i);
+        CZipFileHeader h;
+        ASSERT_TRUE(zip.GetEntryInfo(h, i));
+        EXPECT_EQ(expected[i], h.m_uComprSize);
+        if (h.IsDirectory()) continue;
+        TempFolder out(L"levels_out");
+        ASSERT_TRUE(zip.ExtractFile(i, out.Path()));
+        EXPECT_EQ(text, ReadBytes(out / L"t.txt"));
+    }
+    zip.Close();
 }
 
 TEST(ZipArchive, FolderEntriesEndWithSlashAndAreStored) {
@@ -708,6 +780,77 @@ TEST(ZipArchive, CloseFinishesAnOpenEntry) {
     EXPECT_STREQ("unfinished", buf);
     EXPECT_EQ(1, zip.CloseEntry());
     zip.Close();
+}
+
+namespace {
+FILETIME WriteTimeOf(const CString& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExW(path, GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+ULONGLONG Ticks(const FILETIME& t) { return ((ULONGLONG)t.dwHighDateTime << 32) | t.dwLowDateTime; }
+}  // namespace
+
+// What a file had when it was added comes back when it is extracted: its
+// data, its modification time and its read-only, hidden and system marks,
+// also over a file of the same name already there (even a read-only one).
+TEST(ZipArchive, ExtractedFilesKeepTheirTimeAndMarks) {
+    const DWORD kMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    struct Case {
+        const wchar_t* name;
+        DWORD marks;     // on the file that is added
+        DWORD existing;  // marks of a file already at the target; ~0 for none
+    } cases[] = {
+        {L"plain.txt", 0, ~0u},
+        {L"readonly.txt", FILE_ATTRIBUTE_READONLY, ~0u},
+        {L"hidden.txt", FILE_ATTRIBUTE_HIDDEN, ~0u},
+        {L"system.txt", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY, ~0u},
+        {L"sub\\deeper\\nested.txt", 0, ~0u},
+        {L"over-plain.txt", 0, 0},
+        {L"over-readonly.txt", 0, FILE_ATTRIBUTE_READONLY},
+        {L"readonly-over-readonly.txt", FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY},
+    };
+    TempFolder dir(L"marks");
+    SYSTEMTIME st = {2013, 5, 0, 6, 7, 8, 10, 0};
+    FILETIME when;
+    SystemTimeToFileTime(&st, &when);
+    std::vector<CString> names;
+    unsigned n = 0;
+    for (const Case& c : cases) {
+        ++n;
+        Bytes data = RandomBytes(7000 * n, n);
+        WriteBytes(dir / L"src\\" + CString(c.name), data);
+        HANDLE h = CreateFileW(dir / L"src\\" + CString(c.name), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        SetFileTime(h, nullptr, nullptr, &when);
+        CloseHandle(h);
+        if (c.marks) SetFileAttributesW(dir / L"src\\" + CString(c.name), c.marks);
+        names.push_back(c.name);
+        if (c.existing != ~0u) {
+            // Longer than what replaces it, so that a file not cut short shows.
+            WriteBytes(dir / L"out\\" + CString(c.name), RandomBytes(100000, 99));
+            if (c.existing) SetFileAttributesW(dir / L"out\\" + CString(c.name), c.existing);
+        }
+    }
+    MakeArchive(dir / L"a.zip", dir / L"src", names);
+    CZipArchive zip;
+    zip.Open(dir / L"a.zip", CZipArchive::openReadOnly);
+    ASSERT_EQ((int)names.size(), zip.GetEntryCount());
+    EXPECT_EQ((int)names.size(), ExtractAll(zip, dir / L"out"));
+    zip.Close();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(StringToUtf8(c.name).GetString());
+        CString source = dir / L"src\\" + CString(c.name), target = dir / L"out\\" + CString(c.name);
+        DWORD attr = GetFileAttributesW(target);
+        ASSERT_NE(INVALID_FILE_ATTRIBUTES, attr);
+        EXPECT_EQ(c.marks, attr & kMarks);
+        EXPECT_EQ(Ticks(when), Ticks(WriteTimeOf(target)));
+        SetFileAttributesW(source, FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesW(target, FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(ReadBytes(source), ReadBytes(target));
+    }
 }
 
 TEST(ZipArchive, StoppedExtractionLeavesNoFile) {

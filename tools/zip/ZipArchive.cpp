@@ -30,7 +30,10 @@ CString FileKey(const CString& path) {
     std::wstring full(n, L'\0');
     n = GetFullPathNameW(path, n, &full[0], nullptr);
     full.resize(n);
-    DWORD m = GetLongPathNameW(full.c_str(), nullptr, 0);
+    // Only a short (8.3) name spells an existing file differently, and every
+    // short name holds a tilde; without one the long-name lookup, which goes
+    // to the disk for each folder on the way, would change nothing.
+    DWORD m = full.find(L'~') == std::wstring::npos ? 0 : GetLongPathNameW(full.c_str(), nullptr, 0);
     if (m) {
         std::wstring longName(m, L'\0');
         m = GetLongPathNameW(full.c_str(), &longName[0], m);
@@ -45,7 +48,10 @@ CZipArchive::CZipArchive() : m_bDetectZlibMemoryLeaks(true), m_keys{0, 0, 0}, m_
     m_centralDir.Init(&m_storage);
 }
 
-CZipArchive::~CZipArchive() { EmptyPtrList(); }
+CZipArchive::~CZipArchive() {
+    EndKeptDeflater();
+    EmptyPtrList();
+}
 
 void CZipArchive::ThrowError(int iZipError) const {
     throw CZipException(CZipException::ZipErrToCause(iZipError), IsClosed() ? CString() : m_storage.GetArchivePath());
@@ -65,6 +71,12 @@ void* CZipArchive::myalloc(void* opaque, UINT items, UINT size) {
 void CZipArchive::myfree(void* opaque, void* address) {
     if (opaque) ((std::list<void*>*)opaque)->remove(address);
     free(address);
+}
+
+void CZipArchive::EndKeptDeflater() {
+    if (!m_bDeflaterKept) return;
+    deflateEnd(&m_info.m_stream);
+    m_bDeflaterKept = false;
 }
 
 void CZipArchive::EmptyPtrList() {
@@ -159,28 +171,41 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     // Two entries that become one file (the same name twice, names that
     // differ in case only): the later one would silently replace the earlier
     // one's data, so it is refused instead.
-    auto earlier = m_extracted.find(FileKey(target));
+    CString key = FileKey(target);
+    auto earlier = m_extracted.find(key);
     if (earlier != m_extracted.end() && earlier->second != uIndex) return false;
 
     if (!OpenEntry(uIndex)) return false;
-    int slash = target.ReverseFind(L'\\');
-    if (slash > 0 && !CZipPath::CreateFolderPath(target.Left(slash))) {
-        CloseEntry(nullptr, true);
-        return false;
-    }
-    // An existing read-only file would refuse to be replaced.
-    DWORD oldAttr = GetFileAttributesW(target);
-    if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & FILE_ATTRIBUTE_READONLY) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY))
-        SetFileAttributesW(target, oldAttr & ~FILE_ATTRIBUTE_READONLY);
+    // Each file is opened once: its folders and an older file in its way are
+    // only looked at when that open fails, and its time and attributes are
+    // set through the same handle before it is closed.
     CFile file;
     CFileException error;
-    if (!file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error)) {
+    bool opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    if (!opened && (error.m_lOsError == ERROR_PATH_NOT_FOUND || error.m_lOsError == ERROR_FILE_NOT_FOUND)) {
+        int slash = target.ReverseFind(L'\\');
+        if (slash <= 0 || !CZipPath::CreateFolderPath(target.Left(slash))) {
+            CloseEntry(nullptr, true);
+            return false;
+        }
+        opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    }
+    if (!opened && error.m_lOsError == ERROR_ACCESS_DENIED) {
+        // An older read-only (or hidden or system) file refuses to be
+        // replaced; it takes the entry's attributes anyway.
+        const DWORD kRefusing = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        DWORD oldAttr = GetFileAttributesW(target);
+        if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & kRefusing) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY) &&
+            SetFileAttributesW(target, (oldAttr & ~kRefusing) ? (oldAttr & ~kRefusing) : FILE_ATTRIBUTE_NORMAL))
+            opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    }
+    if (!opened) {
         CloseEntry(nullptr, true);
         throw error;
     }
     int iResult = 0;
     try {
-        CZipAutoBuffer buf(nBufSize);
+        char* buf = m_copyBuffer.Allocate(nBufSize);
         DWORD uDone = 0;
         for (;;) {
             DWORD n = ReadEntry(buf, nBufSize);
@@ -189,8 +214,9 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
             if (pCallback && !pCallback(header.m_uUncomprSize, uDone, pUserData)) break;
             if (n < nBufSize) break;
         }
+        iResult = CloseEntry(nullptr);
+        if (iResult == 1) iResult = ApplyEntryTimeAndAttributes(file.m_hFile, header);
         file.Close();
-        iResult = CloseEntry(target);
     } catch (...) {
         // A damaged entry leaves no half-written file behind.
         file.Abort();
@@ -201,8 +227,29 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     if (iResult == -1) DeleteFileW(target);
     // Attributes that could not be set (-2) do not make the data wrong.
     if (iResult != 1 && iResult != -2) return false;
-    m_extracted[FileKey(target)] = uIndex;
+    m_extracted[key] = uIndex;
     return true;
+}
+
+int CZipArchive::ApplyEntryTimeAndAttributes(HANDLE hFile, const CZipFileHeader& header) {
+    FILETIME now, modified;
+    GetSystemTimeAsFileTime(&now);
+    ULONGLONG t = ((ULONGLONG)header.GetTime() + 11644473600ull) * 10000000ull;
+    modified.dwLowDateTime = (DWORD)t;
+    modified.dwHighDateTime = (DWORD)(t >> 32);
+    FILE_BASIC_INFO info = {};
+    info.CreationTime.LowPart = now.dwLowDateTime;
+    info.CreationTime.HighPart = (LONG)now.dwHighDateTime;
+    info.LastAccessTime = info.CreationTime;
+    info.LastWriteTime.LowPart = modified.dwLowDateTime;
+    info.LastWriteTime.HighPart = (LONG)modified.dwHighDateTime;
+    info.FileAttributes = AttributesToApply(header);
+    if (SetFileInformationByHandle(hFile, FileBasicInfo, &info, sizeof info)) return 1;
+    // Times and attributes one at a time, to tell which of them failed.
+    if (!SetFileTime(hFile, &now, &now, &modified)) return 0;
+    info = FILE_BASIC_INFO();
+    info.FileAttributes = AttributesToApply(header);
+    return SetFileInformationByHandle(hFile, FileBasicInfo, &info, sizeof info) ? 1 : -2;
 }
 
 bool CZipArchive::OpenEntry(WORD uIndex) {
@@ -226,6 +273,7 @@ bool CZipArchive::OpenEntry(WORD uIndex) {
         CryptInitKeys();
         if (!CryptCheck()) ThrowError(CZipException::codeBadPassword);
     }
+    EndKeptDeflater();
     m_info.m_stream = z_stream();
     m_info.m_stream.zalloc = (alloc_func)myalloc;
     m_info.m_stream.zfree = (free_func)myfree;
@@ -345,20 +393,41 @@ bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFull
     CString path = lpszFilePath;
     CString name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
     if (name.IsEmpty()) return false;
+    // A file is opened once and everything else about it is asked of the open
+    // handle; only a folder (which that open refuses) is looked up by name.
+    // The source is opened before the entry is begun, so a file that cannot
+    // be read leaves no entry behind.
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return false;
+    CFile file;
+    if (file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
+        // Not GetFileInformationByHandle: it also asks for the volume's
+        // serial number, which under Wine is a call to another process.
+        FILE_BASIC_INFO info;
+        LARGE_INTEGER size;
+        if (!GetFileInformationByHandleEx(file.m_hFile, FileBasicInfo, &info, sizeof info) ||
+            !GetFileSizeEx(file.m_hFile, &size))
+            return false;
+        data.dwFileAttributes = info.FileAttributes;
+        data.ftCreationTime.dwLowDateTime = info.CreationTime.LowPart;
+        data.ftCreationTime.dwHighDateTime = (DWORD)info.CreationTime.HighPart;
+        data.ftLastAccessTime.dwLowDateTime = info.LastAccessTime.LowPart;
+        data.ftLastAccessTime.dwHighDateTime = (DWORD)info.LastAccessTime.HighPart;
+        data.ftLastWriteTime.dwLowDateTime = info.LastWriteTime.LowPart;
+        data.ftLastWriteTime.dwHighDateTime = (DWORD)info.LastWriteTime.HighPart;
+        data.nFileSizeLow = size.LowPart;
+        data.nFileSizeHigh = (DWORD)size.HighPart;
+    } else if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data) ||
+               !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
     bool bFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     // The format has 32-bit sizes: a file of 4 GiB or more is refused.
     if (!bFolder && (data.nFileSizeHigh != 0 || data.nFileSizeLow == 0xFFFFFFFF)) return false;
-    // The source is opened before the entry is begun, so a file that cannot
-    // be read leaves no entry behind.
-    CFile file;
-    if (!bFolder && !file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
     CZipFileHeader header;
     header.SetFileName(name);
-    if (!BeginNewEntry(header, iLevel, path)) return false;
+    if (!BeginEntry(header, iLevel, &data)) return false;
     if (!bFolder) {
-        CZipAutoBuffer buf((DWORD)nBufSize);
+        char* buf = m_copyBuffer.Allocate((DWORD)nBufSize);
         DWORD uTotal = data.nFileSizeLow, uDone = 0;
         for (;;) {
             DWORD n = file.Read(buf, (UINT)nBufSize);
@@ -373,15 +442,20 @@ bool CZipArchive::AddNewFile(const wchar_t* lpszFilePath, int iLevel, bool bFull
 }
 
 bool CZipArchive::BeginNewEntry(const CZipFileHeader& header, int iLevel, const wchar_t* lpszFilePath) {
+    if (!lpszFilePath) return BeginEntry(header, iLevel, nullptr);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (IsClosed() || !GetFileAttributesExW(lpszFilePath, GetFileExInfoStandard, &data)) return false;
+    return BeginEntry(header, iLevel, &data);
+}
+
+bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource) {
     if (IsClosed() || m_iFileOpened != nothing || m_storage.IsSpanMode() == -1) return false;
     if (GetEntryCount() >= MAX_ENTRIES) return false;
     CZipFileHeader entry = header;
-    if (lpszFilePath) {
-        WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!GetFileAttributesExW(lpszFilePath, GetFileExInfoStandard, &data)) return false;
-        ULONGLONG ft = ((ULONGLONG)data.ftLastWriteTime.dwHighDateTime << 32) | data.ftLastWriteTime.dwLowDateTime;
+    if (pSource) {
+        ULONGLONG ft = ((ULONGLONG)pSource->ftLastWriteTime.dwHighDateTime << 32) | pSource->ftLastWriteTime.dwLowDateTime;
         entry.SetTime((time_t)(ft / 10000000ull - 11644473600ull));
-        entry.m_uExternalAttr = data.dwFileAttributes;
+        entry.m_uExternalAttr = pSource->dwFileAttributes;
     }
     if (entry.GetFileNameSize() == 0) {
         CString name;
@@ -417,17 +491,31 @@ bool CZipArchive::BeginNewEntry(const CZipFileHeader& header, int iLevel, const 
         CryptCryptHeader((long)pHeader->m_uModTime << 16, buf);
         m_storage.Write(buf, 12, false);
     }
-    m_info.m_stream = z_stream();
-    m_info.m_stream.zalloc = (alloc_func)myalloc;
-    m_info.m_stream.zfree = (free_func)myfree;
-    m_info.m_stream.opaque = m_bDetectZlibMemoryLeaks ? &m_list : nullptr;
+    // A deflater's state is some 256 KiB, which is slow to come by under
+    // Wine for every file of a backup: it is kept from one entry to the next
+    // of the same level and reset, and ended when the archive closes.
+    bool bDeflate = pHeader->m_uMethod == Z_DEFLATED;
+    if (!bDeflate || m_iDeflaterLevel != iLevel) EndKeptDeflater();
+    if (!m_bDeflaterKept) {
+        m_info.m_stream = z_stream();
+        m_info.m_stream.zalloc = (alloc_func)myalloc;
+        m_info.m_stream.zfree = (free_func)myfree;
+        // Outlives the entry: not on the list a failed entry empties.
+        m_info.m_stream.opaque = nullptr;
+    }
     m_info.m_stream.next_out = (Bytef*)m_info.m_pBuffer.GetBuffer();
     m_info.m_stream.avail_out = m_info.m_iBufferSize;
     m_info.m_uComprLeft = 0;
-    if (pHeader->m_uMethod == Z_DEFLATED) {
+    if (bDeflate && m_bDeflaterKept) {
+        CheckForError(deflateReset(&m_info.m_stream));
+    } else if (bDeflate) {
         int err = deflateInit2_(&m_info.m_stream, iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
                                 (int)sizeof(z_stream));
         CheckForError(err);
+        m_bDeflaterKept = true;
+        m_iDeflaterLevel = iLevel;
+    } else {
+        m_info.m_stream.total_in = m_info.m_stream.total_out = 0;
     }
     m_iFileOpened = compress;
     return true;
@@ -489,7 +577,6 @@ bool CZipArchive::EndNewEntry() {
         if (err != Z_STREAM_END) CheckForError(err);
     }
     WriteBuffer();
-    if (pHeader->m_uMethod == Z_DEFLATED) CheckForError(deflateEnd(&s));
     if ((ULONGLONG)pHeader->m_uComprSize + s.total_out > 0xFFFFFFFFull) ThrowError(CZipException::codeTooLarge);
     pHeader->m_uComprSize += (DWORD)s.total_out;
     pHeader->m_uUncomprSize = (DWORD)s.total_in;
@@ -506,10 +593,12 @@ void CZipArchive::Close(bool bAfterException) {
     if (bAfterException) {
         m_info.m_pBuffer.Release();
         m_iFileOpened = nothing;
+        EndKeptDeflater();
         EmptyPtrList();
     } else {
         if (m_iFileOpened == extract) CloseEntry(nullptr);
         if (m_iFileOpened == compress) EndNewEntry();
+        EndKeptDeflater();
         m_centralDir.Write();
     }
     m_centralDir.Clear(false);

@@ -71,11 +71,24 @@ private:
     // The files extracted since the archive was opened, by their FileKey,
     // with the entry each came from.
     std::map<CString, WORD> m_extracted;
+    // A deflate state kept in m_info.m_stream for the next entry of the same
+    // level, and the buffer that file data goes through.
+    bool m_bDeflaterKept = false;
+    int m_iDeflaterLevel = 0;
+    CZipAutoBuffer m_copyBuffer;
 
     [[noreturn]] void ThrowError(int iZipError) const;
     void CheckForError(int iErr) const;
     CZipFileHeader* CurrentFile() const { return m_centralDir.m_pOpenedFile; }
     void EmptyPtrList();
+    void EndKeptDeflater();
+    // BeginNewEntry with what is known of the source file (none for data
+    // that comes from no file).
+    bool BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource);
+    // Gives an extracted file, still open, the entry's modification time and
+    // attributes: 1 when done, 0 when the times, -2 when the attributes
+    // could not be set.
+    static int ApplyEntryTimeAndAttributes(HANDLE hFile, const CZipFileHeader& header);
     void WriteBuffer();
 
     void CryptInitKeys();

@@ -214,6 +214,13 @@ void CZipCentralDir::FinishEntry() {
     PutDword(buf + 8, pHeader->m_uComprSize);
     PutDword(buf + 12, pHeader->m_uUncomprSize);
     if (!pHeader->HasDataDescriptor()) {
+        // A small entry's local header still waits in the write buffer: its
+        // sizes are put there, without a write and a seek back on the file.
+        if (!pHeader->IsEncrypted() && m_pStorage->OverwriteBuffered((ULONGLONG)pHeader->m_uOffset + 14, buf + 4, 12)) {
+            pHeader->m_uOffset -= m_uBytesBeforeZip;
+            m_pOpenedFile = nullptr;
+            return;
+        }
         m_pStorage->Flush();
         m_pStorage->m_pFile->Seek((LONGLONG)pHeader->m_uOffset + 14, CFile::begin);
         m_pStorage->Write(buf + 4, 12, true);

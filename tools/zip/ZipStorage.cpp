@@ -237,6 +237,15 @@ void CZipStorage::Flush() {
     if (m_iSpanMode == pkzipSpan && m_bNewSpan) m_uCurrentVolSize = GetFreeVolumeSpace();
 }
 
+bool CZipStorage::OverwriteBuffered(ULONGLONG uPosition, const void* pBuf, DWORD iSize) {
+    if (m_bNewSpan || !m_uBytesInWriteBuffer) return false;
+    // The file stands where the buffered bytes will go.
+    ULONGLONG uStart = m_pFile->GetPosition();
+    if (uPosition < uStart || uPosition + iSize > uStart + m_uBytesInWriteBuffer) return false;
+    memcpy(m_pWriteBuffer.GetBuffer() + (uPosition - uStart), pBuf, iSize);
+    return true;
+}
+
 DWORD CZipStorage::GetPosition() const {
     return (DWORD)m_pFile->GetPosition() + m_uBytesInWriteBuffer;
 }

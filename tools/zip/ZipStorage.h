@@ -25,6 +25,10 @@ public:
     DWORD Read(void* pBuf, DWORD iSize, bool bAtOnce);
     void Write(const void* pBuf, DWORD iSize, bool bAtOnce);
     void Flush();
+    // Overwrites bytes at a position of an archive that is not spanned when
+    // they are all still waiting in the write buffer; false (and nothing
+    // done) otherwise.
+    bool OverwriteBuffered(ULONGLONG uPosition, const void* pBuf, DWORD iSize);
     DWORD GetPosition() const;
     // 0 not spanned, 1 a spanned archive is being created, -1 one is being read.
     int IsSpanMode() const;
