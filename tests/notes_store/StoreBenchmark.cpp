@@ -1,7 +1,6 @@
 // Benchmarks, not tests: run with --gtest_also_run_disabled_tests
 // --gtest_filter=*Benchmark* to print the figures.
 #include "notes/AlarmCheck.h"
-#include "notes/MemoStore.h"
 
 #include "StoreTestSupport.h"
 
@@ -14,35 +13,6 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return (double)(to.QuadPart - from.QuadPart) * 1000.0 / (double)f.QuadPart;
 }
 }  // namespace
-
-TEST(StoreBenchmark, DISABLED_MemoListOf1000Notes) {
-    CScratchFolder folder;
-    CRecordingHost host;
-    CMemoStore store(host, folder.Path());
-    CArray<CMemoInfo> memos;
-    for (int i = 0; i < 1000; ++i) {
-        CMemoInfo m;
-        m.m_strFileName.Format(L"2014020915%02d%02d%03d.rtf", i / 60 % 60, i % 60, i % 1000);
-        m.m_strTitle.Format(L"Note number %d", i);
-        m.m_strDate = L"2014-2-9 15:30";
-        m.m_rcWindow.SetRect(i % 1000, i % 700, i % 1000 + 180, i % 700 + 200);
-        memos.Add(m);
-    }
-    const int rounds = 20;
-    LARGE_INTEGER t0, t1, t2;
-    QueryPerformanceCounter(&t0);
-    for (int r = 0; r < rounds; ++r) ASSERT_TRUE(store.WriteMemoList(memos));
-    QueryPerformanceCounter(&t1);
-    for (int r = 0; r < rounds; ++r) {
-        CArray<CMemoInfo> read;
-        ASSERT_EQ(store.ReadMemoList(read, false), 1);
-        ASSERT_EQ(read.GetSize(), 1000);
-    }
-    QueryPerformanceCounter(&t2);
-    printf("memo list of 1000 notes (%u bytes): save %.2f ms, load %.2f ms\n",
-           (unsigned)ReadAll(folder + L"DefaultMemo.zrd").size(), Milliseconds(t0, t1) / rounds,
-           Milliseconds(t1, t2) / rounds);
-}
 
 TEST(StoreBenchmark, DISABLED_MinuteCheckOver20000Alarms) {
     CArray<CAlarmInfo> alarms;

@@ -312,17 +312,3 @@ TEST(Backup, ProgramFolderBackupLeavesOutItsOwnBackups) {
     EXPECT_FALSE(CBackup::BackupProgramFolder(folder / L"missing", [&](const CString& p) { reported.push_back(p); }));
     EXPECT_EQ(1u, reported.size());
 }
-
-// Not a timed test: run by benchmark.sh with --gtest_also_run_disabled_tests
-// over the tree it made, side by side with zip -r.
-TEST(Backup, DISABLED_BenchmarkProgramFolder) {
-    CString tree = EnvPath(L"ZOREL_BENCH_DIR");
-    if (tree.IsEmpty()) GTEST_SKIP() << "ZOREL_BENCH_DIR is not set";
-    LARGE_INTEGER freq, start, end;
-    QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&start);
-    ASSERT_TRUE(CBackup::BackupProgramFolder(tree));
-    QueryPerformanceCounter(&end);
-    double seconds = double(end.QuadPart - start.QuadPart) / double(freq.QuadPart);
-    printf("backup: %.2f s, %llu bytes\n", seconds, (unsigned long long)ReadBytes(tree + L"\\backup.zip").size());
-}
