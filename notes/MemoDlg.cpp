@@ -170,7 +170,9 @@ BOOL CMemoDlg::OnInitDialog() {
     GetWindowRect(&m_info.m_rcWindow);
     GetClientRect(&m_rcClient);
     m_rcTitle = CRect(0, 0, m_rcClient.Width(), NoteLogic::TitleStripHeight);
-    DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    // A note loaded folded under its title or locked hides its editor: it
+    // is made hidden rather than shown and hidden again.
+    DWORD style = WS_CHILD | (m_bEditorStartsHidden ? 0 : WS_VISIBLE) | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     if (g_Settings.General.ScrollMode > 0) style |= WS_VSCROLL;
     m_rcEdit = CRect(m_rcClient.left + 5, m_rcClient.top + 21, m_rcClient.right - 5, m_rcClient.bottom - 5);
     m_edit.Create(style, m_rcEdit, this, IDC_MEMO_EDIT);
@@ -296,7 +298,10 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     // gets no window: it stays in its list untouched.
     if (!record || record->HasUnsafeFileName()) return FALSE;
     m_bLoading = TRUE;
-    if (!CreateWindowFromTemplate(templateId, parent)) {
+    m_bEditorStartsHidden = record->m_bLocked || (!record->m_bExpanded && !record->m_strTitle.IsEmpty());
+    BOOL created = CreateWindowFromTemplate(templateId, parent);
+    m_bEditorStartsHidden = FALSE;
+    if (!created) {
         m_bLoading = FALSE;
         return FALSE;
     }

@@ -178,6 +178,7 @@ private:
     CRect m_rcEditPlaced;  // where the editor window stands
     BOOL m_bLoading = FALSE;  // between LoadMemo's start and its first layout
     CRect m_rcLoading;        // the stored place of the note being loaded
+    BOOL m_bEditorStartsHidden = FALSE;
     int m_nFoldedCut = 0;  // the folded editor's height cut to its first line, 0 when whole
     int m_nFlashTick = 0;
     BOOL m_bFlashing = FALSE;
