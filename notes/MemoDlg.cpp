@@ -122,23 +122,23 @@ std::vector<BYTE> WithoutFont(const BYTE* data) {
     memcpy(&count, data + 16, 2);
     if (version != 1 || signature != 0xFFFF || !(style & DS_SETFONT) || count != 0) return {};
     const BYTE* p = data + kFixed;
-    // The menu and the class (a name or 0xFFFF and a number), then the caption.
+    // The menu and the class (a name or 0xFFFF and a number), then the
+    // caption; a name longer than any of ours leaves the template as it is.
     auto skipNameOrNumber = [&p] {
-        WORD first;
-        memcpy(&first, p, 2);
-        if (first == 0xFFFF) {
+        WORD c;
+        memcpy(&c, p, 2);
+        if (c == 0xFFFF) {
             p += 4;
-            return;
+            return true;
         }
-        for (int i = 0; i < 256; ++i, p += 2) {
-            memcpy(&first, p, 2);
-            if (!first) break;
+        for (int i = 0; i < 256; ++i) {
+            memcpy(&c, p, 2);
+            p += 2;
+            if (!c) return true;
         }
-        p += 2;
+        return false;
     };
-    skipNameOrNumber();
-    skipNameOrNumber();
-    skipNameOrNumber();
+    if (!skipNameOrNumber() || !skipNameOrNumber() || !skipNameOrNumber()) return {};
     std::vector<BYTE> copy(data, p);
     copy.resize((copy.size() + 3) & ~size_t(3), 0);
     style &= ~(DWORD)DS_SETFONT;
