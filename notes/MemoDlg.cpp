@@ -15,6 +15,8 @@
 #include "ui/UiIds.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 #include <commdlg.h>
 #include <shellapi.h>
 
@@ -106,20 +108,75 @@ CMemoDlg::CMemoDlg(CWnd* parent)
 
 CMemoDlg::~CMemoDlg() {}
 
+namespace {
+
+// The extended template at data with its font left out; empty when it is
+// not an extended template, has no font or holds controls.
+std::vector<BYTE> WithoutFont(const BYTE* data) {
+    const size_t kFixed = 26;  // version, signature, help id, styles, count, x, y, cx, cy
+    WORD version, signature, count;
+    DWORD style;
+    memcpy(&version, data, 2);
+    memcpy(&signature, data + 2, 2);
+    memcpy(&style, data + 12, 4);
+    memcpy(&count, data + 16, 2);
+    if (version != 1 || signature != 0xFFFF || !(style & DS_SETFONT) || count != 0) return {};
+    const BYTE* p = data + kFixed;
+    // The menu and the class (a name or 0xFFFF and a number), then the
+    // caption; a name longer than any of ours leaves the template as it is.
+    auto skipNameOrNumber = [&p] {
+        WORD c;
+        memcpy(&c, p, 2);
+        if (c == 0xFFFF) {
+            p += 4;
+            return true;
+        }
+        for (int i = 0; i < 256; ++i) {
+            memcpy(&c, p, 2);
+            p += 2;
+            if (!c) return true;
+        }
+        return false;
+    };
+    if (!skipNameOrNumber() || !skipNameOrNumber() || !skipNameOrNumber()) return {};
+    std::vector<BYTE> copy(data, p);
+    copy.resize((copy.size() + 3) & ~size_t(3), 0);
+    style &= ~(DWORD)DS_SETFONT;
+    memcpy(&copy[12], &style, 4);
+    return copy;
+}
+
+}  // namespace
+
+LPCDLGTEMPLATE CMemoDlg::WindowTemplate(UINT templateId) {
+    static std::map<UINT, std::vector<BYTE>> copies;
+    LPCDLGTEMPLATE original = GetNoteTemplate(templateId);
+    if (!original) return nullptr;
+    auto found = copies.find(templateId);
+    if (found == copies.end())
+        found = copies.emplace(templateId, WithoutFont(reinterpret_cast<const BYTE*>(original))).first;
+    return found->second.empty() ? original : reinterpret_cast<LPCDLGTEMPLATE>(found->second.data());
+}
+
 BOOL CMemoDlg::CreateWindowFromTemplate(UINT templateId, CWnd* parent) {
-    return CreateIndirect(GetNoteTemplate(templateId), parent);
+    return CreateIndirect(WindowTemplate(templateId), parent);
 }
 
 BOOL CMemoDlg::OnInitDialog() {
     CZDialog::OnInitDialog();
-    if (GetFloatingOptions().PlatformNT) SetLayeredAlpha(0, (BYTE)g_Settings.General.MaxTransVal, LWA_ALPHA);
+    // A loaded note gets its alpha once its fold state is set.
+    if (GetFloatingOptions().PlatformNT && !m_bLoading)
+        SetLayeredAlpha(0, (BYTE)g_Settings.General.MaxTransVal, LWA_ALPHA);
     GetWindowRect(&m_info.m_rcWindow);
     GetClientRect(&m_rcClient);
     m_rcTitle = CRect(0, 0, m_rcClient.Width(), NoteLogic::TitleStripHeight);
-    DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    // A note loaded folded under its title or locked hides its editor: it
+    // is made hidden rather than shown and hidden again.
+    DWORD style = WS_CHILD | (m_bEditorStartsHidden ? 0 : WS_VISIBLE) | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     if (g_Settings.General.ScrollMode > 0) style |= WS_VSCROLL;
     m_rcEdit = CRect(m_rcClient.left + 5, m_rcClient.top + 21, m_rcClient.right - 5, m_rcClient.bottom - 5);
     m_edit.Create(style, m_rcEdit, this, IDC_MEMO_EDIT);
+    m_rcEditPlaced = m_rcEdit;
     m_edit.SetBackgroundColor(m_info.m_crBackground);
     m_edit.SetAutoURLDetect(TRUE);
     m_edit.SetEventMask(ENM_LINK | ENM_REQUESTRESIZE | ENM_SELCHANGE | ENM_SCROLL | ENM_CHANGE);
@@ -240,7 +297,14 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     // A record whose file name leads out of the memo folder or to a device
     // gets no window: it stays in its list untouched.
     if (!record || record->HasUnsafeFileName()) return FALSE;
-    if (!CreateWindowFromTemplate(templateId, parent)) return FALSE;
+    m_bLoading = TRUE;
+    m_bEditorStartsHidden = record->m_bLocked || (!record->m_bExpanded && !record->m_strTitle.IsEmpty());
+    BOOL created = CreateWindowFromTemplate(templateId, parent);
+    m_bEditorStartsHidden = FALSE;
+    if (!created) {
+        m_bLoading = FALSE;
+        return FALSE;
+    }
     m_info = *record;
     if (NoteLogic::ImportanceRunsReminder(m_info.m_nImportance))
         SetTimer(TIMER_MEMO_REMINDER, std::max(1, g_Settings.General.CheckInterval) * 60000);
@@ -263,9 +327,16 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     if (IsLocked()) m_info.m_bExpanded = 0;
     SetFoldedButtonImages();
     m_info.m_bFitHeight = fit;
-    MoveWindow(&rect);
+    // The window goes to its place once, folded or unfolded from the stored
+    // rectangle: an unfolded note keeps that rectangle's size.
+    if (IsExpanded()) {
+        m_info.m_nExpandedWidth = rect.Width();
+        m_info.m_nExpandedHeight = rect.Height();
+    }
+    m_rcLoading = rect;
     if (m_pTitleBar) m_pTitleBar->SetPinned(m_info.m_nLevel == 1);
     SetExpanded(m_info.m_bExpanded, TRUE);
+    m_bLoading = FALSE;
     m_bMovable = !m_info.m_bPinned;
     SetTitleColor(m_info.m_crTitle);
     m_info.m_pWindow = this;
@@ -372,7 +443,10 @@ void CMemoDlg::LayoutControls() {
         if (in.styleBarOpen) m_pStyleBar->ShowWindow(SW_HIDE);
         ShowFoldedButtons(true);
     }
-    m_edit.MoveWindow(&m_rcEdit);
+    if (m_rcEdit != m_rcEditPlaced) {
+        m_edit.MoveWindow(&m_rcEdit);
+        m_rcEditPlaced = m_rcEdit;
+    }
     ClipFoldedEditor(!in.expanded);
 }
 
@@ -423,8 +497,8 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     // A window on the screen is made clear while it changes; one not shown
     // yet (a group opening) has nothing to hide.
     if (IsWindowVisible()) SetLayeredAlpha(0, 0, LWA_ALPHA);
-    CRect window;
-    GetWindowRect(&window);
+    CRect window = m_rcLoading;
+    if (!m_bLoading) GetWindowRect(&window);
     m_info.m_bExpanded = expand ? 1 : 0;
     if (expand) {
         m_edit.ShowWindow(SW_SHOW);
@@ -646,8 +720,10 @@ void CMemoDlg::ShowTitleParts(BOOL hide) {
                                : CRect(m_rcClient.left + 1 + o, m_rcClient.top + 1, m_rcClient.right - 1,
                                        m_rcClient.bottom - 1);
         m_edit.MoveWindow(&r);
+        m_rcEditPlaced = r;
     } else {
         m_edit.MoveWindow(&m_rcEdit);
+        m_rcEditPlaced = m_rcEdit;
     }
 }
 

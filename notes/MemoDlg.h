@@ -27,6 +27,13 @@ public:
     // The program's host; the frame sets it once at start-up.
     static INoteHost* s_pHost;
 
+    // The template of the note or one of its bars as the windows are made
+    // from it: without its font, which none of them uses (their controls are
+    // made in code and placed in pixels), so that the dialog manager does not
+    // make and measure a font for every window. The resource's own template
+    // when it is not an extended template without controls.
+    static LPCDLGTEMPLATE WindowTemplate(UINT templateId);
+
     // ---- Creation and loading ----
     BOOL CreateNew(UINT templateId, CWnd* parent);
     BOOL LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record);
@@ -168,6 +175,10 @@ private:
     CRect m_rcClient;
     CRect m_rcTitle;
     CRect m_rcEdit;
+    CRect m_rcEditPlaced;  // where the editor window stands
+    BOOL m_bLoading = FALSE;  // between LoadMemo's start and its first layout
+    CRect m_rcLoading;        // the stored place of the note being loaded
+    BOOL m_bEditorStartsHidden = FALSE;
     int m_nFoldedCut = 0;  // the folded editor's height cut to its first line, 0 when whole
     int m_nFlashTick = 0;
     BOOL m_bFlashing = FALSE;

@@ -19,7 +19,7 @@ END_MESSAGE_MAP()
 CStyleBar::CStyleBar(CMemoDlg* note)
     : CDialog(IDD_STYLE_BAR, note), m_pNote(note), m_crBack(::GetSysColor(COLOR_MENU)) {}
 
-BOOL CStyleBar::CreateBar() { return CreateIndirect(GetNoteTemplate(IDD_STYLE_BAR), m_pNote); }
+BOOL CStyleBar::CreateBar() { return CreateIndirect(CMemoDlg::WindowTemplate(IDD_STYLE_BAR), m_pNote); }
 
 BOOL CStyleBar::OnInitDialog() {
     CDialog::OnInitDialog();

@@ -76,7 +76,7 @@ CTitleBar::CTitleBar(CMemoDlg* note) : CDialog(IDD_TITLE_BAR, note), m_pNote(not
     m_btnFold.SetImageIndex(NBI_FOLD);
 }
 
-BOOL CTitleBar::CreateBar() { return CreateIndirect(GetNoteTemplate(IDD_TITLE_BAR), m_pNote); }
+BOOL CTitleBar::CreateBar() { return CreateIndirect(CMemoDlg::WindowTemplate(IDD_TITLE_BAR), m_pNote); }
 
 namespace {
 struct ButtonPlace {

@@ -6,6 +6,7 @@
 #include "notes/MemoTitleInputDlg.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
+#include "notes/NoteLogic.h"
 #include "notes/RtfCheck.h"
 #include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
@@ -170,6 +171,76 @@ TEST_F(MemoWindowTest, OpensFromItsRecord) {
     EXPECT_FALSE(note->IsReadyToSave(TRUE));
     ASSERT_NE(note->GetTitleBar(), nullptr);
     EXPECT_TRUE(note->GetTitleBar()->IsWindowVisible());
+}
+
+// A note loaded from its record stands where the record says in one step,
+// with its editor laid out for that place, and unfolds to the size it
+// stood at.
+TEST_F(MemoWindowTest, LoadedNoteStandsInItsRecordsPlaceWithItsEditorLaidOut) {
+    struct Case {
+        const char* name;
+        bool expanded;
+        const wchar_t* title;
+        CRect stored;
+        int expandedWidth, expandedHeight;
+        CRect window;          // where the note stands once open
+        CRect editor;          // the editor in the note's client area
+        bool editorShown;
+    };
+    const Case cases[] = {
+        // An unfolded note keeps the size it was saved at, whatever its
+        // unfolded size says.
+        {"unfolded", true, L"Shopping", CRect(500, 100, 800, 400), 250, 200, CRect(500, 100, 800, 400),
+         CRect(5, 21, 295, 295), true},
+        {"folded, titled", false, L"Shopping", CRect(650, 100, 800, 118), 300, 300, CRect(650, 100, 800, 118),
+         CRect(), false},
+        {"folded, untitled", false, L"", CRect(650, 100, 800, 118), 300, 300, CRect(650, 100, 800, 118),
+         CRect(2, 1, 2 + 150 - NoteLogic::FoldedButtonRoom, 17), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMemoInfo record = Record("{\\rtf1 first\\par second}");
+        record.m_bExpanded = c.expanded ? 1 : 0;
+        record.m_strTitle = c.title;
+        record.m_rcWindow = c.stored;
+        record.m_nExpandedWidth = c.expandedWidth;
+        record.m_nExpandedHeight = c.expandedHeight;
+        CMemoDlg* note = Open(record);
+        EXPECT_EQ(WindowRect(note), c.window);
+        EXPECT_EQ(note->GetInfo().m_rcWindow, c.window);
+        EXPECT_EQ(note->GetEditor().IsWindowVisible() != FALSE, c.editorShown);
+        if (c.editorShown) {
+            CRect editor = WindowRect(&note->GetEditor());
+            note->ScreenToClient(&editor);
+            EXPECT_EQ(editor, c.editor);
+        }
+        note->SetExpanded(TRUE, TRUE);
+        PumpFor(50);
+        CRect unfolded = c.expanded ? c.window : CRect(500, 100, 800, 400);
+        EXPECT_EQ(WindowRect(note), unfolded);
+        CRect editor = WindowRect(&note->GetEditor());
+        note->ScreenToClient(&editor);
+        EXPECT_EQ(editor, CRect(5, 21, unfolded.Width() - 5, unfolded.Height() - 5));
+        note->DestroyWindow();
+        PumpFor(20);
+    }
+}
+
+// The note and its bars make no font of their own: their controls are made
+// in code, so a font from their templates would only cost every window a
+// font and a measurement.
+TEST_F(MemoWindowTest, TheNoteAndItsBarsCarryNoTemplateFont) {
+    CMemoInfo record = Record("{\\rtf1 x}");
+    CMemoDlg* note = Open(record);
+    note->MakeButtonWindows();
+    note->ToggleStyleBar();
+    PumpFor(50);
+    ASSERT_NE(note->GetTitleBar(), nullptr);
+    ASSERT_NE(note->GetStyleBar(), nullptr);
+    for (CWnd* window : {(CWnd*)note, (CWnd*)note->GetTitleBar(), (CWnd*)note->GetStyleBar()}) {
+        ASSERT_NE(window->m_hWnd, nullptr);
+        EXPECT_EQ(window->SendMessage(WM_GETFONT), 0) << window->GetDlgCtrlID();
+    }
 }
 
 TEST_F(MemoWindowTest, FoldsAroundItsTopRightCorner) {
