@@ -9,7 +9,8 @@
 // wait for the answer. The same program, started with "--plain" or
 // "--hello", is the baseline.
 //
-// Usage: bench_startup.exe [notes] [runs] [screenshot.bmp]
+// Usage: bench_startup.exe [notes] [runs] [screenshot.png]
+#include "ScreenPicture.h"
 #include "ZorelDriver.h"
 
 
@@ -218,39 +219,6 @@ std::wstring MakeGroup(int notes, GroupLook look) {
     return folder;
 }
 
-void SaveScreen(const std::wstring& path) {
-    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof(header) + sizeof(info.bmiHeader);
-    header.bfSize = header.bfOffBits + size;
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file) {
-        fwrite(&header, sizeof header, 1, file);
-        fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file);
-        fwrite(bits, 1, size, file);
-        fclose(file);
-    }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-}
-
 Run RunZorel(int notes, GroupLook look, const std::wstring& screenshot) {
     std::wstring folder = MakeGroup(notes, look);
     ZorelProcess zorel;
@@ -260,7 +228,7 @@ Run RunZorel(int notes, GroupLook look, const std::wstring& screenshot) {
     HWND frame = zorel.WaitForFrame(60000);
     if (!frame) return run;
     run = Measure(zorel, start, L"#32770", notes, frame);
-    if (!screenshot.empty()) SaveScreen(screenshot);
+    if (!screenshot.empty()) SaveScreenArea(CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), screenshot.c_str());
     PostMessageW(frame, WM_CLOSE, 0, 0);
     if (!zorel.WaitForExit(120000)) zorel.Kill();
     RemoveProgramFolder(folder);
@@ -302,7 +270,7 @@ int wmain(int argc, wchar_t** argv) {
         _putenv_s("ZOREL_BINARY_DIR", getenv("ZOREL_BUILD"));
     int notes = argc >= 2 ? _wtoi(argv[1]) : 1000;
     int runs = argc >= 3 ? std::max(1, _wtoi(argv[2])) : 1;
-    std::wstring screenshot = argc >= 4 ? argv[3] : L"startup-1000-notes.bmp";
+    std::wstring screenshot = argc >= 4 ? argv[3] : L"startup-1000-notes.png";
     Compare("0 notes", 0, AllExpanded, runs, std::wstring());
     std::string expanded = std::to_string(notes) + " expanded notes", folded = std::to_string(notes) + " folded notes";
     Compare(expanded.c_str(), notes, AllExpanded, runs, screenshot);

@@ -3,7 +3,4 @@
 # the screen with every note open as startup-1000-notes.png beside it.
 set -euo pipefail
 cd "$ZOREL_BUILD/bench"
-wine ./bench_startup.exe "${ZOREL_BENCH_NOTES:-1000}" "${ZOREL_BENCH_RUNS:-1}" startup-1000-notes.bmp
-if [ -f startup-1000-notes.bmp ] && command -v convert >/dev/null; then
-  convert startup-1000-notes.bmp startup-1000-notes.png && rm -f startup-1000-notes.bmp
-fi
+wine ./bench_startup.exe "${ZOREL_BENCH_NOTES:-1000}" "${ZOREL_BENCH_RUNS:-1}" startup-1000-notes.png

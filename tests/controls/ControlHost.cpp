@@ -1,5 +1,7 @@
 #include "ControlHost.h"
 
+#include "ScreenPicture.h"
+
 #include <vector>
 
 CControlHost::CControlHost() {
@@ -58,38 +60,6 @@ void Click(HWND wnd, int x, int y, UINT down, UINT up, WPARAM keys) {
 bool SaveWindowPicture(HWND wnd, LPCTSTR path) {
     RECT rc;
     GetWindowRect(wnd, &rc);
-    int w = rc.right - rc.left, h = rc.bottom - rc.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
-    GdiFlush();
-    int stride = ((w * 3 + 3) / 4) * 4;
-    BITMAPFILEHEADER fh = {};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
-    fh.bfSize = fh.bfOffBits + stride * h;
-    HANDLE f = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    bool ok = f != INVALID_HANDLE_VALUE;
-    if (ok) {
-        DWORD done;
-        WriteFile(f, &fh, sizeof(fh), &done, nullptr);
-        WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &done, nullptr);
-        WriteFile(f, bits, stride * h, &done, nullptr);
-        CloseHandle(f);
-    }
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return ok;
+    return SaveScreenArea(CRect(rc), path);
 }

@@ -1,5 +1,5 @@
 // A window holding one of each control, drawn and saved as a picture
-// (controls.bmp in the build folder) to show what a user sees.
+// (controls.png in the build folder) to show what a user sees.
 #include "ControlHost.h"
 #include "shell/LanguageTable.h"
 #include "ui/BitmapPickerCombo.h"
@@ -191,8 +191,8 @@ TEST(Screenshot, OneOfEachControl) {
     wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE | RDW_FRAME);
     PumpWaiting();
     const char* dir = getenv("ZOREL_BINARY_DIR");
-    std::wstring path = L"controls.bmp";
-    if (dir) path = L"Z:" + std::wstring(CString(dir).GetString()) + L"/controls.bmp";
+    std::wstring path = L"controls.png";
+    if (dir) path = L"Z:" + std::wstring(CString(dir).GetString()) + L"/controls.png";
     ASSERT_TRUE(SaveWindowPicture(wnd, path.c_str()));
 
     // The picture is not blank: it holds many colours.

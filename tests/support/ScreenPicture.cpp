@@ -63,7 +63,30 @@ bool LooksDrawn(const std::vector<DWORD>& pixels) {
     return false;
 }
 
+bool SaveBitmapAsPng(HBITMAP bitmap, const CString& path) {
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return false;
+    bool saved = false;
+    {
+        CLSID png;
+        CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
+        Gdiplus::Bitmap picture(bitmap, nullptr);
+        saved = picture.Save(path, &png, nullptr) == Gdiplus::Ok;
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return saved;
+}
+
 }  // namespace
+
+bool SaveScreenArea(const CRect& area, const CString& path) {
+    if (area.IsRectEmpty()) return false;
+    HBITMAP bitmap = CopyScreen(area);
+    bool saved = SaveBitmapAsPng(bitmap, path);
+    ::DeleteObject(bitmap);
+    return saved;
+}
 
 bool ScreenshotsWanted() { return !FolderFromEnvironment("ZOREL_SCREENSHOT_DIR").IsEmpty(); }
 
@@ -110,19 +133,8 @@ bool SaveScreenPicture(const CString& name, std::initializer_list<HWND> windows)
             return !last.empty() && LooksDrawn(last) && GetTickCount() - since >= 500;
         },
         5000);
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartupInput input;
-    bool saved = false;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
-        {
-            CLSID png;
-            CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
-            Gdiplus::Bitmap picture(bitmap, nullptr);
-            ::CreateDirectoryW(folder, nullptr);
-            saved = picture.Save(folder + name + L".png", &png, nullptr) == Gdiplus::Ok;
-        }
-        Gdiplus::GdiplusShutdown(token);
-    }
+    ::CreateDirectoryW(folder, nullptr);
+    bool saved = SaveBitmapAsPng(bitmap, folder + name + L".png");
     ::DeleteObject(bitmap);
     return saved;
 }

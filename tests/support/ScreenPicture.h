@@ -18,3 +18,6 @@ bool ScreenshotsWanted();
 // Saves the screen area the windows cover together as
 // <ZOREL_SCREENSHOT_DIR>\<name>.png; false when not asked for or failed.
 bool SaveScreenPicture(const CString& name, std::initializer_list<HWND> windows);
+
+// Saves what the screen shows in the area as a PNG file at the path, at once.
+bool SaveScreenArea(const CRect& area, const CString& path);
