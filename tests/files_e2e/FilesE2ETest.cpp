@@ -1,6 +1,6 @@
 // Zorel.exe started on files a kill or a damaged disk left: a settings file
 // nested too deep for the parser, and the temporary files of saves cut short.
-#include "ZorelDriver.h"
+#include "ZorelTest.h"
 
 #include <gtest/gtest.h>
 
@@ -42,22 +42,9 @@ std::vector<std::wstring> Names(const std::wstring& folder, const wchar_t* patte
     return names;
 }
 
-class FilesE2ETest : public ::testing::Test {
+class FilesE2ETest : public ZorelTest {
 protected:
-    void TearDown() override {
-        for (std::wstring& folder : folders) RemoveProgramFolder(folder);
-    }
-    std::wstring NewFolder(const char* config) {
-        folders.push_back(MakeProgramFolder(config));
-        return folders.back();
-    }
-    void CloseAndExpectCleanExit(ZorelProcess& zorel, HWND frame) {
-        PostMessageW(frame, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        ASSERT_TRUE(zorel.WaitForExit(15000, &code));
-        EXPECT_EQ(code, 0u);
-    }
-    std::vector<std::wstring> folders;
+    std::wstring NewFolder(const char* config) { return NewFolderWith(config); }
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Zorel.exe end to end: the hidden frame, the tray icon, the settings saved
 // at exit, the language switch, a second start and the broadcast requests.
-#include "ZorelDriver.h"
+#include "ZorelTest.h"
 
 #include "notes/MemoInfo.h"
 #include "notes/MemoStore.h"
@@ -16,24 +16,10 @@ const char* kEnglishConfig =
     "<?xml version=\"1.0\" ?>\n<ZorelConfig>\n  <System>\n    <language>english</language>\n  </System>\n"
     "</ZorelConfig>\n";
 
-class FrameE2ETest : public ::testing::Test {
+class FrameE2ETest : public ZorelTest {
 protected:
-    void TearDown() override {
-        for (std::wstring& folder : folders) RemoveProgramFolder(folder);
-    }
-    std::wstring NewFolder(const char* config = kEnglishConfig) {
-        folders.push_back(MakeProgramFolder(config));
-        return folders.back();
-    }
+    std::wstring NewFolder(const char* config = kEnglishConfig) { return NewFolderWith(config); }
     std::string Config(const std::wstring& folder) { return ReadFileText(folder + L"ZorelConfig.xml"); }
-    // Closes the copy as the uninstaller would and expects a clean end.
-    void CloseAndExpectCleanExit(ZorelProcess& zorel, HWND frame) {
-        PostMessageW(frame, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        ASSERT_TRUE(zorel.WaitForExit(15000, &code));
-        EXPECT_EQ(code, 0u);
-    }
-    std::vector<std::wstring> folders;
 };
 }  // namespace
 

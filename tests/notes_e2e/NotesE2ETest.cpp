@@ -3,7 +3,7 @@
 // the exit), comes back after a restart with its text and place; an alarm
 // due at the present minute shows its notice and a one-time alarm is
 // written as done.
-#include "ZorelDriver.h"
+#include "ZorelTest.h"
 
 #include "calendar/AlarmInfo.h"
 #include "notes/AlarmStore.h"
@@ -102,22 +102,9 @@ void Pause() {
     if (getenv("ZOREL_SCREENSHOT_PAUSE")) Sleep(atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
 }
 
-class NotesE2ETest : public ::testing::Test {
+class NotesE2ETest : public ZorelTest {
 protected:
-    void TearDown() override {
-        for (std::wstring& folder : folders) RemoveProgramFolder(folder);
-    }
-    std::wstring NewFolder() {
-        folders.push_back(MakeProgramFolder(kConfig));
-        return folders.back();
-    }
-    void CloseAndExpectCleanExit(ZorelProcess& zorel, HWND frame) {
-        PostMessageW(frame, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        ASSERT_TRUE(zorel.WaitForExit(15000, &code));
-        EXPECT_EQ(code, 0u);
-    }
-    std::vector<std::wstring> folders;
+    std::wstring NewFolder() { return NewFolderWith(kConfig); }
 };
 
 CAlarmInfo AlarmAt(int kind, const SYSTEMTIME& at, const wchar_t* text) {
