@@ -56,12 +56,15 @@ TEST_F(SpotlightTest, DestroyedWindowIsSkippedAndTheRightButtonClosesToo) {
 
 TEST_F(SpotlightTest, OpacityRampsTo196AndStops) {
     TestZDialog* a = Make(CRect(100, 100, 300, 200));
+    DWORD before = ::GetTickCount();
     ShowWithEffect(a);
     ASSERT_NE(g_SpotlightDlg, nullptr);
     ::SendMessageW(g_SpotlightDlg->m_hWnd, WM_TIMER, TIMER_SPOTLIGHT_RAMP, 0);
     int early = AlphaOf(g_SpotlightDlg->m_hWnd);
     EXPECT_GE(early, 64);
-    EXPECT_LT(early, 196);
+    // Still on its way up, unless a loaded machine took the whole ramp's
+    // time just to show the window.
+    if (::GetTickCount() - before < 200) EXPECT_LT(early, 196);
     ::Sleep(300);
     ::SendMessageW(g_SpotlightDlg->m_hWnd, WM_TIMER, TIMER_SPOTLIGHT_RAMP, 0);
     EXPECT_EQ(AlphaOf(g_SpotlightDlg->m_hWnd), 196);
