@@ -62,7 +62,12 @@ CPwdManagerDlg::CPwdManagerDlg(const CString& password, CWnd* parent)
     m_fnRunSetupDialog = [](CPwdSetupDlg& dialog) { return dialog.DoModal(); };
 }
 
-CPwdManagerDlg::~CPwdManagerDlg() { SecureZeroMemory(m_szPassword.GetBuffer(), m_szPassword.GetLength() * sizeof(wchar_t)); }
+CPwdManagerDlg::~CPwdManagerDlg() {
+    // Destroyed here, while this class's own handlers still run: closing
+    // takes the vault's text off the clipboard.
+    if (GetSafeHwnd()) DestroyWindow();
+    SecureZeroMemory(m_szPassword.GetBuffer(), m_szPassword.GetLength() * sizeof(wchar_t));
+}
 
 BOOL CPwdManagerDlg::Create(CWnd* parent) {
     if (!CDialog::Create(IDD_PWD_MANAGER, parent)) return FALSE;
