@@ -514,6 +514,23 @@ TEST_F(VaultDialogs, ChangingTheMasterPasswordRewritesTheVaultUnderIt) {
     EXPECT_EQ(read.size(), 2u);
 }
 
+// When the vault cannot be written under the new master password, the
+// window keeps the old one: the file on disk still opens only with it.
+TEST_F(VaultDialogs, AChangeThatCannotBeSavedKeepsTheOldMasterPassword) {
+    HWND wnd = OpenManager({Entry(L"First", L"a")});
+    HANDLE lock = CreateFileW(vault.GetFilePath(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    manager->m_fnRunSetupDialog = [](CPwdSetupDlg& dialog) {
+        return RunTyping(dialog, {{IDC_PWD_NEW, L"newMaster9"}, {IDC_PWD_CONFIRM, L"newMaster9"}});
+    };
+    Press(wnd, IDC_PWD_CHANGE_MASTER);
+    CloseHandle(lock);
+    EXPECT_EQ(manager->GetPassword(), L"master12");
+    EXPECT_EQ(box.Texts(), std::vector<CString>{g_LanguageTable[10111]});
+    std::vector<CPwdInfo> read;
+    EXPECT_EQ(vault.Load(L"master12", read), CPwdVault::loadOk);
+    EXPECT_EQ(manager->GetCountdown().SecondsLeft(), 60);
+}
+
 // A failed save keeps the old vault, says so, and the window keeps its
 // entries.
 TEST_F(VaultDialogs, AFailedSaveIsReportedAndTheOldVaultKept) {
