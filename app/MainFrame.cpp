@@ -17,11 +17,19 @@
 #include "app/TrayMenu.h"
 #include "shell/ZMsgBox.h"
 #include "tools/BackupDlg.h"
+#include "tools/PwdLoginDlg.h"
+#include "tools/PwdManagerDlg.h"
+#include "tools/PwdSetupDlg.h"
 #include "ui/ControlSettings.h"
 
 #include <ctime>
 
 namespace {
+// The vault window, while it is open, and whether its master password is
+// being asked for: the program opens one vault at a time.
+CPwdManagerDlg* g_pPwdManager = nullptr;
+bool g_bPwdPrompting = false;
+
 // The commands of the application's forwarding table that the frame takes
 // without work of its own yet.
 bool IsForwardedCommand(UINT id) { return CMemoApp::IsForwardedCommand(id); }
@@ -220,6 +228,7 @@ void CMainFrame::PostNcDestroy() {
         delete m_pSearchMemo;
         m_pSearchMemo = nullptr;
     }
+    ClosePasswordManager();
     CloseAllMemos();
     StopCalendarMarks();
     m_pNotes.reset();
@@ -338,6 +347,10 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
             SaveWindowStates();
         };
         dialog.DoModal();
+        return TRUE;
+    }
+    if (id == ID_PASSWORD_MANAGER) {
+        OpenPasswordManager(0);
         return TRUE;
     }
     return IsForwardedCommand(id) ? TRUE : FALSE;
@@ -598,8 +611,47 @@ bool CMainFrame::IsWidgetOpen(const CString&) { return false; }
 void CMainFrame::CloseWidgetBySkin(const CString&) {}
 void CMainFrame::SaveWidgetList() {}
 void CMainFrame::RefreshShutdownCountdown() {}
-void CMainFrame::OpenPasswordManager(int) {}
-void CMainFrame::ClosePasswordManager() {}
+void CMainFrame::OpenPasswordManager(int force) {
+    if (g_pPwdManager || (g_bPwdPrompting && !force)) return;
+    g_bPwdPrompting = true;
+    CString folder = g_ProgramFolder + L"pmanager_data\\";
+    if (!EnsureFolder(folder)) {
+        g_bPwdPrompting = false;
+        return;
+    }
+    CPwdVault vault(folder);
+    vault.m_historyLevel = g_Settings.General.HistoryLevel;
+    CString password;
+    INT_PTR result;
+    if (vault.Exists()) {
+        CPwdLoginDlg login(vault, this);
+        // After a reset the vault is opened again, and now sets a new password.
+        login.m_fnReopenVault = [this] { OpenPasswordManager(1); };
+        result = login.DoModal();
+        password = login.GetPassword();
+    } else {
+        CPwdSetupDlg setup(CPwdSetupDlg::modeSet, vault, this);
+        result = setup.DoModal();
+        password = setup.GetPassword();
+    }
+    g_bPwdPrompting = false;
+    if (result != IDOK || password.IsEmpty() || g_pPwdManager) return;
+    CPwdManagerDlg* manager = new CPwdManagerDlg(password, this);
+    manager->m_fnClose = [this] { ClosePasswordManager(); };
+    g_pPwdManager = manager;
+    if (!manager->Create(this)) {
+        g_pPwdManager = nullptr;
+        delete manager;
+    }
+}
+
+void CMainFrame::ClosePasswordManager() {
+    CPwdManagerDlg* manager = g_pPwdManager;
+    if (!manager) return;
+    g_pPwdManager = nullptr;
+    manager->DestroyWindow();
+    delete manager;
+}
 void CMainFrame::StartCapture(int) {}
 bool CMainFrame::IsFtpServerRunning() { return false; }
 void CMainFrame::StopFtpServer() {}
