@@ -85,13 +85,13 @@ TEST_F(SkinHostTest, SystemSectionCyclesAndSkippedSections) {
         int ms;
     } cycles[] = {{"0.005", 10}, {"0.0001", 0}, {"1.5", 1500}, {"0", 0}};
     for (const auto& c : cycles) {
-        w->LoadSkin(Skin(L"cycle.ini", std::string("[WINDOW]\n[SYSTEM]\nAboutSkin=about.png\nUpdateCycle=") + c.cycle + "\n"));
+        w->LoadSkin(Skin(L"cycle.ini", std::string("[WINDOW]\nWindowWidth=100\n[SYSTEM]\nAboutSkin=about.png\nUpdateCycle=") + c.cycle + "\n"));
         EXPECT_EQ(w->GetUpdateCycle(), c.ms) << c.cycle;
         EXPECT_EQ(w->GetAboutSkin(), CString(L"about.png"));
     }
 
     w->LoadSkin(Skin(L"kinds.ini",
-                     "[WINDOW]\n"
+                     "[WINDOW]\nWindowWidth=100\n"
                      "[Clock]\nMeasureType=Time\n"
                      "[Bogus]\nMeasureType=NoSuchMeasure\nDrawType=STRING\n"
                      "[Strange]\nDrawType=NoSuchMeter\n"

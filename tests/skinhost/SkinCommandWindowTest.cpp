@@ -119,7 +119,7 @@ TEST_F(SkinHostTest, LinkButtonShowsTheHandAndItsToolTip) {
 }
 
 TEST_F(SkinHostTest, QueueRunsOnePerMessageInOrder) {
-    TestSkinWindow* w = Open(Skin(L"plain.ini", "[WINDOW]\n"));
+    TestSkinWindow* w = Open(Skin(L"plain.ini", "[WINDOW]\nWindowWidth=100\n"));
     int refs = w->GetRefCount();
     w->PostCommand(L"A");
     w->PostCommand(L"B");
@@ -139,7 +139,7 @@ TEST_F(SkinHostTest, QueueRunsOnePerMessageInOrder) {
 }
 
 TEST_F(SkinHostTest, CommandThatClosesItsOwnWindowRunsSafely) {
-    TestSkinWindow* w = Open(Skin(L"plain.ini", "[WINDOW]\n"));
+    TestSkinWindow* w = Open(Skin(L"plain.ini", "[WINDOW]\nWindowWidth=100\n"));
     windows.clear();  // this test gives its reference back itself
     bool deleted = false;
     w->deleted = &deleted;
@@ -224,7 +224,7 @@ TEST_F(SkinHostTest, UnknownWordGoesToTheFrameAndLeavesTheWindowAlone) {
 
 TEST_F(SkinHostTest, WeatherLinksAndReplies) {
     TestSkinWindow* w = Open(Skin(L"weather.ini",
-                                  "[WINDOW]\n"
+                                  "[WINDOW]\nWindowWidth=100\n"
                                   "[Web]\nDrawType=WEATHER\nID=3\nDetailLink=http://example.com/today\n"
                                   "[Local]\nDrawType=WEATHER\nID=4\nDetailLink=C:\\Windows\\notepad.exe\n"));
     w->ExecuteCommand(L"WEATHER_DETAILID:3");

@@ -51,7 +51,7 @@ TEST_F(SkinHostTest, MetersWithOneUrlShareOneDownload) {
     TestDownloads downloads;
     downloads.Install();
     TestSkinWindow* w = Open(Skin(L"web.ini",
-                                  "[WINDOW]\n"
+                                  "[WINDOW]\nWindowWidth=100\n"
                                   "[P1]\nDrawType=IMAGE\nID=1\nURL=http://example.com/a.png\n"
                                   "[P2]\nDrawType=IMAGE\nID=2\nURL=http://example.com/a.png\n"));
     ASSERT_TRUE(PumpUntil([&] { return g_MeterLog.downloads.size() == 2; }));
@@ -74,7 +74,7 @@ TEST_F(SkinHostTest, CachedPicturesNeedNoDownloadAndSharedCacheIdsNeverShareAFil
     downloads.Install();
     folder.Write(L"system\\caches\\10000005", "png");
     TestSkinWindow* w = Open(Skin(L"cache.ini",
-                                  "[WINDOW]\n"
+                                  "[WINDOW]\nWindowWidth=100\n"
                                   "[Kept]\nDrawType=IMAGE\nID=1\nCacheID=5\nURL=http://example.com/k.png\n"
                                   "[One]\nDrawType=IMAGE\nID=2\nCacheID=7\nURL=http://example.com/one.png\n"
                                   "[Two]\nDrawType=IMAGE\nID=3\nCacheID=7\nURL=http://example.com/two.png\n"));
@@ -92,7 +92,7 @@ TEST_F(SkinHostTest, DownloadsThatCannotStartFailAtOnce) {
     downloads.refuse = true;
     downloads.Install();
     TestSkinWindow* w = Open(Skin(L"refused.ini",
-                                  "[WINDOW]\n"
+                                  "[WINDOW]\nWindowWidth=100\n"
                                   "[P1]\nDrawType=IMAGE\nID=1\nURL=http://example.com/a.png\n"
                                   "[P2]\nDrawType=IMAGE\nID=2\nURL=http://example.com/a.png\n"));
     ASSERT_TRUE(PumpUntil([&] { return g_MeterLog.downloads.size() == 2; }));
@@ -103,7 +103,7 @@ TEST_F(SkinHostTest, DownloadsThatCannotStartFailAtOnce) {
 TEST_F(SkinHostTest, ClearCacheEmptiesTheCacheFolder) {
     folder.Write(L"system\\caches\\10000009", "old");
     folder.Write(L"system\\caches\\77", "old");
-    Open(Skin(L"clear.ini", "[WINDOW]\n[Clear]\nDrawType=IMAGE\nURL=__CLEAR_CACHE__\n"));
+    Open(Skin(L"clear.ini", "[WINDOW]\nWindowWidth=100\n[Clear]\nDrawType=IMAGE\nURL=__CLEAR_CACHE__\n"));
     ASSERT_TRUE(PumpUntil([&] { return !folder.Has(L"system\\caches\\77"); }));
     EXPECT_FALSE(folder.Has(L"system\\caches\\10000009"));
     EXPECT_TRUE(folder.Has(L"system\\caches"));
@@ -156,7 +156,7 @@ TEST_F(SkinHostTest, ContextMenuFollowsTheWindow) {
     s_options.EnableDesktop = 1;
     w->m_nZPosition = 1;
     w->m_bMovable = 1;
-    w->LoadSkin(Skin(L"skins\\Clock\\Info.ini", "[WINDOW]\n[SYSTEM]\nAboutSkin=about.png\n"));
+    w->LoadSkin(Skin(L"skins\\Clock\\Info.ini", "[WINDOW]\nWindowWidth=100\n[SYSTEM]\nAboutSkin=about.png\n"));
     menu = w->BuildContextMenu();
     levels = ::GetSubMenu(menu, 0);
     EXPECT_TRUE(::GetMenuState(levels, ID_POS_TOPMOST, MF_BYCOMMAND) & MF_CHECKED);

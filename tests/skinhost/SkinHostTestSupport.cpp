@@ -73,6 +73,8 @@ DWORD SkinHostTest::Pixel(CGDIDialog* window, int x, int y) {
 }
 
 bool SkinHostTest::WritePng(const CString& path, int width, int height, DWORD argb) {
+    int slash = path.ReverseFind(L'\\');
+    if (slash > 0) ::CreateDirectoryW(path.Left(slash), nullptr);
     UINT count = 0, size = 0;
     Gdiplus::GetImageEncodersSize(&count, &size);
     if (size == 0) return false;
