@@ -4,13 +4,13 @@
 #pragma once
 
 #include "fw/Afx.h"
+#include "widgets/WidgetIds.h"
 
 #include <vector>
 
-// Skin choices take the ids from here on; the memo-group range starts right
-// after the last one, so no more than this many skins are offered.
-const UINT kSkinMenuFirstId = 5024;
-const int kSkinMenuMaxItems = 200;
+// Skin choices take the ids of their range; the memo-group range starts
+// right after it, so no more skins are offered than the range holds.
+const int kSkinMenuMaxItems = (int)(ID_SKIN_CHOICE_LAST - ID_SKIN_CHOICE_FIRST + 1);
 
 struct SkinMenuItem {
     CString path;   // full path of the skin file

@@ -145,7 +145,7 @@ TEST(SkinMenuTest, FlatSkinFolderGivesNoChoicesAndTheListIsBounded) {
     std::vector<SkinMenuItem> items = ListSkinMenu(many.Path(), CString());
     EXPECT_EQ((int)items.size(), kSkinMenuMaxItems);
     // The last choice's id still lies below the memo-group range.
-    EXPECT_LT(kSkinMenuFirstId + (UINT)items.size() - 1, (UINT)ID_OPEN_GROUP_FIRST);
+    EXPECT_LT(ID_SKIN_CHOICE_FIRST + (UINT)items.size() - 1, (UINT)ID_OPEN_GROUP_FIRST);
 }
 
 TEST(SkinMenuTest, WindowMenuPlan) {
