@@ -4,6 +4,8 @@
 #include "widgets/Measure.h"
 #include "widgets/WidgetIds.h"
 
+#include "tinyxml.h"
+
 #include <objidl.h>
 #include <gdiplus.h>
 
@@ -62,6 +64,18 @@ TEST_F(SkinHostTest, WindowSectionsGiveTheBackground) {
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) ASSERT_EQ(Pixel(w, x, y), 0u) << x << "," << y;
     EXPECT_EQ(w->GetDoubleClickCommand(), CString());
+}
+
+TEST_F(SkinHostTest, SkinsBuiltInMemoryKeepTheSkinFile) {
+    CString file = Skin(L"file.ini", "[WINDOW]\nWindowWidth=20\nWindowHeight=20\n");
+    TestSkinWindow* w = Open(file);
+    TiXmlDocument doc;
+    doc.Parse("<ZorelWidget><Window><Size W=\"70\" H=\"15\"/></Window></ZorelWidget>");
+    w->LoadSkinFromText(doc.FirstChildElement("ZorelWidget"));
+    EXPECT_EQ(SizeOf(w), CSize(70, 15));
+    EXPECT_EQ(w->GetSkinFile(), file);
+    w->LoadSkinFromText(nullptr);
+    EXPECT_EQ(SizeOf(w), kNoSkinSize);
 }
 
 TEST_F(SkinHostTest, MixedCaseWindowIsNoWindowSection) {

@@ -70,6 +70,24 @@ TEST_F(SkinHostTest, ClickRunsTheButtonCommandOnceAndADragRunsNone) {
     EXPECT_EQ(owner.actions.size(), 1u);
 }
 
+TEST_F(SkinHostTest, ClickFinishedByTheMoveAfterACaptionDragAndDoubleClicks) {
+    TestSkinWindow* w = Open(Skin(L"button.ini", std::string(kButtonSkin) + "[WINDOW]\nLBtnDoubleClick=TWICE\n"));
+    CPoint on = ScreenPoint(w, 20, 20);
+    // The system's caption drag keeps the button-up; the next move over the
+    // caption finishes the click, once.
+    Press(w, on);
+    MSG move = {w->m_hWnd, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(on.x, on.y), 0, {on.x, on.y}};
+    w->PreTranslateMessage(&move);
+    w->PreTranslateMessage(&move);
+    ASSERT_TRUE(PumpUntil([&] { return !owner.actions.empty(); }));
+    PumpWaiting();
+    EXPECT_EQ(owner.actions, (std::vector<CString>{L"RUN_THIS"}));
+
+    ::SendMessageW(w->m_hWnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(on.x, on.y));
+    ASSERT_TRUE(PumpUntil([&] { return owner.actions.size() == 2; }));
+    EXPECT_EQ(owner.actions[1], CString(L"TWICE"));
+}
+
 TEST_F(SkinHostTest, MouseOverHidingLetsButtonsAnswerOnlyWithCtrl) {
     TestSkinWindow* w = Open(Skin(L"button.ini", kButtonSkin));
     CPoint on = ScreenPoint(w, 20, 20);

@@ -29,12 +29,13 @@ struct TestDownloads {
     std::vector<Start> starts;
     bool succeed = true;
     bool refuse = false;
+    bool report = true;  // false: the test reports later
     void Install() {
         CGDIDialog::SetDownloadStarter([this](CWnd* owner, int key, const CString& url, const CString& fileName) {
             if (refuse) return false;
             starts.push_back({key, url, fileName});
             std::ofstream(CStringA(g_ProgramFolder + WIDGET_CACHE_FOLDER + fileName).GetString()) << "png";
-            ::PostMessageW(owner->m_hWnd, WM_DOWNLOAD_DONE, (WPARAM)key, succeed ? 1 : 0);
+            if (report) ::PostMessageW(owner->m_hWnd, WM_DOWNLOAD_DONE, (WPARAM)key, succeed ? 1 : 0);
             return true;
         });
     }
@@ -67,6 +68,25 @@ TEST_F(SkinHostTest, MetersWithOneUrlShareOneDownload) {
     ::SendMessageW(w->m_hWnd, WM_DOWNLOAD_DONE, (WPARAM)downloads.starts[0].key, 1);
     EXPECT_EQ(g_MeterLog.downloads.size(), 2u);
     EXPECT_EQ(w->GetPendingDownloads(), 0);
+}
+
+TEST_F(SkinHostTest, LoadingAnimationRunsWhileADownloadIsPending) {
+    TestDownloads downloads;
+    downloads.report = false;
+    downloads.Install();
+    TestSkinWindow* w = Open(Skin(L"slow.ini", "[WINDOW]\nWindowWidth=100\n[P]\nDrawType=IMAGE\nID=1\nURL=http://example.com/s.png\n"));
+    ASSERT_TRUE(PumpUntil([&] { return downloads.starts.size() == 1; }));
+    EXPECT_EQ(w->GetPendingDownloads(), 1);
+    int presents = w->GetPresentCount();
+    ASSERT_TRUE(PumpUntil([&] { return w->GetLoadingFrame() >= 2; }, 3000));
+    EXPECT_GT(w->GetPresentCount(), presents);
+    ::PostMessageW(w->m_hWnd, WM_DOWNLOAD_DONE, (WPARAM)downloads.starts[0].key, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !g_MeterLog.downloads.empty(); }));
+    EXPECT_EQ(g_MeterLog.downloads, (std::vector<std::pair<int, bool>>{{1, false}}));
+    EXPECT_EQ(w->GetPendingDownloads(), 0);
+    int frame = w->GetLoadingFrame();
+    PumpFor(450);
+    EXPECT_EQ(w->GetLoadingFrame(), frame);
 }
 
 TEST_F(SkinHostTest, CachedPicturesNeedNoDownloadAndSharedCacheIdsNeverShareAFile) {
