@@ -306,6 +306,10 @@ void CGDIDialog::ClearMeters() {
     m_pBackBuffer.reset();
     for (CMeter* meter : m_Meters) delete meter;
     m_Meters.clear();
+    // Nobody waits for the downloads of the old meters any more; their late
+    // reports find no meter and count nothing.
+    m_nPendingDownloads = 0;
+    if (m_hWnd) KillTimer(TIMER_SKIN_LOADING);
 }
 
 void CGDIDialog::ClearMeasures() {

@@ -89,6 +89,23 @@ TEST_F(SkinHostTest, LoadingAnimationRunsWhileADownloadIsPending) {
     EXPECT_EQ(w->GetLoadingFrame(), frame);
 }
 
+TEST_F(SkinHostTest, AnotherSkinForgetsTheDownloadsOfTheOldOne) {
+    TestDownloads downloads;
+    downloads.report = false;
+    downloads.Install();
+    TestSkinWindow* w = Open(Skin(L"slow.ini", "[WINDOW]\nWindowWidth=100\n[P]\nDrawType=IMAGE\nID=1\nURL=http://example.com/s.png\n"));
+    ASSERT_TRUE(PumpUntil([&] { return downloads.starts.size() == 1; }));
+    w->LoadSkin(Skin(L"still.ini", "[WINDOW]\nWindowWidth=30\n"));
+    EXPECT_EQ(w->GetPendingDownloads(), 0);
+    int frame = w->GetLoadingFrame();
+    PumpFor(450);
+    EXPECT_EQ(w->GetLoadingFrame(), frame);
+    // The old download's late report changes nothing.
+    ::SendMessageW(w->m_hWnd, WM_DOWNLOAD_DONE, (WPARAM)downloads.starts[0].key, 1);
+    EXPECT_EQ(w->GetPendingDownloads(), 0);
+    EXPECT_TRUE(g_MeterLog.downloads.empty());
+}
+
 TEST_F(SkinHostTest, CachedPicturesNeedNoDownloadAndSharedCacheIdsNeverShareAFile) {
     TestDownloads downloads;
     downloads.Install();
