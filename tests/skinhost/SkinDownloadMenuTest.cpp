@@ -10,6 +10,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/ShellIds.h"
 #include "ui/UiIds.h"
+#include "ui/ZDialogList.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -262,6 +263,28 @@ TEST_F(SkinHostTest, AboutSkinShowsItsPictureCentredOnTopAndClosesOnAClick) {
     EXPECT_LE(std::abs(shown.CenterPoint().y - work.CenterPoint().y), 1);
     EXPECT_TRUE(topmost);
     EXPECT_EQ(pixel >> 24, 0xC0u);  // the picture's own alpha
+}
+
+TEST_F(SkinHostTest, SkinInformationCommandOpensThePictureBesideTheSkin) {
+    ASSERT_TRUE(WritePng(folder + L"Info\\about.png", 30, 20, 0xFF102030));
+    TestSkinWindow* w = Open(Skin(L"Info\\info.ini", "[WINDOW]\nWindowWidth=40\n[SYSTEM]\nAboutSkin=about.png\n"));
+    CSize shown;
+    WhenShown([&] {
+        for (CZDialog* d : GetRegisteredDialogs()) {
+            if (!dynamic_cast<CAboutSkin*>(d)) continue;
+            CRect r;
+            ::GetWindowRect(d->m_hWnd, &r);
+            shown = r.Size();
+            ::SendMessageW(d->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        }
+    });
+    ::SendMessageW(w->m_hWnd, WM_COMMAND, ID_SKIN_INFO, 0);
+    EXPECT_EQ(shown, CSize(30, 20));
+
+    // Without the picture nothing opens.
+    w->LoadSkin(Skin(L"Info\\none.ini", "[WINDOW]\nWindowWidth=40\n[SYSTEM]\nAboutSkin=missing.png\n"));
+    ::SendMessageW(w->m_hWnd, WM_COMMAND, ID_SKIN_INFO, 0);
+    EXPECT_EQ(GetRegisteredDialogs().size(), 1u);
 }
 
 TEST_F(SkinHostTest, ScreenshotOfATestSkin) {
