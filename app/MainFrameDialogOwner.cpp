@@ -26,3 +26,25 @@ void CMainFrameDialogOwner::ExitProgram() {
 void CMainFrameDialogOwner::ShowAllWidgets(BOOL show, CZDialog* except) { m_frame.ShowAllWidgets(show, except); }
 void CMainFrameDialogOwner::OnOpenMemoGroup(UINT id) { m_frame.OnOpenMemoGroup(id); }
 void CMainFrameDialogOwner::OnOpenWidgetMenu(UINT id) { m_frame.OnOpenWidgetMenu(id); }
+
+int CMainFrameDialogOwner::ExecuteAction(const CString& text) { return m_frame.ExecuteAction(text); }
+void CMainFrameDialogOwner::AutoSaveMemos(int all) { m_frame.AutoSaveMemos(all); }
+
+void CMainFrameDialogOwner::ShowToolTipWidget(int x, int y, const CString& skinName, CZDialog*) {
+    // The tooltip widget is still to come; the frame accepts the request.
+    m_frame.ShowToolTipWidget(x, y, skinName);
+}
+
+void CMainFrameDialogOwner::HideToolTipWidget(CWnd* except) { m_frame.HideToolTipWidget(except); }
+
+void CMainFrameDialogOwner::OpenUserInformation() {
+    if (m_frame.m_hWnd) ::PostMessageW(m_frame.m_hWnd, WM_COMMAND, ID_USER_INFO, 0);
+}
+
+void CMainFrameDialogOwner::TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) {
+    if (levels) m_frame.TranslatePositionMenu(levels);
+    if (arrange) m_frame.TranslateAlignMenu(arrange);
+    if (opacity) m_frame.TranslateTransparencyMenu(opacity);
+}
+
+void CMainFrameDialogOwner::FillExpandedMenu(CMenu* submenu) { m_frame.FillExpandedMenu(submenu); }

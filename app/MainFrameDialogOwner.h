@@ -17,6 +17,13 @@ public:
     void ShowAllWidgets(BOOL show, CZDialog* except) override;
     void OnOpenMemoGroup(UINT id) override;
     void OnOpenWidgetMenu(UINT id) override;
+    int ExecuteAction(const CString& text) override;
+    void AutoSaveMemos(int all) override;
+    void ShowToolTipWidget(int x, int y, const CString& skinName, CZDialog* opener) override;
+    void HideToolTipWidget(CWnd* except) override;
+    void OpenUserInformation() override;
+    void TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) override;
+    void FillExpandedMenu(CMenu* submenu) override;
 
 private:
     CMainFrame& m_frame;

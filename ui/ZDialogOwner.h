@@ -11,6 +11,8 @@
 
 #include <vector>
 
+class CMenu;
+class CWnd;
 class CZDialog;
 
 class CZDialogOwner {
@@ -49,6 +51,30 @@ public:
     // and puts each window back on its own level.
     virtual void ShowActiveBackground(BOOL on);
     virtual bool IsActiveBackgroundShown();
+
+    // ---- What skinned windows ask of the frame ----
+    // Runs an action string; 0 when it names nothing.
+    virtual int ExecuteAction(const CString& text) { return 0; }
+    // Saves the changed notes (all of them when all is non-zero).
+    virtual void AutoSaveMemos(int all) {}
+    // Shows the tooltip widget with a skin at a screen point; the opener is
+    // the skinned window that asked.
+    virtual void ShowToolTipWidget(int x, int y, const CString& skinName, CZDialog* opener) {}
+    virtual void HideToolTipWidget(CWnd* except) {}
+    // A shutdown countdown window is closing itself: the frame forgets it.
+    virtual void ForgetShutdownCountdown(CZDialog* window) {}
+    // The quick-menu bar's window rectangle; false when the bar is closed.
+    virtual bool GetQuickMenuRect(CRect& rect) { return false; }
+    // Opens a skin file as a new widget window.
+    virtual void OpenWidget(const CString& skinFile) {}
+    virtual void OpenUserInformation() {}
+    // Edits a skin file modally; true when it was saved.
+    virtual bool EditSkinFile(const CString& skinFile, CWnd* parent) { return false; }
+    // The level, arrange and opacity submenus of a window's context menu in
+    // the present language.
+    virtual void TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) {}
+    // Fills an empty submenu with the frame's own menu.
+    virtual void FillExpandedMenu(CMenu* submenu) {}
 };
 
 // The owner the floating windows use; null restores the defaults. Not owned.
