@@ -30,8 +30,12 @@ CString PackageFolder() { return g_ProgramFolder + L"system\\zorelcheck\\"; }
 bool DownloadTo(const wchar_t* url, const CString& path) {
     try {
         CInternetSession session(L"Internet agent", 1, INTERNET_OPEN_TYPE_DIRECT);
-        std::unique_ptr<CInternetFile> reply(
-            session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_BINARY, L"Accept: */*\r\n\r\n"));
+        // The program keeps its own cache: the system's would hold a second
+        // copy of every file and could answer with an old one after the
+        // program asked for its cache to be refilled.
+        std::unique_ptr<CInternetFile> reply(session.OpenURL(
+            url, 1, INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE,
+            L"Accept: */*\r\n\r\n"));
         auto* http = dynamic_cast<CHttpFile*>(reply.get());
         DWORD status = 0;
         if (!http || !http->QueryInfoStatusCode(status) || status != 200) return false;
