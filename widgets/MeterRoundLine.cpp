@@ -14,7 +14,9 @@
 namespace {
 
 const double kPi = 3.14159265;
-const double kDegreesPerRadian = 57.29579;
+// Degrees per radian. The exact value, so that 270 degrees is written as
+// 4.712389, the three quarters of a turn that skins mean by it.
+const double kDegreesPerRadian = 180.0 / 3.14159265358979;
 
 }  // namespace
 
