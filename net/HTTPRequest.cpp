@@ -15,10 +15,13 @@
 #include <cstdio>
 #include <cwchar>
 #include <memory>
+#include <vector>
 
 namespace {
 
-const UINT kBlockSize = 4096;
+// Each read of the internet functions costs a round through the system;
+// blocks of 64 KB keep a large download from spending its time there.
+const UINT kBlockSize = 65536;
 
 CString CacheFolder() { return g_ProgramFolder + L"system\\caches\\"; }
 CString PackageFolder() { return g_ProgramFolder + L"system\\zorelcheck\\"; }
@@ -40,12 +43,12 @@ bool DownloadTo(const wchar_t* url, const CString& path) {
         DWORD status = 0;
         if (!http || !http->QueryInfoStatusCode(status) || status != 200) return false;
         return CSafeFileWriter::WriteStream(path, [&](FILE* file) {
-            char block[kBlockSize];
+            std::vector<char> block(kBlockSize);
             try {
                 for (;;) {
-                    UINT n = reply->Read(block, sizeof block);
+                    UINT n = reply->Read(block.data(), kBlockSize);
                     if (n == 0) return true;
-                    if (fwrite(block, 1, n, file) != n) return false;
+                    if (fwrite(block.data(), 1, n, file) != n) return false;
                 }
             } catch (const CInternetException&) {
                 return false;
