@@ -301,6 +301,18 @@ TEST(RoundLine, ArcSweepsWithTheValue) {
     EXPECT_EQ(host.Pixel(37, 22), 0xFF0000FFu);  // the quarter from twelve to three
     EXPECT_EQ(host.Pixel(23, 22), kClear);
     EXPECT_EQ(host.Pixel(37, 38), kClear);
+
+    // The dial line counts below zero as the rotator does: back from the
+    // start, not from an arbitrary place.
+    const struct {
+        double value;
+        double turn;
+    } cases[] = {{-15, -0.25}, {59, 59.0 / 60}, {-60, 0}, {4294967296.0 + 30, 46.0 / 60}};  // 2^32 + 30: the whole value counts, not its low 32 bits
+    for (const auto& c : cases) {
+        seconds.Set(c.value);
+        arc->Update();
+        EXPECT_DOUBLE_EQ(static_cast<CMeterRoundLine*>(arc.get())->GetValue(), c.turn) << c.value;
+    }
 }
 
 }  // namespace
