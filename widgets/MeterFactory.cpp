@@ -1,5 +1,14 @@
 #include "widgets/MeterFactory.h"
 
+#include "widgets/MeterBitmap.h"
+#include "widgets/MeterDrawObject.h"
+#include "widgets/MeterFrameImage.h"
+#include "widgets/MeterImage.h"
+#include "widgets/MeterNumImage.h"
+#include "widgets/MeterRotator.h"
+#include "widgets/MeterRoundLine.h"
+#include "widgets/SkinXml.h"
+
 #include <cwchar>
 
 namespace {
@@ -20,6 +29,37 @@ const MeterType kMeterTypes[] = {
 };
 
 MeterMaker g_MeterMakers[METER_KIND_COUNT] = {};
+
+template <typename T>
+CMeter* Make(ISkinHost* owner) { return new T(owner); }
+
+// The kinds built into the widget engine, with their XML forms. Plugged in
+// when the program starts, before any skin is read; the factory's own file
+// does it, so every program that makes meters has them.
+struct BuiltInKind {
+    MeterKind kind;
+    const wchar_t* xmlType;
+    MeterMaker make;
+    MeterXmlConverter convert;
+};
+const BuiltInKind kBuiltInKinds[] = {
+    {METER_IMAGE, L"IMAGE", Make<CMeterImage>, CMeterImage::ConvertXml},
+    {METER_FRAMEIMAGE, L"FRAMEIMAGE", Make<CMeterFrameImage>, CMeterFrameImage::ConvertXml},
+    {METER_NUMIMAGE, L"NUMIMAGE", Make<CMeterNumImage>, CMeterNumImage::ConvertXml},
+    {METER_BITMAP, L"BITMAP", Make<CMeterBitmap>, CMeterBitmap::ConvertXml},
+    {METER_DRAWOBJECT, L"DRAWOBJECT", Make<CMeterDrawObject>, CMeterDrawObject::ConvertXml},
+    {METER_ROUNDLINE, L"ROUNDLINE", Make<CMeterRoundLine>, CMeterRoundLine::ConvertXml},
+    {METER_ROTATOR, L"ROTATOR", Make<CMeterRotator>, CMeterRotator::ConvertXml},
+};
+
+bool RegisterBuiltInKinds() {
+    for (const auto& k : kBuiltInKinds) {
+        SetMeterMaker(k.kind, k.make);
+        SetMeterXmlConverter(k.xmlType, k.convert);
+    }
+    return true;
+}
+const bool g_BuiltInKindsRegistered = RegisterBuiltInKinds();
 
 }  // namespace
 

@@ -21,4 +21,7 @@ public:
     virtual void RefreshWindow() = 0;
     // The current skin file path, empty for built-in skins.
     virtual CString GetSkinFile() const = 0;
+    // The frame (0-7) of the loading animation that image meters show while
+    // their picture downloads.
+    virtual int GetLoadingFrame() const { return 0; }
 };
