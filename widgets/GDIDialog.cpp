@@ -11,6 +11,8 @@
 #include "widgets/WidgetIds.h"
 #include "widgets/AboutSkin.h"
 
+#include "net/HTTPRequest.h"
+
 #include "ui/FloatingOptions.h"
 #include "ui/UiIds.h"
 #include "ui/ZDialogOwner.h"
@@ -63,12 +65,18 @@ int g_DownloadCounter = 0;
 
 namespace {
 
-CGDIDialog::DownloadStarter s_downloadStarter;
+// Pictures come from the program's web client; the request releases itself
+// once it has told the window.
+bool StartWebDownload(CWnd* owner, int key, const CString& url, const CString& fileName) {
+    CZDialog* window = dynamic_cast<CZDialog*>(owner);
+    return window && (new HTTPRequest(window))->DownloadFile(key, url, fileName) == 1;
+}
+
+CGDIDialog::DownloadStarter s_downloadStarter = StartWebDownload;
 
 // Images larger than this are not skin pictures; a window of that size
 // would only exhaust memory.
 const int kMaxSkinSide = 8192;
-const DWORD kMaxImageFileSize = 64 * 1024 * 1024;
 // Above this a meter's CacheID names a file that survives runs.
 const int kCacheKeyBase = 10000000;
 
@@ -110,19 +118,9 @@ std::unique_ptr<Gdiplus::Bitmap> DecodeImage(const void* bytes, DWORD size) {
 }
 
 std::unique_ptr<Gdiplus::Bitmap> LoadImageFromFile(const CString& path) {
-    HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
-    std::unique_ptr<Gdiplus::Bitmap> image;
-    LARGE_INTEGER size = {};
-    if (::GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart <= kMaxImageFileSize) {
-        std::vector<BYTE> bytes((size_t)size.QuadPart);
-        DWORD read = 0;
-        if (::ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr) && read == bytes.size())
-            image = DecodeImage(bytes.data(), read);
-    }
-    ::CloseHandle(file);
-    return image;
+    std::vector<BYTE> bytes;
+    if (!ReadImageFileBytes(path, bytes)) return nullptr;
+    return DecodeImage(bytes.data(), (DWORD)bytes.size());
 }
 
 std::unique_ptr<Gdiplus::Bitmap> BlankBitmap(int width, int height) {
@@ -349,8 +347,7 @@ BOOL CGDIDialog::CreateBlankBackground(int width, int height) {
 }
 
 CString CGDIDialog::ResolveSkinPath(const CString& path) const {
-    if (path.IsEmpty() || !::PathIsRelativeW(path) || m_strSkinFile.IsEmpty()) return path;
-    return GetFolderOfPath(m_strSkinFile) + path;
+    return ResolveBesideSkin(m_strSkinFile, path);
 }
 
 bool CGDIDialog::LoadBackgroundFile(const CString& path) {

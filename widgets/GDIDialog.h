@@ -34,8 +34,8 @@ public:
 
     // Starts the download of url into "system\caches\<fileName>"; the owner
     // later gets WM_DOWNLOAD_DONE (wParam the key, lParam 1 or 0). False when
-    // nothing was started. The program installs the web client; tests their
-    // own starter.
+    // nothing was started. The web client does it unless a test sets a
+    // starter of its own.
     typedef std::function<bool(CWnd* owner, int key, const CString& url, const CString& fileName)> DownloadStarter;
     static void SetDownloadStarter(DownloadStarter starter);
 
@@ -104,7 +104,7 @@ public:
     const CString& GetAboutSkin() const { return m_strAboutSkin; }
     const CString& GetDoubleClickCommand() const { return m_strDblClkCommand; }
     int GetPendingDownloads() const { return m_nPendingDownloads; }
-    int GetLoadingFrame() const { return m_nLoadingFrame; }
+    int GetLoadingFrame() const override { return m_nLoadingFrame; }
     int GetConstantAlpha() const { return m_nConstantAlpha; }
     int GetQueuedCount() const { return m_CommandQueue.GetCount(); }
     bool IsCloseAfterFade() const { return m_bCloseAfterFade != 0; }

@@ -5,11 +5,13 @@
 #include "widgets/WebIcons.h"
 #include "widgets/WidgetIds.h"
 
+#include "shell/FileUtil.h"
 #include "shell/ProgramFolder.h"
 #include "tinyxml.h"
 
 #include <objidl.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 #include <gdiplus.h>
 
 namespace {
@@ -120,19 +122,36 @@ Gdiplus::Image* CMeter::LoadPngResource(int resourceId, const wchar_t* type, boo
     return image;
 }
 
-Gdiplus::Image* CMeter::LoadImageFile(const CString& path, bool keepSize) {
-    if (path.IsEmpty()) return nullptr;
-    HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
+bool ReadImageFileBytes(const CString& path, std::vector<BYTE>& bytes) {
+    bytes.clear();
+    if (path.IsEmpty()) return false;
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size = {};
-    Gdiplus::Image* image = nullptr;
+    bool ok = false;
     if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart <= kMaxImageFileSize) {
-        std::vector<BYTE> bytes((size_t)size.QuadPart);
+        bytes.resize((size_t)size.QuadPart);
         DWORD read = 0;
-        if (ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr) && read == bytes.size())
-            image = ImageFromBytes(bytes.data(), read);
+        ok = ReadFile(file, bytes.data(), (DWORD)bytes.size(), &read, nullptr) && read == bytes.size();
     }
     CloseHandle(file);
+    if (!ok) bytes.clear();
+    return ok;
+}
+
+CString ResolveBesideSkin(const CString& skinFile, const CString& path) {
+    if (path.IsEmpty() || skinFile.IsEmpty() || !PathIsRelativeW(path)) return path;
+    return GetFolderOfPath(skinFile) + path;
+}
+
+Gdiplus::Image* CMeter::LoadImageFile(const CString& path, bool keepSize) {
+    // Relative names belong to the skin: the program never changes its
+    // current folder for them, as worker threads run meanwhile.
+    std::vector<BYTE> bytes;
+    Gdiplus::Image* image = nullptr;
+    if (ReadImageFileBytes(ResolveBesideSkin(m_Owner ? m_Owner->GetSkinFile() : CString(), path), bytes))
+        image = ImageFromBytes(bytes.data(), (DWORD)bytes.size());
     TakeImageSize(image, keepSize);
     return image;
 }

@@ -4,6 +4,8 @@
 // kinds share.
 #pragma once
 
+#include <vector>
+
 #include "widgets/InfoSection.h"
 
 namespace Gdiplus {
@@ -114,6 +116,12 @@ protected:
 // along the bottom and right, two lines deep.
 void DrawBevel(Gdiplus::Graphics& graphics, const Gdiplus::Rect& rect, const Gdiplus::Pen& light,
                const Gdiplus::Pen& dark);
+
+// The bytes of an image file, read whole; false for a missing, empty or
+// implausibly large file (64 MB and more are no skin picture).
+bool ReadImageFileBytes(const CString& path, std::vector<BYTE>& bytes);
+// A relative image name resolved beside the skin file that names it.
+CString ResolveBesideSkin(const CString& skinFile, const CString& path);
 
 // A skin's built-in image number (from 100001) as a PNG resource id; any
 // other number is returned unchanged.

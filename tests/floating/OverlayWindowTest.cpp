@@ -64,7 +64,9 @@ TEST_F(SpotlightTest, OpacityRampsTo196AndStops) {
     EXPECT_GE(early, 64);
     // Still on its way up, unless a loaded machine took the whole ramp's
     // time just to show the window.
-    if (::GetTickCount() - before < 200) EXPECT_LT(early, 196);
+    if (::GetTickCount() - before < 200) {
+        EXPECT_LT(early, 196);
+    }
     ::Sleep(300);
     ::SendMessageW(g_SpotlightDlg->m_hWnd, WM_TIMER, TIMER_SPOTLIGHT_RAMP, 0);
     EXPECT_EQ(AlphaOf(g_SpotlightDlg->m_hWnd), 196);

@@ -121,7 +121,7 @@ protected:
 
     // The vault window over the entries, as the frame opens it.
     HWND OpenManager(const std::vector<CPwdInfo>& entries, const CString& password = L"master12") {
-        if (!entries.empty()) EXPECT_TRUE(vault.Save(password, entries));
+        if (!entries.empty()) { EXPECT_TRUE(vault.Save(password, entries)); }
         manager.reset(new CPwdManagerDlg(password));
         manager->m_vault.m_clock = [] { return At(2014, 2, 9, 15, 30, 45); };
         manager->m_fnClose = [this] { ++closeRequests; };
@@ -227,7 +227,7 @@ TEST_F(VaultDialogs, LoginAcceptsTheMasterPasswordAndClosesAfterTheFifthFailure)
         for (int i = 0; i < 5 && IsWindow(wnd); ++i) {
             SetDlgItemTextW(wnd, IDC_PWD_LOGIN_PASSWORD, L"master13");
             SendMessageW(wnd, WM_COMMAND, IDOK, 0);
-            if (i < 4) EXPECT_EQ(Text(wnd, IDC_PWD_LOGIN_PASSWORD), L"") << "the box is emptied";
+            if (i < 4) { EXPECT_EQ(Text(wnd, IDC_PWD_LOGIN_PASSWORD), L"") << "the box is emptied"; }
         }
     });
     EXPECT_EQ(login.DoModal(), IDCANCEL);

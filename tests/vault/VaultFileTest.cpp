@@ -235,8 +235,8 @@ TEST_F(VaultFile, HistoryCopiesByLevel) {
         ASSERT_EQ(names.size(), c.copies.size()) << c.level;
         for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i], c.copies[i]) << c.level;
         // One a day holds the file as it was before the day's last save.
-        if (c.level == 1) EXPECT_EQ(ReadBytes(folder + L"history\\2014_02_09.xbak"), second);
-        if (c.level == 2) EXPECT_EQ(ReadBytes(folder + L"history\\2014_02_09_15_30_45.xbak"), first);
+        if (c.level == 1) { EXPECT_EQ(ReadBytes(folder + L"history\\2014_02_09.xbak"), second); }
+        if (c.level == 2) { EXPECT_EQ(ReadBytes(folder + L"history\\2014_02_09_15_30_45.xbak"), first); }
     }
 }
 
