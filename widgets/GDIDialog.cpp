@@ -170,6 +170,7 @@ void SetItemText(HMENU menu, UINT position, int textId) {
 }  // namespace
 
 void CGDIDialog::SetDownloadStarter(DownloadStarter starter) { s_downloadStarter = std::move(starter); }
+CGDIDialog::DownloadStarter CGDIDialog::GetDownloadStarter() { return s_downloadStarter; }
 
 CGDIDialog::CGDIDialog(CWnd* parent) : CZDialog(0, parent) {}
 CGDIDialog::CGDIDialog(UINT templateId, CWnd* parent) : CZDialog(templateId, parent) {}

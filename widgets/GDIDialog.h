@@ -38,6 +38,7 @@ public:
     // starter of its own.
     typedef std::function<bool(CWnd* owner, int key, const CString& url, const CString& fileName)> DownloadStarter;
     static void SetDownloadStarter(DownloadStarter starter);
+    static DownloadStarter GetDownloadStarter();
 
     // ---- Overridable operations ----
     virtual int ExecuteCommand(const CString& command) override;

@@ -63,6 +63,10 @@ const bool g_BuiltInKindsRegistered = RegisterBuiltInKinds();
 
 }  // namespace
 
+MeterMaker GetMeterMaker(MeterKind kind) {
+    return kind >= 0 && kind < METER_KIND_COUNT ? g_MeterMakers[kind] : nullptr;
+}
+
 void SetMeterMaker(MeterKind kind, MeterMaker maker) {
     if (kind >= 0 && kind < METER_KIND_COUNT) g_MeterMakers[kind] = maker;
 }

@@ -11,3 +11,4 @@ CMeter* CreateMeter(const wchar_t* drawType, ISkinHost* owner);
 // creates nothing, like an unknown word.
 typedef CMeter* (*MeterMaker)(ISkinHost* owner);
 void SetMeterMaker(MeterKind kind, MeterMaker maker);
+MeterMaker GetMeterMaker(MeterKind kind);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Serves the fixture folder on a free port of 127.0.0.1 while the test
-# program runs; the port reaches the test in ZOREL_TEST_HTTP_PORT.
+# program runs; the port reaches the test in ZOREL_TEST_HTTP_PORT. Further
+# arguments go to the test program.
 set -euo pipefail
 exe=$1
 fixtures=$2
@@ -12,4 +13,4 @@ for _ in $(seq 50); do
   /usr/bin/python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" 2>/dev/null && break
   sleep 0.1
 done
-ZOREL_TEST_HTTP_PORT=$port wine "$exe" --gtest_brief=1
+ZOREL_TEST_HTTP_PORT=$port wine "$exe" --gtest_brief=1 "${@:3}"

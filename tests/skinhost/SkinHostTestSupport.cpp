@@ -28,6 +28,8 @@ void SkinHostTest::SetUp() {
     SetActionSystem(&system);
     g_CountingEnvironment = &environment;
     g_MeterLog.Clear();
+    for (MeterKind kind : kTestKinds) savedMakers[kind] = GetMeterMaker(kind);
+    savedStarter = CGDIDialog::GetDownloadStarter();
     SetMeterMaker(METER_STRING, Make<TestBoxMeter>);
     SetMeterMaker(METER_BUTTON, Make<TestButtonMeter>);
     SetMeterMaker(METER_IMAGE, Make<TestWebMeter>);
@@ -44,8 +46,9 @@ void SkinHostTest::TearDown() {
     }
     windows.clear();
     PumpWaiting();
-    CGDIDialog::SetDownloadStarter(nullptr);
-    for (MeterKind kind : {METER_STRING, METER_BUTTON, METER_IMAGE, METER_WEATHER}) SetMeterMaker(kind, nullptr);
+    // The program's own kinds and web client come back for the next test.
+    CGDIDialog::SetDownloadStarter(savedStarter);
+    for (MeterKind kind : kTestKinds) SetMeterMaker(kind, savedMakers[kind]);
     g_ProgramFolder = savedProgramFolder;
     g_CountingEnvironment = nullptr;
     SetActionSystem(nullptr);

@@ -11,6 +11,7 @@
 #include "widgets/GDIDialog.h"
 #include "widgets/Meter.h"
 #include "widgets/MeterFaces.h"
+#include "widgets/MeterFactory.h"
 
 #include "shell/ActionSystem.h"
 #include "ui/FloatingOptions.h"
@@ -220,6 +221,9 @@ struct SkinHostTest : ::testing::Test {
     CountingEnvironment environment;
     std::vector<TestSkinWindow*> windows;
     CString savedProgramFolder;
+    static constexpr MeterKind kTestKinds[] = {METER_STRING, METER_BUTTON, METER_IMAGE, METER_WEATHER};
+    std::map<MeterKind, MeterMaker> savedMakers;
+    CGDIDialog::DownloadStarter savedStarter;
 
     void SetUp() override;
     void TearDown() override;

@@ -31,6 +31,7 @@ std::unique_ptr<CMeter> Configured(ISkinHost* owner,
 const DWORD kWhite = 0xFFFFFFFF, kBlack = 0xFF000000, kRed = 0xFFFF0000, kClear = 0x00000000;
 
 TEST(Meter, DrawTypeIsMatchedInExactCase) {
+    MeterMaker real = GetMeterMaker(METER_IMAGE);
     SetMeterMaker(METER_IMAGE, MakeTestImage);
     FakeHost host;
     std::unique_ptr<CMeter> image(CreateMeter(L"IMAGE", &host));
@@ -42,7 +43,7 @@ TEST(Meter, DrawTypeIsMatchedInExactCase) {
     EXPECT_EQ(CreateMeter(L"PICTURE", &host), nullptr);
     EXPECT_EQ(CreateMeter(L"STRING", &host), nullptr);  // a kind not plugged in creates nothing
     EXPECT_EQ(CreateMeter(nullptr, &host), nullptr);
-    SetMeterMaker(METER_IMAGE, nullptr);
+    SetMeterMaker(METER_IMAGE, real);
 }
 
 TEST(Meter, CommonKeysAndDefaults) {
