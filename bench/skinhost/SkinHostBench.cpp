@@ -3,6 +3,7 @@
 // size, in alternating rounds so a busy machine slows both sides alike; then
 // the processor time a window redrawn every second costs, against the same
 // message loop with no window. Prints medians and ratios.
+#include "PopupTemplate.h"
 #include "MessagePump.h"
 #include "ScratchFolder.h"
 
@@ -46,17 +47,6 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-struct PopupTemplate {
-    DLGTEMPLATE t;
-    WORD menu = 0, windowClass = 0, title = 0;
-    PopupTemplate() {
-        t = {};
-        t.style = WS_POPUP;
-        t.cx = 100;
-        t.cy = 100;
-    }
-};
-
 class BenchWindow : public CGDIDialog {
 public:
     bool timed = false;
@@ -64,7 +54,7 @@ public:
         if (timed && GetUpdateCycle() > 0) SetTimer(TIMER_SKIN_UPDATE, (UINT)GetUpdateCycle());
     }
     bool Open(const CString& skin, bool withTimer) {
-        static PopupTemplate tmpl;
+        static PopupTemplate tmpl(100, 100);
         timed = withTimer;
         SetSkinFile(skin);
         SetPosition(100, 100);

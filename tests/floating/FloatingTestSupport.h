@@ -2,6 +2,7 @@
 // records what the windows ask of the main frame, and settings the test sets.
 #pragma once
 
+#include "PopupTemplate.h"
 #include "MessagePump.h"
 #include "ui/FloatingOptions.h"
 #include "ui/MonitorList.h"
@@ -11,18 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-
-// A popup dialog template without controls.
-struct PopupTemplate {
-    DLGTEMPLATE t;
-    WORD menu = 0, windowClass = 0, title = 0;
-    PopupTemplate() {
-        t = {};
-        t.style = WS_POPUP;
-        t.cx = 80;
-        t.cy = 50;
-    }
-};
 
 class TestZDialog : public CZDialog {
 public:

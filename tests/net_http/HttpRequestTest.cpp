@@ -1,6 +1,7 @@
 // The web client against a local HTTP server: downloads into the cache
 // folder, packages unpacked into their folder, and what reaches the owner
 // window in every case.
+#include "PopupTemplate.h"
 #include "MessagePump.h"
 #include "ScratchFolder.h"
 
@@ -61,22 +62,11 @@ public:
     ~CountedRequest() override { --g_Live; }
 };
 
-struct PopupTemplate {
-    DLGTEMPLATE t;
-    WORD menu = 0, windowClass = 0, title = 0;
-    PopupTemplate() {
-        t = {};
-        t.style = WS_POPUP;
-        t.cx = 20;
-        t.cy = 20;
-    }
-};
-
 class OwnerWindow : public CZDialog {
 public:
     OwnerWindow() : CZDialog(0, nullptr) {}
     bool Create() {
-        static PopupTemplate tmpl;
+        static PopupTemplate tmpl(20, 20);
         return CreateIndirect(&tmpl.t, nullptr) != FALSE;
     }
 };
