@@ -3,6 +3,7 @@
 // 10000 times into an off-screen back buffer, against plain GDI+ drawing of
 // the same pictures (one graphics object and the same image calls per
 // round) measured beside it.
+#include "BenchSupport.h"
 #include "widgets/Measure.h"
 #include "widgets/Meter.h"
 #include "widgets/MeterFactory.h"
@@ -40,13 +41,6 @@ public:
     explicit ValueMeasure(double value) { m_Value = value; }
     bool Update() override { return true; }
 };
-
-double Now() {
-    LARGE_INTEGER t, f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return t.QuadPart * 1000.0 / f.QuadPart;
-}
 
 // A picture file of w x h, coloured by cell, written as a 32-bit PNG.
 CString WritePicture(const CString& path, int w, int h, int cellW, bool hand) {
@@ -109,9 +103,9 @@ int wmain() {
         std::unique_ptr<Gdiplus::Image> strip(Gdiplus::Image::FromFile(digits));
         double ours = 0, plain = 0;
         for (int pass = 0; pass < 2; ++pass) {  // the first pass warms both sides
-            double t0 = Now();
+            double t0 = NowMs();
             for (int i = 0; i < kRounds; ++i) number->Draw();
-            double t1 = Now();
+            double t1 = NowMs();
             for (int i = 0; i < kRounds; ++i) {
                 Gdiplus::Graphics g(host.buffer.get());
                 g.SetInterpolationMode(Gdiplus::InterpolationModeHighQuality);
@@ -120,7 +114,7 @@ int wmain() {
                     g.DrawImage(strip.get(), Gdiplus::Rect(10 + d * 13, 10, 12, 18), text[d] * 12, 0, 12, 18,
                                 Gdiplus::UnitPixel);
             }
-            double t2 = Now();
+            double t2 = NowMs();
             ours = t1 - t0;
             plain = t2 - t1;
         }
@@ -140,10 +134,10 @@ int wmain() {
         std::unique_ptr<Gdiplus::Image> hand(Gdiplus::Image::FromFile(handPicture));
         const float angles[3] = {304.0f, 318.0f, 162.0f};
         for (int pass = 0; pass < 2; ++pass) {
-            double t0 = Now();
+            double t0 = NowMs();
             for (int i = 0; i < kRounds; ++i)
                 for (auto& h : hands) h->Draw();
-            double t1 = Now();
+            double t1 = NowMs();
             for (int i = 0; i < kRounds; ++i)
                 for (float angle : angles) {
                     Gdiplus::Graphics g(host.buffer.get());
@@ -153,7 +147,7 @@ int wmain() {
                     g.TranslateTransform(-4, -4);
                     g.DrawImage(hand.get(), 0.0f, 0.0f, 60.0f, 9.0f);
                 }
-            double t2 = Now();
+            double t2 = NowMs();
             ours = t1 - t0;
             plain = t2 - t1;
         }

@@ -3,6 +3,7 @@
 // size, in alternating rounds so a busy machine slows both sides alike; then
 // the processor time a window redrawn every second costs, against the same
 // message loop with no window. Prints medians and ratios.
+#include "BenchSupport.h"
 #include "PopupTemplate.h"
 #include "MessagePump.h"
 #include "ScratchFolder.h"
@@ -24,27 +25,11 @@
 
 namespace {
 
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)frequency.QuadPart;
-}
-
 double ProcessCpuMs() {
     FILETIME created, exited, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     auto ms = [](const FILETIME& f) { return (double)(((ULONGLONG)f.dwHighDateTime << 32) | f.dwLowDateTime) / 1e4; };
     return ms(kernel) + ms(user);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 class BenchWindow : public CGDIDialog {

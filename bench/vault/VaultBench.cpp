@@ -2,6 +2,7 @@
 // and saving it (serialize, encrypt, history copy, atomic replace) against
 // plain reads and writes of the same bytes, measured in alternating rounds
 // so that a busy machine slows both sides alike. Prints medians and ratios.
+#include "BenchSupport.h"
 #include "ScratchFolder.h"
 #include "tools/PwdVault.h"
 
@@ -10,45 +11,6 @@
 #include <vector>
 
 namespace {
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)frequency.QuadPart;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-bool RawRead(const CString& path, std::vector<BYTE>& bytes) {
-    HANDLE h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size;
-    DWORD read = 0;
-    bool ok = GetFileSizeEx(h, &size) != FALSE;
-    if (ok) {
-        bytes.resize((size_t)size.QuadPart);
-        ok = ReadFile(h, bytes.data(), (DWORD)bytes.size(), &read, nullptr) && read == bytes.size();
-    }
-    CloseHandle(h);
-    return ok;
-}
-
-bool RawWrite(const CString& path, const std::vector<BYTE>& bytes) {
-    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
-    ok = FlushFileBuffers(h) && ok;
-    return CloseHandle(h) && ok;
-}
 
 std::vector<CPwdInfo> MakeEntries(int count) {
     std::vector<CPwdInfo> entries;
@@ -85,29 +47,29 @@ int wmain() {
     const size_t cipherStart = 52 + 132 + 4 + 8;
     std::vector<double> load, read, save, write, writeReplace, decrypt;
     for (int r = 0; r < kRounds; ++r) {
-        double t0 = Now();
+        double t0 = NowMs();
         std::vector<BYTE> raw;
         if (!RawRead(vault.GetFilePath(), raw)) return 1;
-        double t1 = Now();
+        double t1 = NowMs();
         std::vector<CPwdInfo> loaded;
         if (vault.Load(password, loaded) != CPwdVault::loadOk || loaded.size() != (size_t)kEntries) return 1;
-        double t2 = Now();
+        double t2 = NowMs();
         if (!RawWrite(rawPath, bytes)) return 1;
-        double t3 = Now();
+        double t3 = NowMs();
         if (!vault.Save(password, entries)) return 1;
-        double t4 = Now();
+        double t4 = NowMs();
         // A plain write plus what an atomic save adds: the temporary file
         // taking the old file's place, and the day's history copy.
         if (!RawWrite(rawTemp, bytes) || !MoveFileExW(rawTemp, rawPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
             !CopyFileW(rawPath, folder + L"raw.copy", FALSE))
             return 1;
-        double t5 = Now();
+        double t5 = NowMs();
         std::vector<CPwdInfo> decrypted;
-        double t6 = Now();
+        double t6 = NowMs();
         if (CPwdVault::DecryptRecords(kEntries, bytes.data() + cipherStart, bytes.size() - cipherStart, password,
                                       decrypted) != CPwdVault::decryptOk)
             return 1;
-        decrypt.push_back(Now() - t6);
+        decrypt.push_back(NowMs() - t6);
         read.push_back(t1 - t0);
         load.push_back(t2 - t1);
         write.push_back(t3 - t2);
