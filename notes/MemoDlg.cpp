@@ -167,6 +167,11 @@ BOOL CMemoDlg::OnInitDialog() {
     // A loaded note gets its alpha once its fold state is set.
     if (GetFloatingOptions().PlatformNT && !m_bLoading)
         SetLayeredAlpha(0, (BYTE)g_Settings.General.MaxTransVal, LWA_ALPHA);
+    // An unfolded note goes to its place before its editor is made, so the
+    // editor is made at its own place and size instead of moved there.
+    if (m_bLoading && m_bPlaceFirst)
+        ::SetWindowPos(m_hWnd, nullptr, m_rcLoading.left, m_rcLoading.top, m_rcLoading.Width(), m_rcLoading.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     GetWindowRect(&m_info.m_rcWindow);
     GetClientRect(&m_rcClient);
     m_rcTitle = CRect(0, 0, m_rcClient.Width(), NoteLogic::TitleStripHeight);
@@ -310,9 +315,14 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     bool deferText = !record->m_bExpanded && !record->m_strTitle.IsEmpty() &&
                      !IsLockedMemoFileName(record->m_strFileName);
     m_bEditorDeferred = deferText;
+    // Where an unfolded note will stand is known before its window is made.
+    m_info.m_rcWindow = NoteLogic::RepairRect(record->m_rcWindow);
+    m_rcLoading = KeepOnScreen(m_info.m_rcWindow);
+    m_bPlaceFirst = record->m_bExpanded && !IsLockedMemoFileName(record->m_strFileName);
     BOOL created = CreateWindowFromTemplate(templateId, parent);
     m_bEditorStartsHidden = FALSE;
     m_bEditorDeferred = FALSE;
+    m_bPlaceFirst = false;
     if (!created) {
         m_bLoading = FALSE;
         return FALSE;
@@ -320,9 +330,7 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     m_info = *record;
     if (NoteLogic::ImportanceRunsReminder(m_info.m_nImportance))
         SetTimer(TIMER_MEMO_REMINDER, std::max(1, g_Settings.General.CheckInterval) * 60000);
-    CRect rect = NoteLogic::RepairRect(m_info.m_rcWindow);
-    m_info.m_rcWindow = rect;
-    rect = KeepOnScreen(rect);
+    CRect rect = m_rcLoading;
     m_info.m_rcWindow = rect;
     if (m_info.m_nExpandedWidth <= 0) m_info.m_nExpandedWidth = rect.Width();
     if (m_info.m_nExpandedHeight <= 0) m_info.m_nExpandedHeight = rect.Height();
@@ -522,7 +530,10 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     if (expand) {
         m_edit.ShowWindow(SW_SHOW);
         CRect r = NoteLogic::ExpandedRect(window, m_info.m_nExpandedWidth, m_info.m_nExpandedHeight);
-        MoveWindow(&r);
+        CRect present;
+        GetWindowRect(&present);
+        // A note that opens unfolded stands there already.
+        if (!m_bLoading || r != present) MoveWindow(&r);
         m_edit.SetEditable(!m_info.m_bReadOnly && !IsOpenFailed());
     } else {
         NoteLogic::FoldInput in;

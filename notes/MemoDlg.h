@@ -189,6 +189,7 @@ private:
     CRect m_rcLoading;        // the stored place of the note being loaded
     BOOL m_bEditorStartsHidden = FALSE;
     bool m_bEditorDeferred = false;  // while a note whose text stays unread is made
+    bool m_bPlaceFirst = false;      // while a note that opens unfolded is made
     int m_nFoldedCut = 0;  // the folded editor's height cut to its first line, 0 when whole
     int m_nFlashTick = 0;
     BOOL m_bFlashing = FALSE;
