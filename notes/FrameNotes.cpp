@@ -288,7 +288,9 @@ void CFrameNotes::OpenRecordWindow(int index) {
         return;
     }
     m_notes[window] = std::make_unique<CMemoWindowNote>(window);
-    window->SetLevel(record.m_nLevel);
+    // A new window stands on top of the windows that are not always on top,
+    // which is a normal note's level: only the others need placing.
+    if (record.m_nLevel != CMemoInfo::LevelNormal) window->SetLevel(record.m_nLevel);
     window->m_bChanged = 0;
     if (m_openShow) {
         window->ShowWindow(SW_SHOWNOACTIVATE);

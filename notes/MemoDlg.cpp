@@ -167,20 +167,37 @@ BOOL CMemoDlg::OnInitDialog() {
     // A loaded note gets its alpha once its fold state is set.
     if (GetFloatingOptions().PlatformNT && !m_bLoading)
         SetLayeredAlpha(0, (BYTE)g_Settings.General.MaxTransVal, LWA_ALPHA);
+    // An unfolded note goes to its place before its editor is made, so the
+    // editor is made at its own place and size instead of moved there.
+    if (m_bLoading && m_bPlaceFirst)
+        ::SetWindowPos(m_hWnd, nullptr, m_rcLoading.left, m_rcLoading.top, m_rcLoading.Width(), m_rcLoading.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     GetWindowRect(&m_info.m_rcWindow);
     GetClientRect(&m_rcClient);
     m_rcTitle = CRect(0, 0, m_rcClient.Width(), NoteLogic::TitleStripHeight);
-    // A note loaded folded under its title or locked hides its editor: it
-    // is made hidden rather than shown and hidden again.
-    DWORD style = WS_CHILD | (m_bEditorStartsHidden ? 0 : WS_VISIBLE) | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-    if (g_Settings.General.ScrollMode > 0) style |= WS_VSCROLL;
     m_rcEdit = CRect(m_rcClient.left + 5, m_rcClient.top + 21, m_rcClient.right - 5, m_rcClient.bottom - 5);
-    m_edit.Create(style, m_rcEdit, this, IDC_MEMO_EDIT);
     m_rcEditPlaced = m_rcEdit;
+    // A note loaded folded under its title or locked hides its editor: it
+    // is made hidden rather than shown and hidden again. One whose text is
+    // left unread gets its editor with the text.
+    if (!m_bEditorDeferred) MakeEditor(!m_bEditorStartsHidden);
+    SetFoldedButtonImages();
+    SetWindowText(L"");
+    m_bMouseOverHiding = g_Settings.General.MouseOverHiding;
+    m_bCreated = TRUE;
+    if (m_edit.m_hWnd && !(s_pHost && s_pHost->IsCreatingAllMemos())) m_edit.SetFocus();
+    return FALSE;
+}
+
+void CMemoDlg::MakeEditor(bool visible) {
+    if (m_edit.m_hWnd || !m_hWnd) return;
+    DWORD style =
+        WS_CHILD | (visible ? WS_VISIBLE : 0) | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
+    if (g_Settings.General.ScrollMode > 0) style |= WS_VSCROLL;
+    m_edit.Create(style, m_rcEditPlaced, this, IDC_MEMO_EDIT);
     m_edit.SetBackgroundColor(m_info.m_crBackground);
     m_edit.SetAutoURLDetect(TRUE);
     m_edit.SetEventMask(ENM_LINK | ENM_REQUESTRESIZE | ENM_SELCHANGE | ENM_SCROLL | ENM_CHANGE);
-    m_edit.ModifyStyle(0, ES_NOHIDESEL);
     m_edit.SendMessage(EM_HIDESELECTION, FALSE, 0);
     CString face = g_Settings.General.FontName.IsEmpty() ? CString(L"Tahoma") : g_Settings.General.FontName;
     m_edit.SetDefaultFormat(face);
@@ -192,12 +209,6 @@ BOOL CMemoDlg::OnInitDialog() {
         }
         return m_edit.IsEditable() ? hit : HTTRANSPARENT;
     };
-    SetFoldedButtonImages();
-    SetWindowText(L"");
-    m_bMouseOverHiding = g_Settings.General.MouseOverHiding;
-    m_bCreated = TRUE;
-    if (!(s_pHost && s_pHost->IsCreatingAllMemos())) m_edit.SetFocus();
-    return FALSE;
 }
 
 int CMemoDlg::OnCreate(LPCREATESTRUCT cs) { return CZDialog::OnCreate(cs) == -1 ? -1 : 0; }
@@ -299,8 +310,19 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     if (!record || record->HasUnsafeFileName()) return FALSE;
     m_bLoading = TRUE;
     m_bEditorStartsHidden = record->m_bLocked || (!record->m_bExpanded && !record->m_strTitle.IsEmpty());
+    // A note folded under its title shows no text: its file is read, and
+    // its editor made, when the text is first needed.
+    bool deferText = !record->m_bExpanded && !record->m_strTitle.IsEmpty() &&
+                     !IsLockedMemoFileName(record->m_strFileName);
+    m_bEditorDeferred = deferText;
+    // Where an unfolded note will stand is known before its window is made.
+    m_info.m_rcWindow = NoteLogic::RepairRect(record->m_rcWindow);
+    m_rcLoading = KeepOnScreen(m_info.m_rcWindow);
+    m_bPlaceFirst = record->m_bExpanded && !IsLockedMemoFileName(record->m_strFileName);
     BOOL created = CreateWindowFromTemplate(templateId, parent);
     m_bEditorStartsHidden = FALSE;
+    m_bEditorDeferred = FALSE;
+    m_bPlaceFirst = false;
     if (!created) {
         m_bLoading = FALSE;
         return FALSE;
@@ -308,16 +330,13 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
     m_info = *record;
     if (NoteLogic::ImportanceRunsReminder(m_info.m_nImportance))
         SetTimer(TIMER_MEMO_REMINDER, std::max(1, g_Settings.General.CheckInterval) * 60000);
-    CRect rect = NoteLogic::RepairRect(m_info.m_rcWindow);
-    m_info.m_rcWindow = rect;
-    rect = KeepOnScreen(rect);
+    CRect rect = m_rcLoading;
     m_info.m_rcWindow = rect;
     if (m_info.m_nExpandedWidth <= 0) m_info.m_nExpandedWidth = rect.Width();
     if (m_info.m_nExpandedHeight <= 0) m_info.m_nExpandedHeight = rect.Height();
     BYTE fit = m_info.m_bFitHeight;
     m_info.m_bFitHeight = 0;
-    if (!m_info.m_bExpanded && !m_info.m_strTitle.IsEmpty() && !IsLockedMemoFileName(m_info.m_strFileName) &&
-        !m_info.HasUnsafeFileName()) {
+    if (deferText) {
         m_info.m_bLocked = 0;
         m_bTextDeferred = TRUE;
     } else {
@@ -350,9 +369,12 @@ BOOL CMemoDlg::LoadMemo(UINT templateId, CWnd* parent, CMemoInfo* record) {
         // A group that opens leaves the focus where the user has it.
         if (!(s_pHost && s_pHost->IsCreatingAllMemos())) m_edit.SetFocus();
     }
-    m_edit.SetModify(FALSE);
+    // An unread note's editor gets these with its text.
+    if (m_edit.m_hWnd) {
+        m_edit.SetModify(FALSE);
+        if (m_info.m_bReadOnly) m_edit.SetEditable(FALSE);
+    }
     m_bChanged = 0;
-    if (m_info.m_bReadOnly) m_edit.SetEditable(FALSE);
     if (NoteLogic::ImportanceRunsReminder(m_info.m_nImportance)) SetTimer(TIMER_MEMO_FIRST_REMINDER, 5000);
     return TRUE;
 }
@@ -389,7 +411,7 @@ void CMemoDlg::PostNcDestroy() {
 // ---- Geometry ----
 
 void CMemoDlg::OnSize(UINT, int cx, int cy) {
-    if (!m_edit.m_hWnd) {
+    if (!m_bCreated) {
         Invalidate();
         return;
     }
@@ -422,7 +444,7 @@ void CMemoDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 void CMemoDlg::LayoutControls() {
-    if (!m_edit.m_hWnd) return;
+    if (!m_bCreated) return;
     NoteLogic::LayoutInput in;
     in.client = m_rcClient;
     in.expanded = IsExpanded() != FALSE;
@@ -443,16 +465,21 @@ void CMemoDlg::LayoutControls() {
         if (in.styleBarOpen) m_pStyleBar->ShowWindow(SW_HIDE);
         ShowFoldedButtons(true);
     }
-    if (m_rcEdit != m_rcEditPlaced) {
-        m_edit.MoveWindow(&m_rcEdit);
-        m_rcEditPlaced = m_rcEdit;
-    }
+    PlaceEditor(m_rcEdit);
     ClipFoldedEditor(!in.expanded);
+}
+
+void CMemoDlg::PlaceEditor(const CRect& rect) {
+    if (rect == m_rcEditPlaced) return;
+    // Without its window yet the editor is made where it would stand.
+    if (m_edit.m_hWnd) m_edit.MoveWindow(&rect);
+    m_rcEditPlaced = rect;
 }
 
 void CMemoDlg::ClipFoldedEditor(bool folded) {
     // A folded strip shows one line: the editor is cut at the top of the
     // next one, so that no sliver of it shows below the first.
+    if (!m_edit.m_hWnd) return;
     int cut = 0;
     if (folded) {
         int next = m_edit.LineIndex(m_edit.GetFirstVisibleLine() + 1);
@@ -503,7 +530,10 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
     if (expand) {
         m_edit.ShowWindow(SW_SHOW);
         CRect r = NoteLogic::ExpandedRect(window, m_info.m_nExpandedWidth, m_info.m_nExpandedHeight);
-        MoveWindow(&r);
+        CRect present;
+        GetWindowRect(&present);
+        // A note that opens unfolded stands there already.
+        if (!m_bLoading || r != present) MoveWindow(&r);
         m_edit.SetEditable(!m_info.m_bReadOnly && !IsOpenFailed());
     } else {
         NoteLogic::FoldInput in;
@@ -515,7 +545,7 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
         in.fitTitleWidth = g_Settings.General.FitTitleWidth != 0;
         CRect r = NoteLogic::FoldedRect(in);
         if (in.showsTitle) {
-            m_edit.ShowWindow(SW_HIDE);
+            if (m_edit.m_hWnd) m_edit.ShowWindow(SW_HIDE);
         } else {
             m_edit.ShowWindow(SW_SHOW);
             m_edit.SetReadOnly(TRUE);
@@ -533,7 +563,7 @@ void CMemoDlg::SetExpanded(BOOL expand, BOOL applyAlpha) {
             ShowTitleBar(false);
         }
     }
-    if (g_Settings.General.ScrollMode == 2) ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, expand);
+    if (g_Settings.General.ScrollMode == 2 && m_edit.m_hWnd) ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, expand);
     LayoutControls();
     SetLayeredAlpha(0, (BYTE)(applyAlpha ? GetAlpha() : 255), LWA_ALPHA);
     if (savedLevel == 2) SetZPosition(ZPOS_DESKTOP, FALSE);
@@ -695,7 +725,8 @@ void CMemoDlg::SetActive(int active) {
     if (s_pHost && s_pHost->IsCreatingAllMemos()) return;
     if (active) MakeButtonWindows();
     if (g_Settings.General.SimpleMemoInactive) ShowTitleParts(!active);
-    if (g_Settings.General.ScrollMode == 2) ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, active && IsExpanded());
+    if (g_Settings.General.ScrollMode == 2 && m_edit.m_hWnd)
+        ::ShowScrollBar(m_edit.m_hWnd, SB_VERT, active && IsExpanded());
     Invalidate(FALSE);
 }
 
@@ -719,11 +750,9 @@ void CMemoDlg::ShowTitleParts(BOOL hide) {
         CRect r = IsExpanded() ? CRect(m_rcClient.left + 5, m_rcClient.top + 4, m_rcClient.right - 5, m_rcClient.bottom - 5)
                                : CRect(m_rcClient.left + 1 + o, m_rcClient.top + 1, m_rcClient.right - 1,
                                        m_rcClient.bottom - 1);
-        m_edit.MoveWindow(&r);
-        m_rcEditPlaced = r;
+        PlaceEditor(r);
     } else {
-        m_edit.MoveWindow(&m_rcEdit);
-        m_rcEditPlaced = m_rcEdit;
+        PlaceEditor(m_rcEdit);
     }
 }
 
@@ -797,6 +826,8 @@ void CMemoDlg::OnTimer(UINT_PTR id) {
 void CMemoDlg::EnsureTextLoaded() {
     if (!m_bTextDeferred) return;
     m_bTextDeferred = FALSE;
+    // Hidden: the note is folded under its title; unfolding shows it.
+    MakeEditor(false);
     BYTE fit = m_info.m_bFitHeight;
     m_info.m_bFitHeight = 0;
     m_store.LoadForRecord(m_edit);
@@ -1041,7 +1072,7 @@ LRESULT CMemoDlg::OnNcHitTest(CPoint point) {
     in.fitHeight = m_info.m_bFitHeight != 0;
     in.mouseOverHiding = g_Settings.General.MouseOverHiding != 0;
     HWND focus = ::GetFocus();
-    in.focusInNote = focus == m_hWnd || focus == m_edit.m_hWnd;
+    in.focusInNote = focus && (focus == m_hWnd || focus == m_edit.m_hWnd);
     in.ctrlHeld = IsCtrlDown();
     return NoteLogic::NoteHitTest(in);
 }
@@ -1096,7 +1127,7 @@ void CMemoDlg::OnMouseMove(UINT flags, CPoint point) {
         TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, m_hWnd, 0};
         m_bTrackingLeave = TrackMouseEvent(&track);
     }
-    if (::GetFocus() == m_edit.m_hWnd) {
+    if (m_edit.m_hWnd && ::GetFocus() == m_edit.m_hWnd) {
         Default();
         return;
     }
@@ -1110,7 +1141,7 @@ void CMemoDlg::OnMouseLeave() {
 
 BOOL CMemoDlg::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB && IsExpanded() &&
-        (msg->hwnd == m_hWnd || msg->hwnd == m_edit.m_hWnd)) {
+        (msg->hwnd == m_hWnd || (m_edit.m_hWnd && msg->hwnd == m_edit.m_hWnd))) {
         if (m_edit.IsEditable()) m_edit.ReplaceSel(L"\t", TRUE);
         return TRUE;
     }

@@ -41,14 +41,20 @@ public:
 
     // ---- State ----
     CMemoInfo& GetInfo() { return m_info; }
-    COleRichEditCtrl& GetEditor() { return m_edit; }
+    // The editor with the note's text in it: a note folded under its title
+    // makes its editor and reads its file on this first call.
+    COleRichEditCtrl& GetEditor() {
+        EnsureTextLoaded();
+        return m_edit;
+    }
     CTitleBar* GetTitleBar() { return m_pTitleBar.get(); }
     CStyleBar* GetStyleBar() { return m_pStyleBar.get(); }
     BOOL IsExpanded() const { return m_info.m_bExpanded != 0; }
     BOOL IsLocked() const { return m_info.m_bLocked != 0; }
     BOOL IsTextLoaded() const { return m_store.IsTextLoaded(); }
-    // A folded note with a title shows no text: its file is read when the
-    // text is first needed (unfolded, searched, a command of its menu).
+    // A folded note with a title shows no text: its file is read, and its
+    // editor window made, when the text is first needed (unfolded, searched,
+    // a command of its menu).
     BOOL IsTextDeferred() const { return m_bTextDeferred; }
     void EnsureTextLoaded();
     // The windows of the buttons, made when the mouse first comes over the
@@ -145,6 +151,9 @@ protected:
 
 private:
     BOOL CreateWindowFromTemplate(UINT templateId, CWnd* parent);
+    void MakeEditor(bool visible);
+    // Moves the editor, or notes where it is to be made.
+    void PlaceEditor(const CRect& rect);
     void ApplyColors(COLORREF title, COLORREF body, COLORREF bar, BOOL redraw);
     void SetFoldedButtonImages();
     void EnsureTitleBar();
@@ -179,6 +188,8 @@ private:
     BOOL m_bLoading = FALSE;  // between LoadMemo's start and its first layout
     CRect m_rcLoading;        // the stored place of the note being loaded
     BOOL m_bEditorStartsHidden = FALSE;
+    bool m_bEditorDeferred = false;  // while a note whose text stays unread is made
+    bool m_bPlaceFirst = false;      // while a note that opens unfolded is made
     int m_nFoldedCut = 0;  // the folded editor's height cut to its first line, 0 when whole
     int m_nFlashTick = 0;
     BOOL m_bFlashing = FALSE;

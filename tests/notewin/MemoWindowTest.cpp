@@ -4,6 +4,7 @@
 #include "notes/MemoDlg.h"
 #include "notes/MemoTip.h"
 #include "notes/MemoTitleInputDlg.h"
+#include "notes/MemoWindowNote.h"
 #include "notes/NoteHost.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
@@ -656,6 +657,59 @@ TEST_F(MemoWindowTest, FoldedNoteShowsOnlyItsFirstLine) {
     PumpFor(50);
     EXPECT_EQ(GetWindowRgn(editor.m_hWnd, region), ERROR);  // whole again
     DeleteObject(region);
+}
+
+// A note loaded folded under its title shows no text, so it makes no
+// editor window until its text is first needed; then the editor holds the file's
+// text, unchanged, and the note stands where it stood.
+TEST_F(MemoWindowTest, NoteFoldedUnderItsTitleMakesItsEditorWhenItsTextIsNeeded) {
+    struct Case {
+        const char* name;
+        std::function<void(CMemoDlg*)> need;
+        bool unfolds;
+    };
+    const Case cases[] = {
+        {"unfolded", [](CMemoDlg* note) { note->SetExpanded(TRUE, TRUE); }, true},
+        {"searched", [](CMemoDlg* note) { EXPECT_TRUE(CMemoWindowNote(note).FindText(L"Bread", false, false)); },
+         false},
+        {"its menu", [](CMemoDlg* note) { DestroyMenu(note->BuildContextMenu()); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMemoInfo record = Record("{\\rtf1 Milk\\par Bread}");
+        record.m_bExpanded = 0;
+        record.m_rcWindow = CRect(650, 100, 800, 118);
+        CMemoDlg* note = Open(record);
+        CRect folded = WindowRect(note);
+        EXPECT_TRUE(note->IsTextDeferred());
+        EXPECT_EQ(::GetDlgItem(note->m_hWnd, IDC_MEMO_EDIT), nullptr) << "an editor in a note that shows no text";
+        note->SetActive(0);  // as the group's notes stand when the user is elsewhere
+        note->SetExpanded(FALSE, TRUE);
+        PumpFor(20);
+        EXPECT_EQ(::GetDlgItem(note->m_hWnd, IDC_MEMO_EDIT), nullptr);
+
+        c.need(note);
+        PumpFor(50);
+        EXPECT_FALSE(note->IsTextDeferred());
+        HWND editor = ::GetDlgItem(note->m_hWnd, IDC_MEMO_EDIT);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor, note->GetEditor().m_hWnd);
+        EXPECT_EQ(note->GetEditor().GetTextRange(0, 4), CString(L"Milk"));
+        EXPECT_FALSE(note->GetEditor().GetModify());
+        EXPECT_FALSE(note->IsReadyToSave(TRUE));
+        EXPECT_EQ(note->IsExpanded() != FALSE, c.unfolds);
+        EXPECT_EQ(::IsWindowVisible(editor) != FALSE, c.unfolds);
+        if (c.unfolds) {
+            EXPECT_EQ(WindowRect(note), CRect(500, 100, 800, 400));
+            CRect placed = WindowRect(&note->GetEditor());
+            note->ScreenToClient(&placed);
+            EXPECT_EQ(placed, CRect(5, 21, 295, 295));
+        } else {
+            EXPECT_EQ(WindowRect(note), folded);
+        }
+        note->DestroyWindow();
+        PumpFor(20);
+    }
 }
 
 // The formatting bar's boxes stand wholly inside the bar.
