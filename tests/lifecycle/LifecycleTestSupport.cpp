@@ -1,4 +1,5 @@
 #include "LifecycleTestSupport.h"
+#include "TestFiles.h"
 
 #include "notes/NoteSearch.h"
 #include "shell/LanguageTable.h"
@@ -42,14 +43,7 @@ bool CFakeNote::FindText(const CString& what, bool matchCase, bool wholeWord) {
 }
 
 SYSTEMTIME CFakeHost::MakeTime(int y, int mo, int d, int h, int mi, int s) {
-    SYSTEMTIME t = {};
-    t.wYear = (WORD)y;
-    t.wMonth = (WORD)mo;
-    t.wDay = (WORD)d;
-    t.wHour = (WORD)h;
-    t.wMinute = (WORD)mi;
-    t.wSecond = (WORD)s;
-    return t;
+    return MakeSystemTime(y, mo, d, h, mi, s);
 }
 
 int CFakeHost::MessageBox(const CString& text, UINT type) {

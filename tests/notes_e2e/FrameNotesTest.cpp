@@ -3,6 +3,7 @@
 // switching groups, searching, the recycle bin and a note closing itself;
 // the real mouse and keys on a note: its menu, its find box, its title
 // dialog. Message boxes are answered by the tests.
+#include "TestFiles.h"
 #include "MessagePump.h"
 #include "ProgramFolderSetup.h"
 #include "calendar/AlarmInfo.h"
@@ -45,14 +46,7 @@
 
 namespace {
 SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second = 0) {
-    SYSTEMTIME t = {};
-    t.wYear = (WORD)year;
-    t.wMonth = (WORD)month;
-    t.wDay = (WORD)day;
-    t.wHour = (WORD)hour;
-    t.wMinute = (WORD)minute;
-    t.wSecond = (WORD)second;
-    return t;
+    return MakeSystemTime(year, month, day, hour, minute, second);
 }
 
 class FrameNotesTest : public ::testing::Test {
@@ -134,22 +128,8 @@ protected:
         std::vector<BYTE> bytes = CMemoStore::BuildListBytes(list);
         WriteFile(folder + L"memo_data\\" + group, std::string(bytes.begin(), bytes.end()));
     }
-    static void WriteFile(const CString& path, const std::string& bytes) {
-        FILE* file = _wfopen(path, L"wb");
-        ASSERT_NE(file, nullptr);
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
-    }
-    static std::string ReadFile(const CString& path) {
-        std::string bytes;
-        FILE* file = _wfopen(path, L"rb");
-        if (!file) return bytes;
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
-        fclose(file);
-        return bytes;
-    }
+    static void WriteFile(const CString& path, const std::string& bytes) { ASSERT_TRUE(WriteFileBytes(path, bytes)); }
+    static std::string ReadFile(const CString& path) { return ReadFileBytes(path); }
     // The note windows alive on this thread.
     static std::vector<CMemoDlg*> LiveNoteWindows() {
         std::vector<CMemoDlg*> found;

@@ -1,6 +1,7 @@
 // What the vault tests share: entries, files and a fixed local time.
 #pragma once
 
+#include "TestFiles.h"
 #include "fw/Afx.h"
 #include "tools/PwdInfo.h"
 
@@ -23,33 +24,10 @@ inline CPwdInfo Entry(const wchar_t* title, const wchar_t* id = L"", const wchar
     return e;
 }
 
-inline std::string ReadBytes(const CString& path) {
-    std::string bytes;
-    FILE* f = _wfopen(path, L"rb");
-    if (!f) return bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    fclose(f);
-    return bytes;
-}
-
-inline void WriteBytes(const CString& path, const std::string& bytes) {
-    FILE* f = _wfopen(path, L"wb");
-    if (!f) return;
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
-}
-
+inline std::string ReadBytes(const CString& path) { return ReadFileBytes(path); }
+inline void WriteBytes(const CString& path, const std::string& bytes) { WriteFileBytes(path, bytes); }
 inline SYSTEMTIME At(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME t = {};
-    t.wYear = (WORD)year;
-    t.wMonth = (WORD)month;
-    t.wDay = (WORD)day;
-    t.wHour = (WORD)hour;
-    t.wMinute = (WORD)minute;
-    t.wSecond = (WORD)second;
-    return t;
+    return MakeSystemTime(year, month, day, hour, minute, second);
 }
 
 inline CString EnvPath(const wchar_t* name) {
