@@ -59,9 +59,19 @@ void CMemoStore::ReleaseHold(const CString& groupFile) {
 
 std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
     CMemFile file;
-    // About what a record takes with short texts, so that the buffer seldom
-    // has to grow (and copy itself) while the list is written.
-    file.Reserve(64 + (size_t)memos.GetSize() * 256);
+    // Room for the whole list at once: a buffer that grows while the list
+    // is written copies itself, and under Wine each step of a block this
+    // large is a fresh mapping. A record is its fixed fields and four
+    // strings, each at most ten bytes of marker and length before its text.
+    const size_t kFixed = 60, kStringHeader = 10;
+    size_t size = 64;
+    for (int i = 0; i < memos.GetSize(); ++i) {
+        const CMemoInfo& m = memos[i];
+        size += kFixed + 4 * kStringHeader +
+                sizeof(wchar_t) * (size_t)(m.m_strFileName.GetLength() + m.m_strTitle.GetLength() +
+                                           m.m_strDate.GetLength() + m.m_strTitleFont.GetLength());
+    }
+    file.Reserve(size);
     {
         CArchive ar(&file, CArchive::store);
         ar << CString(Signature) << (DWORD)memos.GetSize();
