@@ -4,7 +4,11 @@
 #include <cstring>
 
 CArchive::CArchive(CFile* file, UINT mode, int bufferSize)
-    : m_file(file), m_loading((mode & load) != 0), m_buf((size_t)(bufferSize > 16 ? bufferSize : 16)) {}
+    : m_file(file), m_loading((mode & load) != 0), m_buf((size_t)(bufferSize > 16 ? bufferSize : 16)),
+      m_data(m_buf.data()) {}
+
+CArchive::CArchive(const void* data, size_t size)
+    : m_file(nullptr), m_loading(true), m_data((BYTE*)(data ? data : "")), m_bufEnd(data ? size : 0) {}
 
 CArchive::~CArchive() {
     // Like Close, but a destructor must not throw: callers that need to know
@@ -21,8 +25,10 @@ void CArchive::ThrowEnd() const {
 }
 
 void CArchive::FillBuffer() {
+    // Bytes read in place have nothing behind them.
+    if (!m_file) return;
     m_bufPos = 0;
-    m_bufEnd = m_file->Read(m_buf.data(), (UINT)m_buf.size());
+    m_bufEnd = m_file->Read(m_data, (UINT)m_buf.size());
 }
 
 UINT CArchive::Read(void* buffer, UINT count) {
@@ -31,6 +37,7 @@ UINT CArchive::Read(void* buffer, UINT count) {
     UINT done = 0;
     while (done < count) {
         if (m_bufPos == m_bufEnd) {
+            if (!m_file) break;
             // Large reads bypass the buffer.
             if (count - done >= m_buf.size()) {
                 UINT n = m_file->Read(out + done, count - done);
@@ -41,7 +48,7 @@ UINT CArchive::Read(void* buffer, UINT count) {
             if (m_bufEnd == 0) break;
         }
         size_t n = std::min((size_t)(count - done), m_bufEnd - m_bufPos);
-        memcpy(out + done, m_buf.data() + m_bufPos, n);
+        memcpy(out + done, m_data + m_bufPos, n);
         m_bufPos += n;
         done += (UINT)n;
     }
@@ -62,7 +69,7 @@ void CArchive::Write(const void* buffer, UINT count) {
             return;
         }
     }
-    memcpy(m_buf.data() + m_bufEnd, in, count);
+    memcpy(m_data + m_bufEnd, in, count);
     m_bufEnd += count;
 }
 
@@ -70,7 +77,7 @@ void CArchive::Flush() {
     if (m_loading || m_bufEnd == 0) return;
     size_t n = m_bufEnd;
     m_bufEnd = 0;
-    m_file->Write(m_buf.data(), (UINT)n);
+    m_file->Write(m_data, (UINT)n);
 }
 
 void CArchive::Close() {
@@ -84,9 +91,10 @@ void CArchive::Abort() {
 }
 
 ULONGLONG CArchive::BytesLeft() const {
-    if (!m_file) return 0;
+    ULONGLONG left = m_bufEnd - m_bufPos;
+    if (!m_file) return left;
     ULONGLONG length = m_file->GetLength(), pos = m_file->GetPosition();
-    return (m_bufEnd - m_bufPos) + (length > pos ? length - pos : 0);
+    return left + (length > pos ? length - pos : 0);
 }
 
 ULONG CArchive::ReadCount() {
@@ -147,6 +155,12 @@ void CArchive::WriteString(const CStringA& s) {
 }
 
 CString CArchive::ReadString() {
+    CString s;
+    ReadString(s);
+    return s;
+}
+
+void CArchive::ReadString(CString& s) {
     bool wide;
     ULONG length = ReadStringLength(wide);
     ULONGLONG bytes = (ULONGLONG)length * (wide ? 2 : 1);
@@ -154,13 +168,23 @@ CString CArchive::ReadString() {
     // What the buffer already holds needs no look at the file.
     if (bytes > m_bufEnd - m_bufPos && bytes > BytesLeft()) ThrowEnd();
     if (wide) {
-        CString s;
-        if (length) ReadExact(s.GetBufferSetLength((int)length), (UINT)bytes);
-        return s;
+        std::wstring& text = s.str();
+        if (bytes <= m_bufEnd - m_bufPos) {
+            // Straight from the buffer into the string's own room.
+            text.assign((size_t)length, L'\0');
+            if (length) memcpy(&text[0], m_data + m_bufPos, (size_t)bytes);
+            m_bufPos += (size_t)bytes;
+        } else {
+            // A short read leaves the string as it was.
+            std::wstring read((size_t)length, L'\0');
+            if (length) ReadExact(&read[0], (UINT)bytes);
+            text.swap(read);
+        }
+        return;
     }
     CStringA a;
     if (length) ReadExact(a.GetBufferSetLength((int)length), (UINT)bytes);
-    return AnsiToString(a);
+    s = AnsiToString(a);
 }
 
 CArchive& CArchive::operator>>(CStringA& v) {

@@ -16,6 +16,9 @@ public:
     enum Mode { store = 0, load = 1 };
 
     CArchive(CFile* file, UINT mode, int bufferSize = 4096);
+    // Loads straight from bytes that the caller owns and keeps alive while
+    // the archive lives: no file and no copy between them and the values.
+    CArchive(const void* data, size_t size);
     ~CArchive();
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
@@ -43,6 +46,9 @@ public:
     void WriteString(const CString& s);   // archive string, UTF-16 form
     void WriteString(const CStringA& s);  // archive string, byte form
     CString ReadString();
+    // Reads into a string that may already hold room for the text, so that
+    // records read one after another need not allocate for every field.
+    void ReadString(CString& s);
 
     // Numbers go straight to or from the buffer when it has room or holds
     // them; records of many small fields would otherwise pay a call each.
@@ -50,7 +56,7 @@ public:
     CArchive& WritePod(T v) {
         static_assert(std::is_trivially_copyable<T>::value, "plain values only");
         if (!m_loading && m_bufEnd + sizeof v <= m_buf.size()) {
-            memcpy(m_buf.data() + m_bufEnd, &v, sizeof v);
+            memcpy(m_data + m_bufEnd, &v, sizeof v);
             m_bufEnd += sizeof v;
         } else {
             Write(&v, sizeof v);
@@ -62,7 +68,7 @@ public:
         static_assert(std::is_trivially_copyable<T>::value, "plain values only");
         T v;
         if (m_loading && m_bufEnd - m_bufPos >= sizeof v) {
-            memcpy(&v, m_buf.data() + m_bufPos, sizeof v);
+            memcpy(&v, m_data + m_bufPos, sizeof v);
             m_bufPos += sizeof v;
         } else {
             ReadExact(&v, sizeof v);
@@ -100,7 +106,7 @@ public:
     CArchive& operator>>(ULONGLONG& v) { v = ReadPod<ULONGLONG>(); return *this; }
     CArchive& operator>>(float& v) { v = ReadPod<float>(); return *this; }
     CArchive& operator>>(double& v) { v = ReadPod<double>(); return *this; }
-    CArchive& operator>>(CString& v) { v = ReadString(); return *this; }
+    CArchive& operator>>(CString& v) { ReadString(v); return *this; }
     CArchive& operator>>(CStringA& v);
 
 private:
@@ -113,6 +119,9 @@ private:
     CFile* m_file;
     bool m_loading;
     std::vector<BYTE> m_buf;
+    // The bytes being read or written: the buffer, or the caller's bytes
+    // (only ever read).
+    BYTE* m_data;
     size_t m_bufPos = 0;  // next byte to read
     size_t m_bufEnd = 0;  // bytes held (load) or waiting to be written (store)
 };

@@ -1,6 +1,5 @@
 #include "notes/MemoStore.h"
 
-#include "fw/ReadOnlyMemFile.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteLogic.h"
 #include "shell/LanguageTable.h"
@@ -32,13 +31,6 @@ CString FirstGroupFile(const CString& folder) {
     return name;
 }
 
-bool FileSize(const CString& path, ULONGLONG& size) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path, GetFileExInfoStandard, &data)) return false;
-    size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
-    return true;
-}
-
 bool PointInRect(const CRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 }  // namespace
 
@@ -67,9 +59,19 @@ void CMemoStore::ReleaseHold(const CString& groupFile) {
 
 std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
     CMemFile file;
-    // About what a record takes with short texts, so that the buffer seldom
-    // has to grow (and copy itself) while the list is written.
-    file.Reserve(64 + (size_t)memos.GetSize() * 256);
+    // Room for the whole list at once: a buffer that grows while the list
+    // is written copies itself, and under Wine each step of a block this
+    // large is a fresh mapping. A record is its fixed fields and four
+    // strings, each at most ten bytes of marker and length before its text.
+    const size_t kFixed = 60, kStringHeader = 10;
+    size_t size = 64;
+    for (int i = 0; i < memos.GetSize(); ++i) {
+        const CMemoInfo& m = memos[i];
+        size += kFixed + 4 * kStringHeader +
+                sizeof(wchar_t) * (size_t)(m.m_strFileName.GetLength() + m.m_strTitle.GetLength() +
+                                           m.m_strDate.GetLength() + m.m_strTitleFont.GetLength());
+    }
+    file.Reserve(size);
     {
         CArchive ar(&file, CArchive::store);
         ar << CString(Signature) << (DWORD)memos.GetSize();
@@ -83,8 +85,7 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
                                               const CString& memoFolder) {
     ParseResult result;
     memos.RemoveAll();
-    CReadOnlyMemFile file(data, size);
-    CArchive ar(&file, CArchive::load);
+    CArchive ar(data, size);
     UINT count;
     try {
         CString signature = ar.ReadString();
@@ -114,9 +115,12 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
             result.complete = true;
             break;
         }
-        CMemoInfo memo;
-        if (!memo.Serialize(ar, memoFolder)) break;
-        memos.Add(std::move(memo));
+        // Read in its place in the list: no record is built twice.
+        memos.vec().emplace_back();
+        if (!memos.vec().back().Serialize(ar, memoFolder)) {
+            memos.vec().pop_back();
+            break;
+        }
         ++read;
     }
     if (result.form == FormCurrent) result.complete = read == count;
@@ -166,7 +170,12 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     m_converted = false;
     CString path = m_folder + m_currentGroup;
     bool conversionDue = false;
-    if (!CSafeFileWriter::FileExists(path)) {
+    // The list is read straight away; only when that fails is the folder
+    // asked why, so that an ordinary load costs the file calls of one read.
+    std::vector<BYTE> bytes;
+    bool tooLarge = false;
+    bool read = CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge);
+    if (!read && !tooLarge && !CSafeFileWriter::FileExists(path)) {
         if (!create) return 0;
         CString first = FirstGroupFile(m_folder);
         if (!first.IsEmpty()) {
@@ -182,10 +191,10 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
             else
                 return 0;
         }
+        read = CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge);
     }
 
-    ULONGLONG size = 0;
-    if (FileSize(path, size) && size == 0) {
+    if (read && bytes.empty()) {
         // An empty file holds nothing to lose: give the group a proper empty
         // list and let the user look for an earlier copy.
         memos.RemoveAll();
@@ -197,9 +206,7 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
         return 1;
     }
 
-    std::vector<BYTE> bytes;
-    bool tooLarge = false;
-    if (!CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge) && !tooLarge) {
+    if (!read && !tooLarge) {
         // Locked by another program, say: keep away from it until it reads.
         Hold(m_currentGroup);
         m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_OPEN_MEMO] + L"\n" + path);
@@ -306,8 +313,7 @@ int CMemoStore::SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& 
 UINT CMemoStore::CountMemosInFile(const CString& groupFile) const {
     std::vector<BYTE> bytes;
     if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes, CSafeFileWriter::MaxListFileBytes)) return 0;
-    CReadOnlyMemFile file(bytes.data(), bytes.size());
-    CArchive ar(&file, CArchive::load);
+    CArchive ar(bytes.data(), bytes.size());
     try {
         if (ar.ReadString() != Signature) return 65535;
         return ar.ReadPod<UINT32>();

@@ -19,6 +19,11 @@ CString TempNameFor(const CString& path) {
 
 // Marks a finished temporary file whole and puts it in place of path.
 bool Finish(const CString& temp, const CString& path) {
+    // The mark only matters while there is no live file: a whole temporary
+    // file is only ever put in place of a missing one. With the live file
+    // there, the old file stays until the one rename replaces it, which
+    // saves a rename (a costly call under Wine) on every save.
+    if (CSafeFileWriter::FileExists(path)) return CSafeFileWriter::ReplaceWith(temp, path);
     CString ready = temp.Left(temp.GetLength() - (int)wcslen(kWritingSuffix)) + kReadySuffix;
     if (!MoveFileExW(temp, ready, MOVEFILE_REPLACE_EXISTING)) {
         DeleteFileW(temp);

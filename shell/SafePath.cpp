@@ -9,47 +9,60 @@ bool IsDeviceDigit(wchar_t c) {
     return (c >= L'0' && c <= L'9') || c == 0x00B9 || c == 0x00B2 || c == 0x00B3;
 }
 
-bool IsDeviceName(CString base) {
+// Every name from a list or an archive passes here, most of them long file
+// names: the check looks at the characters in place and only names short
+// enough to be a device are copied (onto the stack) to be compared.
+bool IsDeviceName(const wchar_t* name, int length) {
     // A device keeps its meaning with any extension ("nul.txt") and with
     // blanks before it ("con .txt").
-    int dot = base.Find(L'.');
-    if (dot >= 0) base = base.Left(dot);
-    base.TrimRight(L' ');
-    base.MakeUpper();
+    const wchar_t* dot = wmemchr(name, L'.', (size_t)length);
+    int n = dot ? (int)(dot - name) : length;
+    while (n > 0 && name[n - 1] == L' ') --n;
+    const int kLongestDevice = 7;  // CONOUT$
+    if (n < 3 || n > kLongestDevice) return false;
+    wchar_t base[kLongestDevice + 1];
+    wmemcpy(base, name, (size_t)n);
+    base[n] = 0;
+    CharUpperBuffW(base, (DWORD)n);
     static const wchar_t* const devices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"};
     for (const wchar_t* d : devices)
-        if (base == d) return true;
-    return base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT") && IsDeviceDigit(base[3]);
+        if (wcscmp(base, d) == 0) return true;
+    return n == 4 && (wcsncmp(base, L"COM", 3) == 0 || wcsncmp(base, L"LPT", 3) == 0) && IsDeviceDigit(base[3]);
 }
 
-}  // namespace
-
-bool IsSafeFileName(const CString& name) {
-    if (name.IsEmpty()) return false;
-    for (int i = 0; i < name.GetLength(); ++i) {
+bool IsSafeName(const wchar_t* name, int length) {
+    if (length <= 0) return false;
+    for (int i = 0; i < length; ++i) {
         wchar_t c = name[i];
         if (c < 32 || c == 127 || wcschr(L"\\/:*?\"<>|", c)) return false;
     }
-    wchar_t last = name[name.GetLength() - 1];
+    wchar_t last = name[length - 1];
     if (last == L'.' || last == L' ') return false;
-    return !IsDeviceName(name);
+    return !IsDeviceName(name, length);
 }
 
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+}  // namespace
+
+bool IsSafeFileName(const CString& name) { return IsSafeName(name.GetString(), name.GetLength()); }
+
 bool IsSafeRelativePath(const CString& path) {
-    CString p = path;
-    p.Replace(L'/', L'\\');
-    if (!p.IsEmpty() && p[p.GetLength() - 1] == L'\\') p.Truncate(p.GetLength() - 1);
-    if (p.IsEmpty()) return false;
+    const wchar_t* p = path.GetString();
+    int length = path.GetLength();
+    if (length > 0 && IsSeparator(p[length - 1])) --length;
+    if (length == 0) return false;
     bool named = false;
     int start = 0;
     for (;;) {
-        int end = p.Find(L'\\', start);
-        CString part = p.Mid(start, (end < 0 ? p.GetLength() : end) - start);
-        if (part != L".") {
-            if (!IsSafeFileName(part)) return false;
+        int end = start;
+        while (end < length && !IsSeparator(p[end])) ++end;
+        int n = end - start;
+        if (!(n == 1 && p[start] == L'.')) {
+            if (!IsSafeName(p + start, n)) return false;
             named = true;
         }
-        if (end < 0) return named;
+        if (end == length) return named;
         start = end + 1;
     }
 }

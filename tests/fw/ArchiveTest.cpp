@@ -187,6 +187,42 @@ TEST(Archive, ReadingBytesInPlaceMatchesReadingACopy) {
         }
         EXPECT_EQ(copyThrew, inPlaceThrew);
         EXPECT_EQ(fromCopy, inPlace);
+        // The same through an archive over the bytes themselves, read into a
+        // string that already holds a longer text: the text is replaced
+        // whole, or kept as it was when the read fails.
+        const CString before = L"an earlier, longer text than any of the above";
+        CString direct = before;
+        bool directThrew = false;
+        try {
+            CArchive ar(bytes->data(), bytes->size());
+            ar >> direct;
+            EXPECT_EQ(0u, ar.BytesLeft());
+            BYTE past;
+            EXPECT_EQ(0u, ar.Read(&past, 1));
+        } catch (const CArchiveException& e) {
+            directThrew = true;
+            EXPECT_EQ(CArchiveException::endOfFile, e.m_cause);
+        }
+        EXPECT_EQ(copyThrew, directThrew);
+        EXPECT_EQ(copyThrew ? before : fromCopy, direct);
+    }
+    {
+        // Numbers and strings one after another, straight from the bytes.
+        CMemFile f;
+        CArchive out(&f, CArchive::store);
+        out << (DWORD)0xA1B2C3D4 << CString(L"first") << (BYTE)7 << CString() << CString(L"third text");
+        out.Close();
+        CArchive in(f.Data().data(), f.Data().size());
+        DWORD d;
+        BYTE b;
+        CString first = L"placeholder", empty = L"x", third;
+        in >> d >> first >> b >> empty >> third;
+        EXPECT_EQ(0xA1B2C3D4u, d);
+        EXPECT_EQ(L"first", first);
+        EXPECT_EQ(7, b);
+        EXPECT_TRUE(empty.IsEmpty());
+        EXPECT_EQ(L"third text", third);
+        EXPECT_THROW(in >> b, CArchiveException);
     }
     EXPECT_FALSE(LoadString(good).IsEmpty());
     CReadOnlyMemFile f(good.data(), good.size());

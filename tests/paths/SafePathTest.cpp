@@ -58,6 +58,16 @@ TEST(SafePath, NamesFromOutside) {
         {L"COM10", true, true},
         {L"console", true, true},
         {L"dir\\aux.c", false, false},
+        {L"AUX.tar.gz", false, false},
+        {L"ConOut$ .log", false, false},
+        {L"aux1", true, true},
+        {L"LPT1x", true, true},
+        {L"xCON", true, true},
+        {L"CO", true, true},
+        {L"CONOUT$$", true, true},
+        {L"dir/COM3.txt/", false, false},
+        {L"2014020915300000.rtf", true, true},
+        {L"a/b\\c/", false, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsSafeFileName(c.name), c.file) << CString(c.name);

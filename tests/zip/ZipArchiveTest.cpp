@@ -873,6 +873,70 @@ TEST(ZipArchive, StoppedExtractionLeavesNoFile) {
     EXPECT_EQ(ReadBytes(dir / L"big.bin"), ReadBytes(dir / L"out\\big.bin"));
 }
 
+// One archive object reads entry after entry, deflated and stored, and a
+// damaged entry among them: the entries after the damage still read whole,
+// the damaged one leaves no file, and reading it again fails the same way.
+TEST(ZipArchive, EntriesAfterADamagedOneStillRead) {
+    TempFolder dir(L"after_damage");
+    // Four letters at random: compressed, but to Huffman codes throughout,
+    // so that the damage is met inside the inflater.
+    Bytes letters = RandomBytes(60000, 22);
+    for (BYTE& c : letters) c = (BYTE)('a' + c % 4);
+    struct Entry {
+        const wchar_t* name;
+        Bytes data;
+        int level;
+    } entries[] = {
+        {L"a.txt", Bytes(90000, 'a'), 9},
+        {L"b.bin", RandomBytes(40000, 21), 0},
+        {L"c.txt", letters, 6},  // damaged below
+        {L"d.txt", Bytes(70000, 'd'), 1},
+        {L"e.bin", RandomBytes(5000, 23), 0},
+        {L"f.txt", Bytes(1, 'f'), 6},
+    };
+    wchar_t previous[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(dir.Path());
+    {
+        CZipArchive zip;
+        zip.Open(dir / L"a.zip", CZipArchive::create);
+        for (const Entry& e : entries) {
+            WriteBytes(dir / e.name, e.data);
+            EXPECT_TRUE(zip.AddNewFile(e.name, e.level));
+        }
+        zip.Close();
+    }
+    SetCurrentDirectoryW(previous);
+    Bytes bytes = ReadBytes(dir / L"a.zip");
+    {
+        CZipArchive zip;
+        zip.Open(dir / L"a.zip", CZipArchive::openReadOnly);
+        CZipFileHeader h;
+        ASSERT_TRUE(zip.GetEntryInfo(h, 2));
+        size_t data = h.m_uOffset + 30 + h.GetFileNameSize();
+        zip.Close();
+        for (size_t i = 100; i < 400; ++i) bytes[data + i] ^= 0xA5;
+        WriteBytes(dir / L"bad.zip", bytes);
+    }
+    CZipArchive zip;
+    zip.Open(dir / L"bad.zip", CZipArchive::openReadOnly);
+    for (int round = 0; round < 2; ++round) {
+        for (WORD i = 0; i < zip.GetEntryCount(); ++i) {
+            SCOPED_TRACE(i);
+            TempFolder out(L"after_damage_out");
+            CString path = out / entries[i].name;
+            if (i == 2) {
+                EXPECT_NE(0, CauseOf([&] { zip.ExtractFile(i, out.Path()); }));
+                EXPECT_FALSE(IsFile(path));
+                continue;
+            }
+            ASSERT_TRUE(zip.ExtractFile(i, out.Path()));
+            EXPECT_EQ(entries[i].data, ReadBytes(path));
+        }
+    }
+    zip.Close();
+}
+
 // Damaged archives of every kind either read or fail with an exception; none
 // crashes, hangs or allocates what a length field claims.
 TEST(ZipArchive, SurvivesRandomDamage) {

@@ -49,7 +49,7 @@ CZipArchive::CZipArchive() : m_bDetectZlibMemoryLeaks(true), m_keys{0, 0, 0}, m_
 }
 
 CZipArchive::~CZipArchive() {
-    EndKeptDeflater();
+    EndKeptStream();
     EmptyPtrList();
 }
 
@@ -73,10 +73,18 @@ void CZipArchive::myfree(void* opaque, void* address) {
     free(address);
 }
 
-void CZipArchive::EndKeptDeflater() {
-    if (!m_bDeflaterKept) return;
-    deflateEnd(&m_info.m_stream);
-    m_bDeflaterKept = false;
+void CZipArchive::EndKeptStream() {
+    if (m_kept == keptDeflater) deflateEnd(&m_info.m_stream);
+    if (m_kept == keptInflater) inflateEnd(&m_info.m_stream);
+    m_kept = keptNone;
+}
+
+void CZipArchive::ClearStream() {
+    m_info.m_stream = z_stream();
+    m_info.m_stream.zalloc = (alloc_func)myalloc;
+    m_info.m_stream.zfree = (free_func)myfree;
+    // Outlives the entry: not on the list a failed entry empties.
+    m_info.m_stream.opaque = nullptr;
 }
 
 void CZipArchive::EmptyPtrList() {
@@ -273,16 +281,21 @@ bool CZipArchive::OpenEntry(WORD uIndex) {
         CryptInitKeys();
         if (!CryptCheck()) ThrowError(CZipException::codeBadPassword);
     }
-    EndKeptDeflater();
-    m_info.m_stream = z_stream();
-    m_info.m_stream.zalloc = (alloc_func)myalloc;
-    m_info.m_stream.zfree = (free_func)myfree;
-    m_info.m_stream.opaque = m_bDetectZlibMemoryLeaks ? &m_list : nullptr;
+    // Like the deflater of a backup, one inflater serves every entry that is
+    // read: reset, not made anew (its window is 32 KiB) for each file.
     if (pHeader->m_uMethod == Z_DEFLATED) {
-        int err = inflateInit2_(&m_info.m_stream, -MAX_WBITS, kZlibVersion, (int)sizeof(z_stream));
-        CheckForError(err);
+        if (m_kept == keptInflater) {
+            CheckForError(inflateReset(&m_info.m_stream));
+        } else {
+            EndKeptStream();
+            ClearStream();
+            CheckForError(inflateInit2_(&m_info.m_stream, -MAX_WBITS, kZlibVersion, (int)sizeof(z_stream)));
+            m_kept = keptInflater;
+        }
     } else if (pHeader->m_uMethod != 0) {
         ThrowError(CZipException::codeBadZipFile);
+    } else if (m_kept == keptNone) {
+        ClearStream();
     }
     m_info.m_uComprLeft = pHeader->m_uComprSize - (pHeader->IsEncrypted() ? 12 : 0);
     m_info.m_uUncomprLeft = pHeader->m_uUncomprSize;
@@ -358,7 +371,6 @@ int CZipArchive::CloseEntry(const wchar_t* lpszFilePath, bool bAfterException) {
         } else {
             iRet = -1;
         }
-        if (pHeader->m_uMethod == Z_DEFLATED) inflateEnd(&m_info.m_stream);
         if (lpszFilePath && iRet == 1) {
             HANDLE h = CreateFileW(lpszFilePath, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -379,8 +391,8 @@ int CZipArchive::CloseEntry(const wchar_t* lpszFilePath, bool bAfterException) {
     } else {
         m_centralDir.CloseEntry(false);
     }
+    // The buffer stays for the next entry; Close gives it back.
     m_iFileOpened = nothing;
-    m_info.m_pBuffer.Release();
     EmptyPtrList();
     return iRet;
 }
@@ -493,26 +505,22 @@ bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN
     }
     // A deflater's state is some 256 KiB, which is slow to come by under
     // Wine for every file of a backup: it is kept from one entry to the next
-    // of the same level and reset, and ended when the archive closes.
+    // of the same level and reset, and ended when the archive closes. A
+    // stored entry (a folder) in between leaves it alone.
     bool bDeflate = pHeader->m_uMethod == Z_DEFLATED;
-    if (!bDeflate || m_iDeflaterLevel != iLevel) EndKeptDeflater();
-    if (!m_bDeflaterKept) {
-        m_info.m_stream = z_stream();
-        m_info.m_stream.zalloc = (alloc_func)myalloc;
-        m_info.m_stream.zfree = (free_func)myfree;
-        // Outlives the entry: not on the list a failed entry empties.
-        m_info.m_stream.opaque = nullptr;
-    }
+    bool bReuse = bDeflate && m_kept == keptDeflater && m_iDeflaterLevel == iLevel;
+    if (bDeflate && !bReuse) EndKeptStream();
+    if (m_kept == keptNone) ClearStream();
     m_info.m_stream.next_out = (Bytef*)m_info.m_pBuffer.GetBuffer();
     m_info.m_stream.avail_out = m_info.m_iBufferSize;
     m_info.m_uComprLeft = 0;
-    if (bDeflate && m_bDeflaterKept) {
+    if (bReuse) {
         CheckForError(deflateReset(&m_info.m_stream));
     } else if (bDeflate) {
         int err = deflateInit2_(&m_info.m_stream, iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
                                 (int)sizeof(z_stream));
         CheckForError(err);
-        m_bDeflaterKept = true;
+        m_kept = keptDeflater;
         m_iDeflaterLevel = iLevel;
     } else {
         m_info.m_stream.total_in = m_info.m_stream.total_out = 0;
@@ -582,7 +590,6 @@ bool CZipArchive::EndNewEntry() {
     pHeader->m_uUncomprSize = (DWORD)s.total_in;
     m_centralDir.FinishEntry();
     m_iFileOpened = nothing;
-    m_info.m_pBuffer.Release();
     return true;
 }
 
@@ -593,12 +600,13 @@ void CZipArchive::Close(bool bAfterException) {
     if (bAfterException) {
         m_info.m_pBuffer.Release();
         m_iFileOpened = nothing;
-        EndKeptDeflater();
+        EndKeptStream();
         EmptyPtrList();
     } else {
         if (m_iFileOpened == extract) CloseEntry(nullptr);
         if (m_iFileOpened == compress) EndNewEntry();
-        EndKeptDeflater();
+        EndKeptStream();
+        m_info.m_pBuffer.Release();
         m_centralDir.Write();
     }
     m_centralDir.Clear(false);

@@ -71,9 +71,10 @@ private:
     // The files extracted since the archive was opened, by their FileKey,
     // with the entry each came from.
     std::map<CString, WORD> m_extracted;
-    // A deflate state kept in m_info.m_stream for the next entry of the same
-    // level, and the buffer that file data goes through.
-    bool m_bDeflaterKept = false;
+    // A zlib state kept in m_info.m_stream for the next entry: a deflater of
+    // m_iDeflaterLevel or an inflater; and the buffer file data goes through.
+    enum KeptStream { keptNone, keptDeflater, keptInflater };
+    KeptStream m_kept = keptNone;
     int m_iDeflaterLevel = 0;
     CZipAutoBuffer m_copyBuffer;
 
@@ -81,7 +82,9 @@ private:
     void CheckForError(int iErr) const;
     CZipFileHeader* CurrentFile() const { return m_centralDir.m_pOpenedFile; }
     void EmptyPtrList();
-    void EndKeptDeflater();
+    void EndKeptStream();
+    // A fresh stream structure for a new zlib state kept beyond the entry.
+    void ClearStream();
     // BeginNewEntry with what is known of the source file (none for data
     // that comes from no file).
     bool BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource);

@@ -8,7 +8,9 @@
 
 class CZipInternalInfo {
 public:
-    CZipInternalInfo() : m_iBufferSize(16384), m_uUncomprLeft(0), m_uComprLeft(0), m_uCrc32(0) { m_stream = z_stream(); }
+    // Large enough that most files of a backup are read from the archive in
+    // one call (each call is a trip through Wine).
+    CZipInternalInfo() : m_iBufferSize(65536), m_uUncomprLeft(0), m_uComprLeft(0), m_uCrc32(0) { m_stream = z_stream(); }
 
     void Init() { m_pBuffer.Allocate(m_iBufferSize); }
 

@@ -30,10 +30,12 @@ void CZipStorage::Open(const wchar_t* szPathName, int iMode, int iVolumeSize) {
     m_bRenameLastVolume = false;
     m_pFile = &m_internalfile;
     m_szArchivePath = szPathName;
+    m_uLengthBound = 0;
     switch (iMode) {
     case 0:
     case 1:
         OpenFile(m_szArchivePath, iMode == 0 ? CFile::modeReadWrite : CFile::modeRead);
+        m_uLengthBound = m_pFile->GetLength();
         m_iSpanMode = iVolumeSize ? suggestedTd : suggestedAuto;
         m_iCurrentDisk = 0;
         break;
@@ -74,7 +76,9 @@ void CZipStorage::Open(CMemFile& mf, int iMode) {
         m_iCurrentDisk = 0;
         m_iSpanMode = noSpan;
         mf.SetLength(0);
+        m_uLengthBound = 0;
     } else {
+        m_uLengthBound = mf.GetLength();
         mf.SeekToBegin();
         m_iSpanMode = suggestedAuto;
         m_iCurrentDisk = 0;
@@ -199,7 +203,10 @@ void CZipStorage::Write(const void* pBuf, DWORD iSize, bool bAtOnce) {
     const char* p = (const char*)pBuf;
     if (!m_bNewSpan) {
         // Offsets and sizes are 32-bit in the format: refuse rather than wrap.
-        if ((ULONGLONG)m_pFile->GetPosition() + m_uBytesInWriteBuffer + iSize > 0xFFFFFFFFull)
+        // The file is only asked where it stands (a call for every write
+        // under Wine) once the bound on its length comes near the limit.
+        ULONGLONG uAdded = (ULONGLONG)m_uBytesInWriteBuffer + iSize;
+        if (m_uLengthBound + uAdded > 0xFFFFFFFFull && (ULONGLONG)m_pFile->GetPosition() + uAdded > 0xFFFFFFFFull)
             ThrowError(CZipException::codeTooLarge);
         WriteInternalBuffer(p, iSize);
         return;
@@ -232,6 +239,7 @@ void CZipStorage::WriteInternalBuffer(const char* pBuf, DWORD uSize) {
 
 void CZipStorage::Flush() {
     m_iBytesWritten += m_uBytesInWriteBuffer;
+    m_uLengthBound += m_uBytesInWriteBuffer;
     if (m_uBytesInWriteBuffer) m_pFile->Write(m_pWriteBuffer, m_uBytesInWriteBuffer);
     m_uBytesInWriteBuffer = 0;
     if (m_iSpanMode == pkzipSpan && m_bNewSpan) m_uCurrentVolSize = GetFreeVolumeSpace();

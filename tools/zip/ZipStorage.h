@@ -71,6 +71,10 @@ private:
     void OpenFile(const CString& path, UINT uFlags);
 
     CString m_szArchivePath;
+    // At least the length of the file written to: its length when opened
+    // plus every byte written since. No seek here goes past the end, so the
+    // file's position is never beyond it either.
+    ULONGLONG m_uLengthBound = 0;
     // The volume file of a fixed-size spanned archive that Close renames to
     // its ".zip" name (also after it was turned into an ordinary archive).
     bool m_bRenameLastVolume = false;
