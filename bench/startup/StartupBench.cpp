@@ -10,6 +10,7 @@
 // "--hello", is the baseline.
 //
 // Usage: bench_startup.exe [notes] [runs] [screenshot.png]
+#include "BenchSupport.h"
 #include "ScreenPicture.h"
 #include "ZorelDriver.h"
 
@@ -26,17 +27,6 @@ namespace {
 const int kNoteWidth = 200, kNoteHeight = 150;
 const DWORD kQuietMs = 1200;  // as the end-to-end driver: longer than the gap between start-up steps
 const wchar_t kPlainClass[] = L"ZorelBenchPlain";
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart * 1000.0 / frequency.QuadPart;
-}
 
 // Where note i stands: the notes cascade over the screen in columns.
 RECT Place(int i) {
@@ -125,32 +115,32 @@ Run Measure(ZorelProcess& process, double start, const wchar_t* className, int w
     if (probe) {
         prober = std::thread([&] {
             while (!stop) {
-                double asked = Now();
+                double asked = NowMs();
                 DWORD_PTR answer = 0;
                 SendMessageTimeoutW(probe, WM_NULL, 0, 0, SMTO_NORMAL, 120000, &answer);
-                double waited = Now() - asked;
+                double waited = NowMs() - asked;
                 if (waited > longest) longest = waited;
                 ++probes;
-                double next = asked + 50 - Now();
+                double next = asked + 50 - NowMs();
                 if (next > 0) Sleep((DWORD)next);
             }
         });
     }
     ULONGLONG used = process.ProcessorTime();
-    double lastUse = Now(), sampled = Now();
-    double deadline = Now() + 600000;
-    while (Now() < deadline && !process.HasEnded()) {
+    double lastUse = NowMs(), sampled = NowMs();
+    double deadline = NowMs() + 600000;
+    while (NowMs() < deadline && !process.HasEnded()) {
         Sleep(50);
         ULONGLONG now = process.ProcessorTime();
-        double at = Now();
+        double at = NowMs();
         // Busy: more than a third of the processor since the last look. The
         // program's own second timer and the system's 10 ms accounting show
         // as single small steps, which are no start-up work.
         if ((now - used) / 10000.0 > (at - sampled) / 3) lastUse = at;
         used = now;
         sampled = at;
-        if (run.mappedMs == 0 && CountWindows(process.Id(), className).visible >= windows) run.mappedMs = Now() - start;
-        if (run.mappedMs > 0 && Now() - lastUse >= kQuietMs) {
+        if (run.mappedMs == 0 && CountWindows(process.Id(), className).visible >= windows) run.mappedMs = NowMs() - start;
+        if (run.mappedMs > 0 && NowMs() - lastUse >= kQuietMs) {
             run.idleMs = std::max(run.mappedMs, lastUse - start);
             run.ok = true;
             break;
@@ -174,7 +164,7 @@ Run RunBaselineProcess(int count, bool hello) {
     std::wstring self = SelfPath();
     std::wstring folder = self.substr(0, self.find_last_of(L'\\') + 1);
     ZorelProcess process;
-    double start = Now();
+    double start = NowMs();
     std::wstring args = hello ? L"--hello" : L"--plain " + std::to_wstring(count);
     STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION info = {};
@@ -223,7 +213,7 @@ Run RunZorel(int notes, GroupLook look, const std::wstring& screenshot) {
     std::wstring folder = MakeGroup(notes, look);
     ZorelProcess zorel;
     Run run;
-    double start = Now();
+    double start = NowMs();
     if (!zorel.Start(folder)) return run;
     HWND frame = zorel.WaitForFrame(60000);
     if (!frame) return run;
@@ -233,12 +223,6 @@ Run RunZorel(int notes, GroupLook look, const std::wstring& screenshot) {
     if (!zorel.WaitForExit(120000)) zorel.Kill();
     RemoveProgramFolder(folder);
     return run;
-}
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void Compare(const char* what, int notes, GroupLook look, int runs, const std::wstring& screenshot) {

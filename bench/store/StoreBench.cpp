@@ -1,6 +1,7 @@
 // Memo list of 1000 notes: loading and saving it against plain reads and
 // writes of the same bytes, measured in alternating rounds so that a busy
 // machine slows both sides alike. Prints medians and their ratios.
+#include "BenchSupport.h"
 #include "ScratchFolder.h"
 #include "notes/MemoStore.h"
 
@@ -22,45 +23,6 @@ public:
     void ShowMessage(const CString& text) override { wprintf(L"message: %ls\n", text.GetString()); }
     void OfferMemoRestore() override {}
 };
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)frequency.QuadPart;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-bool RawRead(const CString& path, std::vector<BYTE>& bytes) {
-    HANDLE h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size;
-    DWORD read = 0;
-    bool ok = GetFileSizeEx(h, &size) != FALSE;
-    if (ok) {
-        bytes.resize((size_t)size.QuadPart);
-        ok = ReadFile(h, bytes.data(), (DWORD)bytes.size(), &read, nullptr) && read == bytes.size();
-    }
-    CloseHandle(h);
-    return ok;
-}
-
-bool RawWrite(const CString& path, const std::vector<BYTE>& bytes) {
-    HANDLE h = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
-    ok = FlushFileBuffers(h) && ok;
-    return CloseHandle(h) && ok;
-}
 
 CArray<CMemoInfo> MakeNotes(int count) {
     CArray<CMemoInfo> memos;
@@ -93,22 +55,22 @@ int wmain() {
 
     std::vector<double> load, read, save, write, writeReplace;
     for (int r = 0; r < kRounds; ++r) {
-        double t0 = Now();
+        double t0 = NowMs();
         std::vector<BYTE> raw;
         if (!RawRead(listPath, raw)) return 1;
-        double t1 = Now();
+        double t1 = NowMs();
         CArray<CMemoInfo> loaded;
         if (store.ReadMemoList(loaded, false) != 1 || loaded.GetSize() != kNotes) return 1;
-        double t2 = Now();
+        double t2 = NowMs();
         if (!RawWrite(rawPath, bytes)) return 1;
-        double t3 = Now();
+        double t3 = NowMs();
         if (!store.WriteMemoList(memos)) return 1;
-        double t4 = Now();
+        double t4 = NowMs();
         // What the atomic save adds to a plain write: the temporary file
         // taking the old file's place.
         if (!RawWrite(rawTemp, bytes) || !MoveFileExW(rawTemp, rawPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return 1;
-        double t5 = Now();
+        double t5 = NowMs();
         read.push_back(t1 - t0);
         load.push_back(t2 - t1);
         write.push_back(t3 - t2);

@@ -3,19 +3,13 @@
 //   bench_zip.exe backup FOLDER            FOLDER into FOLDER\backup.zip
 // Prints the milliseconds spent inside the program, so that the cost of
 // starting a process under Wine can be told apart from the work.
+#include "BenchSupport.h"
 #include "tools/Backup.h"
 #include "tools/zip/ZipArchive.h"
 
 #include <cstdio>
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return (double)t.QuadPart * 1000.0 / (double)f.QuadPart;
-}
 
 int Extract(const wchar_t* archivePath, const wchar_t* folder) {
     CZipArchive zip;
@@ -41,16 +35,16 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     CString mode = argv[1];
-    double start = Now();
+    double start = NowMs();
     if (mode == L"extract" && argc >= 4) {
         int failed = Extract(argv[2], argv[3]);
-        printf("inside: %.1f ms\n", Now() - start);
+        printf("inside: %.1f ms\n", NowMs() - start);
         if (failed) fprintf(stderr, "extract: %d entries failed\n", failed);
         return failed ? 1 : 0;
     }
     if (mode == L"backup") {
         bool ok = CBackup::BackupProgramFolder(argv[2]);
-        printf("inside: %.1f ms\n", Now() - start);
+        printf("inside: %.1f ms\n", NowMs() - start);
         return ok ? 0 : 1;
     }
     return 2;

@@ -1,33 +1,18 @@
 #include "StoreTestSupport.h"
 
+#include "TestFiles.h"
+
 SYSTEMTIME CRecordingHost::MakeTime(int y, int mo, int d, int h, int mi, int s, int ms) {
-    SYSTEMTIME t = {};
-    t.wYear = (WORD)y;
-    t.wMonth = (WORD)mo;
-    t.wDay = (WORD)d;
-    t.wHour = (WORD)h;
-    t.wMinute = (WORD)mi;
-    t.wSecond = (WORD)s;
-    t.wMilliseconds = (WORD)ms;
-    return t;
+    return MakeSystemTime(y, mo, d, h, mi, s, ms);
 }
 
 std::vector<BYTE> ReadAll(const CString& path) {
-    std::vector<BYTE> bytes;
-    FILE* f = _wfopen(path, L"rb");
-    if (!f) return bytes;
-    BYTE buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
-    fclose(f);
-    return bytes;
+    std::string bytes = ReadFileBytes(path);
+    return std::vector<BYTE>(bytes.begin(), bytes.end());
 }
 
 void WriteAll(const CString& path, const std::vector<BYTE>& bytes) {
-    FILE* f = _wfopen(path, L"wb");
-    ASSERT_TRUE(f != nullptr);
-    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
+    ASSERT_TRUE(WriteFileBytes(path, std::string(bytes.begin(), bytes.end())));
 }
 
 bool Exists(const CString& path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
