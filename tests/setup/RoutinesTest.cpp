@@ -57,13 +57,31 @@ TEST(SetupRoutinesTest, RemoveFolderTreeRefusesShortPaths) {
 
 TEST(SetupRoutinesTest, RemoveFolderTreeRefusesPathsLongerThanItsBuffer) {
     CScratchFolder folder(L"longpath");
-    ASSERT_TRUE(folder.MakeFolder(L"keep"));
-    // Past the buffer the name would be cut; what is left must not be taken
-    // for another folder.
-    CString tooLong = folder + L"keep";
-    while (tooLong.GetLength() <= MAX_PATH - 2) tooLong += L"\\x";
-    EXPECT_EQ(0, RemoveFolderTree(tooLong));
-    EXPECT_TRUE(folder.Has(L"keep"));
+    // A folder whose path just fills the buffer, and a child below it: cut
+    // to the buffer, the child's path would name its parent, which would go
+    // with everything in it.
+    CString parent = folder.Path();
+    parent.TrimRight(L'\\');
+    while (parent.GetLength() < MAX_PATH - 2) {
+        int room = MAX_PATH - 2 - parent.GetLength() - 1;
+        parent += L"\\" + CString(L'p', room > 100 ? 100 : room);
+        ASSERT_TRUE(CreateDirectoryW(L"\\\\?\\" + parent, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+    ASSERT_EQ(MAX_PATH - 2, parent.GetLength());
+    const CString child = parent + L"\\child";
+    ASSERT_TRUE(CreateDirectoryW(L"\\\\?\\" + child, nullptr));
+    ASSERT_TRUE(WriteBytes(L"\\\\?\\" + parent + L"\\sibling.txt", "b"));
+
+    EXPECT_EQ(0, RemoveFolderTree(child));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"\\\\?\\" + parent + L"\\sibling.txt"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"\\\\?\\" + child));
+    DeleteFileW(L"\\\\?\\" + parent + L"\\sibling.txt");
+    RemoveDirectoryW(L"\\\\?\\" + child);
+    // Folders this deep are taken down level by level.
+    while (parent.GetLength() > folder.Path().GetLength()) {
+        RemoveDirectoryW(L"\\\\?\\" + parent);
+        parent = parent.Left(parent.ReverseFind(L'\\'));
+    }
 }
 
 TEST(SetupRoutinesTest, ShortcutReadsBack) {
