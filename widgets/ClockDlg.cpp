@@ -130,6 +130,12 @@ void CClockDlg::Tick() {
         m_cpu.Update();
         return m_cpu.GetValue();
     });
+    CarryOutRule(result);
+    if (result.invalidate) Redraw();
+    ApplyHeartbeat(m_host, result);
+}
+
+void CClockDlg::CarryOutRule(const ClockTickResult& result) {
     if (result.showByRule) {
         FadeIn();
         // Raised for the moment only: the user's level stays the stored one.
@@ -144,8 +150,6 @@ void CClockDlg::Tick() {
         m_bRuleRaised = false;
         FadeOut();
     }
-    if (result.invalidate) Redraw();
-    ApplyHeartbeat(m_host, result);
 }
 
 void CClockDlg::CheckMinuteAndDay() {
@@ -160,7 +164,7 @@ void CClockDlg::UpdateChime(const ClockTime& now) {
     window.visible = IsVisible() != FALSE;
     ClockTickResult result;
     m_tick.UpdateChime(now, ChimeSettings(), window, result);
-    if (!result.sound.IsEmpty()) PlayChime(result.sound);
+    CarryOutRule(result);
 }
 
 void CClockDlg::PlayChime(const CString& sound) {

@@ -71,6 +71,8 @@ protected:
 
 private:
     ClockTime ReadTime();
+    // Shows, chimes and hides as the set-time rule asked.
+    void CarryOutRule(const ClockTickResult& result);
     void PlayChime(const CString& sound);
 
     IClockHost& m_host;
