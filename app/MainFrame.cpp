@@ -1,4 +1,5 @@
 #include "app/MainFrame.h"
+#include "app/MainFrameClockHost.h"
 #include "app/UnbuiltCommands.h"
 
 #include "calendar/DayMarks.h"
@@ -21,6 +22,7 @@
 #include "tools/PwdManagerDlg.h"
 #include "tools/PwdSetupDlg.h"
 #include "ui/ControlSettings.h"
+#include "widgets/ClockDlg.h"
 
 #include <ctime>
 
@@ -99,6 +101,7 @@ END_MESSAGE_MAP()
 // ---- Creation ------------------------------------------------------------
 
 CMainFrame::CMainFrame() {
+    m_clockHost = std::make_unique<CMainFrameClockHost>(*this);
     m_trayIconData.cbSize = sizeof(m_trayIconData);
     // A plain popup: never shown, so it needs no caption, and a window
     // without one keeps the 1 x 1 size it is given.
@@ -188,7 +191,7 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         ProcessReceivedMessages();
         break;
     case TIMER_MINUTE_CHECK:
-        CheckMinuteAndDay();
+        StandInTick();
         break;
     default:
         CWnd::OnTimer(id);
@@ -229,6 +232,7 @@ void CMainFrame::PostNcDestroy() {
         m_pSearchMemo = nullptr;
     }
     ClosePasswordManager();
+    DestroyClock();
     CloseAllMemos();
     StopCalendarMarks();
     m_pNotes.reset();
@@ -236,11 +240,20 @@ void CMainFrame::PostNcDestroy() {
     CFrameWnd::PostNcDestroy();
 }
 
-void CMainFrame::StoreWindowStates() {}
+void CMainFrame::StoreWindowStates() {
+    if (m_pClock) m_pClock->SaveState();
+}
 
 BOOL CMainFrame::SaveWindowStates() {
-    // Only windows whose state changed are stored; with none of the clock,
-    // calendar, day schedule or quick menu open there is nothing to save.
+    // Only windows whose state changed are stored, and the settings file is
+    // written only when one did.
+    bool any = false;
+    if (m_pClock && m_pClock->IsChanged()) {
+        m_pClock->SaveState();
+        m_pClock->ClearChanged();
+        any = true;
+    }
+    if (any) SaveAppConfig();
     return TRUE;
 }
 
@@ -347,6 +360,10 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
             SaveWindowStates();
         };
         dialog.DoModal();
+        return TRUE;
+    }
+    if (id == ID_SEE_CLOCK) {
+        SeeClock();
         return TRUE;
     }
     if (id == ID_PASSWORD_MANAGER) {
@@ -466,7 +483,13 @@ void CMainFrame::DoTrayClickAction() {
     case 9: ShowAllMemos(!AreAllMemosVisible()); break;
     case 10: ShowAllWidgets(TRUE); break;
     case 11: ShowQuickMenu(1); break;
-    default: break;  // 3 and 4 show the clock and calendar, when they exist
+    case 3:
+        if (m_pClock) {
+            long long ms = (long long)g_Settings.General.HotKeyClockViewTime * 1000;
+            m_pClock->ArmAutoHide(TRUE, (int)(ms < 0 ? 0 : ms > INT_MAX ? INT_MAX : ms));
+        }
+        break;
+    default: break;  // 4 shows the calendar, when it exists
     }
 }
 
@@ -479,6 +502,7 @@ TrayMenuState CMainFrame::MakeTrayMenuState() {
     state.captureOut = g_Settings.Capture.CaptureOut;
     state.lastCaptureValid = g_Settings.LastCaptureRect.right - g_Settings.LastCaptureRect.left >= 1;
     state.userName = g_Settings.UserName;
+    state.clockVisible = m_pClock && m_pClock->IsVisible();
     return state;
 }
 
@@ -676,11 +700,7 @@ void CMainFrame::RequestSyncDialog() { SetTimer(TIMER_SYNC_DIALOG, SYNC_DIALOG_M
 
 // ---- Staged start-up steps -----------------------------------------------------------
 
-void CMainFrame::CreateClock() {}
 void CMainFrame::CreateCalendar() {}
-bool CMainFrame::ClockExists() { return false; }
-void CMainFrame::ShowClockToStay() {}
-void CMainFrame::ShowClockBriefly(int) {}
 void CMainFrame::DrawTrayDate() { DrawTrayIcon(NIM_MODIFY, 0, 5); }
 bool CMainFrame::TodayHasSchedules() { return false; }
 void CMainFrame::OpenDaySchedule() {}

@@ -22,6 +22,7 @@
 #include "shell/ReceiveQueue.h"
 #include "app/StartupSequence.h"
 #include "app/TrayMenu.h"
+#include "widgets/ClockTick.h"
 
 #include <shellapi.h>
 
@@ -30,6 +31,10 @@
 
 class CSearchMemoDlg;
 struct SearchMemoOptions;
+class CClockDlg;
+class CClockHotKeyView;
+class CMainFrameClockHost;
+class IHotKeyView;
 
 class CMainFrame : public CFrameWnd, public IStartupHost {
     DECLARE_MESSAGE_MAP()
@@ -89,7 +94,8 @@ public:
     int GetMemoCount() override;
 
     // ---- Notes and alarms ----
-    // The frame's one-second tick of the minute check.
+    // The frame's own one-second tick: it stands in for the clock's until
+    // the clock exists, and for good when the clock cannot be made.
     static constexpr UINT_PTR TIMER_MINUTE_CHECK = 1010;
     // The store of notes and alarms; null before PostCreateInit.
     class CFrameNotes* GetNotes() { return m_pNotes.get(); }
@@ -107,11 +113,11 @@ public:
     void LoadAlarms();
     // A new minute (the clock window's tick finds it): the alarm check.
     void OnMinuteTick(int& minuteKey, int& minuteOfDay);
-    // The frame's one-second tick, standing in for the clock window's until
-    // that window is part of the program: a new minute runs OnMinuteTick, a
-    // new day OnDayChanged. A last key of 0 runs the check again.
+    // The minute and day check of the heartbeat (the clock's, or the
+    // frame's stand-in): a new minute runs OnMinuteTick, a new day
+    // OnDayChanged. A last key of 0 runs the check again.
     void CheckMinuteAndDay();
-    void SetLastMinuteKey(int key) { m_lastMinuteKey = key; }
+    void SetLastMinuteKey(int key);
     // The calendar's month marks of the alarms (its mark hooks call these
     // while this frame's notes run): the repeating alarms into the year's
     // day marks, the periods into the month's range marks.
@@ -134,8 +140,6 @@ private:
     // Takes the calendar's mark hooks back from this frame.
     void StopCalendarMarks();
     std::unique_ptr<CFrameNotes> m_pNotes;
-    int m_lastMinuteKey = 0;
-    int m_lastDayKey = 0;
 
 public:
     // ---- Other windows (filled by their subsystems) ----
@@ -204,6 +208,28 @@ public:
     bool WarnMemoLimit(const CString& text) override;
 
     const NOTIFYICONDATAW& GetTrayIconData() const { return m_trayIconData; }
+
+    // ---- The desktop clock ----
+    CClockDlg* GetClock() { return m_pClock; }
+    // The hot keys' view of the clock; null while there is no clock.
+    IHotKeyView* GetClockView();
+    // Command 32830: the clock shown for a while, or to stay in view mode 0.
+    void SeeClock();
+    void DestroyClock();
+    // The template the clock is made from; tests name a missing one to see
+    // the frame carry on without a clock.
+    UINT m_clockTemplate = 191;
+
+private:
+    friend class CMainFrameClockHost;
+    void StandInTick();
+    CClockDlg* m_pClock = nullptr;
+    std::unique_ptr<CMainFrameClockHost> m_clockHost;
+    std::unique_ptr<CClockHotKeyView> m_clockView;
+    CClockTick m_standInTick;
+    bool m_clockFailureTold = false;
+
+public:
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);

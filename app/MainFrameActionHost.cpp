@@ -1,4 +1,5 @@
 #include "app/MainFrameActionHost.h"
+#include "widgets/ClockTick.h"
 
 #include "app/MainFrame.h"
 #include "shell/Settings.h"
@@ -40,9 +41,9 @@ void CMainFrameActionHost::ShowRecentMemo(int count) { m_frame.ShowRecentMemo(co
 
 int CMainFrameActionHost::GetActiveMemoCount() { return g_Settings.General.ActiveMemoCount; }
 
-// The clock starts the periodic checks; without it no check was started by
-// it, and one in flight is refused by the frame's own guard.
-bool CMainFrameActionHost::IsServerCheckIdle() { return true; }
-void CMainFrameActionHost::ResetServerCheckCounter() {}
+// The heartbeat starts the periodic checks; one in flight is refused by the
+// frame's own guard besides.
+bool CMainFrameActionHost::IsServerCheckIdle() { return ::IsServerCheckIdle(); }
+void CMainFrameActionHost::ResetServerCheckCounter() { ::ResetServerCheckCounter(); }
 void CMainFrameActionHost::SetForceCheck() { g_Settings.ForceCheck = 1; }
 void CMainFrameActionHost::StartWebCheck() { m_frame.StartWebCheck(); }

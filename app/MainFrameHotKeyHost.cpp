@@ -21,6 +21,8 @@ void CMainFrameHotKeyHost::StartCapture(int mode) { m_frame.StartCapture(mode); 
 void CMainFrameHotKeyHost::ShowAllWidgets(bool show) { m_frame.ShowAllWidgets(show ? TRUE : FALSE); }
 void CMainFrameHotKeyHost::ShowQuickMenu(int fade) { m_frame.ShowQuickMenu(fade); }
 
+IHotKeyView* CMainFrameHotKeyHost::GetClock() { return m_frame.GetClockView(); }
+
 // The day schedule is not part of the program yet.
 void CMainFrameHotKeyHost::ShowDaySchedule(int) {}
 

@@ -1,7 +1,6 @@
 // What a global hot key asks of the main frame, passed on to the frame.
-// The desktop windows (clock, calendar, day schedule, quick-menu bar) are not
-// part of the program yet: the frame hands out none, so their hot keys do
-// nothing.
+// Of the desktop windows only the clock is part of the program yet; the
+// others' hot keys do nothing.
 #pragma once
 
 #include "shell/HotKeyHost.h"
@@ -24,7 +23,7 @@ public:
     void ShowAllWidgets(bool show) override;
     void ShowQuickMenu(int fade) override;
     void ShowDaySchedule(int fade) override;
-    IHotKeyView* GetClock() override { return nullptr; }
+    IHotKeyView* GetClock() override;
     IHotKeyView* GetCalendar() override { return nullptr; }
     IHotKeyView* GetDaySchedule() override { return nullptr; }
     IHotKeyView* GetQuickMenu() override { return nullptr; }

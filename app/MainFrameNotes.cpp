@@ -245,22 +245,3 @@ void CMainFrame::CheckAlarmsAtStartup() {
 void CMainFrame::OnMinuteTick(int&, int&) {
     if (m_pNotes) m_pNotes->OnMinuteTick(ClockNow());
 }
-
-void CMainFrame::CheckMinuteAndDay() {
-    SYSTEMTIME now = ClockNow();
-    int minuteOfDay = now.wHour * 60 + now.wMinute;
-    int dayKey = now.wYear * 372 + now.wMonth * 31 + now.wDay;
-    int minuteKey = now.wYear * 535680 + now.wMonth * 44640 + now.wDay * 1440 + minuteOfDay;
-    if (minuteKey != m_lastMinuteKey) {
-        // Stored first: a notice that waits for the user keeps the next
-        // seconds' ticks from running this minute again.
-        m_lastMinuteKey = minuteKey;
-        OnMinuteTick(minuteKey, minuteOfDay);
-    }
-    if (dayKey != m_lastDayKey) {
-        bool first = m_lastDayKey == 0;
-        m_lastDayKey = dayKey;
-        // The first tick only learns the date; start-up has drawn it.
-        if (!first) OnDayChanged();
-    }
-}

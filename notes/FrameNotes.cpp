@@ -110,6 +110,9 @@ CFrameNotes::CFrameNotes(FrameSide side)
     };
     m_host.runAction = [this](const CString& command) { return m_side.runAction && m_side.runAction(command); };
     m_host.setRecentMemo = [](const CString& fileName) { g_Settings.RecentMemo = fileName; };
+    m_host.showClockForAWhile = [this] {
+        if (m_side.frame) m_side.frame->SendMessage(WM_COMMAND, ID_SEE_CLOCK, 0);
+    };
     SyncSettings();
 
     CLifecycleDialogs::FrameSide dialogs;

@@ -31,7 +31,11 @@
 #define IDI_FRIEND                       287  // friend list item
 #define IDI_GROUP                        322  // memo group
 #define IDI_GROUP_CURRENT                323  // current memo group
-#define IDP_CLOCK_FACE                   205  // analogue clock background, 150 x 150
+#define IDP_CLOCK_FACE                   205  // analogue clock background, 130 x 130
+#define IDP_CLOCK_KNOB                   207  // analogue clock centre knob, 8 x 8
+#define IDP_CLOCK_GLOSS                  208  // analogue clock gloss, 110 x 50
+#define IDP_CLOCK_DIGITS                 211  // analogue clock day digits, 10 cells of 5 x 6
+#define IDP_CLOCK_WEEKDAYS               212  // analogue clock weekdays, 7 cells of 10 x 6
 #define IDP_NO_SKIN                      239  // window without a skin, 160 x 80
 #define IDP_NOTICE                       241  // pop-up and slide-up notice background, 260 x 110
 #define IDP_SKIN_IMAGE_242               242  // skin image, 64 x 64
@@ -41,6 +45,9 @@
 #define IDP_SKIN_IMAGE_260               260  // skin image, 64 x 64
 #define IDP_ABOUT                        262  // About box background, 264 x 338
 #define IDP_ALERT_1                      264  // alert background SYS_ALERT_1, 260 x 110
+#define IDP_CLOCK_HOUR                   267  // analogue clock hour hand, 38 x 12, pivot (0, 6), pointing right
+#define IDP_CLOCK_MINUTE                 268  // analogue clock minute hand, 54 x 12, pivot (0, 6), pointing right
+#define IDP_CLOCK_SECOND                 269  // analogue clock second hand, 128 x 128, centre (64, 64), pointing up
 #define IDP_ALERT_2                      270  // alert background SYS_ALERT_2, 260 x 110
 #define IDP_ABOUT_SHORT                  279  // About box short form, 307 x 307
 #define IDP_LABEL_BUBBLE                 280  // capture label bubble, 15 x 15

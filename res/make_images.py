@@ -367,16 +367,104 @@ def icon32(painter):
     return img
 
 
-def pngs():
-    img = Image.new("RGBA", (150, 150), (0, 0, 0, 0))
+
+def analogue_clock():
+    """The built-in analogue clock: its face and the pictures its meters
+    turn and cut. The meters turn about (65, 65), so the face is 130 x 130
+    with its centre there; the hands point right from their pivot (hour and
+    minute, pivot (0, 6)) or up from the centre of a 128 x 128 square
+    (second), and the built-in layout turns them to the time."""
+    c = 65
+    img = Image.new("RGBA", (130, 130), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
-    d.ellipse([2, 2, 147, 147], fill=(250, 250, 245, 255), outline=(70, 90, 120, 255), width=4)
-    for k in range(12):
-        a = math.radians(k * 30)
-        r1, r2 = (58, 68) if k % 3 else (52, 68)
-        d.line([(75 + r1 * math.sin(a), 75 - r1 * math.cos(a)), (75 + r2 * math.sin(a), 75 - r2 * math.cos(a))],
-               fill=(60, 60, 60, 255), width=3 if k % 3 == 0 else 2)
-    save_png(205, "clock_face", img, "analogue clock background, 150 x 150")
+    d.ellipse([1, 1, 128, 128], fill=(70, 90, 120, 255))
+    d.ellipse([5, 5, 124, 124], fill=(250, 250, 245, 255))
+    for k in range(60):
+        a = math.radians(k * 6)
+        major = k % 5 == 0
+        r1, r2 = (49, 58) if major else (55, 58)
+        d.line([(c + r1 * math.sin(a), c - r1 * math.cos(a)), (c + r2 * math.sin(a), c - r2 * math.cos(a))],
+               fill=(60, 60, 60, 255), width=3 if k % 15 == 0 else (2 if major else 1))
+    # The date window under the centre, where the weekday and the day go.
+    d.rectangle([51, 77, 74, 86], fill=(255, 255, 255, 255), outline=(150, 150, 160, 255))
+    save_png(205, "clock_face", img, "analogue clock background, 130 x 130")
+
+    img = Image.new("RGBA", (38, 12), (0, 0, 0, 0))
+    ImageDraw.Draw(img).polygon([(0, 3), (36, 5), (37, 6), (36, 7), (0, 9)], fill=(30, 40, 60, 255))
+    save_png(267, "clock_hour", img, "analogue clock hour hand, 38 x 12, pivot (0, 6), pointing right")
+    img = Image.new("RGBA", (54, 12), (0, 0, 0, 0))
+    ImageDraw.Draw(img).polygon([(0, 4), (52, 5), (53, 6), (52, 7), (0, 8)], fill=(30, 40, 60, 255))
+    save_png(268, "clock_minute", img, "analogue clock minute hand, 54 x 12, pivot (0, 6), pointing right")
+    img = Image.new("RGBA", (128, 128), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.line([(64, 76), (64, 10)], fill=(200, 40, 40, 255), width=1)
+    d.ellipse([61, 61, 67, 67], fill=(200, 40, 40, 255))
+    save_png(269, "clock_second", img, "analogue clock second hand, 128 x 128, centre (64, 64), pointing up")
+    img = Image.new("RGBA", (8, 8), (0, 0, 0, 0))
+    ImageDraw.Draw(img).ellipse([0, 0, 7, 7], fill=(40, 40, 40, 255), outline=(200, 200, 200, 255))
+    save_png(207, "clock_knob", img, "analogue clock centre knob, 8 x 8")
+    img = Image.new("RGBA", (110, 50), (0, 0, 0, 0))
+    ImageDraw.Draw(img).ellipse([0, 0, 109, 70], fill=(255, 255, 255, 45))
+    save_png(208, "clock_gloss", img, "analogue clock gloss, 110 x 50")
+
+    # Digits 0-9 in cells of 5 x 6, weekdays Sunday-Saturday in cells of
+    # 10 x 6: drawn dot by dot, as no font is legible at that size.
+    digits = ["111101101101111", "010110010010111", "111001111100111", "111001111001111", "101101111001001",
+              "111100111001111", "111100111101111", "111001010010010", "111101111101111", "111101111001111"]
+    img = Image.new("RGBA", (50, 6), (0, 0, 0, 0))
+    for n, pattern in enumerate(digits):
+        for i, bit in enumerate(pattern):
+            if bit == "1":
+                img.putpixel((n * 5 + 1 + i % 3, 1 + i // 3), (40, 40, 40, 255))
+    save_png(211, "clock_digits", img, "analogue clock day digits, 10 cells of 5 x 6")
+    img = Image.new("RGBA", (70, 6), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    for n in range(7):
+        colour = (200, 40, 40, 255) if n == 0 else ((40, 80, 200, 255) if n == 6 else (40, 40, 40, 255))
+        # One bar per day of the week, longer as the week goes on: legible
+        # at six pixels where letters are not.
+        d.rectangle([n * 10 + 1, 2, n * 10 + 2 + n, 3], fill=colour)
+    save_png(212, "clock_weekdays", img, "analogue clock weekdays, 7 cells of 10 x 6")
+    default_clock_skin()
+
+
+def default_clock_skin():
+    """The installed default clock skin draws the same analogue clock from
+    files beside its skin file, so it can be copied and changed."""
+    folder = os.path.join(HERE, "..", "data", "skin", "Clock", "default")
+    os.makedirs(folder, exist_ok=True)
+    for name, source in (("face", "clock_face"), ("hour", "clock_hour"), ("minute", "clock_minute"),
+                         ("second", "clock_second"), ("knob", "clock_knob")):
+        Image.open(os.path.join(OUT, source + ".png")).save(os.path.join(folder, name + ".png"), optimize=True)
+
+
+def chime(path, seconds, frequency):
+    """A time-signal tone: a sine with a soft start and a decaying end,
+    16-bit mono at 22050 Hz."""
+    import wave
+    rate = 22050
+    count = int(rate * seconds)
+    frames = bytearray()
+    for i in range(count):
+        t = i / rate
+        envelope = min(1.0, i / 200.0) * (1.0 - i / count) ** 1.5
+        value = int(12000 * envelope * math.sin(2 * math.pi * frequency * t))
+        frames += struct.pack("<h", value)
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(bytes(frames))
+
+
+def chimes():
+    folder = os.path.join(HERE, "..", "data", "system", "res")
+    os.makedirs(folder, exist_ok=True)
+    chime(os.path.join(folder, "clock_te.wav"), 0.12, 880)
+    chime(os.path.join(folder, "clock_teee.wav"), 0.9, 1760)
+
+def pngs():
+    analogue_clock()
 
     img = panel(160, 80, (235, 235, 240, 240), (200, 205, 215, 240), (120, 120, 140, 255))
     centred_text(ImageDraw.Draw(img), (0, 0, 160, 80), "No skin", 14, (80, 80, 90, 255), bold=True)
@@ -666,6 +754,7 @@ def main():
     bitmaps()
     pngs()
     icons_and_cursors()
+    chimes()
     lines = ["// Written by res/make_images.py: the built-in images. Do not edit by hand.", ""]
     for rid, kind, name, comment in sorted(entries, key=lambda e: (e[1], e[0])):
         lines.append('%-6d %-7s "res/images/%s"  // %s' % (rid, kind, name, comment))

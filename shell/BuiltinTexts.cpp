@@ -813,6 +813,7 @@ const BuiltinText g_BuiltinTexts[] = {
     {39052, L"This memo list was not saved: it could not be read whole when it was opened, and saving it would lose the notes that could not be read."},
     {39053, L"The damaged list is kept as:"},
     {39300, L"Password Management could not read all of its entries. The entries that could be read are shown; changes are not saved, so the file is not written over. The damaged file is kept as:"},
+    {39350, L"The desktop clock could not be opened. Alarms and schedules keep running without it."},
 };
 
 const int g_BuiltinTextCount = (int)(sizeof(g_BuiltinTexts) / sizeof(g_BuiltinTexts[0]));
