@@ -23,7 +23,6 @@ BEGIN_MESSAGE_MAP(CClockDlg, CGDIDialog)
     ON_WM_TIMER()
     ON_WM_MOVE()
     ON_WM_NCLBUTTONDBLCLK()
-    ON_WM_NCRBUTTONDOWN()
     ON_COMMAND_RANGE(ID_CLOCK_VIEW_ALWAYS, ID_CLOCK_VIEW_SET_TIME, OnViewMode)
 END_MESSAGE_MAP()
 
@@ -242,67 +241,23 @@ void CClockDlg::OnNcLButtonDblClk(UINT hitTest, CPoint point) {
     CGDIDialog::OnNcLButtonDblClk(hitTest, point);
 }
 
-void CClockDlg::OnNcRButtonDown(UINT hitTest, CPoint point) {
-    HMENU popup = BuildClockMenu();
-    if (popup) {
-        ::TrackPopupMenu(popup, 0, point.x, point.y, 0, m_hWnd, nullptr);
-        ::DestroyMenu(popup);
-    }
-    CZDialog::OnNcRButtonDown(hitTest, point);
-}
-
-HMENU CClockDlg::BuildClockMenu() {
-    HMENU bar = ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CLOCK_MENU));
-    if (!bar) return nullptr;
-    HMENU popup = ::GetSubMenu(bar, 0);
-    ::RemoveMenu(bar, 0, MF_BYPOSITION);
-    ::DestroyMenu(bar);
+HMENU CClockDlg::BuildContextMenu() {
+    static const WindowMenuLayout kLayout = {
+        IDR_CLOCK_MENU,
+        {{POS_LEVEL, 11000}, {POS_VIEW, 11005}, {POS_HIDE_OTHERS, 27306}, {POS_ARRANGE, 11002},
+         {POS_FIX, 11003}, {POS_OPACITY, 11004}, {POS_SKIN, 11006}, {POS_SKIN_EDIT, 11007},
+         {POS_SKIN_INFO, 11008}, {POS_SCHEDULES, 11062}, {POS_SETTINGS, 11063}},
+        POS_LEVEL, POS_ARRANGE, POS_OPACITY, POS_SKIN};
+    HMENU popup = BuildWindowMenu(kLayout);
     if (!popup) return nullptr;
-
-    static const struct {
-        UINT position;
-        int text;
-    } kTexts[] = {{POS_LEVEL, 11000},     {POS_VIEW, 11005},      {POS_HIDE_OTHERS, 27306}, {POS_ARRANGE, 11002},
-                  {POS_FIX, 11003},       {POS_OPACITY, 11004},   {POS_SKIN, 11006},        {POS_SKIN_EDIT, 11007},
-                  {POS_SKIN_INFO, 11008}, {POS_SCHEDULES, 11062}, {POS_SETTINGS, 11063}};
-    for (const auto& t : kTexts) SetMenuText(popup, t.position, TRUE, t.text);
-    int last = ::GetMenuItemCount(popup) - 1;
-    if (last >= 0) SetMenuText(popup, (UINT)last, TRUE, 11014);
-
-    HMENU view = ::GetSubMenu(popup, POS_VIEW);
-    if (view) {
+    if (HMENU view = ::GetSubMenu(popup, POS_VIEW)) {
         SetMenuText(view, ID_CLOCK_VIEW_ALWAYS, FALSE, 11060);
         SetMenuText(view, ID_CLOCK_VIEW_SET_TIME, FALSE, 11061);
         UINT checked = g_Settings.Clock.ViewMode == 0 ? ID_CLOCK_VIEW_ALWAYS : ID_CLOCK_VIEW_SET_TIME;
         ::CheckMenuItem(view, checked, MF_BYCOMMAND | MF_CHECKED);
     }
-
-    CZDialogOwner& owner = GetZDialogOwner();
-    HMENU levels = ::GetSubMenu(popup, POS_LEVEL);
-    owner.TranslateWindowMenu(CMenu::FromHandle(levels), CMenu::FromHandle(::GetSubMenu(popup, POS_ARRANGE)),
-                              CMenu::FromHandle(::GetSubMenu(popup, POS_OPACITY)));
-    WindowMenuState state;
-    state.level = m_nZPosition;
-    state.movable = m_bMovable != 0;
-    state.enableDesktop = GetFloatingOptions().EnableDesktop != 0;
-    state.hasAboutSkin = !GetAboutSkin().IsEmpty();
-    WindowMenuPlan plan = PlanWindowMenu(state);
-    if (levels && plan.checkedLevelId) ::CheckMenuItem(levels, plan.checkedLevelId, MF_BYCOMMAND | MF_CHECKED);
-    if (levels && plan.removeDesktopLevel) ::DeleteMenu(levels, ID_POS_DESKTOP, MF_BYCOMMAND);
-    if (plan.checkFixLocation) ::CheckMenuItem(popup, ID_FIX_LOCATION, MF_BYCOMMAND | MF_CHECKED);
-
-    HMENU skins = ::GetSubMenu(popup, POS_SKIN);
-    if (skins) {
-        ::DeleteMenu(skins, ID_SKIN_PLACEHOLDER, MF_BYCOMMAND);
-        if (GetSkinFile().IsEmpty()) ::CheckMenuItem(skins, ID_SKIN_DEFAULT, MF_BYCOMMAND | MF_CHECKED);
-        BuildSkinMenu(CMenu::FromHandle(skins));
-    }
-    HMENU expanded = ::GetSubMenu(popup, ::GetMenuItemCount(popup) - 1);
-    if (plan.removeSkinInfo) ::DeleteMenu(popup, ID_SKIN_INFO, MF_BYCOMMAND);
-    if (expanded) {
-        while (::GetMenuItemCount(expanded) > 0) ::DeleteMenu(expanded, 0, MF_BYPOSITION);
-        owner.FillExpandedMenu(CMenu::FromHandle(expanded));
-    }
+    // The built-in clock is the skin of no file.
+    if (GetSkinFile().IsEmpty()) ::CheckMenuItem(popup, ID_SKIN_DEFAULT, MF_BYCOMMAND | MF_CHECKED);
     return popup;
 }
 

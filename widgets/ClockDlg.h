@@ -45,7 +45,7 @@ public:
     CPoint GetTopLeft() override;
 
     // Menu 196 prepared for this window; the caller tracks and destroys it.
-    HMENU BuildClockMenu();
+    HMENU BuildContextMenu() override;
 
     // The heartbeat's keys and counters; the frame hands its stand-in's
     // state over when the clock takes the tick.
@@ -66,7 +66,6 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnMove(int x, int y);
     void OnNcLButtonDblClk(UINT hitTest, CPoint point);
-    void OnNcRButtonDown(UINT hitTest, CPoint point);
     void OnViewMode(UINT id);
 
 private:

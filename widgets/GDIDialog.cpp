@@ -675,7 +675,15 @@ void CGDIDialog::ShowSkinNotice(const CString& text) { ::MessageBoxW(m_hWnd, tex
 // ---- The context menu ----
 
 HMENU CGDIDialog::BuildContextMenu() {
-    HMENU bar = ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SKIN_WINDOW_MENU));
+    static const WindowMenuLayout kLayout = {
+        IDR_SKIN_WINDOW_MENU,
+        {{0, 11000}, {1, 11001}, {2, 27306}, {3, 11002}, {4, 11003}, {5, 11004}, {7, 11006}, {8, 11007}, {9, 11008}},
+        0, 3, 5, 7};
+    return BuildWindowMenu(kLayout);
+}
+
+HMENU CGDIDialog::BuildWindowMenu(const WindowMenuLayout& layout) {
+    HMENU bar = ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(layout.menuId));
     if (!bar) return nullptr;
     HMENU popup = ::GetSubMenu(bar, 0);
     // Taken off the bar, the popup outlives it.
@@ -684,19 +692,14 @@ HMENU CGDIDialog::BuildContextMenu() {
     if (!popup) return nullptr;
 
     // Texts first, while the positions are still those of the resource.
-    static const struct {
-        UINT position;
-        int text;
-    } kTexts[] = {{0, 11000}, {1, 11001}, {2, 27306}, {3, 11002}, {4, 11003}, {5, 11004},
-                  {7, 11006}, {8, 11007}, {9, 11008}};
-    for (const auto& t : kTexts) SetItemText(popup, t.position, t.text);
+    for (const auto& t : layout.texts) SetItemText(popup, t.first, t.second);
     int last = ::GetMenuItemCount(popup) - 1;
     if (last >= 0) SetItemText(popup, (UINT)last, 11014);
 
     CZDialogOwner& owner = GetZDialogOwner();
-    HMENU levels = ::GetSubMenu(popup, 0);
-    owner.TranslateWindowMenu(CMenu::FromHandle(levels), CMenu::FromHandle(::GetSubMenu(popup, 3)),
-                              CMenu::FromHandle(::GetSubMenu(popup, 5)));
+    HMENU levels = ::GetSubMenu(popup, layout.levelPos);
+    owner.TranslateWindowMenu(CMenu::FromHandle(levels), CMenu::FromHandle(::GetSubMenu(popup, layout.arrangePos)),
+                              CMenu::FromHandle(::GetSubMenu(popup, layout.opacityPos)));
 
     WindowMenuState state;
     state.level = m_nZPosition;
@@ -708,7 +711,7 @@ HMENU CGDIDialog::BuildContextMenu() {
     if (levels && plan.removeDesktopLevel) ::DeleteMenu(levels, ID_POS_DESKTOP, MF_BYCOMMAND);
     if (plan.checkFixLocation) ::CheckMenuItem(popup, ID_FIX_LOCATION, MF_BYCOMMAND | MF_CHECKED);
 
-    HMENU skins = ::GetSubMenu(popup, 7);
+    HMENU skins = ::GetSubMenu(popup, layout.skinPos);
     if (skins) {
         ::DeleteMenu(skins, ID_SKIN_PLACEHOLDER, MF_BYCOMMAND);
         BuildSkinMenu(CMenu::FromHandle(skins));

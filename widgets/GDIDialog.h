@@ -92,8 +92,19 @@ public:
 
     // ---- The context menu ----
     // Menu 199's first popup, prepared for this window (levels, checks,
-    // skins, the frame's menu); the caller tracks and destroys it.
-    HMENU BuildContextMenu();
+    // skins, the frame's menu); the caller tracks and destroys it. A window
+    // with a menu of its own builds it with BuildWindowMenu.
+    virtual HMENU BuildContextMenu();
+    // Where a skinned window's menu keeps its parts: the resource, the texts
+    // of its items by position (the last item, the frame's menu, is always
+    // named), and the positions of its level, arrange, opacity and skin
+    // submenus.
+    struct WindowMenuLayout {
+        UINT menuId;
+        std::vector<std::pair<UINT, int>> texts;
+        int levelPos, arrangePos, opacityPos, skinPos;
+    };
+    HMENU BuildWindowMenu(const WindowMenuLayout& layout);
     void BuildSkinMenu(CMenu* menu);
 
     // ---- State the tests and derived windows read ----

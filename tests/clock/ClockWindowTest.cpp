@@ -80,7 +80,7 @@ TEST_F(ClockWindowTest, NoSkinFileRunsTheBuiltInAnalogueClockWithItsHandsAtTheTi
         EXPECT_NEAR(fmod(expected[i].degreesFromTwelve + 270.0, 360.0), fmod(degrees, 360.0), 0.01);
     }
 
-    HMENU menu = clock->BuildClockMenu();
+    HMENU menu = clock->BuildContextMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(MenuState(menu, ID_SKIN_DEFAULT) & MF_CHECKED);
     ::DestroyMenu(menu);
@@ -98,7 +98,7 @@ TEST_F(ClockWindowTest, MenuFollowsTheTableAndChecksTheViewMode) {
     } cases[] = {{0, true, false}, {1, false, true}, {2, false, true}};
     for (const Case& c : cases) {
         g_Settings.Clock.ViewMode = c.viewMode;
-        HMENU menu = clock->BuildClockMenu();
+        HMENU menu = clock->BuildContextMenu();
         ASSERT_NE(menu, nullptr);
         HMENU view = ::GetSubMenu(menu, 1);
         ASSERT_NE(view, nullptr);
@@ -206,7 +206,7 @@ TEST_F(ClockWindowTest, ChosenSkinAndWindowStateSurviveARestart) {
     ASSERT_TRUE(WriteText(skinFolder + L"plain.xml",
                           "<ZorelWidget><Window><Size W=\"60\" H=\"40\" /></Window></ZorelWidget>"));
     ASSERT_NE(OpenClock(), nullptr);
-    HMENU menu = clock->BuildClockMenu();
+    HMENU menu = clock->BuildContextMenu();
     ASSERT_NE(menu, nullptr);
     ::DestroyMenu(menu);
     ASSERT_EQ(1, clock->GetSkinList().GetCount());
@@ -255,7 +255,7 @@ TEST_F(ClockWindowTest, ChosenSkinAndWindowStateSurviveARestart) {
     CRect rect;
     ::GetWindowRect(clock->m_hWnd, &rect);
     EXPECT_EQ(CPoint(130, 95), rect.TopLeft());
-    menu = clock->BuildClockMenu();
+    menu = clock->BuildContextMenu();
     EXPECT_TRUE(MenuState(menu, ID_FIX_LOCATION) & MF_CHECKED);
     EXPECT_FALSE(MenuState(menu, ID_SKIN_DEFAULT) & MF_CHECKED);
     ::DestroyMenu(menu);
