@@ -4,6 +4,7 @@
 // GDI+ drawing of the same four pictures into the same buffer, and the idle
 // processor share and private memory of a process that shows only the
 // clock for ten seconds of real ticks.
+#include "BenchSupport.h"
 #include "widgets/ClockDlg.h"
 #include "widgets/ClockTick.h"
 
@@ -19,13 +20,6 @@
 #include <memory>
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER t, f;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return t.QuadPart * 1000.0 / f.QuadPart;
-}
 
 class BenchHost : public IClockHost {
 public:
@@ -99,7 +93,7 @@ int wmain() {
         double ours = 0, plain = 0;
         volatile int sink = 0;
         for (int pass = 0; pass < 2; ++pass) {
-            double t0 = Now();
+            double t0 = NowMs();
             ClockTime time;
             time.year = 2026;
             time.month = 12;
@@ -112,13 +106,13 @@ int wmain() {
                 ClockTickResult r = tick.Tick(time, settings, window, 86400, [] { return 1.0; });
                 sink += r.minuteCall;
             }
-            double t1 = Now();
+            double t1 = NowMs();
             for (int i = 0; i < kTicks; ++i) {
                 SYSTEMTIME now;
                 GetLocalTime(&now);
                 sink += now.wSecond;
             }
-            double t2 = Now();
+            double t2 = NowMs();
             ours = t1 - t0;
             plain = t2 - t1;
         }
@@ -141,9 +135,9 @@ int wmain() {
         Gdiplus::Bitmap* buffer = clock->GetBackBuffer();
         double ours = 0, plain = 0;
         for (int pass = 0; pass < 2; ++pass) {
-            double t0 = Now();
+            double t0 = NowMs();
             for (int i = 0; i < kRounds; ++i) clock->Redraw();
-            double t1 = Now();
+            double t1 = NowMs();
             for (int i = 0; i < kRounds; ++i) {
                 Gdiplus::Graphics g(buffer);
                 g.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
@@ -159,31 +153,31 @@ int wmain() {
                     g.ResetTransform();
                 }
             }
-            double t2 = Now();
+            double t2 = NowMs();
             ours = t1 - t0;
             plain = t2 - t1;
         }
         printf("%-40s clock %8.1f ms   plain GDI+ %8.1f ms   ratio %.2f   (%.3f ms per redraw, presenting included)\n",
                "1000 redraws of the analogue clock", ours, plain, ours / plain, ours / kRounds);
         // How much of a redraw is handing the frame to the window.
-        double t0 = Now();
+        double t0 = NowMs();
         for (int i = 0; i < kRounds; ++i) clock->UpdateLayered();
-        double present = Now() - t0;
+        double present = NowMs() - t0;
         printf("%-40s present %8.1f ms   of the redraw %.0f %%\n", "1000 presentations alone", present,
                present * 100.0 / ours);
     }
     {
         // Idle: ten seconds of real one-second ticks with only the clock shown.
-        double cpu0 = CpuMs(), wall0 = Now();
+        double cpu0 = CpuMs(), wall0 = NowMs();
         MSG msg;
-        while (Now() - wall0 < 10000.0) {
+        while (NowMs() - wall0 < 10000.0) {
             while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
         }
-        double cpu = CpuMs() - cpu0, wall = Now() - wall0;
+        double cpu = CpuMs() - cpu0, wall = NowMs() - wall0;
         PROCESS_MEMORY_COUNTERS_EX memory = {};
         memory.cb = sizeof memory;
         GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);

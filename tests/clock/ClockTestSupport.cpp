@@ -1,4 +1,5 @@
 #include "ClockTestSupport.h"
+#include "TestFiles.h"
 
 #include "MessagePump.h"
 #include "ProgramFolderSetup.h"
@@ -24,14 +25,7 @@ LRESULT CALLBACK RecordingProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 SYSTEMTIME ClockAt(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME t = {};
-    t.wYear = (WORD)year;
-    t.wMonth = (WORD)month;
-    t.wDay = (WORD)day;
-    t.wHour = (WORD)hour;
-    t.wMinute = (WORD)minute;
-    t.wSecond = (WORD)second;
-    return t;
+    return MakeSystemTime(year, month, day, hour, minute, second);
 }
 
 RecordingClockHost::RecordingClockHost() {
