@@ -2,6 +2,7 @@
 
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
+#include "app/UnbuiltCommands.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/UiIds.h"
@@ -48,3 +49,13 @@ void CMainFrameDialogOwner::TranslateWindowMenu(CMenu* levels, CMenu* arrange, C
 }
 
 void CMainFrameDialogOwner::FillExpandedMenu(CMenu* submenu) { m_frame.FillExpandedMenu(submenu); }
+
+void CMainFrameDialogOwner::GreyUnavailableItems(HMENU menu) {
+    // Only the menu's own items: its submenus hold skin choices, whose ids
+    // share the widget range.
+    int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        UINT id = ::GetMenuItemID(menu, i);
+        if (id != 0 && id != (UINT)-1 && IsUnbuiltCommand(id)) ::EnableMenuItem(menu, (UINT)i, MF_BYPOSITION | MF_GRAYED);
+    }
+}

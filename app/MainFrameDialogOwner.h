@@ -24,6 +24,7 @@ public:
     void OpenUserInformation() override;
     void TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) override;
     void FillExpandedMenu(CMenu* submenu) override;
+    void GreyUnavailableItems(HMENU menu) override;
 
 private:
     CMainFrame& m_frame;

@@ -13,6 +13,7 @@
 #include "shell/AppGlobals.h"
 #include "shell/HotKeyView.h"
 #include "shell/Settings.h"
+#include "ui/UiIds.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/ZDialogList.h"
@@ -153,6 +154,20 @@ TEST_F(ClockFrameTest, SeeClockCommandAndHotKeyViewShowTheClock) {
     clock->SendMessage(WM_COMMAND, ID_POS_TOPMOST, 0);
     frame->StoreWindowStates();
     EXPECT_EQ(1, g_Settings.Clock.ZPosition);
+}
+
+TEST_F(ClockFrameTest, ClockMenuGreysWhatThereIsNothingYetToOpen) {
+    StartFrame();
+    frame->CreateClock();
+    CClockDlg* clock = frame->GetClock();
+    ASSERT_NE(clock, nullptr);
+    HMENU menu = clock->BuildContextMenu();
+    ASSERT_NE(menu, nullptr);
+    auto greyed = [&](UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+    EXPECT_TRUE(greyed(ID_SCHEDULE_MANAGEMENT));
+    EXPECT_TRUE(greyed(ID_CLOCK_SETTINGS));
+    EXPECT_FALSE(greyed(ID_FIX_LOCATION));
+    ::DestroyMenu(menu);
 }
 
 TEST_F(ClockFrameTest, FailedClockLeavesTheFramesTimerFiringAlarmsAndTellsOnce) {
