@@ -60,10 +60,10 @@ TEST(SetupConfigTest, PresetsOverAProgramsConfigMatchGoldenFiles) {
 
             CString name;
             name.Format(L"finish_preset%d%s.xml", preset, korean ? L"_ko" : L"");
-            std::string written = ReadBytes(folder + L"ZorelConfig.xml");
-            if (getenv("ZOREL_UPDATE_GOLDEN")) WriteBytes(Golden(name), written);
-            EXPECT_EQ(ReadBytes(Golden(name)), written) << CStringA(name).GetString();
-            if (!out.IsEmpty()) WriteBytes(out + name, written);
+            std::string written = ReadFileBytes(folder + L"ZorelConfig.xml");
+            if (getenv("ZOREL_UPDATE_GOLDEN")) WriteFileBytes(Golden(name), written);
+            EXPECT_EQ(ReadFileBytes(Golden(name)), written) << CStringA(name).GetString();
+            if (!out.IsEmpty()) WriteFileBytes(out + name, written);
         }
     }
 }
@@ -122,7 +122,7 @@ TEST(SetupConfigTest, DamagedFileIsKeptAsADatedCopy) {
     std::vector<CString> files = folder.List();
     ASSERT_EQ(2u, files.size());
     CString copy = files[0] == L"ZorelConfig.xml" ? files[1] : files[0];
-    EXPECT_EQ(damaged, ReadBytes(folder + copy));
+    EXPECT_EQ(damaged, ReadFileBytes(folder + copy));
     // The new file holds what could be read and the installer's keys.
     EXPECT_EQ(CString(L"as it was"), Value(folder.Path(), L"Other", L"Keep"));
     EXPECT_EQ(CString(L"english"), Value(folder.Path(), L"System", L"language"));

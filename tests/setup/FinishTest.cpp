@@ -87,7 +87,7 @@ TEST_F(SetupFinishTest, StartMenuFolderAndRedirectPage) {
                                         "http://www.zorel.example.com/zorel/ko/\"></head></html>"
                                       : "<head><meta http-equiv =\"refresh\" content = \"0;url = "
                                         "http://www.zorel.example.com/zorel/en/\"></head></html>";
-        EXPECT_EQ(expected, ReadBytes(m_state.installFolder + L"\\Homepage.html"));
+        EXPECT_EQ(expected, ReadFileBytes(m_state.installFolder + L"\\Homepage.html"));
 
         EXPECT_EQ((std::vector<CString>{L"Homepage.lnk", L"Uninstall.lnk", L"Zorel.lnk"}),
                   m_scratch.List(L"Programs\\Zorel"));
@@ -114,7 +114,7 @@ TEST_F(SetupFinishTest, ExistingRedirectPageIsLeftAlone) {
     m_scratch.Write(L"Havrond\\Zorel\\Homepage.html", "mine");
     TestSetupDlg dlg(m_state, m_scratch);
     dlg.CreateShortcuts();
-    EXPECT_EQ("mine", ReadBytes(m_state.installFolder + L"\\Homepage.html"));
+    EXPECT_EQ("mine", ReadFileBytes(m_state.installFolder + L"\\Homepage.html"));
     EXPECT_TRUE(m_scratch.Has(L"Programs\\Zorel\\Homepage.lnk"));
 }
 

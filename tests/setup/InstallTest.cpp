@@ -31,7 +31,7 @@ void Collect(const CString& root, const CString& relative, std::map<CString, std
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             Collect(root, relative + name + L"\\", files);
         else
-            files[relative + name] = ReadBytes(root + relative + name);
+            files[relative + name] = ReadFileBytes(root + relative + name);
     } while (FindNextFileW(find, &data));
     FindClose(find);
 }
@@ -106,7 +106,7 @@ protected:
         CString path = m_install + relative;
         CString folder = path.Left(path.ReverseFind(L'\\'));
         SHCreateDirectoryExW(nullptr, folder, nullptr);
-        ASSERT_TRUE(WriteBytes(path, bytes));
+        ASSERT_TRUE(WriteFileBytes(path, bytes));
     }
 
     CScratchFolder m_scratch{L"install"};
@@ -172,13 +172,13 @@ TEST_F(SetupInstallTest, KoreanInstallGetsTheAnniversaryFileOnce) {
     m_state.languageOffset = kSetupKoreanOffset;
     ASSERT_TRUE(m_page.Install());
     auto expected = Payload();
-    expected[anniversary] = ReadBytes(EnvFolder("ZOREL_SETUP_DATA") + L"anniversary.xzrn");
+    expected[anniversary] = ReadFileBytes(EnvFolder("ZOREL_SETUP_DATA") + L"anniversary.xzrn");
     ASSERT_EQ(expected, Tree(m_install));
 
     // An update keeps the user's own.
-    ASSERT_TRUE(WriteBytes(m_install + anniversary, "the user's anniversaries"));
+    ASSERT_TRUE(WriteFileBytes(m_install + anniversary, "the user's anniversaries"));
     ASSERT_TRUE(m_page.Install());
-    EXPECT_EQ("the user's anniversaries", ReadBytes(m_install + anniversary));
+    EXPECT_EQ("the user's anniversaries", ReadFileBytes(m_install + anniversary));
 }
 
 TEST_F(SetupInstallTest, AnEntryThatCannotBeUnpackedFailsTheInstall) {
@@ -221,14 +221,14 @@ TEST_F(SetupInstallTest, OldDataIsCopiedWithoutOverwriting) {
     m_state.languageOffset = kSetupKoreanOffset;
     ASSERT_TRUE(m_page.Install());
 
-    EXPECT_EQ("old note", ReadBytes(m_install + L"memo_data\\memo.xzr"));
-    EXPECT_EQ("old group", ReadBytes(m_install + L"memo_data\\group\\g.xzr"));
-    EXPECT_EQ("old alarm", ReadBytes(m_install + L"schedule_data\\alarm.xzs"));
-    EXPECT_EQ(ReadBytes(EnvFolder("ZOREL_SETUP_DATA") + L"anniversary.xzrn"),
-              ReadBytes(m_install + L"anniversary_data\\anniversary_data.xzrn"));
-    EXPECT_EQ("old anniversaries", ReadBytes(m_install + L"anniversary_data\\Copy of anniversary_data.xzrn"));
+    EXPECT_EQ("old note", ReadFileBytes(m_install + L"memo_data\\memo.xzr"));
+    EXPECT_EQ("old group", ReadFileBytes(m_install + L"memo_data\\group\\g.xzr"));
+    EXPECT_EQ("old alarm", ReadFileBytes(m_install + L"schedule_data\\alarm.xzs"));
+    EXPECT_EQ(ReadFileBytes(EnvFolder("ZOREL_SETUP_DATA") + L"anniversary.xzrn"),
+              ReadFileBytes(m_install + L"anniversary_data\\anniversary_data.xzrn"));
+    EXPECT_EQ("old anniversaries", ReadFileBytes(m_install + L"anniversary_data\\Copy of anniversary_data.xzrn"));
     EXPECT_EQ(GetSetupText(302, kSetupKoreanOffset), m_progress.back());
-    EXPECT_EQ("old note", ReadBytes(old + L"memo_data\\memo.xzr"));  // the source stays
+    EXPECT_EQ("old note", ReadFileBytes(old + L"memo_data\\memo.xzr"));  // the source stays
 
     // A second install finds memo_data there and has no other source.
     m_progress.clear();

@@ -21,7 +21,7 @@ TEST(SetupRoutinesTest, ResourceToMemoryAndFile) {
     DWORD size = 1;
     std::unique_ptr<BYTE[]> block(CopyResourceToMemory(GetModuleHandleW(nullptr), 148, L"DATA", &size));
     ASSERT_TRUE(block);
-    std::string expected = ReadBytes(PayloadFile(L"payload.zip"));
+    std::string expected = ReadFileBytes(PayloadFile(L"payload.zip"));
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(expected, std::string((const char*)block.get(), size));
 
@@ -31,7 +31,7 @@ TEST(SetupRoutinesTest, ResourceToMemoryAndFile) {
     CScratchFolder folder(L"resfile");
     folder.Write(L"anniversary.xzrn", std::string(5000, 'z'));  // longer than the resource: replaced whole
     EXPECT_EQ(1, WriteResourceToFile(GetModuleHandleW(nullptr), 147, L"DATA", folder + L"anniversary.xzrn"));
-    EXPECT_EQ(ReadBytes(PayloadFile(L"anniversary.xzrn")), ReadBytes(folder + L"anniversary.xzrn"));
+    EXPECT_EQ(ReadFileBytes(PayloadFile(L"anniversary.xzrn")), ReadFileBytes(folder + L"anniversary.xzrn"));
     EXPECT_EQ(0, WriteResourceToFile(GetModuleHandleW(nullptr), 4711, L"DATA", folder + L"none.bin"));
     EXPECT_FALSE(folder.Has(L"none.bin"));
 }
@@ -43,7 +43,7 @@ TEST(SetupRoutinesTest, RemoveFolderTreeRefusesShortPaths) {
         DeleteFolderTree(path);
         ASSERT_TRUE(CreateDirectoryW(path, nullptr));
         ASSERT_TRUE(CreateDirectoryW(path + L"\\inner", nullptr));
-        ASSERT_TRUE(WriteBytes(path + L"\\inner\\file.txt", "x"));
+        ASSERT_TRUE(WriteFileBytes(path + L"\\inner\\file.txt", "x"));
     }
     EXPECT_EQ(0, RemoveFolderTree(shortPath));
     EXPECT_EQ(0, RemoveFolderTree(longEnough));
@@ -70,7 +70,7 @@ TEST(SetupRoutinesTest, RemoveFolderTreeRefusesPathsLongerThanItsBuffer) {
     ASSERT_EQ(MAX_PATH - 2, parent.GetLength());
     const CString child = parent + L"\\child";
     ASSERT_TRUE(CreateDirectoryW(L"\\\\?\\" + child, nullptr));
-    ASSERT_TRUE(WriteBytes(L"\\\\?\\" + parent + L"\\sibling.txt", "b"));
+    ASSERT_TRUE(WriteFileBytes(L"\\\\?\\" + parent + L"\\sibling.txt", "b"));
 
     EXPECT_EQ(0, RemoveFolderTree(child));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"\\\\?\\" + parent + L"\\sibling.txt"));

@@ -1,12 +1,11 @@
-// Small file helpers of the installer tests.
+// Where the installer tests find the build's test data; whole files come
+// from the shared test support.
 #pragma once
 
+#include "TestFiles.h"
 #include "fw/Afx.h"
 
 #include <string>
 
-// The file's bytes; empty when it cannot be read.
-std::string ReadBytes(const CString& path);
-bool WriteBytes(const CString& path, const std::string& bytes);
 // A folder of the build's test data named by an environment variable.
 CString EnvFolder(const char* name);
