@@ -1,5 +1,6 @@
 #include "setup/SetupRoutines.h"
 
+#include "shell/FileUtil.h"
 #include "shell/SystemUtil.h"
 
 #include <objbase.h>
@@ -59,18 +60,9 @@ bool GetSpecialFolderPath(HWND owner, int csidl, CString& path) {
 }
 
 int RemoveFolderTree(const CString& path) {
-    const int length = path.GetLength();
-    if (length < 8) return 0;
-    // The shell reads a list of names ended by two zeros; a longer path would
-    // lose its end and name a different (parent) folder.
-    wchar_t buffer[MAX_PATH];
-    if (length > MAX_PATH - 2) return 0;
-    wmemset(buffer, 0, MAX_PATH);
-    wmemcpy(buffer, (const wchar_t*)path, length);
-    SHFILEOPSTRUCTW op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = buffer;
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI;
-    SHFileOperationW(&op);
+    // A path longer than the installer's path buffers is refused, never cut
+    // to the name of a parent folder; short paths are refused by the delete.
+    if (path.GetLength() > MAX_PATH - 2) return 0;
+    DeleteFolderTree(path);
     return 0;
 }
