@@ -1,5 +1,6 @@
 #include "tools/CaptureSystem.h"
 
+#include "fw/AfxWin.h"
 #include "fw/FileDialog.h"
 
 #include <mmsystem.h>

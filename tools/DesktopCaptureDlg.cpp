@@ -1,6 +1,7 @@
 #include "tools/DesktopCaptureDlg.h"
 
 #include "fw/GdiPlusImage.h"
+#include "res/images.h"
 #include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
 #include "shell/Monitors.h"
@@ -117,8 +118,8 @@ CDesktopCaptureDlg::CDesktopCaptureDlg(int mode) : CDialog(IDD_DESKTOP_CAPTURE),
     ScreenArgb = std::make_unique<Gdiplus::Bitmap>(ScreenWidth, ScreenHeight, ScreenWidth * 4, PixelFormat32bppARGB,
                                                    m_argbPixels.data());
 
-    LabelImage = LoadPngResource(IDP_CAPTURE_LABEL);
-    RadioImage = LoadPngResource(IDP_CAPTURE_RADIO);
+    LabelImage = LoadPngResource(IDP_LABEL_BUBBLE);
+    RadioImage = LoadPngResource(IDP_RADIO);
     EntryIcon = LoadPngResource(IDP_CAPTURE_ENTRIES);
     m_family = std::make_unique<Gdiplus::FontFamily>(g_Settings.DefaultFontFace.IsEmpty() ? L"Tahoma"
                                                                                          : g_Settings.DefaultFontFace.GetString());
@@ -336,6 +337,12 @@ COLORREF CDesktopCaptureDlg::ComposedPixel(int x, int y) const {
     return RGB(p[2], p[1], p[0]);
 }
 
+COLORREF CDesktopCaptureDlg::ScreenPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= ScreenWidth || y >= ScreenHeight) return CLR_INVALID;
+    const BYTE* p = m_argbPixels.data() + ((size_t)y * ScreenWidth + x) * 4;
+    return RGB(p[2], p[1], p[0]);
+}
+
 CString CDesktopCaptureDlg::ZoomText() const {
     CString text;
     text.Format(L"%dX", Zoom);
@@ -369,12 +376,13 @@ void CDesktopCaptureDlg::DrawSelection(Gdiplus::Graphics& g, const CRect& rect, 
     g.DrawRectangle(&frame, rect.left, rect.top, rect.Width(), rect.Height());
     Gdiplus::Pen guide(kGuideColor, 1);
     if (g_Settings.Capture.ShowSideGuide) {
-        g.DrawLine(&guide, rect.left, rect.top - 12, rect.left, rect.top - 6);
-        g.DrawLine(&guide, rect.right, rect.top - 12, rect.right, rect.top - 6);
-        g.DrawLine(&guide, rect.left, rect.top - 9, rect.right, rect.top - 9);
-        g.DrawLine(&guide, rect.left - 12, rect.top, rect.left - 6, rect.top);
-        g.DrawLine(&guide, rect.left - 12, rect.bottom, rect.left - 6, rect.bottom);
-        g.DrawLine(&guide, rect.left - 9, rect.top, rect.left - 9, rect.bottom);
+        const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+        g.DrawLine(&guide, l, t - 12, l, t - 6);
+        g.DrawLine(&guide, r, t - 12, r, t - 6);
+        g.DrawLine(&guide, l, t - 9, r, t - 9);
+        g.DrawLine(&guide, l - 12, t, l - 6, t);
+        g.DrawLine(&guide, l - 12, b, l - 6, b);
+        g.DrawLine(&guide, l - 9, t, l - 9, b);
         CString number;
         if (rect.Width() > 20) {
             number.Format(L"%d", rect.Width());

@@ -58,8 +58,10 @@ public:
     // ---- Drawing ----
     // Composes the overlay for the cursor at a screen point and shows it.
     void Render(POINT screen);
-    // The colour of the composed picture at an overlay point.
+    // The colour of the composed picture, and of the frozen screen copy, at
+    // an overlay point.
     COLORREF ComposedPixel(int x, int y) const;
+    COLORREF ScreenPixel(int x, int y) const;
     // The zoom text of the help bar ("8X").
     CString ZoomText() const;
     // The window the pick would take at a screen point: the program's

@@ -165,10 +165,6 @@ enum {
 enum {
     TIMER_CAPTURE_START = 1001,  // full screen and last region: capture once drawn
     CAPTURE_START_MS = 500,
-    IDC_CAPTURE_CURSOR_CROSS = 250,
-    IDP_CAPTURE_LABEL = 280,
-    IDP_CAPTURE_RADIO = 283,
-    IDP_CAPTURE_ENTRIES = 308,
     TXT_CAPTURE_SAVE_FAILED = 12,
     TXT_CAPTURE_OK = 23,
     TXT_CAPTURE_CANCEL = 26,
