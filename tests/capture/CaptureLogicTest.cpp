@@ -148,7 +148,9 @@ TEST(CaptureLogicTest, NoteRectangleAroundTheCapturedPicture) {
     for (const Case& c : cases) {
         CRect note;
         ASSERT_EQ(c.made, NoteRectFor(c.region, c.origin, 125, 42, note)) << c.region.left;
-        if (c.made) EXPECT_TRUE(note == c.note) << note.left << " " << note.top << " " << note.right << " " << note.bottom;
+        if (c.made) {
+            EXPECT_TRUE(note == c.note) << note.left << " " << note.top << " " << note.right << " " << note.bottom;
+        }
     }
     CRect top;
     ASSERT_TRUE(NoteRectFor(CRect(0, 0, 50, 10), {0, 0}, 125, 42, top));
