@@ -684,6 +684,10 @@ void CDesktopCaptureDlg::Capture() {
     default: region = CRect(DragStartX, DragStartY, PointX, PointY); break;
     }
     region = Normalised(region);
+    // A last region of a larger screen than today's keeps to this copy.
+    CRect clipped;
+    if (!clipped.IntersectRect(region, CRect(0, 0, ScreenWidth, ScreenHeight))) clipped = CRect(region.left, region.top, region.left, region.top);
+    region = clipped;
     g_Settings.LastCaptureRect = region;
     DragStartX = region.left;
     DragStartY = region.top;
@@ -723,12 +727,12 @@ int CDesktopCaptureDlg::CopyRegionToClipboard() {
 }
 
 std::unique_ptr<Gdiplus::Bitmap> CDesktopCaptureDlg::CutPicture(const CRect& region) {
-    if (region.IsRectEmpty()) return nullptr;
-    auto picture = std::make_unique<Gdiplus::Bitmap>(region.Width(), region.Height(), PixelFormat32bppARGB);
-    Gdiplus::Graphics g(picture.get());
-    g.SetCompositingMode(Gdiplus::CompositingModeSourceOver);
-    g.DrawImage(ScreenArgb.get(), RectF(0, 0, (float)region.Width(), (float)region.Height()), (float)region.left,
-                (float)region.top, (float)region.Width(), (float)region.Height(), Gdiplus::UnitPixel);
+    if (region.IsRectEmpty() || !ScreenArgb) return nullptr;
+    // The copy is opaque, so a plain copy of its pixels is what drawing it
+    // over a new picture would give, without the resampling of a drawing.
+    std::unique_ptr<Gdiplus::Bitmap> picture(ScreenArgb->Clone(
+        Gdiplus::Rect(region.left, region.top, region.Width(), region.Height()), PixelFormat32bppARGB));
+    if (!picture || picture->GetLastStatus() != Gdiplus::Ok) return nullptr;
     return picture;
 }
 

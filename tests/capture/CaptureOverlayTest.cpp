@@ -92,7 +92,12 @@ protected:
     }
 
     CDesktopCaptureDlg& Open(int mode) {
-        overlay.reset();
+        if (overlay) {
+            // The windows under the last overlay draw themselves again
+            // before the screen is copied.
+            overlay.reset();
+            PumpFor(150);
+        }
         overlay = std::make_unique<CDesktopCaptureDlg>(mode);
         overlay->m_hReportTo = reporter.Handle();
         EXPECT_TRUE(overlay->Create(nullptr));
