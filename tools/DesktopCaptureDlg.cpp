@@ -686,8 +686,7 @@ void CDesktopCaptureDlg::Capture() {
     region = Normalised(region);
     // A last region of a larger screen than today's keeps to this copy.
     CRect clipped;
-    if (!clipped.IntersectRect(region, CRect(0, 0, ScreenWidth, ScreenHeight))) clipped = CRect(region.left, region.top, region.left, region.top);
-    region = clipped;
+    if (clipped.IntersectRect(region, CRect(0, 0, ScreenWidth, ScreenHeight))) region = clipped;
     g_Settings.LastCaptureRect = region;
     DragStartX = region.left;
     DragStartY = region.top;
