@@ -94,7 +94,15 @@ CDesktopCaptureDlg::CDesktopCaptureDlg(int mode) : CDialog(IDD_DESKTOP_CAPTURE),
     ScreenDC = ::CreateCompatibleDC(desktop);
     m_screenBitmap = ::CreateCompatibleBitmap(desktop, ScreenWidth, ScreenHeight);
     m_screenOld = ::SelectObject(ScreenDC, m_screenBitmap);
-    ::BitBlt(ScreenDC, 0, 0, ScreenWidth, ScreenHeight, desktop, ScreenLeft, ScreenTop, SRCCOPY);
+    // Only what the system's screen holds is copied; a part of the monitor
+    // list it does not cover stays black rather than spoil the whole copy.
+    CRect system(::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0);
+    system.right = system.left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    system.bottom = system.top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    CRect copied;
+    if (copied.IntersectRect(system, CRect(ScreenLeft, ScreenTop, ScreenLeft + ScreenWidth, ScreenTop + ScreenHeight)))
+        ::BitBlt(ScreenDC, copied.left - ScreenLeft, copied.top - ScreenTop, copied.Width(), copied.Height(), desktop,
+                 copied.left, copied.top, SRCCOPY);
     ::ReleaseDC(nullptr, desktop);
 
     // The composition buffer is a 32-bit section, so the overlay's pixels
