@@ -225,6 +225,18 @@ TEST_F(CaptureOverlayTest, SaveAsRefusesAnExtensionItCannotWrite) {
     }
 }
 
+TEST_F(CaptureOverlayTest, AFormatWithoutAnEncoderIsReportedNotSilentlyDropped) {
+    CPatternWindow pattern(kPatternX, kPatternY, kPatternW, kPatternH);
+    g_Settings.Capture.CaptureOut = CaptureLogic::outSave;
+    g_Settings.Capture.ImgFormat = L"PNG";  // typed by hand: no encoder has an upper-case type
+    Open(CaptureLogic::modeRegion);
+    Drag(PatternCorner(), PatternCorner(kPatternW, kPatternH));
+    ASSERT_EQ(1u, box.shown.size());
+    EXPECT_NE(-1, box.shown[0].Find(L"20140209153007.PNG"));
+    EXPECT_TRUE(scratch->List(L"capture").empty());
+    EXPECT_EQ(std::vector<WPARAM>{0}, reporter.Take(WM_CAPTURE_DONE));
+}
+
 TEST_F(CaptureOverlayTest, ACaptureFolderThatCannotBeMadeKeepsTheOverlayOpen) {
     CPatternWindow pattern(kPatternX, kPatternY, kPatternW, kPatternH);
     g_Settings.Capture.CaptureOut = CaptureLogic::outSave;
