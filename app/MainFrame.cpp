@@ -75,7 +75,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_RUN_QUEUE, OnRunActions)
     ON_MESSAGE(WM_MEMO_CLOSED, OnMemoClosedMessage)
     ON_MESSAGE(CFrameNotes::OpenBatchMessage, OnOpenMemoBatch)
-    ON_MESSAGE(WM_CAPTURE_DONE, OnIgnoredMessage)
+    ON_MESSAGE(WM_CAPTURE_DONE, OnCaptureDone)
     ON_MESSAGE(WM_MEMO_TO_RECYCLE_BIN, OnMemoToRecycleBin)
     ON_MESSAGE(WM_WEBCHECK_DONE, OnWebCheckDone)
     ON_MESSAGE(WM_DOWNLOAD_DONE, OnNoticeDownload)
@@ -232,6 +232,8 @@ void CMainFrame::PostNcDestroy() {
         m_pSearchMemo = nullptr;
     }
     ClosePasswordManager();
+    CloseCaptureSetup();
+    OnCaptureDone(0, 0);
     DestroyClock();
     CloseAllMemos();
     StopCalendarMarks();
@@ -351,6 +353,7 @@ LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
 
 BOOL CMainFrame::OnOtherCommand(UINT id) {
     if (OnNoteCommand(id)) return TRUE;
+    if (OnCaptureCommand(id)) return TRUE;
     if (id == ID_BACKUP) {
         // The tray and the widgets' menus can all ask; one dialog at a time.
         if (CBackupDlg::IsOpen()) return TRUE;
@@ -621,7 +624,6 @@ void CMainFrame::CloseSearchMemoDialog() {
 
 void CMainFrame::OpenSettings(int, int) {}
 void CMainFrame::CloseSettingsSheet() {}
-void CMainFrame::CloseCaptureSetup() {}
 void CMainFrame::UnpinDesktopWindows() {}
 void CMainFrame::CloseAllDialogs(int) {
     CloseSearchMemoDialog();
@@ -676,7 +678,6 @@ void CMainFrame::ClosePasswordManager() {
     manager->DestroyWindow();
     delete manager;
 }
-void CMainFrame::StartCapture(int) {}
 bool CMainFrame::IsFtpServerRunning() { return false; }
 void CMainFrame::StopFtpServer() {}
 void CMainFrame::ShowSyncScheduleDialog(int) {}

@@ -163,6 +163,12 @@ public:
     void OpenPasswordManager(int force);
     void ClosePasswordManager();
     void StartCapture(int mode);
+    // The capture overlay and the capture preference dialog, while open.
+    class CDesktopCaptureDlg* GetCaptureOverlay() { return m_pCapture; }
+    class CCaptureSetup* GetCaptureSetup() { return m_pCaptureSetup; }
+    void OpenCaptureSetup();
+    // Opens the program's "capture" folder, making it first.
+    void OpenCaptureFolder();
     bool IsFtpServerRunning();
     void StopFtpServer();
     void ShowSyncScheduleDialog(int mode);
@@ -252,6 +258,11 @@ protected:
     LRESULT OnSettingsClosed(WPARAM wParam, LPARAM lParam);
     LRESULT OnReopenSettings(WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureSetupClose(WPARAM wParam, LPARAM lParam);
+    // The overlay is done: a note from the clipboard when wParam is 1, then
+    // the overlay goes.
+    LRESULT OnCaptureDone(WPARAM wParam, LPARAM lParam);
+    // The capture commands; false for other ids.
+    bool OnCaptureCommand(UINT id);
     void OnExit();
     void OnUninstall();
     void OnSeeAllMemos();
@@ -269,6 +280,8 @@ private:
     NOTIFYICONDATAW m_trayIconData = {};
     HICON m_hTrayDateIcon = nullptr;
     CSearchMemoDlg* m_pSearchMemo = nullptr;
+    class CDesktopCaptureDlg* m_pCapture = nullptr;
+    class CCaptureSetup* m_pCaptureSetup = nullptr;
     CStringArray m_moveToGroupNames;
     CStringArray m_openGroupNames;
     CStringArray m_widgetSkinFiles;

@@ -418,6 +418,16 @@ CMemoDlg* CFrameNotes::NewMemoFromClipboard() {
     return window;
 }
 
+CMemoDlg* CFrameNotes::AddCaptureMemo(const CRect& rect) {
+    SyncSettings();
+    ILifecycleNote* note = Creation().AddPastedMemo(rect);
+    CMemoDlg* window = WindowOf(note);
+    if (!window) return nullptr;
+    m_host.SetRecentMemo(note->Record().m_strFileName);
+    window->SetForegroundWindow();
+    return window;
+}
+
 int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs) {
     FinishOpening();
     SyncSettings();

@@ -80,6 +80,9 @@ public:
     CMemoDlg* NewMemo();
     CMemoDlg* AddMemoFromFile(const CString& fileName, bool writeList);
     CMemoDlg* NewMemoFromClipboard();
+    // A note holding the clipboard's picture at a screen rectangle (a
+    // finished capture); no limit check, as for every capture.
+    CMemoDlg* AddCaptureMemo(const CRect& rect);
     // The notes received over the network, as (file name, "x y w h|message")
     // pairs: one list write for all, then the receive sound.
     int ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs);

@@ -457,11 +457,34 @@ def chime(path, seconds, frequency):
         w.writeframes(bytes(frames))
 
 
+def shutter(path):
+    """The capture's shutter: two short clicks of decaying noise, as a
+    camera's curtain opens and closes; 16-bit mono at 22050 Hz."""
+    import random
+    import wave
+    rate = 22050
+    noise = random.Random(7)
+    frames = bytearray()
+    for start, length, level in ((0.0, 0.035, 14000), (0.07, 0.05, 10000)):
+        gap = int(rate * start) - len(frames) // 2
+        frames += b"\0\0" * max(0, gap)
+        count = int(rate * length)
+        for i in range(count):
+            value = int(level * (1.0 - i / count) ** 3 * (noise.random() * 2 - 1))
+            frames += struct.pack("<h", value)
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(bytes(frames))
+
+
 def chimes():
     folder = os.path.join(HERE, "..", "data", "system", "res")
     os.makedirs(folder, exist_ok=True)
     chime(os.path.join(folder, "clock_te.wav"), 0.12, 880)
     chime(os.path.join(folder, "clock_teee.wav"), 0.9, 1760)
+    shutter(os.path.join(folder, "capture.wav"))
 
 def pngs():
     analogue_clock()

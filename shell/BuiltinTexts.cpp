@@ -814,6 +814,8 @@ const BuiltinText g_BuiltinTexts[] = {
     {39053, L"The damaged list is kept as:"},
     {39300, L"Password Management could not read all of its entries. The entries that could be read are shown; changes are not saved, so the file is not written over. The damaged file is kept as:"},
     {39350, L"The desktop clock could not be opened. Alarms and schedules keep running without it."},
+    {39500, L"A picture is saved as PNG, JPEG or BMP only. Choose a name ending in .png, .jpg or .bmp: #FILE# was not saved."},
+    {39501, L"The picture could not be saved as #FILE#."},
 };
 
 const int g_BuiltinTextCount = (int)(sizeof(g_BuiltinTexts) / sizeof(g_BuiltinTexts[0]));
