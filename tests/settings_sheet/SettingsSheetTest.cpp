@@ -216,7 +216,9 @@ TEST_F(SettingsSheetTest, TabsShowOnePageColourTheSelectedButtonAndGreyDefaultOn
             EXPECT_EQ(b.m_crColors[4], selected ? CSetupMemo::kSelectedBack : face) << tab;
             for (int slot : {1, 3, 5}) EXPECT_EQ(b.m_crColors[slot], selected ? CSetupMemo::kSelectedText : text);
         }
-        if (HWND page = Page(s.tab)) EXPECT_TRUE(IsWindowVisible(page));
+        if (HWND page = Page(s.tab)) {
+            EXPECT_TRUE(IsWindowVisible(page));
+        }
     }
     // A tab button's click picks its tab.
     Click(sheet, IDC_SM_TAB0);
