@@ -28,7 +28,6 @@ BEGIN_MESSAGE_MAP(CSetupMemo, CDialog)
     ON_BN_CLICKED(IDC_SM_APPLY, OnApply)
     ON_BN_CLICKED(IDC_SM_DEFAULT, OnDefault)
     ON_COMMAND_RANGE(IDC_SM_TAB2, IDC_SM_TAB7, OnTabClicked)
-    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CSetupMemo::CSetupMemo(ISettingsHost& host, int startTab, int hotKeySub)
@@ -110,7 +109,7 @@ BOOL CSetupMemo::OnInitDialog() {
 
     SelectTab(m_nCurrentTab, -1);
     CenterDialog(m_hWnd);
-    SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow();
     return TRUE;
 }
@@ -195,9 +194,10 @@ void CSetupMemo::PostReopen(int tab, int sub) {
     if (m_hOwner) ::PostMessageW(m_hOwner, WM_REOPEN_SETTINGS, (WPARAM)tab, (LPARAM)sub);
 }
 
-void CSetupMemo::OnDestroy() {
+void CSetupMemo::PostNcDestroy() {
+    // The pages' windows have gone with the sheet's.
     DeletePages();
-    CDialog::OnDestroy();
+    CDialog::PostNcDestroy();
 }
 
 void CSetupMemo::DeletePages() {

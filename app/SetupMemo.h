@@ -18,9 +18,9 @@ class CSetupMemo : public CDialog {
 public:
     enum { TabCount = 8 };
     // Colours of the selected tab button.
-    static const COLORREF kSelectedInBack = 0xEBAA46;
-    static const COLORREF kSelectedBack = 0xCD8232;
-    static const COLORREF kSelectedText = 0x68F5FF;
+    static constexpr COLORREF kSelectedInBack = 0xEBAA46;
+    static constexpr COLORREF kSelectedBack = 0xCD8232;
+    static constexpr COLORREF kSelectedText = 0x68F5FF;
 
     CSetupMemo(ISettingsHost& host, int startTab = 0, int hotKeySub = -1);
     ~CSetupMemo() override;
@@ -66,7 +66,7 @@ protected:
     void OnApply();
     void OnDefault();
     void OnTabClicked(UINT id);
-    void OnDestroy();
+    void PostNcDestroy() override;
 
 private:
     void CreatePages();
