@@ -48,7 +48,11 @@ BOOL CMemoColPage::OnInitDialog() {
 }
 
 void CMemoColPage::ApplyTexts() {
-    for (int n = 0; n < COLOR_TYPE_COUNT; ++n) SetDlgItemText(kLabels[n], g_LanguageTable[kFirstLabelText + n]);
+    // The labels come from the language files alone; without one the
+    // template's own words stay.
+    for (int n = 0; n < COLOR_TYPE_COUNT; ++n)
+        if (g_LanguageTable.Contains(kFirstLabelText + n))
+            SetDlgItemText(kLabels[n], g_LanguageTable[kFirstLabelText + n]);
     SetDlgItemText(IDC_MC_RANDOM, g_LanguageTable[kRandomText]);
 }
 

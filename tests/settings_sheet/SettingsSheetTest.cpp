@@ -450,6 +450,9 @@ TEST_F(SettingsSheetTest, ColourDialogStartsFromTheStoredColourAndApplyWritesThe
     HWND sheet = Open(2);
     HWND page = Page(2);
     EXPECT_EQ(m_sheet->GetMemoColPage()->GetSample().GetColor(), g_Settings.Color.Type[0]);
+    wchar_t label[32] = {};
+    GetDlgItemTextW(page, 1309, label, 32);
+    EXPECT_STREQ(label, L"Color 12");  // from the template while no language file gives it
     m_chooser.answer = RGB(200, 100, 50);
     Click(page, 304);  // colour 3's button
     m_chooser.answer = RGB(1, 1, 1);
