@@ -11,6 +11,7 @@
 #include "shell/Monitors.h"
 #include "shell/ProgramFolder.h"
 #include "app/SearchMemoDlg.h"
+#include "app/SetupMemo.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
 #include "shell/StartupLogic.h"
@@ -22,6 +23,8 @@
 #include "tools/PwdManagerDlg.h"
 #include "tools/PwdSetupDlg.h"
 #include "ui/ControlSettings.h"
+#include "ui/UiIds.h"
+#include "ui/ZDialog.h"
 #include "widgets/ClockDlg.h"
 
 #include <ctime>
@@ -231,6 +234,7 @@ void CMainFrame::PostNcDestroy() {
         delete m_pSearchMemo;
         m_pSearchMemo = nullptr;
     }
+    CloseSettingsSheet();
     ClosePasswordManager();
     CloseCaptureSetup();
     OnCaptureDone(0, 0);
@@ -622,12 +626,42 @@ void CMainFrame::CloseSearchMemoDialog() {
     m_pSearchMemo = nullptr;
 }
 
-void CMainFrame::OpenSettings(int, int) {}
-void CMainFrame::CloseSettingsSheet() {}
-void CMainFrame::UnpinDesktopWindows() {}
-void CMainFrame::CloseAllDialogs(int) {
+void CMainFrame::OpenSettings(int tab, int item) {
+    if (tab < 0) tab = 0;
+    if (m_pSetup) {
+        m_pSetup->SelectTab(tab, item);
+        m_pSetup->ShowWindow(SW_SHOW);
+        m_pSetup->SetForegroundWindow();
+        return;
+    }
+    m_pSetup = new CSetupMemo(m_settingsHost, tab, item);
+    if (!m_pSetup->Create(this)) {
+        delete m_pSetup;
+        m_pSetup = nullptr;
+        return;
+    }
+    m_pSetup->ShowWindow(SW_SHOW);
+}
+
+void CMainFrame::CloseSettingsSheet() {
+    CSetupMemo* sheet = m_pSetup;
+    if (!sheet) return;
+    m_pSetup = nullptr;
+    sheet->DestroyWindow();
+    delete sheet;
+}
+
+void CMainFrame::UnpinDesktopWindows() {
+    // The windows show at the normal level but keep the desktop as their
+    // stored level, for when the option is switched on again.
+    for (CZDialog* window : GetRegisteredDialogs())
+        if (IsDialogRegistered(window) && window->m_nZPosition == ZPOS_DESKTOP) window->SetZPosition(ZPOS_NORMAL, FALSE);
+}
+
+void CMainFrame::CloseAllDialogs(int withSettings) {
     CloseSearchMemoDialog();
     CloseNoteDialogs();
+    if (withSettings && m_pSetup) PostMessage(WM_SETTINGS_CLOSED, 2);
 }
 void CMainFrame::UpdateScheduleWindow() {}
 void CMainFrame::CloseQuickMenu() {}
@@ -707,11 +741,15 @@ bool CMainFrame::TodayHasSchedules() { return false; }
 void CMainFrame::OpenDaySchedule() {}
 void CMainFrame::NotifyTodayAnniversaries() {}
 void CMainFrame::LoadWidgetList() {}
-void CMainFrame::RefreshSettingsWidgetPage() {}
+void CMainFrame::RefreshSettingsWidgetPage() {
+    if (m_pSetup) m_pSetup->RefreshWidgetPage();
+}
 void CMainFrame::CreateToolTipWidget() {}
 void CMainFrame::StopStartupTimer() { KillTimer(TIMER_STARTUP); }
 void CMainFrame::StartFtpServer() {}
-void CMainFrame::RefreshSettingsSharePage() {}
+void CMainFrame::RefreshSettingsSharePage() {
+    if (m_pSetup) m_pSetup->RefreshSharePage();
+}
 
 bool CMainFrame::WarnMemoLimit(const CString& text) {
     return ::MessageBoxW(m_hWnd, text, L"Zorel", MB_OKCANCEL | MB_ICONSTOP) == IDOK;

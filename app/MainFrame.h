@@ -19,6 +19,7 @@
 #include "app/MainFrameActionHost.h"
 #include "app/MainFrameDialogOwner.h"
 #include "app/MainFrameHotKeyHost.h"
+#include "app/MainFrameSettingsHost.h"
 #include "shell/ReceiveQueue.h"
 #include "app/StartupSequence.h"
 #include "app/TrayMenu.h"
@@ -30,6 +31,7 @@
 #include <vector>
 
 class CSearchMemoDlg;
+class CSetupMemo;
 struct SearchMemoOptions;
 class CClockDlg;
 class CClockHotKeyView;
@@ -143,8 +145,11 @@ private:
 
 public:
     // ---- Other windows (filled by their subsystems) ----
+    // Opens the settings sheet on a tab (-1: the first), or switches the open
+    // sheet to it and brings it forward.
     void OpenSettings(int tab, int item);
     void CloseSettingsSheet();
+    CSetupMemo* GetSettingsSheet() { return m_pSetup; }
     void CloseCaptureSetup();
     void ApplyMemoOptions();
     void SetMemoAlpha(int which, int alpha);
@@ -320,6 +325,8 @@ private:
     CMainFrameActionHost m_actionHost{*this};
     CMainFrameHotKeyHost m_hotKeyHost{*this};
     CMainFrameDialogOwner m_dialogOwner{*this};
+    CMainFrameSettingsHost m_settingsHost{*this};
+    CSetupMemo* m_pSetup = nullptr;
     CActionQueue m_actionQueue;
     CHotKeyDispatcher m_hotKeys{m_hotKeyHost, GetActionSystem()};
     std::unique_ptr<CHotKeyRegistrarWin> m_hotKeyRegistrar;

@@ -3,14 +3,22 @@
 
 #define IDB_FRIENDS                      134  // friend list, 16 x 16 cells
 #define IDB_TRUETYPE                     163  // TrueType mark, 15 pixels wide, white transparent
+#define IDB_TAB_BASIC                    171  // settings tab Basic, 24 x 24, magenta transparent
+#define IDB_TAB_COLOR                    181  // settings tab Color, 24 x 24, magenta transparent
+#define IDB_TAB_SHORTCUT                 185  // settings tab Shortcut, 24 x 24, magenta transparent
+#define IDB_TAB_CLOCK                    197  // settings tab Clock, 24 x 24, magenta transparent
 #define IDB_LISTEN                       199  // listen button: normal, hover, down, disabled, 20 x 20
 #define IDB_ALARM_KINDS                  201  // alarm kinds, 25 cells of 24 x 20
 #define IDB_RESTORE_FILES                202  // restore list, 14 x 16 cells
+#define IDB_TAB_MEMO                     204  // settings tab Memo, 24 x 24, magenta transparent
+#define IDB_TAB_CALENDAR                 216  // settings tab Calendar, 24 x 24, magenta transparent
 #define IDB_DAY_KINDS                    222  // anniversary kinds, 20 x 20 cells
 #define IDB_SORT_ARROWS                  228  // sort arrows, 15 x 9: ascending, descending
 #define IDB_DATE_DROP_UP                 234  // date picker drop button
 #define IDB_DATE_DROP_DOWN               235  // date picker drop button
 #define IDB_TRAY_DATE                    243  // tray date picture, 16 x 16 (the day is drawn on it)
+#define IDB_TAB_WIDGETS                  244  // settings tab Widgets, 24 x 24, magenta transparent
+#define IDB_TAB_SHARE                    250  // settings tab Share, 24 x 24, magenta transparent
 #define IDB_SHARE_START                  284  // file server start: normal, hover, pressed, 88 x 48
 #define IDB_SHARE_STOP                   285  // file server stop: normal, hover, pressed, 71 x 38
 #define IDB_VAULT_KEY                    305  // change master password: normal, hover, down, disabled, 26 x 26

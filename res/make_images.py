@@ -772,12 +772,63 @@ def icons_and_cursors():
     save_cur(252, "zoom", magnifier, (10, 10), "zoom and ruler")
 
 
+def settings_tabs():
+    """The settings sheet's tab pictures, 24 x 24 on magenta."""
+    def basic(d):
+        d.ellipse([4, 4, 19, 19], fill=(150, 150, 160), outline=INK)
+        for k in range(8):
+            a = k * math.pi / 4
+            d.line([(12 + 7 * math.cos(a), 12 + 7 * math.sin(a)), (12 + 11 * math.cos(a), 12 + 11 * math.sin(a))],
+                   fill=INK, width=3)
+        d.ellipse([9, 9, 14, 14], fill=WHITE, outline=INK)
+
+    def memo(d):
+        note_glyph(d, 3, 3, 18)
+
+    def colour(d):
+        for k, c in enumerate([(230, 70, 70), (80, 180, 80), (70, 110, 230), (250, 210, 60)]):
+            d.rectangle([2 + (k % 2) * 10, 2 + (k // 2) * 10, 11 + (k % 2) * 10, 11 + (k // 2) * 10], fill=c,
+                        outline=INK)
+
+    def shortcut(d):
+        d.rounded_rectangle([1, 5, 22, 18], radius=3, fill=(235, 235, 235), outline=INK)
+        for k in range(4):
+            d.rectangle([3 + k * 5, 8, 6 + k * 5, 10], fill=INK)
+        d.rectangle([6, 13, 17, 15], fill=INK)
+
+    def clock(d):
+        clock_glyph(d, 2, 2, 20)
+
+    def calendar(d):
+        calendar_glyph(d, 2, 2, 20)
+
+    def widgets(d):
+        d.rounded_rectangle([2, 2, 13, 13], radius=3, fill=(120, 170, 230), outline=INK)
+        d.rounded_rectangle([10, 10, 21, 21], radius=3, fill=(250, 200, 90), outline=INK)
+
+    def share(d):
+        for x0, y0 in [(2, 2), (12, 12)]:
+            d.rectangle([x0, y0, x0 + 9, y0 + 7], fill=(200, 220, 255), outline=INK)
+        d.line([(11, 6), (16, 6), (16, 11)], fill=(40, 120, 40), width=2)
+        d.line([(12, 17), (6, 17), (6, 11)], fill=(40, 120, 40), width=2)
+
+    tabs = [(171, "tab_basic", basic, "Basic"), (204, "tab_memo", memo, "Memo"), (181, "tab_color", colour, "Color"),
+            (185, "tab_shortcut", shortcut, "Shortcut"), (197, "tab_clock", clock, "Clock"),
+            (216, "tab_calendar", calendar, "Calendar"), (244, "tab_widgets", widgets, "Widgets"),
+            (250, "tab_share", share, "Share")]
+    for rid, name, painter, caption in tabs:
+        img = Image.new("RGB", (24, 24), MAGENTA)
+        painter(ImageDraw.Draw(img))
+        save_bmp(rid, name, img, "settings tab %s, 24 x 24, magenta transparent" % caption)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     bitmaps()
     pngs()
     icons_and_cursors()
     chimes()
+    settings_tabs()
     lines = ["// Written by res/make_images.py: the built-in images. Do not edit by hand.", ""]
     for rid, kind, name, comment in sorted(entries, key=lambda e: (e[1], e[0])):
         lines.append('%-6d %-7s "res/images/%s"  // %s' % (rid, kind, name, comment))

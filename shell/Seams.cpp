@@ -1,6 +1,8 @@
 #include "Seams.h"
 
+#include "RegUtil.h"
 #include "SystemUtil.h"
+#include "fw/ColorDialog.h"
 
 #include <shlobj.h>
 
@@ -111,3 +113,45 @@ IMonitorSource& GetMonitorSource() { return *g_monitorSource; }
 void SetMonitorSource(IMonitorSource* source) { g_monitorSource = source ? source : &g_realMonitorSource; }
 ISessionControl& GetSessionControl() { return *g_sessionControl; }
 void SetSessionControl(ISessionControl* control) { g_sessionControl = control ? control : &g_realSessionControl; }
+
+namespace {
+
+class RealRegistryValues : public IRegistryValues {
+public:
+    int Read(HKEY root, const CString& subkey, const CString& name, CString& text) override {
+        return ReadRegString(root, subkey, name, text);
+    }
+    int Write(HKEY root, const CString& subkey, const CString& name, const CString& text) override {
+        return WriteRegString(root, subkey, name, text);
+    }
+    int Delete(HKEY root, const CString& subkey, const CString& name) override {
+        return DeleteRegValue(root, subkey, name);
+    }
+};
+
+class RealColorChooser : public IColorChooser {
+public:
+    bool Choose(HWND owner, COLORREF start, COLORREF& chosen) override {
+        CHOOSECOLORW cc = {};
+        cc.lStructSize = sizeof(cc);
+        cc.hwndOwner = owner;
+        cc.rgbResult = start;
+        cc.lpCustColors = CColorDialog::GetSavedCustomColors();
+        cc.Flags = CC_FULLOPEN | CC_RGBINIT;
+        if (!::ChooseColorW(&cc)) return false;
+        chosen = cc.rgbResult;
+        return true;
+    }
+};
+
+RealRegistryValues g_realRegistryValues;
+RealColorChooser g_realColorChooser;
+IRegistryValues* g_registryValues = &g_realRegistryValues;
+IColorChooser* g_colorChooser = &g_realColorChooser;
+
+}  // namespace
+
+IRegistryValues& GetRegistryValues() { return *g_registryValues; }
+void SetRegistryValues(IRegistryValues* values) { g_registryValues = values ? values : &g_realRegistryValues; }
+IColorChooser& GetColorChooser() { return *g_colorChooser; }
+void SetColorChooser(IColorChooser* chooser) { g_colorChooser = chooser ? chooser : &g_realColorChooser; }

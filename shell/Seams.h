@@ -56,3 +56,25 @@ IMonitorSource& GetMonitorSource();
 void SetMonitorSource(IMonitorSource* source);
 ISessionControl& GetSessionControl();
 void SetSessionControl(ISessionControl* control);
+
+// String values of the registry, as RegUtil.h reads and writes them: 1 on
+// success, 0 on failure, nothing shown.
+class IRegistryValues {
+public:
+    virtual ~IRegistryValues() = default;
+    virtual int Read(HKEY root, const CString& subkey, const CString& name, CString& text) = 0;
+    virtual int Write(HKEY root, const CString& subkey, const CString& name, const CString& text) = 0;
+    virtual int Delete(HKEY root, const CString& subkey, const CString& name) = 0;
+};
+IRegistryValues& GetRegistryValues();
+void SetRegistryValues(IRegistryValues* values);
+
+// The system's colour dialog, fully open, starting from a colour. True with
+// the chosen colour when the user pressed OK.
+class IColorChooser {
+public:
+    virtual ~IColorChooser() = default;
+    virtual bool Choose(HWND owner, COLORREF start, COLORREF& chosen) = 0;
+};
+IColorChooser& GetColorChooser();
+void SetColorChooser(IColorChooser* chooser);

@@ -14,6 +14,9 @@ enum {
     COLOR_TYPE_COUNT = 12,  // note colour types of section Color
 };
 
+// The factory colours of the note palette (section Color, Type00 to Type11).
+extern const COLORREF g_ColorTypeDefaults[COLOR_TYPE_COUNT];
+
 class CSettings {
 public:
     struct SystemSection {

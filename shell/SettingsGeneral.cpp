@@ -9,6 +9,11 @@
 
 #include <climits>
 
+const COLORREF g_ColorTypeDefaults[COLOR_TYPE_COUNT] = {
+    0xC6C6C6, 0xE1E1E1, 0xB5A6A6, 0xEAEABE, 0xBFCDEA, 0xEACDBE,
+    0xBEEACE, 0xBEEAEA, 0xEAC3E0, 0xCE9AFF, 0xB36160, 0x329632,
+};
+
 namespace {
 const wchar_t kGeneral[] = L"General";
 const wchar_t kColor[] = L"Color";
@@ -19,10 +24,7 @@ const wchar_t kDefaultTitleFont[] = L"7816192|0|0|0|14|Tahoma";
 const COLORREF kDefaultBackColor = 0xB5BED6;
 const COLORREF kDefaultTitleColor = 0xC6C6C6;
 
-const COLORREF kColorTypeDefaults[COLOR_TYPE_COUNT] = {
-    0xC6C6C6, 0xE1E1E1, 0xB5A6A6, 0xEAEABE, 0xBFCDEA, 0xEACDBE,
-    0xBEEACE, 0xBEEAEA, 0xEAC3E0, 0xCE9AFF, 0xB36160, 0x329632,
-};
+const COLORREF* const kColorTypeDefaults = g_ColorTypeDefaults;
 
 void EnsureFolderExists(const CString& folder) {
     // Only the last level is made; the program folder itself must exist.

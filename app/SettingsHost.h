@@ -1,0 +1,20 @@
+// What the settings sheet and its pages ask of the main frame. The frame
+// passes each call on to itself; tests answer with a fake and record them.
+#pragma once
+
+class ISettingsHost {
+public:
+    virtual ~ISettingsHost() = default;
+    // Re-applies the note display options to every open note.
+    virtual void ApplyMemoOptions() = 0;
+    virtual void ShowTrayIcon(bool show) = 0;
+    virtual void RegisterHotKeys() = 0;
+    virtual void UnregisterHotKeys() = 0;
+    // Reloads the tray menu in the present language.
+    virtual void LoadTrayMenu() = 0;
+    // Closes the frame's other dialogs (withSettings 0 leaves the sheet).
+    virtual void CloseAllDialogs(int withSettings) = 0;
+    // Every floating window pinned into the desktop gets the normal level.
+    virtual void UnpinDesktopWindows() = 0;
+    virtual void ShowQuickMenu(int mode) = 0;
+};
