@@ -200,6 +200,8 @@ int CMemoApp::ExitInstance() {
         ::CloseHandle(g_InstanceMutex);
         g_InstanceMutex = nullptr;
     }
+    // An open About box holds fonts and pictures of GDI+: gone before it is.
+    OnCloseAbout();
     if (g_PlatformId >= 2 && m_gdiplusToken) {
         Gdiplus::GdiplusShutdown(m_gdiplusToken);
         m_gdiplusToken = 0;

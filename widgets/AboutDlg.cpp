@@ -18,11 +18,9 @@ const int kTextUser = 30000;
 
 CAboutDlg::CAboutDlg(CWnd* parent) : CGDIDialog(IDD_ABOUT, parent) {}
 
-bool CAboutDlg::IsCtrlDown() { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
-
 BOOL CAboutDlg::OnInitDialog() {
     CZDialog::OnInitDialog();
-    m_bCtrlAtOpening = IsCtrlDown() ? 1 : 0;
+    m_bCtrlAtOpening = (::GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0;
     LoadBackgroundResource(m_bCtrlAtOpening ? IDP_ABOUT_SHORT : IDP_ABOUT);
     BuildAboutSkin();
     SetZPosition(ZPOS_TOPMOST, TRUE);

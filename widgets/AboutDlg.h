@@ -26,8 +26,6 @@ public:
     static CString UserLine(const CString& userWord, const CString& userName);
 
 protected:
-    // Whether Ctrl is held as the box opens; tests answer for the keyboard.
-    virtual bool IsCtrlDown();
     void OnNcRButtonDown(UINT hitTest, CPoint point);
 
 private:
