@@ -160,10 +160,10 @@ TEST_F(TextDrawing, AnchorByAlignment) {
         ASSERT_FALSE(box.Empty()) << c.align;
         if (CString(c.align) == L"LEFT") {
             EXPECT_GE(box.left, c.x);
-            EXPECT_LE(box.left, c.x + 3);
+            EXPECT_LE(box.left, c.x + 5);  // the format's padding and the first letter's bearing
         } else if (CString(c.align) == L"RIGHT") {
             EXPECT_LE(box.right, c.x);
-            EXPECT_GE(box.right, c.x - 4);
+            EXPECT_GE(box.right, c.x - 6);
             EXPECT_EQ(meter->GetX(false), c.x - 80);
             EXPECT_EQ(meter->GetX(true), c.x);
         } else {
@@ -315,6 +315,31 @@ TEST_F(DateClock, DateOutsideTheLunarTablesHasNoValue) {
     EXPECT_FALSE(meter->Update());
     EXPECT_TRUE(AsText(meter)->GetValues().empty());
     EXPECT_EQ(AsText(meter)->GetDrawnText(), L"[]");
+}
+
+// A clock that reads any local date, also before 1970.
+class CalendarEnvironment : public FakeEnvironment {
+public:
+    bool ToLocal(__time64_t, struct tm& local) override {
+        local = today;
+        return true;
+    }
+    struct tm today = {};
+};
+
+TEST(DateMeter, OnlyDatesOfTheLunarTablesHaveAValue) {
+    CalendarEnvironment env;
+    FakeHost host;
+    auto meter = MakeMeter(L"DATESTRING", &host, {{L"DateFormat", L"#SOL_LY#"}, {L"Text", L"%1"}, {L"Prefix", L"["}});
+    const struct {
+        int y, m, d;
+        bool value;
+    } cases[] = {{1841, 6, 1, true}, {1840, 12, 31, false}, {2043, 12, 31, true}, {2044, 1, 1, false}, {1700, 1, 1, false}};
+    for (const auto& c : cases) {
+        env.today.tm_year = c.y - 1900, env.today.tm_mon = c.m - 1, env.today.tm_mday = c.d;
+        EXPECT_EQ(meter->Update(), c.value) << c.y;
+        EXPECT_EQ(AsText(meter)->GetDrawnText(), c.value ? L"[" + Num(c.y) : CString(L"[%1")) << c.y;
+    }
 }
 
 // ---- User facts ----
