@@ -156,6 +156,13 @@ void CMeterString::DrawTextAt(Gdiplus::Graphics& graphics, const CString& text, 
     }
     Gdiplus::SolidBrush brush(Gdiplus::Color((Gdiplus::ARGB)color));
     Gdiplus::RectF layout((float)x, (float)y, (float)m_W, (float)m_H);
+    if (!m_SingleLine && !m_ClipString) {
+        // Free text runs past the rectangle: laid out from its anchor in a
+        // rectangle of no width, which sets no limit on the line (some GDI+
+        // versions cut an unwrapped line at the width, clipping or not).
+        layout.X += m_Align == 1 ? (float)m_W : m_Align == 2 ? (float)m_W / 2.0f : 0.0f;
+        layout.Width = 0.0f;
+    }
     graphics.DrawString(text, text.GetLength(), m_Font.get(), layout, &format, &brush);
 }
 

@@ -92,7 +92,8 @@ TEST(AboutSkin, UserLineHasOneColonAndAnyNameFitsTheLine) {
     skin.ParseLines();
     CString line = Value(skin, L"REGUSER", L"Text");
     EXPECT_EQ(line.Left(8), L"User: nn");
-    EXPECT_LT(line.GetLength(), SkinDefinition::kLineBufferSize);
+    const int limit = SkinDefinition::kLineBufferSize;
+    EXPECT_LT(line.GetLength(), limit);
     EXPECT_EQ(Value(skin, L"HAVROND", L"X"), L"122");  // the lines after it are whole
 }
 

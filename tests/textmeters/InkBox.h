@@ -32,6 +32,13 @@ inline InkBox FindInk(const FakeHost& host) {
     return FindInk(host, [](DWORD c) { return (c >> 24) != 0; });
 }
 
+// Pixels of one colour at any coverage: glyph edges may be blended, but
+// only with transparency, never with another colour. The colour's
+// channels are best 0 or 255, which read back exactly at any alpha.
+inline InkBox FindColour(const FakeHost& host, DWORD rgb) {
+    return FindInk(host, [rgb](DWORD c) { return (c >> 24) != 0 && (c & 0xFFFFFF) == (rgb & 0xFFFFFF); });
+}
+
 inline void ClearHost(FakeHost& host) {
     Gdiplus::Graphics g(host.buffer.get());
     g.Clear(Gdiplus::Color(0, 0, 0, 0));
