@@ -5,6 +5,7 @@
 
 #include "SkinTestSupport.h"
 
+#include <cstdlib>
 #include <functional>
 
 struct InkBox {
@@ -32,11 +33,24 @@ inline InkBox FindInk(const FakeHost& host) {
     return FindInk(host, [](DWORD c) { return (c >> 24) != 0; });
 }
 
-// Pixels of one colour at any coverage: glyph edges may be blended, but
-// only with transparency, never with another colour. The colour's
-// channels are best 0 or 255, which read back exactly at any alpha.
+// Whether a pixel shows the colour at some coverage: glyph edges blend with
+// transparency only, never with another colour. A faint pixel reads back
+// its colour only roughly (the buffer keeps it premultiplied), so it counts
+// from an alpha of 32 on, within a few steps per channel.
+inline bool ShowsColour(DWORD pixel, DWORD rgb) {
+    if ((pixel >> 24) < 32) return false;
+    for (int shift = 0; shift < 24; shift += 8)
+        if (std::abs((int)((pixel >> shift) & 0xFF) - (int)((rgb >> shift) & 0xFF)) > 4) return false;
+    return true;
+}
+
 inline InkBox FindColour(const FakeHost& host, DWORD rgb) {
-    return FindInk(host, [rgb](DWORD c) { return (c >> 24) != 0 && (c & 0xFFFFFF) == (rgb & 0xFFFFFF); });
+    return FindInk(host, [rgb](DWORD c) { return ShowsColour(c, rgb); });
+}
+
+// Pixels of at least that coverage that show another colour.
+inline InkBox FindOtherColour(const FakeHost& host, DWORD rgb) {
+    return FindInk(host, [rgb](DWORD c) { return (c >> 24) >= 32 && !ShowsColour(c, rgb); });
 }
 
 inline void ClearHost(FakeHost& host) {
