@@ -7,6 +7,8 @@
 #include "shell/AppGlobals.h"
 #include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
+#include "shell/ActionSystem.h"
+#include "shell/MakerLinks.h"
 #include "app/MemoApp.h"
 #include "shell/Monitors.h"
 #include "shell/ProgramFolder.h"
@@ -375,6 +377,11 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
     }
     if (id == ID_PASSWORD_MANAGER) {
         OpenPasswordManager(0);
+        return TRUE;
+    }
+    if (id == ID_HOMEPAGE || id == ID_DONATION) {
+        GetActionSystem().ShellOpen(GetMakerAddress(id == ID_HOMEPAGE ? MAKER_HOMEPAGE : MAKER_DONATION,
+                                                     IsKoreanLanguage()));
         return TRUE;
     }
     return IsForwardedCommand(id) ? TRUE : FALSE;

@@ -11,6 +11,7 @@
 #include "shell/ShellIds.h"
 #include "shell/StartupLogic.h"
 #include "shell/ZMsgBox.h"
+#include "widgets/AboutDlg.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -199,6 +200,8 @@ int CMemoApp::ExitInstance() {
         ::CloseHandle(g_InstanceMutex);
         g_InstanceMutex = nullptr;
     }
+    // An open About box holds fonts and pictures of GDI+: gone before it is.
+    OnCloseAbout();
     if (g_PlatformId >= 2 && m_gdiplusToken) {
         Gdiplus::GdiplusShutdown(m_gdiplusToken);
         m_gdiplusToken = 0;
@@ -232,9 +235,20 @@ void CMemoApp::OnOpenWidgetMenu(UINT id) {
 }
 
 void CMemoApp::OnShowAbout() {
-    // The About box brings itself forward when it is open already; it is
-    // made here once the About dialog is part of the program.
-    if (m_pAboutDlg && m_pAboutDlg->GetSafeHwnd()) m_pAboutDlg->SetForegroundWindow();
+    // One box: a second request only brings it forward.
+    if (m_pAboutDlg && m_pAboutDlg->GetSafeHwnd()) {
+        m_pAboutDlg->SetForegroundWindow();
+        return;
+    }
+    delete m_pAboutDlg;
+    m_pAboutDlg = nullptr;
+    CAboutDlg* box = new CAboutDlg(nullptr);
+    if (!box->Create(IDD_ABOUT, nullptr)) {
+        delete box;
+        return;
+    }
+    box->ShowWindow(SW_SHOW);
+    m_pAboutDlg = box;
 }
 
 void CMemoApp::OnCloseAbout() {

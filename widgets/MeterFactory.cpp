@@ -7,6 +7,10 @@
 #include "widgets/MeterNumImage.h"
 #include "widgets/MeterRotator.h"
 #include "widgets/MeterRoundLine.h"
+#include "widgets/MeterButton.h"
+#include "widgets/MeterDateString.h"
+#include "widgets/MeterString.h"
+#include "widgets/MeterUserString.h"
 #include "widgets/SkinXml.h"
 
 #include <cwchar>
@@ -50,6 +54,10 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_DRAWOBJECT, L"DRAWOBJECT", Make<CMeterDrawObject>, CMeterDrawObject::ConvertXml},
     {METER_ROUNDLINE, L"ROUNDLINE", Make<CMeterRoundLine>, CMeterRoundLine::ConvertXml},
     {METER_ROTATOR, L"ROTATOR", Make<CMeterRotator>, CMeterRotator::ConvertXml},
+    {METER_STRING, L"STRING", Make<CMeterString>, CMeterString::ConvertXml},
+    {METER_DATESTRING, L"DATESTRING", Make<CMeterDateString>, CMeterString::ConvertDateXml},
+    {METER_USERSTRING, L"USERSTRING", Make<CMeterUserString>, CMeterString::ConvertUserXml},
+    {METER_BUTTON, L"BUTTON", Make<CMeterButton>, CMeterButton::ConvertXml},
 };
 
 bool RegisterBuiltInKinds() {

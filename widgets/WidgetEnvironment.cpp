@@ -104,5 +104,6 @@ WidgetUserProfile CWidgetEnvironment::GetUserProfile() {
     profile.birthHour = g_Settings.BirthHour;
     profile.birthMinute = g_Settings.BirthMinute;
     profile.birthCalendar = g_Settings.BirthCalendar;
+    profile.regionName = g_Settings.User.city;
     return profile;
 }

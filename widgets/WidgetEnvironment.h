@@ -16,6 +16,7 @@ struct WidgetUserProfile {
     int birthYear = 2000, birthMonth = 1, birthDay = 1;
     int birthHour = 12, birthMinute = 0;
     int birthCalendar = 0;  // 0 solar, 1 lunar, 2 lunar leap month
+    CString regionName;     // the user's city
 };
 
 class CWidgetEnvironment {

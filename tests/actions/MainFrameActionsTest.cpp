@@ -204,3 +204,26 @@ TEST(FloatingOptionsPlatformTest, LayeredWindowsOnlyOnTheNtFamily) {
     }
     g_PlatformId = saved;
 }
+
+// "Homepage..." and "Make a Donation..." open the maker's pages, in the
+// language's form, through the shell.
+TEST_F(MainFrameActionsTest, HomepageAndDonationOpenTheMakersPages) {
+    CString saved = g_Settings.System.language;
+    const struct {
+        const wchar_t* language;
+        UINT command;
+        const wchar_t* opened;
+    } cases[] = {
+        {L"english", ID_HOMEPAGE, L"ShellOpen(http://www.example.com/zorel/)"},
+        {L"english", ID_DONATION, L"ShellOpen(http://www.example.com/zorel/donate/)"},
+        {L"korean", ID_HOMEPAGE, L"ShellOpen(http://www.example.com/ko/zorel/)"},
+        {L"Korea", ID_DONATION, L"ShellOpen(http://www.example.com/ko/zorel/donate/)"},
+    };
+    for (const auto& c : cases) {
+        g_Settings.System.language = c.language;
+        fake.log.clear();
+        ::SendMessageW(window, WM_COMMAND, c.command, 0);
+        EXPECT_EQ(fake.log, (CallLog{c.opened})) << c.language;
+    }
+    g_Settings.System.language = saved;
+}

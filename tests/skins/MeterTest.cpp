@@ -41,7 +41,7 @@ TEST(Meter, DrawTypeIsMatchedInExactCase) {
     EXPECT_EQ(CreateMeter(L"Image", &host), nullptr);
     EXPECT_EQ(CreateMeter(L"image", &host), nullptr);
     EXPECT_EQ(CreateMeter(L"PICTURE", &host), nullptr);
-    EXPECT_EQ(CreateMeter(L"STRING", &host), nullptr);  // a kind not plugged in creates nothing
+    EXPECT_EQ(CreateMeter(L"EDITBOX", &host), nullptr);  // a kind not plugged in creates nothing
     EXPECT_EQ(CreateMeter(nullptr, &host), nullptr);
     SetMeterMaker(METER_IMAGE, real);
 }
