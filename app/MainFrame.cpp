@@ -110,6 +110,8 @@ CMainFrame::CMainFrame() {
 }
 
 CMainFrame::~CMainFrame() {
+    // A server left without a listener (its port was taken) is released too.
+    ReleaseIdleFtpServer();
     StopCalendarMarks();
     if (m_hTrayDateIcon) ::DestroyIcon(m_hTrayDateIcon);
     delete m_pTrayMenu;
@@ -677,8 +679,6 @@ void CMainFrame::ClosePasswordManager() {
     delete manager;
 }
 void CMainFrame::StartCapture(int) {}
-bool CMainFrame::IsFtpServerRunning() { return false; }
-void CMainFrame::StopFtpServer() {}
 void CMainFrame::ShowSyncScheduleDialog(int) {}
 void CMainFrame::CloseSyncScheduleDialog() {}
 
@@ -709,7 +709,6 @@ void CMainFrame::LoadWidgetList() {}
 void CMainFrame::RefreshSettingsWidgetPage() {}
 void CMainFrame::CreateToolTipWidget() {}
 void CMainFrame::StopStartupTimer() { KillTimer(TIMER_STARTUP); }
-void CMainFrame::StartFtpServer() {}
 void CMainFrame::RefreshSettingsSharePage() {}
 
 bool CMainFrame::WarnMemoLimit(const CString& text) {
