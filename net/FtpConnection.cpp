@@ -428,8 +428,8 @@ void RunCommand(FtpConnection& c, const std::string& word, const std::string& ar
         if (c.loggedIn) {
             LogOut(c);
             Reply(c, "220-User \"%s\" logged out.\r\n", c.userName.c_str());
+            c.userName.clear();
         }
-        c.userName.clear();
         Reply(c, "220 REIN command successful.\r\n");
     } else if (w == "QUIT") {
         if (c.loggedIn) {
@@ -462,8 +462,9 @@ void RunCommand(FtpConnection& c, const std::string& word, const std::string& ar
     } else if (w == "TYPE") {
         Reply(c, "200 TYPE command successful.\r\n");
     } else if (w == "REST") {
-        long value = strtol(arg.c_str(), nullptr, 10);
-        if (value == 0 && arg[0] != '0') {
+        long long value = strtoll(arg.c_str(), nullptr, 10);
+        // An offset must be a number a 32-bit restart position can hold.
+        if ((value == 0 && arg[0] != '0') || value < 0 || value > 0xFFFFFFFFLL) {
             Reply(c, "501 Syntax error in parameters or arguments.\r\n");
         } else {
             c.restartOffset = (unsigned)value;
