@@ -11,7 +11,7 @@ namespace {
 std::string Ansi(const CString& text) { return CStringA(text).GetString(); }
 
 void SetWriteTime(const CString& path, const SYSTEMTIME& utc) {
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     FILETIME ft;
     SystemTimeToFileTime(&utc, &ft);
