@@ -115,6 +115,8 @@ CMainFrame::CMainFrame() {
 }
 
 CMainFrame::~CMainFrame() {
+    // A server left without a listener (its port was taken) is released too.
+    ReleaseIdleFtpServer();
     StopCalendarMarks();
     if (m_hTrayDateIcon) ::DestroyIcon(m_hTrayDateIcon);
     delete m_pTrayMenu;
@@ -719,8 +721,6 @@ void CMainFrame::ClosePasswordManager() {
     manager->DestroyWindow();
     delete manager;
 }
-bool CMainFrame::IsFtpServerRunning() { return false; }
-void CMainFrame::StopFtpServer() {}
 void CMainFrame::ShowSyncScheduleDialog(int) {}
 void CMainFrame::CloseSyncScheduleDialog() {}
 
@@ -753,7 +753,6 @@ void CMainFrame::RefreshSettingsWidgetPage() {
 }
 void CMainFrame::CreateToolTipWidget() {}
 void CMainFrame::StopStartupTimer() { KillTimer(TIMER_STARTUP); }
-void CMainFrame::StartFtpServer() {}
 void CMainFrame::RefreshSettingsSharePage() {
     if (m_pSetup) m_pSetup->RefreshSharePage();
 }

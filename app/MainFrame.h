@@ -21,6 +21,7 @@
 #include "app/MainFrameHotKeyHost.h"
 #include "app/MainFrameSettingsHost.h"
 #include "shell/ReceiveQueue.h"
+#include "net/FtpdOwner.h"
 #include "app/StartupSequence.h"
 #include "app/TrayMenu.h"
 #include "widgets/ClockTick.h"
@@ -30,6 +31,7 @@
 #include <memory>
 #include <vector>
 
+class CFTPd;
 class CSearchMemoDlg;
 class CSetupMemo;
 struct SearchMemoOptions;
@@ -38,7 +40,7 @@ class CClockHotKeyView;
 class CMainFrameClockHost;
 class IHotKeyView;
 
-class CMainFrame : public CFrameWnd, public IStartupHost {
+class CMainFrame : public CFrameWnd, public IStartupHost, public IFtpdOwner {
     DECLARE_MESSAGE_MAP()
 public:
     // Creates the hidden window.
@@ -142,6 +144,10 @@ private:
     // Takes the calendar's mark hooks back from this frame.
     void StopCalendarMarks();
     std::unique_ptr<CFrameNotes> m_pNotes;
+    // The file-share server; none while stopped.
+    CFTPd* m_pFtpServer = nullptr;
+    // Releases a server that never got its listener (its port was taken).
+    void ReleaseIdleFtpServer();
 
 public:
     // ---- Other windows (filled by their subsystems) ----
@@ -195,9 +201,9 @@ public:
     // ---- From worker threads ----
     // Queues a received note (file, sender text in the ANSI code page) and
     // arms the 50 ms timer that turns it into a note window.
-    void QueueReceivedMessage(const CString& filePath, const CStringA& senderText);
+    void QueueReceivedMessage(const CString& filePath, const CStringA& senderText) override;
     // Arms the 300 ms timer that opens the received synchronisation files.
-    void RequestSyncDialog();
+    void RequestSyncDialog() override;
 
     // ---- Staged start-up steps ----
     void CreateClock() override;
