@@ -33,6 +33,7 @@ int WindowsMajorVersion() {
 }  // namespace
 
 SetupLogic::FolderInput CFolderPage::ReadEnvironment() {
+    if (m_environment) return m_environment();
     SetupLogic::FolderInput input;
     input.hasRunValue = ReadRegString(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                                       L"Zorel Start", input.runValue) != 0;

@@ -27,6 +27,8 @@ public:
     CString m_programFiles;
     CString m_windowsFolder;
     int m_windowsMajor = 6;
+    // Where the page reads its environment from; tests give their own.
+    std::function<SetupLogic::FolderInput()> m_environment;
 
 protected:
     BOOL OnInitDialog() override;
@@ -35,8 +37,8 @@ protected:
     void ReadFields();
     void ShowFields();
     // The registry's Run value and Program Files folder, the Windows folder
-    // and version; tests give their own.
-    virtual SetupLogic::FolderInput ReadEnvironment();
+    // and version.
+    SetupLogic::FolderInput ReadEnvironment();
 
     SetupState& m_state;
     CFontStatic m_hint;

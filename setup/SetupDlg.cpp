@@ -142,7 +142,7 @@ void CSetupDlg::SetPage(int page) {
         m_finish.Prepare();
         if (m_copySucceeded) {
             CreateShortcuts();
-            WriteRunValue(m_state);
+            WriteRunEntry();
             SetHeader(901, Text(911));
         } else {
             CString subtitle;
@@ -213,6 +213,8 @@ void CSetupDlg::ShowGdiplusMissing() {
 void CSetupDlg::StartProgram(const CString& path) {
     ::ShellExecuteW(m_hWnd, L"open", path, nullptr, nullptr, SW_SHOWMINIMIZED);
 }
+
+void CSetupDlg::WriteRunEntry() { WriteRunValue(m_state); }
 
 CString CSetupDlg::GetProgramsFolder(int csidl) {
     CString path;

@@ -63,6 +63,8 @@ protected:
     virtual bool IsGdiplusPresent();
     virtual void ShowGdiplusMissing();
     virtual void StartProgram(const CString& path);
+    // The Run value, when the folder page asked for it.
+    virtual void WriteRunEntry();
 
     void SetHeader(int titleId, const CString& subtitle);
     void EnableButton(int id, bool enable);
