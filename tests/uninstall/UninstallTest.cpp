@@ -64,9 +64,8 @@ protected:
 
 const wchar_t* const kFiles[] = {L"Zorel.exe", L"Homepage.html", L"ZorelConfig.xml", L"friendlist.xml",
                                  L"ZorelUninstall.exe"};
-const wchar_t* const kFolders[] = {L"skin\\Menu",     L"system\\language", L"memo_data",    L"schedule_data",
-                                   L"anniversary_data", L"pmanager_data",  L"capture",      L"Programs\\Zorel",
-                                   L"AllPrograms\\Zorel"};
+const wchar_t* const kFolders[] = {L"skin\\Menu",       L"system\\language", L"memo_data", L"schedule_data",
+                                   L"anniversary_data", L"pmanager_data",    L"capture"};
 
 class UninstallTest : public ::testing::Test {
 protected:
@@ -130,7 +129,7 @@ TEST_F(UninstallTest, WhatGoesAndWhatStays) {
     for (int radio : {0, 1}) {
         m_dlg.m_radio = radio;
         EXPECT_TRUE(m_dlg.DeleteInstalledFiles().empty());
-        std::set<CString> expected = {L"ZorelUninstall.exe", L"Programs", L"AllPrograms"};
+        std::set<CString> expected = {L"ZorelUninstall.exe"};
         if (radio == 0) expected.insert(data.begin(), data.end());
         EXPECT_EQ(expected, Left()) << radio;
     }
@@ -181,7 +180,7 @@ TEST_F(UninstallTest, DeletingDataAnsweredWithCancelChangesNothing) {
     m_box.answer = IDOK;
     Click(IDOK);
     EXPECT_EQ(GetUninstallText(12, 0), m_box.texts.back());
-    EXPECT_EQ(std::set<CString>({L"ZorelUninstall.exe", L"Programs", L"AllPrograms"}), Left());
+    EXPECT_EQ(std::set<CString>({L"ZorelUninstall.exe"}), Left());
 }
 
 TEST_F(UninstallTest, RegistryKeysGoLeafFirst) {
