@@ -35,7 +35,9 @@ void CFinishPage::Prepare() {
 }
 
 void CFinishPage::ReadFields() {
-    m_run = IsDlgButtonChecked(IDC_FINISH_RUN) == BST_CHECKED && ::IsWindowVisible(::GetDlgItem(m_hWnd, IDC_FINISH_RUN));
+    // The check is hidden after a failed copy: nothing is started then.
+    HWND run = ::GetDlgItem(m_hWnd, IDC_FINISH_RUN);
+    m_run = IsDlgButtonChecked(IDC_FINISH_RUN) == BST_CHECKED && (::GetWindowLongW(run, GWL_STYLE) & WS_VISIBLE);
     m_showMenuWidget = IsDlgButtonChecked(IDC_FINISH_MENU_WIDGET) == BST_CHECKED;
     for (int i = 0; i < 4; ++i)
         if (IsDlgButtonChecked(IDC_FINISH_PRESET_FIRST + i) == BST_CHECKED) m_preset = i;

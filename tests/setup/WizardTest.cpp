@@ -60,6 +60,7 @@ protected:
         AfxInitCommonControls();
         AfxInitRichEdit2();
         SetSystemMessageBox(&m_box);
+        m_scratch.MakeFolder(L"Programs");
         m_wizard.m_process.m_program = &m_nothing;
         m_wizard.m_folder.m_environment = [this] {
             SetupLogic::FolderInput input;
@@ -76,7 +77,10 @@ protected:
         CoUninitialize();
     }
 
-    void Open() { ASSERT_TRUE(m_wizard.Create(IDD_SETUP_WIZARD)); }
+    void Open() {
+        ASSERT_TRUE(m_wizard.Create(IDD_SETUP_WIZARD));
+        m_wizard.ShowWindow(SW_SHOWNA);
+    }
     CString Subtitle() { return m_wizard.GetDlgItemText(IDC_SETUP_SUBTITLE); }
     // Licence, then the folder page moved to the scratch folder, then Install.
     void InstallToScratch() {
@@ -142,7 +146,7 @@ TEST_F(SetupWizardTest, FailedCopyShowsTheStepAndStartsNothing) {
     InstallToScratch();
     EXPECT_FALSE(m_wizard.CopySucceeded());
     EXPECT_EQ(CString(L"Failed to setup Zorel 3.1.1 error code = 5"), Subtitle());
-    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(m_wizard.m_finish.m_hWnd, IDC_FINISH_RUN)));
+    EXPECT_FALSE(::GetWindowLongW(::GetDlgItem(m_wizard.m_finish.m_hWnd, IDC_FINISH_RUN), GWL_STYLE) & WS_VISIBLE);
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(m_wizard.m_hWnd, IDCANCEL)));
     m_wizard.OnNext();
     EXPECT_TRUE(m_wizard.started.empty());

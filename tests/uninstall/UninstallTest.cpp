@@ -166,6 +166,7 @@ TEST_F(UninstallTest, DefaultChoiceEndsWithSuccess) {
 
 TEST_F(UninstallTest, DeletingDataAnsweredWithCancelChangesNothing) {
     ASSERT_TRUE(m_dlg.Create(IDD_UNINSTALL));
+    m_dlg.ShowWindow(SW_SHOWNA);
     std::set<CString> before = Left();
     m_dlg.CheckRadioButton(IDC_UNINSTALL_KEEP, IDC_UNINSTALL_DELETE, IDC_UNINSTALL_DELETE);
     m_box.answer = IDCANCEL;
