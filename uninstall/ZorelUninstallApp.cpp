@@ -30,5 +30,6 @@ BOOL CZorelUninstallApp::InitInstance() {
     GetSystemMessageBox().Show(nullptr, GetUninstallText(11, m_languageOffset), GetUninstallText(4, m_languageOffset),
                                MB_OK | MB_ICONINFORMATION);
     ::ShellExecuteW(nullptr, L"open", folder, nullptr, nullptr, SW_SHOWNORMAL);
-    return TRUE;
+    // Nothing is left to run: no message loop without a window to end it.
+    return FALSE;
 }
