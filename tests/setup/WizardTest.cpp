@@ -7,6 +7,7 @@
 #include "SetupTestFiles.h"
 #include "fw/CommonControls.h"
 #include "setup/RunningProgram.h"
+#include "setup/SelectLanDlg.h"
 #include "setup/SetupDlg.h"
 #include "setup/SetupIds.h"
 #include "setup/SetupTexts.h"
@@ -196,4 +197,21 @@ TEST_F(SetupWizardTest, KoreanTextsThroughout) {
     Open();
     EXPECT_EQ(CString(L"동의함"), m_wizard.GetDlgItemText(IDC_SETUP_NEXT_BUTTON));
     EXPECT_EQ(GetSetupText(1, kSetupKoreanOffset), m_wizard.GetWindowText());
+}
+
+TEST_F(SetupWizardTest, KeyboardLanguagePreselectsAndTheChoiceSwitchesAtOnce) {
+    CSelectLanDlg language(m_state, SetupLogic::LanguageOffsetFor("Korean"));
+    ASSERT_TRUE(language.Create(IDD_SETUP_LANGUAGE));
+    HWND list = ::GetDlgItem(language.m_hWnd, IDC_LANGUAGE_LIST);
+    EXPECT_EQ(1, (int)::SendMessageW(list, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(kSetupKoreanOffset, m_state.languageOffset);
+    EXPECT_EQ(CString(L"설치 언어"), language.GetWindowText());
+    EXPECT_EQ(CString(L"확인"), language.GetDlgItemText(IDOK));
+
+    ::SendMessageW(list, CB_SETCURSEL, 0, 0);
+    ::SendMessageW(language.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE), (LPARAM)list);
+    EXPECT_EQ(0, m_state.languageOffset);
+    EXPECT_EQ(CString(L"Installer Language"), language.GetWindowText());
+    EXPECT_EQ(CString(L"Please select a language."), language.GetDlgItemText(IDC_LANGUAGE_PROMPT));
+    language.DestroyWindow();
 }

@@ -15,7 +15,12 @@ export WINEPREFIX=$prefix
 e2e_init "$build" "$source_dir"
 trap 'e2e_cleanup; wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  e2e_shot setup_e2e_failure >/dev/null 2>&1 || true
+  drv list >&2 || true
+  exit 1
+}
 now_ms() { date +%s%3N; }
 # Runs until the condition holds, for at most the given tenths of a second.
 wait_for() {
@@ -137,7 +142,7 @@ e2e_start "$build/bin/ZorelSetup.exe"
 failed_pid=$E2E_PID
 drv wait "Installer Language" 30000 >/dev/null || fail "no language dialog"
 drv click "Installer Language" 1 >/dev/null
-drv wait "$title" 20000 >/dev/null
+drv wait "$title" 30000 >/dev/null || fail "no wizard for the second install"
 drv click "$title" 1001 >/dev/null
 drv click "$title" 1001 >/dev/null
 wait_for 300 bash -c 'wine "'"$build"'/bin/zdriver.exe" text "'"$title"'" 1032 | grep -q "error code"' ||
@@ -150,4 +155,4 @@ drv click "$title" 1001 >/dev/null
 ! drv wait "Zorel Program" 2000 >/dev/null 2>&1 || fail "Zorel started after a failed copy"
 
 echo "ZorelSetup.exe: $setup_bytes bytes; install $((installed - started)) ms (language to finish page);" \
-     "uninstall $((uninstalled - started_uninstall)) ms (start to files removed)"
+     "uninstall $((uninstalled - started_uninstall)) ms (start to files removed)" | tee "$build/tests/setup_e2e_figures.txt"
