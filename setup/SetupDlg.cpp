@@ -67,6 +67,8 @@ BOOL CSetupDlg::OnInitDialog() {
         ::SetWindowPos(pages[i]->m_hWnd, frameWnd, frame.left, frame.top, frame.Width(), frame.Height(),
                        SWP_NOACTIVATE);
     }
+    // The frame only places the pages; shown, it would paint over them.
+    ::ShowWindow(frameWnd, SW_HIDE);
     if (m_copy.m_hWnd) {
         m_progress.SubclassDlgItem(IDC_COPY_PROGRESS, &m_copy);
         m_progress.SetRange(0, 100);
