@@ -389,7 +389,7 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
     return IsForwardedCommand(id) ? TRUE : FALSE;
 }
 
-void CMainFrame::OnUninstall() {}
+void CMainFrame::OnUninstall() { ExecuteAction(L"UNINSTALL"); }
 void CMainFrame::OnSeeAllMemos() { ShowAllMemos(TRUE); }
 void CMainFrame::OnHideAllMemos() { ShowAllMemos(FALSE); }
 void CMainFrame::OnSettings() { OpenSettings(-1, -1); }

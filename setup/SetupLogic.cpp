@@ -79,4 +79,63 @@ CString RunValueText(const CString& mainProgramPath) {
     return text;
 }
 
+namespace {
+const wchar_t* const kMainProgramTail = L"\\Zorel.exe";
+const wchar_t* const kMakerFolder = L"Havrond";
+}  // namespace
+
+CString FolderOfRunValue(CString runValue) {
+    runValue.TrimRight(L" /login");
+    runValue.TrimRight(L" /logon");
+    runValue.TrimRight(L'"');
+    runValue.TrimLeft(L'"');
+    const int tail = (int)wcslen(kMainProgramTail);
+    if (runValue.GetLength() <= tail) return CString();
+    return runValue.Left(runValue.GetLength() - tail);
+}
+
+FolderProposal ProposeFolders(const FolderInput& input) {
+    FolderProposal out;
+    out.programFiles = TrimProgramFiles(input.programFilesDir);
+    // Without a readable Program Files folder its drive is the Windows
+    // folder's: a bare "Havrond" would be a folder relative to wherever the
+    // installer was started.
+    CString drive = out.programFiles.IsEmpty() ? input.windowsDirectory.Left(3) : out.programFiles.Left(3);
+    out.windowsFolder = drive + L"WINDOWS";
+
+    CString base;
+    if (input.hasRunValue) {
+        CString previous = FolderOfRunValue(input.runValue);
+        if (!previous.IsEmpty() && input.folderExists && input.folderExists(previous)) out.previousFolder = previous;
+        if (previous.GetLength() > 6) base = previous.Left(previous.GetLength() - 6);
+    }
+    bool replace = base.IsEmpty() || !input.folderExists || !input.folderExists(base);
+    if (!replace && input.windowsMajor > 5 && !out.programFiles.IsEmpty() &&
+        base.Left(out.programFiles.GetLength()) == out.programFiles)
+        replace = true;
+    out.baseFolder = replace ? drive + kMakerFolder : base;
+    return out;
+}
+
+bool IsRestrictedFolder(const CString& folder, const CString& programFiles, const CString& windowsFolder,
+                        int windowsMajor) {
+    if (windowsMajor <= 5) return false;
+    if (!programFiles.IsEmpty() && folder.Left(programFiles.GetLength()) == programFiles) return true;
+    int slash = folder.Find(L'\\', 3);
+    CString firstLevel = slash < 0 ? folder : folder.Left(slash);
+    return firstLevel.CompareNoCase(windowsFolder) == 0;
+}
+
+int FolderHintTextId(bool holdsMainProgram) { return holdsMainProgram ? 710 : 707; }
+
+bool IsUsableSubFolder(const CString& subFolder) {
+    CString name = subFolder;
+    name.Trim(L" \\/.");
+    return !name.IsEmpty();
+}
+
+int LanguageOffsetFor(const CStringA& keyboardLanguage) {
+    return keyboardLanguage.CompareNoCase("Korean") == 0 ? 100000 : 0;
+}
+
 }  // namespace SetupLogic

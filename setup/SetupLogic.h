@@ -5,6 +5,8 @@
 
 #include "fw/Afx.h"
 
+#include <functional>
+
 namespace SetupLogic {
 
 // Every "\\" collapsed to "\" (folder parts joined with a separator of
@@ -55,5 +57,42 @@ CString ChooseMigrationSource(const MigrationInput& input);
 
 // "\"<path>\" /login".
 CString RunValueText(const CString& mainProgramPath);
+
+// What the folder page starts from: the Run value of an earlier
+// installation, the registry's Program Files folder, the Windows folder and
+// version, and a look at the disk.
+struct FolderInput {
+    bool hasRunValue = false;
+    CString runValue;
+    CString programFilesDir;   // as the registry holds it; empty when unreadable
+    CString windowsDirectory;  // the system's Windows folder
+    int windowsMajor = 6;
+    std::function<bool(const CString&)> folderExists;
+};
+struct FolderProposal {
+    CString programFiles;    // trimmed of " (x86)"
+    CString windowsFolder;   // the drive + "WINDOWS"
+    CString previousFolder;  // the earlier installation, when its folder exists
+    CString baseFolder;      // proposed
+};
+// The earlier installation's folder named by a Run value: the program path
+// without its switch, quotes and "\Zorel.exe".
+CString FolderOfRunValue(CString runValue);
+FolderProposal ProposeFolders(const FolderInput& input);
+// On Vista and later a folder below Program Files or in the Windows folder
+// cannot hold data the program writes: such a choice is refused.
+bool IsRestrictedFolder(const CString& folder, const CString& programFiles, const CString& windowsFolder,
+                        int windowsMajor);
+// The folder page's hint: an update (710) when the install folder already
+// holds Zorel.exe, else a new installation (707).
+int FolderHintTextId(bool holdsMainProgram);
+// A sub-folder must name a folder: an empty one would install into the bare
+// base folder or a drive root, whose "skin" and "system" the uninstaller
+// later deletes.
+bool IsUsableSubFolder(const CString& subFolder);
+
+// The language offset for the keyboard layout's English language name:
+// 100000 (Korean) when it is "Korean" in any case, else 0 (English).
+int LanguageOffsetFor(const CStringA& keyboardLanguage);
 
 }  // namespace SetupLogic

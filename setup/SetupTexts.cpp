@@ -57,6 +57,14 @@ const SetupTextRow kRows[] = {
     {24004, L"Optimize for Schedule", L"스케쥴 관리에 최적화"},
     {24005, L"Using the Last Options (default)", L"이전 설정 사용 (기본)"},
     {24006, L"Optimize for Memo and Schedule", L"메모와 스케쥴관리에 최적화"},
+    // The self-installing backup.
+    {3001, L"Zorel Backup", L"Zorel 백업"},
+    {3002, L"This file holds no Zorel backup, or it is damaged.", L"Zorel 백업이 없거나 손상된 파일입니다."},
+    {3003, L"Choose the Zorel folder to restore the backup into.", L"백업을 복원할 Zorel 폴더를 선택하세요."},
+    {3004, L"Restore the backup of #DATE# into\n#FOLDER#?\nFiles of the same name are replaced.",
+     L"#DATE# 백업을 다음 폴더에 복원하시겠습니까?\n#FOLDER#\n같은 이름의 파일은 바뀝니다."},
+    {3005, L"The backup has been restored.", L"백업이 복원되었습니다."},
+    {3006, L"The backup could not be restored completely.", L"백업을 모두 복원하지 못했습니다."},
 };
 
 // Built once; lookups never add to it.

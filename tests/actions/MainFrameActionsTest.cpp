@@ -79,6 +79,17 @@ TEST_F(MainFrameActionsTest, QueuedActionsRunLaterOnTheFrameInOrder) {
     EXPECT_EQ(fake.log.back(), L"LockSession");
 }
 
+// The tray's Uninstall (Ctrl held) starts the uninstaller of the program
+// folder, when there is one.
+TEST_F(MainFrameActionsTest, UninstallCommandStartsTheUninstaller) {
+    const CString uninstaller = g_ProgramFolder + L"ZorelUninstall.exe";
+    ::SendMessageW(window, WM_COMMAND, ID_UNINSTALL_ZOREL, 0);
+    EXPECT_TRUE(fake.log.empty());
+    fake.files[uninstaller.str()] = true;
+    ::SendMessageW(window, WM_COMMAND, ID_UNINSTALL_ZOREL, 0);
+    EXPECT_EQ(fake.log, CallLog{L"ShellOpen(" + uninstaller.str() + L")"});
+}
+
 TEST_F(MainFrameActionsTest, HotKeyRunsItsOperationAndARepeatOpensTheKeyboard) {
     // Id 19 minimises every window; a second press within half a second
     // opens the keyboard for that key instead of minimising again.

@@ -20,28 +20,6 @@
 
 namespace {
 
-// Every file below a folder by its relative path, with its bytes.
-void Collect(const CString& root, const CString& relative, std::map<CString, std::string>& files) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(root + relative + L"*", &data);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        CString name = data.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            Collect(root, relative + name + L"\\", files);
-        else
-            files[relative + name] = ReadFileBytes(root + relative + name);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-}
-
-std::map<CString, std::string> Tree(const CString& root) {
-    std::map<CString, std::string> files;
-    Collect(root, CString(), files);
-    return files;
-}
-
 std::map<CString, std::string> Payload() { return Tree(EnvFolder("ZOREL_SETUP_DATA") + L"payload\\"); }
 
 // Finds and closes windows for real; waits without sleeping, running this
