@@ -7,6 +7,7 @@
 #include "res/images.h"
 #include "shell/FileUtil.h"
 #include "shell/LanguageTable.h"
+#include "shell/ProgramFolder.h"
 #include "shell/SafePath.h"
 #include "shell/Settings.h"
 #include "shell/ZMsgBox.h"
@@ -45,11 +46,7 @@ const int kIconCount = 24;
 const COLORREF kDoneColour = 0xB36900;
 const COLORREF kNoteBackground = 0xC6C6C6;
 
-CString ResFolder() {
-    CString folder;
-    GetProgramFolder(folder);
-    return folder + L"system\\res\\";
-}
+CString ResFolder() { return g_ProgramFolder + L"system\\res\\"; }
 
 int ComboSel(CWnd* dlg, int id) { return (int)dlg->SendDlgItemMessage(id, CB_GETCURSEL); }
 void SetComboSel(CWnd* dlg, int id, int index) { dlg->SendDlgItemMessage(id, CB_SETCURSEL, (WPARAM)index); }
@@ -109,7 +106,7 @@ void CAddAlarmDlg::SetDate(int year, int month, int day) {
 BOOL CAddAlarmDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_kind.SubclassDlgItem(IDC_KIND, this);
-    m_icon.SubclassDlgItem(IDC_ICON, this);
+    m_icon.SubclassDlgItem(IDC_ICON_LIST, this);
     m_date.SubclassDlgItem(IDC_DATE, this);
     m_start.SubclassDlgItem(IDC_START, this);
     m_end.SubclassDlgItem(IDC_END, this);
@@ -248,7 +245,7 @@ void CAddAlarmDlg::WriteControls(const CAddAlarmLogic::Form& f) {
     SetDlgItemText(IDC_INTERVAL, f.interval);
     CheckDlgButton(IDC_DDAY, f.dDay ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(IDC_HOLIDAY, f.holiday ? BST_CHECKED : BST_UNCHECKED);
-    SetComboSel(this, IDC_ICON, f.icon);
+    SetComboSel(this, IDC_ICON_LIST, f.icon);
     SetComboSel(this, IDC_ADVANCE, f.advance);
     SetComboSel(this, IDC_STYLE, f.style);
     SetComboSel(this, IDC_QUICK_TIME, 0);
@@ -282,7 +279,7 @@ CAddAlarmLogic::Form CAddAlarmDlg::ReadControls() {
     GetDlgItemText(IDC_INTERVAL, f.interval);
     f.dDay = IsDlgButtonChecked(IDC_DDAY) == BST_CHECKED;
     f.holiday = IsDlgButtonChecked(IDC_HOLIDAY) == BST_CHECKED;
-    f.icon = ComboSel(this, IDC_ICON);
+    f.icon = ComboSel(this, IDC_ICON_LIST);
     if (f.icon < 0) f.icon = 0;
     f.advance = ComboSel(this, IDC_ADVANCE);
     f.style = ComboSel(this, IDC_STYLE);
