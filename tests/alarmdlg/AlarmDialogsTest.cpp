@@ -121,7 +121,7 @@ TEST_F(AlarmDialogs, RefusedOkKeepsTheDialogOpenWithItsMessage) {
         f.weekdayMask = 0;
         d.WriteControls(f);
         d.OnOK();
-        stillOpen = ::IsWindowVisible(d.m_hWnd) != FALSE;
+        stillOpen = d.ContinueModal() != FALSE;
         d.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
@@ -170,7 +170,7 @@ TEST_F(AlarmDialogs, DeleteAsksWithTheAlarmsTextAndEndsWithTheDeleteResult) {
         CAddAlarmDlg dialog(*host, &stored, CString());
         int result = RunAddAlarmDialog(dialog, [](CAddAlarmDlg& d) {
             d.SendMessage(WM_COMMAND, CAddAlarmDlg::IDC_DELETE);
-            if (d.m_hWnd && ::IsWindowVisible(d.m_hWnd)) d.EndDialog(IDCANCEL);
+            if (d.ContinueModal()) d.EndDialog(IDCANCEL);
         });
         EXPECT_EQ(result, reply == IDYES ? (int)CAddAlarmDlg::DeleteResult : IDCANCEL);
         ASSERT_EQ(boxes.size(), 1u);
