@@ -212,30 +212,32 @@ class ScheduleManager : public AlarmDialogs {
 protected:
     void SetUp() override {
         AlarmDialogs::SetUp();
+        manager = std::make_unique<CAlarmSetDlg>(*host);
         host->onChanged = [this] {
-            if (manager.m_hWnd) manager.RefreshList();
+            if (manager->m_hWnd) manager->RefreshList();
         };
     }
     void TearDown() override {
-        if (manager.m_hWnd) manager.DestroyWindow();
+        if (manager->m_hWnd) manager->DestroyWindow();
+        manager.reset();
         AlarmDialogs::TearDown();
     }
     void Open() {
-        ASSERT_TRUE(manager.CreateModeless(nullptr));
+        ASSERT_TRUE(manager->CreateModeless(nullptr));
         PumpWaiting();
     }
-    CString Cell(int row, int col) { return manager.GetGrid()->GetItemText(row, col); }
+    CString Cell(int row, int col) { return manager->GetGrid()->GetItemText(row, col); }
     // A click on a cell of the grid, as the mouse makes it.
     void Click(int row, int col) {
         RECT cell;
-        ASSERT_TRUE(manager.GetGrid()->GetCellRect(row, col, &cell));
+        ASSERT_TRUE(manager->GetGrid()->GetCellRect(row, col, &cell));
         LPARAM at = MAKELPARAM(cell.left + 4, cell.top + 4);
-        manager.GetGrid()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-        manager.GetGrid()->SendMessage(WM_LBUTTONUP, 0, at);
+        manager->GetGrid()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+        manager->GetGrid()->SendMessage(WM_LBUTTONUP, 0, at);
         PumpWaiting();
     }
 
-    CAlarmSetDlg manager{*host};
+    std::unique_ptr<CAlarmSetDlg> manager;
 };
 
 TEST_F(ScheduleManager, ListsEveryAlarmWithItsCells) {
@@ -246,7 +248,7 @@ TEST_F(ScheduleManager, ListsEveryAlarmWithItsCells) {
         a.m_bDone = 1;
     });
     Open();
-    CGridCtrl& grid = *manager.GetGrid();
+    CGridCtrl& grid = *manager->GetGrid();
     ASSERT_EQ(grid.GetRowCount(), 4);
     EXPECT_EQ(Cell(0, 0), CString(L"Alarm Type"));
     EXPECT_EQ(Cell(1, 0), CString(L"[ Tue Thu ]"));
@@ -258,7 +260,7 @@ TEST_F(ScheduleManager, ListsEveryAlarmWithItsCells) {
     EXPECT_EQ(grid.GetItemImage(3, 3), 17);
     EXPECT_EQ(grid.GetItemData(3, 2), 2);
     CString title;
-    manager.GetWindowText(title);
+    manager->GetWindowText(title);
     EXPECT_EQ(title, CString(L"Schedule Management"));
 }
 
@@ -267,13 +269,13 @@ TEST_F(ScheduleManager, TickingThreeRowsAndClosingSavesOnce) {
     Open();
     for (int row = 1; row <= 3; ++row) Click(row, CAlarmSetDlg::DoneColumn);
     EXPECT_EQ(host->saves, 0);
-    EXPECT_TRUE(manager.IsChanged());
+    EXPECT_TRUE(manager->IsChanged());
     for (int i = 0; i < 3; ++i) EXPECT_EQ(host->store.Alarms()[i].m_bDone, 1) << i;
-    EXPECT_EQ(manager.GetGrid()->GetItemImage(2, 3), 17);
-    manager.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_EQ(manager->GetGrid()->GetItemImage(2, 3), 17);
+    manager->SendMessage(WM_COMMAND, IDOK);
     EXPECT_EQ(host->saves, 1);
-    EXPECT_FALSE(::IsWindowVisible(manager.m_hWnd));
-    manager.SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_FALSE(::IsWindowVisible(manager->m_hWnd));
+    manager->SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_EQ(host->saves, 1);
 
     CTestAlarmHost reader(scratch.Path());
@@ -291,12 +293,12 @@ TEST_F(ScheduleManager, DeletingFromTheEditDialogRemovesAndSavesAtOnce) {
         EXPECT_EQ(record->m_strContents, CString(L"drop"));
         return (int)CAddAlarmDlg::DeleteResult;
     };
-    manager.SelectRow(2);
-    manager.SendMessage(WM_COMMAND, CAlarmSetDlg::IDC_EDIT);
+    manager->SelectRow(2);
+    manager->SendMessage(WM_COMMAND, CAlarmSetDlg::IDC_EDIT);
     EXPECT_EQ(host->store.FindIndexById(id), -1);
     EXPECT_EQ(host->store.Alarms().GetSize(), 1);
     EXPECT_EQ(host->saves, 1);
-    EXPECT_EQ(manager.GetGrid()->GetRowCount(), 2);
+    EXPECT_EQ(manager->GetGrid()->GetRowCount(), 2);
 }
 
 TEST_F(ScheduleManager, EditReplacesTheAlarmItOpenedEvenWhenTheListMoved) {
@@ -310,8 +312,8 @@ TEST_F(ScheduleManager, EditReplacesTheAlarmItOpenedEvenWhenTheListMoved) {
         result.m_strContents = L"edited";
         return IDOK;
     };
-    manager.SelectRow(2);
-    manager.OnEdit();
+    manager->SelectRow(2);
+    manager->OnEdit();
     ASSERT_EQ(host->store.Alarms().GetSize(), 2);
     EXPECT_EQ(host->store.Alarms()[0].m_strContents, CString(L"edited"));
     EXPECT_EQ(host->store.Alarms()[1].m_strContents, CString(L"bystander"));
@@ -326,13 +328,13 @@ TEST_F(ScheduleManager, AddStoresSavesAndHasTheMinuteLookedAtAgain) {
         result.m_strContents = L"new one";
         return IDOK;
     };
-    manager.SendMessage(WM_COMMAND, CAlarmSetDlg::IDC_ADD);
+    manager->SendMessage(WM_COMMAND, CAlarmSetDlg::IDC_ADD);
     ASSERT_EQ(host->store.Alarms().GetSize(), 1);
     EXPECT_EQ(host->saves, 1);
     EXPECT_EQ(host->minuteResets, 1);
     EXPECT_EQ(Cell(1, 2), CString(L"new one"));
     host->answerDialog = [](const CAlarmInfo*, const CString&, CAlarmInfo&) { return IDCANCEL; };
-    manager.OnAdd();
+    manager->OnAdd();
     EXPECT_EQ(host->store.Alarms().GetSize(), 1);
     EXPECT_EQ(host->saves, 1);
 }
@@ -340,14 +342,14 @@ TEST_F(ScheduleManager, AddStoresSavesAndHasTheMinuteLookedAtAgain) {
 TEST_F(ScheduleManager, DeleteAsksWithTheContentsCell) {
     Add(0, L"one\r\ntwo");
     Open();
-    manager.OnDelete();  // nothing selected: nothing asked
+    manager->OnDelete();  // nothing selected: nothing asked
     EXPECT_TRUE(boxes.empty());
-    manager.SelectRow(1);
+    manager->SelectRow(1);
     answer = IDNO;
-    manager.OnDelete();
+    manager->OnDelete();
     EXPECT_EQ(host->store.Alarms().GetSize(), 1);
     answer = IDYES;
-    manager.OnDelete();
+    manager->OnDelete();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1], CString(L"\"one/two\" Do you want to Delete?"));
     EXPECT_EQ(host->store.Alarms().GetSize(), 0);

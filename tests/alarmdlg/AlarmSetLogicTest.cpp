@@ -24,7 +24,7 @@ TEST(AlarmSetLogic, KindColumn) {
     FillTexts();
     struct Case {
         CAlarmInfo alarm;
-        const wchar_t* text;
+        CString text;
         int image;
     } cases[] = {
         {Alarm(0), L"Notice Everyday", 0},
@@ -47,7 +47,7 @@ TEST(AlarmSetLogic, KindColumn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.alarm.m_nKind);
-        EXPECT_EQ(CAlarmSetLogic::KindText(c.alarm), CString(c.text));
+        EXPECT_EQ(CAlarmSetLogic::KindText(c.alarm), c.text);
         EXPECT_EQ(CAlarmSetLogic::KindImage(c.alarm), c.image);
     }
 }

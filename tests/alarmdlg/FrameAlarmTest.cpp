@@ -177,6 +177,7 @@ TEST_F(FrameAlarms, EditAlarmDeletesOrKeepsByTheDialogsAnswer) {
     a.m_nKind = 0;
     a.m_strContents = L"Stand up";
     int id = frame->GetNotes()->AlarmStore().AddAlarm(a).m_nId;
+    ASSERT_TRUE(frame->GetNotes()->AlarmStore().Save());
     CString file = scratch.Path() + L"schedule_data\\schedule_data.zra";
     std::string before = ReadFileBytes(file);
 
