@@ -118,6 +118,7 @@ TEST_F(FrameAlarms, AddedFromTheActionListedKeptAcrossARestartAndFiredAtItsMinut
         f.minute += 1;  // 9:31, the next minute
         f.style = 2;    // a pop-up notice, which the test answers
         dialog->WriteControls(f);
+        dialog->OnKindChanged();
         dialog->SetDlgItemText(CAddAlarmDlg::IDC_CONTENTS, L"Call the bakery");
         dialog->ShowWindow(SW_SHOW);
         dialog->UpdateWindow();
