@@ -75,7 +75,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_REOPEN_SETTINGS, OnReopenSettings)
     ON_MESSAGE(WM_MEMO_GROUP_MANAGER_CLOSED, OnIgnoredMessage)
     ON_MESSAGE(WM_CAPTURE_SETUP_CLOSE, OnCaptureSetupClose)
-    ON_MESSAGE(WM_ADD_SCHEDULE, OnIgnoredMessage)
+    ON_MESSAGE(WM_ADD_SCHEDULE, OnAddScheduleMessage)
     ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
     ON_MESSAGE(WM_RUN_QUEUE, OnRunActions)
     ON_MESSAGE(WM_MEMO_CLOSED, OnMemoClosedMessage)
@@ -242,6 +242,7 @@ void CMainFrame::PostNcDestroy() {
     ClosePasswordManager();
     CloseCaptureSetup();
     OnCaptureDone(0, 0);
+    CloseScheduleManager();
     DestroyClock();
     CloseAllMemos();
     StopCalendarMarks();
@@ -729,7 +730,6 @@ void CMainFrame::OnDayChanged() {
     DrawTrayIcon(NIM_MODIFY, 0, 5);
 }
 void CMainFrame::OnAnniversariesChanged() {}
-void CMainFrame::OpenScheduleManager() {}
 void CMainFrame::ShowAllWidgets(BOOL, CWnd*) {}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 void CMainFrame::ShowQuickMenu(int) {}

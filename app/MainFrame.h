@@ -17,6 +17,7 @@
 #include "shell/HotKeyDispatcher.h"
 #include "shell/HotKeyRegistrar.h"
 #include "app/MainFrameActionHost.h"
+#include "app/MainFrameAlarmHost.h"
 #include "app/MainFrameDialogOwner.h"
 #include "app/MainFrameHotKeyHost.h"
 #include "app/MainFrameSettingsHost.h"
@@ -24,6 +25,7 @@
 #include "net/FtpdOwner.h"
 #include "app/StartupSequence.h"
 #include "app/TrayMenu.h"
+#include "notes/AlarmSetDlg.h"
 #include "widgets/ClockTick.h"
 
 #include <shellapi.h>
@@ -130,6 +132,23 @@ public:
     // The local time the minute check reads; tests put in their own.
     std::function<SYSTEMTIME()> m_clock;
 
+    // ---- The alarm dialog and the schedule manager ----
+    // A new alarm (WM_ADD_SCHEDULE, the action "ADD_SCHEDULE"), one preset
+    // to a date, the schedule of a note (its own or a new one), and the
+    // alarm with an id: each runs the alarm dialog modally and stores what
+    // it gives.
+    void NewAlarm();
+    void NewAlarmOnDate(int year, int month, int day);
+    void AlarmForMemo(class CMemoDlg* note);
+    void EditAlarm(int id);
+    // The date windows and the schedule manager show the alarms again.
+    void OnAlarmsChanged();
+    // The schedule manager while it exists (made by OpenScheduleManager).
+    CAlarmSetDlg* GetScheduleManager() { return m_pAlarmSet.get(); }
+    void CloseScheduleManager();
+    // The alarm dialog's and the manager's view of this frame.
+    IAlarmDlgHost& AlarmDlgHost();
+
 protected:
     LRESULT OnMemoClosedMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnOpenMemoBatch(WPARAM wParam, LPARAM lParam);
@@ -140,6 +159,14 @@ protected:
     SYSTEMTIME ClockNow();
 
 private:
+    friend class CMainFrameAlarmHost;
+    LRESULT OnAddScheduleMessage(WPARAM wParam, LPARAM lParam);
+    // Runs the alarm dialog; the common ending of the new and note alarms.
+    int RunAlarmDialog(const CAlarmInfo* record, const CString& memoFile, bool presetDate, int year, int month,
+                       int day, CAlarmInfo& result);
+    void FinishNewAlarm();
+    std::unique_ptr<CMainFrameAlarmHost> m_alarmHost;
+    std::unique_ptr<CAlarmSetDlg> m_pAlarmSet;
     void StartNotes();
     // Takes the calendar's mark hooks back from this frame.
     void StopCalendarMarks();

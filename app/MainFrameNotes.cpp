@@ -59,6 +59,15 @@ void CMainFrame::StartNotes() {
     side.moveToGroupCount = [this] { return (int)m_moveToGroupNames.GetSize(); };
     side.runAction = [](const CString& command) { return RunAction(command); };
     side.offerMemoRestore = [this] { PostMessage(WM_COMMAND, ID_DAMAGED_MEMO_LIST, 0); };
+    side.alarmForMemo = [this](CMemoDlg* note) { AlarmForMemo(note); };
+    side.alarmsChanged = [this] { OnAlarmsChanged(); };
+    // New alarms start with what the user chose last.
+    AlarmDefaults defaults;
+    defaults.kind = g_Settings.Alarm.DefaultType;
+    defaults.noticeStyle = g_Settings.Alarm.AlertType;
+    defaults.advance = g_Settings.Alarm.BeforeAlarm;
+    defaults.sound = g_Settings.Alarm.Sound;
+    CAlarmInfo::SetDefaults(defaults);
     m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
     m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
     s_markingFrame = this;

@@ -42,6 +42,10 @@ public:
         std::function<bool(const CString&)> runAction;
         // A memo list was found damaged: the frame offers the restore dialog.
         std::function<void()> offerMemoRestore;
+        // The alarm dialog for a note's schedule, and what follows a change
+        // of the alarms (the date windows and the schedule manager redraw).
+        std::function<void(CMemoDlg*)> alarmForMemo;
+        std::function<void()> alarmsChanged;
     };
 
     explicit CFrameNotes(FrameSide side);
@@ -110,7 +114,9 @@ public:
     void CheckAlarmsAtStartup(const SYSTEMTIME& now);
     void FireAlarm(const CAlarmInfo& alarm, int notice);
     // Alarms were changed (their windows redraw when there are any).
-    void OnAlarmsChanged() {}
+    void OnAlarmsChanged() {
+        if (m_side.alarmsChanged) m_side.alarmsChanged();
+    }
 
     CArray<CMemoInfo>& Memos() { return m_memos; }
     CMemoStore& Store() { return m_store; }
@@ -128,7 +134,9 @@ public:
     void PlaceInMemoColumn(CMemoDlg* note) override;
     bool IsCreatingAllMemos() override { return m_creatingAll; }
     void AutoSaveMemos() override { AutoSaveMemos(false); }
-    void AlarmForMemo(CMemoDlg*) override {}
+    void AlarmForMemo(CMemoDlg* note) override {
+        if (m_side.alarmForMemo) m_side.alarmForMemo(note);
+    }
     void AddToRestoreMemoDialog(const CString& path) override;
     int GetGroupFileCount() override;
     void MoveMemoToGroup(CMemoDlg* note, int groupIndex) override;

@@ -163,10 +163,13 @@ def bitmaps():
             colour = kind_colours[i % 8] if i < 8 else (170, 170, 170)
             d.ellipse([x + 3, 1, x + 20, 18], fill=WHITE, outline=colour, width=2)
             centred_text(d, (x + 3, 1, x + 21, 19), str(i % 8), 10, colour, bold=True)
-        elif i == 16:
-            d.line([(x + 5, 10), (x + 10, 15), (x + 19, 4)], fill=(40, 160, 40), width=3)
+        elif i == 16:  # not done: an empty box
+            d.rectangle([x + 5, 3, x + 18, 16], fill=WHITE, outline=(120, 120, 120))
+        elif i == 17:  # done: the box ticked
+            d.rectangle([x + 5, 3, x + 18, 16], fill=WHITE, outline=(120, 120, 120))
+            d.line([(x + 7, 9), (x + 10, 13), (x + 17, 5)], fill=(40, 160, 40), width=2)
         else:
-            bell = kind_colours[(i - 17) % 8]
+            bell = kind_colours[(i - 18) % 8]
             d.pieslice([x + 5, 3, x + 19, 21], 180, 360, fill=bell)
             d.rectangle([x + 5, 11, x + 19, 14], fill=bell)
             d.ellipse([x + 10, 14, x + 14, 18], fill=INK)

@@ -1,5 +1,6 @@
 #include "ui/DateFieldLogic.h"
 #include "shell/DateUtil.h"
+#include "shell/LanguageTable.h"
 
 #include <cwctype>
 #include <vector>
@@ -35,7 +36,41 @@ std::vector<Field> PictureFields(const CString& picture) {
     return fields;
 }
 
+// The length of the month name at the start of text (0 when none), and its
+// month. Full names are tried before short ones, so "June" is not read as
+// "Jun" followed by a stray letter.
+int MatchMonthName(const CString& text, int at, int& month) {
+    for (int full = 1; full >= 0; --full)
+        for (int m = 1; m <= 12; ++m) {
+            CString name = CDateFieldLogic::MonthName(m, full != 0);
+            int length = name.GetLength();
+            if (length > 0 && at + length <= text.GetLength() && _wcsnicmp((LPCTSTR)text + at, name, length) == 0) {
+                month = m;
+                return length;
+            }
+        }
+    return 0;
+}
+
 }  // namespace
+
+CString CDateFieldLogic::MonthName(int month, bool full) {
+    if (month < 1 || month > 12) return CString();
+    // The program's own names in its language, the locale's before the
+    // texts are loaded.
+    CString text = full ? GetMonthName(month) : GetShortMonthName(month);
+    if (!text.IsEmpty()) return text;
+    wchar_t name[80] = {};
+    LCTYPE type = (full ? LOCALE_SMONTHNAME1 : LOCALE_SABBREVMONTHNAME1) + (LCTYPE)(month - 1);
+    if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, name, 80) <= 0) {
+        static const wchar_t* const english[12] = {L"January", L"February", L"March",     L"April",
+                                                   L"May",     L"June",     L"July",      L"August",
+                                                   L"September", L"October", L"November", L"December"};
+        CString fallback = english[month - 1];
+        return full ? fallback : fallback.Left(3);
+    }
+    return name;
+}
 
 bool CDateFieldLogic::IsValidDate(int year, int month, int day) {
     return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= GetDaysInMonth(year, month);
@@ -55,6 +90,18 @@ bool CDateFieldLogic::Parse(const CString& text, const CString& picture, SYSTEMT
     int n = text.GetLength();
     for (int i = 0; i < n;) {
         wchar_t c = text[i];
+        size_t next = numbers.size();
+        int named = 0;
+        if (next < fields.size() && fields[next].kind == L'M' && fields[next].letters >= 3) {
+            int month = 0;
+            if (int length = MatchMonthName(text, i, month)) {
+                numbers.push_back(month);
+                digitCounts.push_back(0);
+                i += length;
+                named = 1;
+            }
+        }
+        if (named) continue;
         if (iswdigit(c)) {
             int j = i;
             long v = 0;
@@ -118,6 +165,7 @@ CString CDateFieldLogic::Format(const SYSTEMTIME& date, const CString& picture) 
         CString part;
         if (c == L'd' && count <= 2) part.Format(count == 2 ? _T("%02d") : _T("%d"), date.wDay);
         else if (c == L'd') part.Format(_T("%d"), date.wDayOfWeek);
+        else if (c == L'M' && count >= 3) part = MonthName(date.wMonth, count >= 4);
         else if (c == L'M') part.Format(count >= 2 ? _T("%02d") : _T("%d"), date.wMonth);
         else if (c == L'y' && count >= 3) part.Format(_T("%04d"), date.wYear);
         else if (c == L'y' && count == 2) part.Format(_T("%02d"), date.wYear % 100);
@@ -172,12 +220,22 @@ CDateFieldLogic::StepResult CDateFieldLogic::Step(const CString& text, int selSt
     }
     if (letters == 2) form = _T("%02d");
 
+    bool named = (first == L'M' || first == L'm') && letters >= 3;
     int value = _wtoi(text.Mid(start, end - start));
+    if (named) {
+        CString current = text.Mid(start, end - start);
+        current.Trim();
+        int month = 0;
+        value = MatchMonthName(current, 0, month) ? month : 0;
+    }
     value += up ? 1 : -1;
     if (value < minValue) value = maxValue;
     else if (value > maxValue) value = minValue;
     CString field;
-    field.Format(form, value);
+    if (named)
+        field = MonthName(value, letters >= 4);
+    else
+        field.Format(form, value);
     r.text = text.Left(start) + field + text.Mid(end);
     r.selStart = start;
     r.selEnd = start + field.GetLength();

@@ -164,7 +164,7 @@ TEST_F(ClockFrameTest, ClockMenuGreysWhatThereIsNothingYetToOpen) {
     HMENU menu = clock->BuildContextMenu();
     ASSERT_NE(menu, nullptr);
     auto greyed = [&](UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    EXPECT_TRUE(greyed(ID_SCHEDULE_MANAGEMENT));
+    EXPECT_FALSE(greyed(ID_SCHEDULE_MANAGEMENT));
     EXPECT_TRUE(greyed(ID_CLOCK_SETTINGS));
     EXPECT_FALSE(greyed(ID_FIX_LOCATION));
     ::DestroyMenu(menu);

@@ -30,6 +30,7 @@
 #include "shell/Seams.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
+#include "ui/FloatingOptions.h"
 #include "ui/ShareButtonEx.h"
 #include "ui/ShowEffectDlg.h"
 
@@ -242,15 +243,23 @@ TEST_F(FrameNotesTest, AlarmTiedToAnOpenNoteRaisesItWithoutANotice) {
     EXPECT_TRUE(GetWindowLongPtrW(note->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-// A note's menu as the frame finishes it: sending and attaching a schedule
-// are greyed until they exist; the rest stays.
+// A note's menu as the frame finishes it: sending is greyed until it
+// exists; attaching a schedule and the rest stay.
 TEST_F(FrameNotesTest, NoteMenuGreysWhatIsStillToCome) {
     StartFrame();
+    // The NT family, where the schedule command is on the menu at all.
+    SetFloatingOptionsProvider([] {
+        CFloatingOptions options = FloatingOptionsFromSettings();
+        options.PlatformNT = true;
+        return options;
+    });
     CMemoDlg* note = NewNote(L"menu");
     HMENU menu = note->BuildContextMenu();
+    SetFloatingOptionsProvider(nullptr);
     auto grey = [menu](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
     EXPECT_TRUE(grey(ID_MEMO_SEND));
-    EXPECT_TRUE(grey(ID_MEMO_ALARM));
+    EXPECT_NE(GetMenuState(menu, ID_MEMO_ALARM, MF_BYCOMMAND), (UINT)-1);
+    EXPECT_FALSE(grey(ID_MEMO_ALARM));
     EXPECT_FALSE(grey(ID_NEW_MEMO));
     EXPECT_FALSE(grey(ID_MEMO_DELETE));
     DestroyMenu(menu);
