@@ -1,18 +1,10 @@
 #include "setup/SetupTexts.h"
 
-#include <map>
-
 const wchar_t* const kSetupVersion = L"3.1.1";
 
 namespace {
 
-struct SetupTextRow {
-    int id;
-    const wchar_t* english;
-    const wchar_t* korean;
-};
-
-const SetupTextRow kRows[] = {
+const BilingualText kRows[] = {
     {1, L"Zorel %s Setup", L"Zorel %s 설치"},
     {2, L"I Agree", L"동의함"},
     {3, L"< Back", L"< 이전"},
@@ -67,26 +59,24 @@ const SetupTextRow kRows[] = {
     {3006, L"The backup could not be restored completely.", L"백업을 모두 복원하지 못했습니다."},
 };
 
-// Built once; lookups never add to it.
-const std::map<int, CString>& Table() {
-    static const std::map<int, CString> table = [] {
-        std::map<int, CString> t;
-        for (const SetupTextRow& row : kRows) {
-            CString english = row.english, korean = row.korean;
-            if (english.Find(L"%s") >= 0) english.Format(row.english, kSetupVersion);
-            if (korean.Find(L"%s") >= 0) korean.Format(row.korean, kSetupVersion);
-            t[row.id] = english;
-            t[row.id + kSetupKoreanOffset] = korean;
-        }
-        return t;
-    }();
-    return table;
-}
-
 }  // namespace
 
+CBilingualTexts::CBilingualTexts(const BilingualText* rows, size_t count, const wchar_t* version) {
+    for (size_t i = 0; i < count; ++i) {
+        CString english = rows[i].english, korean = rows[i].korean;
+        if (version && english.Find(L"%s") >= 0) english.Format(rows[i].english, version);
+        if (version && korean.Find(L"%s") >= 0) korean.Format(rows[i].korean, version);
+        m_texts[rows[i].id] = english;
+        m_texts[rows[i].id + kSetupKoreanOffset] = korean;
+    }
+}
+
+CString CBilingualTexts::Get(int id, int languageOffset) const {
+    auto found = m_texts.find(id + languageOffset);
+    return found == m_texts.end() ? CString() : found->second;
+}
+
 CString GetSetupText(int id, int languageOffset) {
-    const auto& table = Table();
-    auto found = table.find(id + languageOffset);
-    return found == table.end() ? CString() : found->second;
+    static const CBilingualTexts texts(kRows, sizeof kRows / sizeof kRows[0], kSetupVersion);
+    return texts.Get(id, languageOffset);
 }

@@ -1,16 +1,10 @@
 #include "uninstall/UninstallTexts.h"
 
-#include <map>
+#include "setup/SetupTexts.h"
 
 namespace {
 
-struct UninstallTextRow {
-    int id;
-    const wchar_t* english;
-    const wchar_t* korean;
-};
-
-const UninstallTextRow kRows[] = {
+const BilingualText kRows[] = {
     {1, L"Uninstall Success.", L"프로그램이 정상적으로 제거되었습니다."},
     {2, L"Failed to end the Zorel\nTry it again after ending the programe.",
      L"Zorel 프로그램을 종료하는데 실패하였습니다\n프로그램을 종료하신 후에 다시 시도하세요."},
@@ -31,22 +25,9 @@ const UninstallTextRow kRows[] = {
      L"Zorel 프로그램이 완전히 제거되지 않았습니다. 다음 항목이 폴더에 남아 있습니다:\n"},
 };
 
-const std::map<int, CString>& Table() {
-    static const std::map<int, CString> table = [] {
-        std::map<int, CString> t;
-        for (const UninstallTextRow& row : kRows) {
-            t[row.id] = row.english;
-            t[row.id + 100000] = row.korean;
-        }
-        return t;
-    }();
-    return table;
-}
-
 }  // namespace
 
 CString GetUninstallText(int id, int languageOffset) {
-    const auto& table = Table();
-    auto found = table.find(id + languageOffset);
-    return found == table.end() ? CString() : found->second;
+    static const CBilingualTexts texts(kRows, sizeof kRows / sizeof kRows[0]);
+    return texts.Get(id, languageOffset);
 }
