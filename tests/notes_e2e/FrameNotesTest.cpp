@@ -920,6 +920,9 @@ TEST_F(FrameNotesTest, TitleButtonOpensTheTitleDialogWhoseOkTakesTheFirstClick) 
             SendMessageW(GetDlgItem(dialog, IDC_TI_TITLE), WM_SETTEXT, 0, (LPARAM)L"Groceries");
             HWND ok = GetDlgItem(dialog, IDOK);
             CUserThread::WaitFor([&] { return (okColours = ColoursOnScreen(ok)) >= 3; }, 3000);
+            // A real user clicks a dialog the system has finished bringing
+            // forward; still the dialog's first click.
+            CUserThread::WaitFor([&] { return GetForegroundWindow() == dialog; }, 3000);
             if (getenv("ZOREL_SCREENSHOT_PAUSE")) Sleep(atoi(getenv("ZOREL_SCREENSHOT_PAUSE")));
             LeftClick(CentreOf(ok));
             if (!CUserThread::WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000)) {
