@@ -243,6 +243,9 @@ void CMainFrame::PostNcDestroy() {
     CloseCaptureSetup();
     OnCaptureDone(0, 0);
     CloseScheduleManager();
+    // The list keeps the widgets that were open, for the next start.
+    SaveWidgetList();
+    CloseAllWidgets(false);
     DestroyClock();
     CloseAllMemos();
     StopCalendarMarks();
@@ -376,6 +379,10 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
     }
     if (id == ID_SEE_CLOCK) {
         SeeClock();
+        return TRUE;
+    }
+    if (id == ID_SHOW_ALL_WIDGETS || id == ID_HIDE_ALL_WIDGETS) {
+        ShowAllWidgets(id == ID_SHOW_ALL_WIDGETS);
         return TRUE;
     }
     if (id == ID_PASSWORD_MANAGER) {
@@ -564,6 +571,7 @@ void CMainFrame::FillExpandedMenu(CMenu* submenu) {
     }
     TranslateMemoMenu(submenu);
     BuildOpenGroupMenu(submenu->GetSubMenu(TRAY_POS_OPEN_GROUP));
+    RebuildWidgetMenu(submenu->GetSubMenu(TRAY_POS_WIDGETS));
 }
 
 void CMainFrame::BuildOpenGroupMenu(CMenu* submenu) {
@@ -593,6 +601,7 @@ void CMainFrame::ShowTrayMenu() {
     CMenu* menu = m_pTrayMenu->GetSubMenu(0);
     if (!menu) return;
     BuildOpenGroupMenu(menu->GetSubMenu(TRAY_POS_OPEN_GROUP));
+    RebuildWidgetMenu(menu->GetSubMenu(TRAY_POS_WIDGETS));
     RefreshTrayMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
     GreyUnbuiltCommands(menu->GetSafeHmenu());
     POINT pt;
@@ -611,7 +620,6 @@ void CMainFrame::OnOpenMemoGroup(UINT id) {
     if (!file.IsEmpty()) SwitchMemoGroup(file);
 }
 
-void CMainFrame::OnOpenWidgetMenu(UINT) {}
 
 // ---- Notes and other windows -----------------------------------------------------------
 
@@ -677,9 +685,6 @@ void CMainFrame::UpdateScheduleWindow() {}
 void CMainFrame::CloseQuickMenu() {}
 void CMainFrame::CloseUserInfoDialog() {}
 void CMainFrame::HideToolTipWidget(CWnd*) {}
-bool CMainFrame::IsWidgetOpen(const CString&) { return false; }
-void CMainFrame::CloseWidgetBySkin(const CString&) {}
-void CMainFrame::SaveWidgetList() {}
 void CMainFrame::RefreshShutdownCountdown() {}
 void CMainFrame::OpenPasswordManager(int force) {
     if (g_pPwdManager || (g_bPwdPrompting && !force)) return;
@@ -730,7 +735,6 @@ void CMainFrame::OnDayChanged() {
     DrawTrayIcon(NIM_MODIFY, 0, 5);
 }
 void CMainFrame::OnAnniversariesChanged() {}
-void CMainFrame::ShowAllWidgets(BOOL, CWnd*) {}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 void CMainFrame::ShowQuickMenu(int) {}
 CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
@@ -747,7 +751,6 @@ void CMainFrame::DrawTrayDate() { DrawTrayIcon(NIM_MODIFY, 0, 5); }
 bool CMainFrame::TodayHasSchedules() { return false; }
 void CMainFrame::OpenDaySchedule() {}
 void CMainFrame::NotifyTodayAnniversaries() {}
-void CMainFrame::LoadWidgetList() {}
 void CMainFrame::RefreshSettingsWidgetPage() {
     if (m_pSetup) m_pSetup->RefreshWidgetPage();
 }

@@ -27,6 +27,7 @@
 #include "app/TrayMenu.h"
 #include "notes/AlarmSetDlg.h"
 #include "widgets/ClockTick.h"
+#include "widgets/WidgetHost.h"
 
 #include <shellapi.h>
 
@@ -42,7 +43,7 @@ class CClockHotKeyView;
 class CMainFrameClockHost;
 class IHotKeyView;
 
-class CMainFrame : public CFrameWnd, public IStartupHost, public IFtpdOwner {
+class CMainFrame : public CFrameWnd, public IStartupHost, public IFtpdOwner, public IWidgetHost {
     DECLARE_MESSAGE_MAP()
 public:
     // Creates the hidden window.
@@ -194,8 +195,8 @@ public:
     void CloseQuickMenu();
     void CloseUserInfoDialog();
     void HideToolTipWidget(CWnd* except);
-    bool IsWidgetOpen(const CString& skinFile);
-    void CloseWidgetBySkin(const CString& skinFile);
+    bool IsWidgetOpen(const CString& skinFile) override;
+    void CloseWidgetBySkin(const CString& skinFile) override;
     void SaveWidgetList();
     void RefreshShutdownCountdown();
     void OpenPasswordManager(int force);
@@ -272,6 +273,26 @@ private:
     std::unique_ptr<CClockHotKeyView> m_clockView;
     CClockTick m_standInTick;
     bool m_clockFailureTold = false;
+
+public:
+    // ---- Desktop widgets ----
+    // Opens a skin file as a listed widget (the list is written); null when
+    // the skin does not load. The unlisted one is neither listed nor saved.
+    CWidgetDialog* OpenWidget(const CString& skinFile) override;
+    CWidgetDialog* OpenUnlistedWidget(const CString& skinFile);
+    CWidgetDialog* FindWidget(const CString& skinFile);
+    void RemoveWidget(CWidgetDialog* widget) override;
+    void CloseAllWidgets(bool save);
+    // Writes the list when a widget reports a change; true when it did.
+    bool SaveChangedWidgets();
+    // Fills the "Widgets" submenu with the skins on disk.
+    void RebuildWidgetMenu(CMenu* submenu);
+    void PlaceInMemoColumn(CZDialog* window);
+    const std::vector<CWidgetDialog*>& GetWidgets() const { return m_widgets; }
+
+private:
+    CWidgetDialog* MakeWidget(const CString& skinFile);
+    std::vector<CWidgetDialog*> m_widgets;
 
 public:
 

@@ -59,3 +59,6 @@ void CMainFrameDialogOwner::GreyUnavailableItems(HMENU menu) {
         if (id != 0 && id != (UINT)-1 && IsUnbuiltCommand(id)) ::EnableMenuItem(menu, (UINT)i, MF_BYPOSITION | MF_GRAYED);
     }
 }
+
+void CMainFrameDialogOwner::PlaceInMemoColumn(CZDialog* window) { m_frame.PlaceInMemoColumn(window); }
+void CMainFrameDialogOwner::OpenWidget(const CString& skinFile) { m_frame.OpenWidget(skinFile); }

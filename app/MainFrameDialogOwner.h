@@ -25,6 +25,8 @@ public:
     void TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) override;
     void FillExpandedMenu(CMenu* submenu) override;
     void GreyUnavailableItems(HMENU menu) override;
+    void PlaceInMemoColumn(CZDialog* window) override;
+    void OpenWidget(const CString& skinFile) override;
 
 private:
     CMainFrame& m_frame;

@@ -69,6 +69,7 @@ void CMainFrame::StartNotes() {
     defaults.sound = g_Settings.Alarm.Sound;
     CAlarmInfo::SetDefaults(defaults);
     m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
+    m_pNotes->LifecycleHost().saveChangedWidgets = [this] { return SaveChangedWidgets(); };
     m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
     s_markingFrame = this;
     g_MarkCalendarAlarms = MarkAlarmsOfFrame;

@@ -10,7 +10,7 @@ namespace {
 const UINT kUnbuiltCommands[] = {
     // Tray menu
     ID_SETTINGS_CLOCK, ID_SEE_CALENDAR,
-    ID_SEE_SCHEDULE, ID_SHOW_QUICK_MENU, ID_SHOW_ALL_WIDGETS, ID_HIDE_ALL_WIDGETS, ID_SHARE, ID_SYNC_SCHEDULE, ID_SHUTDOWN_SCHEDULER,
+    ID_SEE_SCHEDULE, ID_SHOW_QUICK_MENU, ID_SHARE, ID_SYNC_SCHEDULE, ID_SHUTDOWN_SCHEDULER,
     ID_USER_INFO,
     // Note menu
     ID_MEMO_SEND,
@@ -18,7 +18,6 @@ const UINT kUnbuiltCommands[] = {
 }  // namespace
 
 bool IsUnbuiltCommand(UINT id) {
-    if (id >= ID_WIDGET_FIRST && id <= ID_WIDGET_LAST) return true;
     return std::find(std::begin(kUnbuiltCommands), std::end(kUnbuiltCommands), id) != std::end(kUnbuiltCommands);
 }
 

@@ -2,6 +2,7 @@
 
 #include "widgets/MeterBitmap.h"
 #include "widgets/MeterDrawObject.h"
+#include "widgets/MeterEditBox.h"
 #include "widgets/MeterFrameImage.h"
 #include "widgets/MeterImage.h"
 #include "widgets/MeterNumImage.h"
@@ -58,6 +59,7 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_DATESTRING, L"DATESTRING", Make<CMeterDateString>, CMeterString::ConvertDateXml},
     {METER_USERSTRING, L"USERSTRING", Make<CMeterUserString>, CMeterString::ConvertUserXml},
     {METER_BUTTON, L"BUTTON", Make<CMeterButton>, CMeterButton::ConvertXml},
+    {METER_EDITBOX, L"EDITBOX", Make<CMeterEditBox>, CMeterEditBox::ConvertXml},
 };
 
 bool RegisterBuiltInKinds() {

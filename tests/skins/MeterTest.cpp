@@ -41,7 +41,10 @@ TEST(Meter, DrawTypeIsMatchedInExactCase) {
     EXPECT_EQ(CreateMeter(L"Image", &host), nullptr);
     EXPECT_EQ(CreateMeter(L"image", &host), nullptr);
     EXPECT_EQ(CreateMeter(L"PICTURE", &host), nullptr);
+    MeterMaker editBox = GetMeterMaker(METER_EDITBOX);
+    SetMeterMaker(METER_EDITBOX, nullptr);
     EXPECT_EQ(CreateMeter(L"EDITBOX", &host), nullptr);  // a kind not plugged in creates nothing
+    SetMeterMaker(METER_EDITBOX, editBox);
     EXPECT_EQ(CreateMeter(nullptr, &host), nullptr);
     SetMeterMaker(METER_IMAGE, real);
 }
