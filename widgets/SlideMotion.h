@@ -19,7 +19,7 @@ class CSlideMotion {
 public:
     enum { TIMER_IN = 1, TIMER_STAY = 2, TIMER_OUT = 3, TIMER_HOVER = 4 };
     enum { STATE_IDLE = 0, STATE_IN = 1, STATE_STAY = 2, STATE_OUT = 3 };
-    static const UINT kHoverCheckMs = 500;
+    static constexpr UINT kHoverCheckMs = 500;
 
     explicit CSlideMotion(ISlideWindow& window) : m_Window(window) {}
 
