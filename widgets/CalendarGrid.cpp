@@ -80,6 +80,17 @@ std::vector<int> CCalendarGrid::PeriodFrames(DWORD rangeMark) {
     return frames;
 }
 
+CString CCalendarGrid::DayText(bool anniversaryText, const CString& anniversaries, bool scheduleText,
+                               const CString& alarms) {
+    CString text = anniversaryText ? anniversaries : CString();
+    if (scheduleText && !alarms.IsEmpty()) {
+        if (!text.IsEmpty())
+            text += L"\n";
+        text += alarms;
+    }
+    return text;
+}
+
 std::vector<CCalendarGrid::Icon> CCalendarGrid::Icons(DWORD markWord, int shiftX, int shiftY, int nextX, int nextY) {
     std::vector<Icon> icons;
     for (int icon = 1; icon <= IconCount; ++icon) {

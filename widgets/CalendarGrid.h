@@ -44,6 +44,11 @@ public:
     // Frames (0 first, 1 inside, 2 last day) of a day's range mark.
     static std::vector<int> PeriodFrames(DWORD rangeMark);
 
+    // The text under a day: its anniversaries, then its alarms, each only
+    // when asked for, on separate lines.
+    static CString DayText(bool anniversaryText, const CString& anniversaries, bool scheduleText,
+                           const CString& alarms);
+
     struct Icon {
         int frame;   // icon number - 1
         int x, y;    // offset from the cell

@@ -142,3 +142,22 @@ TEST(CalendarGridTest, IconsSpreadAlternatelyAndStopAtTwentyFour) {
     }
     EXPECT_TRUE(CCalendarGrid::Icons(MakeMarkBit(25) | MakeMarkBit(28), 0, 0, 10, 0).empty());
 }
+
+TEST(CalendarGridTest, DayTextJoinsAnniversariesThenAlarms) {
+    struct Case {
+        bool anniversaryText;
+        const wchar_t* anniversaries;
+        bool scheduleText;
+        const wchar_t* alarms;
+        const wchar_t* text;
+    } cases[] = {
+        {true, L"Birthday", true, L"09:00 Dentist", L"Birthday\n09:00 Dentist"},
+        {true, L"Birthday", false, L"09:00 Dentist", L"Birthday"},
+        {false, L"Birthday", true, L"09:00 Dentist", L"09:00 Dentist"},
+        {true, L"", true, L"09:00 Dentist", L"09:00 Dentist"},
+        {true, L"Birthday", true, L"", L"Birthday"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CString(c.text), CCalendarGrid::DayText(c.anniversaryText, c.anniversaries, c.scheduleText, c.alarms))
+            << c.text;
+}
