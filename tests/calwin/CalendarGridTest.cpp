@@ -89,6 +89,7 @@ TEST(CalendarGridTest, ShownMonthFollowsNavigationWithinTheYears) {
         {13, 0, 3, 2026, 12, 2027, 3},   // a fixed month moves by whole years
         {-1, 0, 3, 2026, 5, 2026, 3},
         {0, 0, 3, 2050, 5, 2043, 3},
+        {0, 0, 13, 2026, 5, 2026, 12},  // a fixed month beyond December shows December
     };
     for (const Case& c : cases) {
         int year = 0, month = 0;
