@@ -1,8 +1,11 @@
 #include "widgets/MeterCalendar.h"
 
-#include "widgets/Meter.h"
+#include "shell/DateUtil.h"
+#include "widgets/WidgetEnvironment.h"
 
 #include "tinyxml.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -84,6 +87,75 @@ const TiXmlElement* Descend(const TiXmlElement* element, const char* const (&pat
 }
 
 }  // namespace
+
+CMeterCalendar::CMeterCalendar(ISkinHost* owner) : CMeter(owner) { m_Kind = METER_CALENDAR; }
+
+void CMeterCalendar::ReadConfig(const CInfoSection& section) {
+    CMeter::ReadConfig(section);
+    m_Layout.x = m_X;
+    m_Layout.y = m_Y;
+    m_Layout.spaceW = section.GetInt(L"SPACE_W", 0);
+    m_Layout.spaceH = section.GetInt(L"SPACE_H", 0);
+    m_Layout.dayW = section.GetInt(L"DAY_W", 0);
+    m_Layout.dayH = section.GetInt(L"DAY_H", 0);
+    m_Layout.daysOfLine = std::max(1, section.GetInt(L"DaysOfLine", 7));
+    m_Layout.weekDayStartX = section.GetInt(L"WeekDayStartX", m_Layout.daysOfLine == 7 ? 1 : 0) != 0;
+    m_Offset = section.GetInt(L"Offset", 0);
+    m_AbsMonth = section.GetInt(L"AbsMonth", 0);
+    m_Simple = section.GetString(L"Type").CompareNoCase(L"SIMPLE") == 0;
+}
+
+bool CMeterCalendar::Update() {
+    CWidgetEnvironment& env = GetWidgetEnvironment();
+    struct tm local = {};
+    if (!env.ToLocal(env.Now(), local))
+        return false;
+    m_TodayYear = local.tm_year + 1900;
+    m_TodayMonth = local.tm_mon + 1;
+    m_TodayDay = local.tm_mday;
+    CCalendarGrid::ShownMonth(m_Simple ? 0 : m_Navigation, m_Offset, m_AbsMonth, m_TodayYear, m_TodayMonth, m_Year,
+                              m_Month);
+    m_Days = GetDaysInMonth(m_Year, m_Month);
+    m_FirstWeekday = GetFirstWeekdayOfMonth(m_Year, m_Month);
+    return true;
+}
+
+void CMeterCalendar::MoveMonth(int months) {
+    if (!m_Simple)
+        m_Navigation += months;
+}
+
+int CMeterCalendar::DayFromPoint(POINT pt, int& year, int& month, int& day, RECT* cell) {
+    int found = 0;
+    if (m_Simple) {
+        // One cell, today's, at the origin.
+        const CCalendarGrid::Layout& l = m_Layout;
+        int halfH = l.spaceH / 2;
+        if (l.x < pt.x && pt.x < l.x + 2 * l.dayW + l.spaceW / 2 && l.y - halfH < pt.y && pt.y < l.y + l.dayH + halfH) {
+            found = m_TodayDay;
+            if (cell)
+                *cell = RECT{l.x, l.y, l.x + 2 * l.dayW, l.y + l.dayH};
+        }
+        if (!found)
+            return 0;
+        year = m_TodayYear;
+        month = m_TodayMonth;
+        day = found;
+        return 1;
+    }
+    found = CCalendarGrid::DayFromPoint(m_Layout, m_FirstWeekday, m_Days, pt, cell);
+    if (!found)
+        return 0;
+    year = m_Year;
+    month = m_Month;
+    day = found;
+    return 1;
+}
+
+bool CMeterCalendar::HitTest(int x, int y) {
+    int year, month, day;
+    return DayFromPoint(POINT{x, y}, year, month, day) != 0;
+}
 
 void ConvertCalendarXml(const TiXmlElement* element, CInfoSection& section) {
     if (!element)
