@@ -39,6 +39,7 @@ protected:
         options.commandTimeOut = 3;
         options.connectTimeOut = 3;
         options.dataSend = options.dataSync = true;
+        options.ftpConnect = false;
         options.homeDirectory = m_root + L"share";
         options.programFolder = m_root.Path();
         options.memoFolder = m_root + L"memo_data\\";
