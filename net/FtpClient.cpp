@@ -25,15 +25,6 @@ void SetSocketTimeouts(SOCKET s, int ms) {
     setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, (const char*)&value, sizeof(value));
 }
 
-// Waits until the socket can be read; false on time-out or error.
-bool WaitReadable(SOCKET s, int ms) {
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(s, &set);
-    timeval tv = {ms / 1000, (ms % 1000) * 1000};
-    return select(0, &set, nullptr, nullptr, &tv) == 1;
-}
-
 // connect() that gives up after ms, leaving the socket blocking again.
 bool ConnectWithin(SOCKET s, const sockaddr_in& address, int ms) {
     u_long on = 1, off = 0;
