@@ -729,6 +729,12 @@ void CMainFrame::ClosePasswordManager() {
 }
 void CMainFrame::ShowSyncScheduleDialog(int) {}
 void CMainFrame::CloseSyncScheduleDialog() {}
+bool CMainFrame::ApplySyncFile(int kind, const CString& path) {
+    if (!m_pNotes) return false;
+    bool applied = m_pNotes->AlarmStore().ApplySyncFile(kind, path, nullptr);
+    if (applied) OnAnniversariesChanged();
+    return applied;
+}
 
 void CMainFrame::OnDayChanged() {
     // The clock, calendar and schedule windows redraw their dates here too.

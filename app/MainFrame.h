@@ -212,6 +212,9 @@ public:
     void StopFtpServer();
     void ShowSyncScheduleDialog(int mode);
     void CloseSyncScheduleDialog();
+    // Applies a received sync file of the kind (alarms, anniversaries or the
+    // phone forms); false when it was refused and nothing changed.
+    bool ApplySyncFile(int kind, const CString& path);
     void StartWebCheck();
     void OnWebCheckDelayElapsed();
     // A new day: the tray date and the date windows are drawn again.

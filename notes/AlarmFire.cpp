@@ -140,7 +140,6 @@ void CAlarmFire::FireAlarm(const CAlarmInfo& alarm, int notice) {
 void CAlarmFire::RunCommand(const CString& command) {
     if (m_trust && m_trust->NeedsConfirmation(command)) {
         CString question = g_LanguageTable[IDS_CONFIRM_SYNCED_COMMAND];
-        if (question.IsEmpty()) question = L"This alarm came from another computer. Run its command?";
         if (m_host.MessageBox(L"\"" + command + L"\"\n" + question, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
         m_trust->Confirm(command);
     }

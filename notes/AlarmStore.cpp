@@ -1,5 +1,7 @@
 #include "notes/AlarmStore.h"
 
+#include "notes/AlarmFireTrust.h"
+
 #include "fw/Convert.h"
 #include "shell/DayMath.h"
 #include "notes/NoteIds.h"
@@ -293,6 +295,17 @@ bool CAlarmStore::ApplyAnniversaryFile(const CString& receivedPath, CAnniversary
 }
 
 bool CAlarmStore::ApplySyncFile(int kind, const CString& path, CAnniversaryFile* anniversaries) {
+    CArray<CAlarmInfo> before;
+    before.Copy(m_alarms);
+    bool applied = ApplySyncFileKind(kind, path, anniversaries);
+    if (applied && m_syncTrust) {
+        m_syncTrust->NoteSynchronised(before, m_alarms);
+        m_syncTrust->Save();
+    }
+    return applied;
+}
+
+bool CAlarmStore::ApplySyncFileKind(int kind, const CString& path, CAnniversaryFile* anniversaries) {
     switch (kind) {
     case SYNC_SCHEDULE: return ApplyScheduleFile(path);
     case SYNC_ANNIVERSARY: return ApplyAnniversaryFile(path, anniversaries);

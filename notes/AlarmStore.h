@@ -91,6 +91,10 @@ public:
     // imports keep a history copy per save while they run. The caller
     // refreshes the windows of the lists the kind touches.
     bool ApplySyncFile(int kind, const CString& path, CAnniversaryFile* anniversaries);
+    // Commands of alarms that arrive with a received file wait here for the
+    // user's agreement before they first run; without it they would run
+    // unasked.
+    void SetSyncTrust(class CAlarmFireTrust* trust) { m_syncTrust = trust; }
 
     CAlarmInfo& AddAlarm(const CAlarmInfo& alarm);
     void ReplaceAlarm(int index, const CAlarmInfo& alarm);
@@ -128,4 +132,6 @@ private:
     CString m_keptCopy;
     bool m_held = false;
     bool m_saveDue = false;
+    bool ApplySyncFileKind(int kind, const CString& path, CAnniversaryFile* anniversaries);
+    class CAlarmFireTrust* m_syncTrust = nullptr;
 };

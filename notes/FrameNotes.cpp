@@ -543,6 +543,7 @@ void CFrameNotes::LoadAlarms() {
         ShowMessage(ReplaceMarkerNumber(g_LanguageTable[IDS_TOO_MANY_ALARMS], L"#N#", m_alarms.GetStoredCount()));
     m_trust.SetPath(m_alarms.GetScheduleFolder() + L"synced_commands.txt");
     m_trust.Load();
+    m_alarms.SetSyncTrust(&m_trust);
 }
 
 void CFrameNotes::OnMinuteTick(const SYSTEMTIME& now) {

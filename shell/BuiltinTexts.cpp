@@ -423,6 +423,7 @@ const BuiltinText g_BuiltinTexts[] = {
     {10152, L"Creation Time"},
     {10153, L"Group"},
     {10154, L"Latest Modified Time"},
+    {10160, L"This alarm came from another computer. Run its command?"},
     {10202, L"No backup file found."},
     {10203, L"Would you like to delete all schedule backup files?"},
     {10204, L"Would you like to restore the schedule on #Y#/#MON#/#DD#"},

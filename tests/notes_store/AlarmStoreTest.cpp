@@ -1,3 +1,4 @@
+#include "notes/AlarmFireTrust.h"
 #include "notes/AlarmStore.h"
 
 #include <memory>
@@ -531,4 +532,33 @@ TEST_F(SyncTest, ReceivedScheduleFileGoesThroughTheSameEntry) {
     EXPECT_EQ(store.Alarms().GetSize(), 3);
     EXPECT_EQ(AnniversaryTexts(), (std::vector<CString>{L"my anniversary"}));
     EXPECT_FALSE(store.ApplySyncFile(7, folder + L"good.sync", &anniversaries));
+}
+
+TEST_F(SyncTest, CommandsOfAReceivedScheduleWaitForTheUser) {
+    CAlarmInfo mine = Alarm(0, L"mine");
+    mine.m_strCommand = L"notepad.exe";
+    store.AddAlarm(mine);
+    ASSERT_TRUE(store.Save());
+    CArray<CAlarmInfo> theirs;
+    theirs.Add(Alarm(0, L"known"));
+    theirs[0].m_strCommand = L"notepad.exe";
+    theirs.Add(Alarm(0, L"new"));
+    theirs[1].m_strCommand = L"calc.exe";
+    std::vector<BYTE> bytes = CAlarmStore::BuildFileBytes(theirs);
+    WriteAll(folder + L"good.sync", bytes);
+    bytes.resize(bytes.size() - 6);
+    WriteAll(folder + L"cut.sync", bytes);
+
+    CString waitingFile = folder + L"schedule_data\\synced_commands.txt";
+    CAlarmFireTrust trust(waitingFile);
+    store.SetSyncTrust(&trust);
+    EXPECT_FALSE(store.ApplySyncFile(SYNC_SCHEDULE, folder + L"cut.sync", &anniversaries));
+    EXPECT_EQ(0u, trust.GetWaitingCount());
+    ASSERT_TRUE(store.ApplySyncFile(SYNC_SCHEDULE, folder + L"good.sync", &anniversaries));
+    EXPECT_TRUE(trust.NeedsConfirmation(L"calc.exe"));
+    EXPECT_FALSE(trust.NeedsConfirmation(L"notepad.exe"));
+    // Kept on disk, so a restart still asks.
+    CAlarmFireTrust reloaded(waitingFile);
+    ASSERT_TRUE(reloaded.Load());
+    EXPECT_TRUE(reloaded.NeedsConfirmation(L"calc.exe"));
 }
