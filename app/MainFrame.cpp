@@ -28,6 +28,8 @@
 #include "ui/UiIds.h"
 #include "ui/ZDialog.h"
 #include "widgets/ClockDlg.h"
+#include "widgets/QuickMenuDlg.h"
+#include "shell/HotKeyView.h"
 
 #include <ctime>
 
@@ -247,6 +249,7 @@ void CMainFrame::PostNcDestroy() {
     SaveWidgetList();
     CloseAllWidgets(false);
     DestroyClock();
+    CloseQuickMenu();
     CloseAllMemos();
     StopCalendarMarks();
     m_pNotes.reset();
@@ -256,6 +259,7 @@ void CMainFrame::PostNcDestroy() {
 
 void CMainFrame::StoreWindowStates() {
     if (m_pClock) m_pClock->SaveState();
+    StoreQuickMenuState();
 }
 
 BOOL CMainFrame::SaveWindowStates() {
@@ -267,6 +271,7 @@ BOOL CMainFrame::SaveWindowStates() {
         m_pClock->ClearChanged();
         any = true;
     }
+    if (SaveChangedQuickMenu()) any = true;
     if (any) SaveAppConfig();
     return TRUE;
 }
@@ -379,6 +384,12 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
     }
     if (id == ID_SEE_CLOCK) {
         SeeClock();
+        return TRUE;
+    }
+    if (id == ID_SHOW_QUICK_MENU) {
+        ShowQuickMenu(1);
+        if (g_Settings.QuickMenu.DockMode == 0)
+            if (IHotKeyView* bar = GetQuickMenuView()) bar->ShowWithEffect();
         return TRUE;
     }
     if (id == ID_SHOW_ALL_WIDGETS || id == ID_HIDE_ALL_WIDGETS) {
@@ -527,6 +538,7 @@ TrayMenuState CMainFrame::MakeTrayMenuState() {
     state.lastCaptureValid = g_Settings.LastCaptureRect.right - g_Settings.LastCaptureRect.left >= 1;
     state.userName = g_Settings.UserName;
     state.clockVisible = m_pClock && m_pClock->IsVisible();
+    state.quickMenuVisible = m_pQuickMenu && m_pQuickMenu->IsVisible();
     return state;
 }
 
@@ -682,7 +694,6 @@ void CMainFrame::CloseAllDialogs(int withSettings) {
     if (withSettings && m_pSetup) PostMessage(WM_SETTINGS_CLOSED, 2);
 }
 void CMainFrame::UpdateScheduleWindow() {}
-void CMainFrame::CloseQuickMenu() {}
 void CMainFrame::CloseUserInfoDialog() {}
 void CMainFrame::HideToolTipWidget(CWnd*) {}
 void CMainFrame::RefreshShutdownCountdown() {}
@@ -742,7 +753,6 @@ void CMainFrame::OnDayChanged() {
 }
 void CMainFrame::OnAnniversariesChanged() {}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
-void CMainFrame::ShowQuickMenu(int) {}
 CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
 
 // ---- From worker threads ---------------------------------------------------------------

@@ -42,6 +42,7 @@ class CClockDlg;
 class CClockHotKeyView;
 class CMainFrameClockHost;
 class IHotKeyView;
+class CQuickMenuDlg;
 
 class CMainFrame : public CFrameWnd, public IStartupHost, public IFtpdOwner, public IWidgetHost {
     DECLARE_MESSAGE_MAP()
@@ -296,6 +297,25 @@ public:
 private:
     CWidgetDialog* MakeWidget(const CString& skinFile);
     std::vector<CWidgetDialog*> m_widgets;
+
+public:
+    // ---- The quick-menu bar ----
+    CQuickMenuDlg* GetQuickMenuBar() { return m_pQuickMenu; }
+    // The bar's window rectangle while it is shown.
+    bool GetQuickMenuRect(CRect& rect);
+    // The hot keys' view of the bar; null while there is none.
+    IHotKeyView* GetQuickMenuView();
+    void StoreQuickMenuState();
+    // Stores the bar's state when it changed; true when it did.
+    bool SaveChangedQuickMenu();
+    // The note arrangement asks the bar for its place and its look.
+    void ConnectQuickMenuToNotes();
+    // Skinned windows with launcher buttons read the hot-key slots again.
+    void ReloadLauncherSkins();
+
+private:
+    CQuickMenuDlg* m_pQuickMenu = nullptr;
+    std::unique_ptr<IHotKeyView> m_quickMenuView;
 
 public:
 

@@ -65,6 +65,8 @@ void CMainFrame::RegisterHotKeys() {
         SetHotKeyRegistrar(m_hotKeyRegistrar.get());
     }
     ::RegisterHotKeys();
+    // Launcher buttons show the slots' targets and keys as they are now.
+    ReloadLauncherSkins();
 }
 
 void CMainFrame::UnregisterHotKeys() { ::UnregisterHotKeys(); }

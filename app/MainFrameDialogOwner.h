@@ -27,6 +27,8 @@ public:
     void GreyUnavailableItems(HMENU menu) override;
     void PlaceInMemoColumn(CZDialog* window) override;
     void OpenWidget(const CString& skinFile) override;
+    CZDialog* GetDockedQuickMenu() override;
+    bool GetQuickMenuRect(CRect& rect) override;
 
 private:
     CMainFrame& m_frame;

@@ -26,7 +26,7 @@ public:
     IHotKeyView* GetClock() override;
     IHotKeyView* GetCalendar() override { return nullptr; }
     IHotKeyView* GetDaySchedule() override { return nullptr; }
-    IHotKeyView* GetQuickMenu() override { return nullptr; }
+    IHotKeyView* GetQuickMenu() override;
     void ExitProgram() override;
     int ExecuteAction(const CString& text) override;
     bool RunAction(const CString& text) override;

@@ -70,6 +70,7 @@ void CMainFrame::StartNotes() {
     CAlarmInfo::SetDefaults(defaults);
     m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
     m_pNotes->LifecycleHost().saveChangedWidgets = [this] { return SaveChangedWidgets(); };
+    ConnectQuickMenuToNotes();
     m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
     s_markingFrame = this;
     g_MarkCalendarAlarms = MarkAlarmsOfFrame;

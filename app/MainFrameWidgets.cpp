@@ -10,6 +10,7 @@
 #include "ui/ShowEffectDlg.h"
 #include "ui/ZDialogOwner.h"
 #include "widgets/ClockDlg.h"
+#include "widgets/QuickMenuDlg.h"
 #include "widgets/WidgetDialog.h"
 #include "widgets/WidgetList.h"
 
@@ -203,8 +204,14 @@ void CMainFrame::ShowAllWidgets(BOOL show, CWnd* except) {
             m_pClock->FadeOut();
         }
     }
-    // The calendar, the day schedule and the quick-menu bar join here when
-    // they are part of the program.
+    // The calendar and the day schedule join here when they are part of the
+    // program. A docked quick-menu bar stays when the others hide.
+    if (m_pQuickMenu) {
+        if (show)
+            RaiseWindow(m_pQuickMenu, m_pQuickMenu->m_nZPosition);
+        else if (m_pQuickMenu->IsVisible() && m_pQuickMenu != except && g_Settings.QuickMenu.DockMode == 0)
+            m_pQuickMenu->FadeOut();
+    }
     for (CWidgetDialog* widget : m_widgets) {
         if (show)
             RaiseWindow(widget, widget->m_nZPosition);

@@ -667,28 +667,98 @@ def pngs():
         centred_text(d, (2, 2, 46, 46), str(k + 1), 16, (40, 40, 40, 255), bold=True)
         save_png(rid, "skin_tile_%d" % rid, img, "skin image, 48 x 48")
 
-    # The quick-menu bar: 19 icons, its highlight and its slide strip.
-    painters = [lambda d, x, y: note_glyph(d, x, y, 18), lambda d, x, y: clock_glyph(d, x, y, 18),
-                lambda d, x, y: calendar_glyph(d, x, y, 18), lambda d, x, y: lock_glyph(d, x, y, 18)]
-    bar_w, bar_h = 493, 26
+    # The quick-menu bar: 19 tools at the places where the bar hit-tests them,
+    # their highlighted look (where the bar takes each from) and the strip
+    # that slides down from a small tab (frame 0) to the whole bar (frame 11).
+    def small_star(d):
+        pts = [(16 + (13 if k % 2 == 0 else 6) * math.cos(math.radians(-90 + 36 * k)),
+                16 + (13 if k % 2 == 0 else 6) * math.sin(math.radians(-90 + 36 * k))) for k in range(10)]
+        d.polygon(pts, fill=(250, 200, 40, 255), outline=(170, 120, 20, 255))
 
-    def draw_bar(d, width, highlighted=False):
-        d.rounded_rectangle([0, 0, width - 1, bar_h - 1], radius=6,
-                            fill=(250, 245, 215, 255) if not highlighted else (255, 250, 200, 255),
-                            outline=NOTE_DARK + (255,))
-        for i in range(19):
-            x = 8 + i * 25
-            if x + 20 > width:
-                break
-            painters[i % 4](d, x, 4)
+    def recent(d):
+        note_glyph(d, 9, 3, 18, colour=(240, 240, 240, 255), lines=False)
+        note_glyph(d, 4, 10, 18)
+
+    def show_widgets(d):
+        d.ellipse([2, 8, 29, 24], fill=WHITE + (255,), outline=INK + (255,), width=2)
+        d.ellipse([11, 11, 20, 20], fill=BLUE + (255,))
+
+    def hide_widgets(d):
+        show_widgets(d)
+        d.line([(4, 27), (27, 4)], fill=(200, 50, 50, 255), width=3)
+
+    def menu_arrow(d):
+        d.polygon([(6, 11), (26, 11), (16, 23)], fill=INK + (255,))
+
+    def today(d):
+        d.ellipse([3, 3, 28, 28], fill=(90, 160, 90, 255))
+        centred_text(d, (3, 3, 29, 29), "i", 18, WHITE + (255,), bold=True)
+
+    def picker(d):
+        d.line([(8, 24), (22, 10)], fill=(90, 90, 90, 255), width=4)
+        d.ellipse([19, 3, 28, 12], fill=(220, 60, 60, 255))
+        d.ellipse([4, 22, 10, 28], fill=(60, 120, 220, 255))
+
+    def ruler(d):
+        d.polygon([(2, 22), (22, 2), (29, 9), (9, 29)], fill=(240, 210, 110, 255), outline=(150, 110, 30, 255))
+        for k in range(5):
+            d.line([(7 + 4 * k, 17 - 4 * k), (10 + 4 * k, 20 - 4 * k)], fill=(150, 110, 30, 255))
+
+    def zoom(d):
+        d.ellipse([3, 3, 21, 21], fill=(200, 225, 250, 255), outline=INK + (255,), width=3)
+        d.line([(19, 19), (28, 28)], fill=INK + (255,), width=4)
+
+    glyphs = [power, lambda d: lock_glyph(d, 5, 3, 22), vault, capture, schedule, lambda d: note_glyph(d, 4, 4, 24),
+              small_star, recent, show_widgets, hide_widgets, tooltip_widget, menu_arrow,
+              lambda d: clock_glyph(d, 3, 3, 26), lambda d: calendar_glyph(d, 3, 3, 26), schedule, today, picker,
+              ruler, zoom]
+    # Hit rectangles (inclusive) and highlight rectangles: destination x, y,
+    # source x, y, width, height.
+    hits = [(5, 2, 27, 23), (31, 2, 53, 23), (57, 2, 79, 23), (83, 2, 105, 23), (109, 2, 131, 23),
+            (135, 2, 157, 23), (169, 4, 183, 22), (186, 4, 200, 22), (203, 4, 217, 22), (220, 4, 234, 22),
+            (243, 0, 269, 25), (285, 3, 299, 19), (310, 2, 330, 22), (333, 2, 352, 22), (356, 2, 376, 22),
+            (381, 2, 401, 22), (413, 2, 433, 22), (440, 2, 460, 22), (463, 2, 483, 22)]
+    lit = [(5 + 26 * i, 0, 5 + 26 * i, 0, 26, 26) for i in range(6)]
+    lit += [(66 + 17 * i, 0, 66 + 17 * i, 0, 16, 20) for i in range(6, 10)]
+    lit += [(242, 0, 339, 0, 32, 25), (280, 0, 371, 0, 22, 17)]
+    lit += [(dx, 1, sx, 1, 22, 22) for dx, sx in zip((308, 330, 356, 380, 412, 439, 462),
+                                                       (241, 263, 289, 313, 393, 420, 443))]
+
+    def glyph_in(img, i, box):
+        x0, y0, x1, y1 = box
+        side = min(x1 - x0, y1 - y0)
+        picture = icon32(glyphs[i]).resize((side, side), Image.LANCZOS)
+        img.alpha_composite(picture, (x0 + (x1 - x0 - side) // 2, y0 + (y1 - y0 - side) // 2))
+
+    bar_w, bar_h = 493, 26
+    bar = Image.new("RGBA", (bar_w, bar_h), (0, 0, 0, 0))
+    d = ImageDraw.Draw(bar)
+    d.rounded_rectangle([0, -8, bar_w - 1, bar_h - 1], radius=8, fill=(250, 245, 215, 245), outline=NOTE_DARK + (255,))
+    for x in (162, 238, 304, 407):
+        d.line([(x, 4), (x, 21)], fill=NOTE_DARK + (255,))
+    for i, (l, t, r, b) in enumerate(hits):
+        glyph_in(bar, i, (l, t, r + 1, b + 1))
+
     img = Image.new("RGBA", (467, bar_h), (0, 0, 0, 0))
-    draw_bar(ImageDraw.Draw(img), 467, highlighted=True)
+    for i, (dx, dy, sx, sy, w, h) in enumerate(lit):
+        cell = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+        ImageDraw.Draw(cell).rounded_rectangle([0, 0, w - 1, h - 1], radius=4, fill=(170, 205, 250, 255),
+                                               outline=BLUE + (255,))
+        # The tool where the bar draws it, seen through the highlight's window.
+        l, t, r, b = hits[i]
+        glyph_in(cell, i, (l - dx, t - dy, r + 1 - dx, b + 1 - dy))
+        img.alpha_composite(cell, (sx, sy))
     save_png(366, "quick_menu_highlight", img, "quick-menu icons highlighted, 467 x 26")
+
     img = Image.new("RGBA", (bar_w, bar_h * 12), (0, 0, 0, 0))
+    tab = (226, 266)
     for f in range(12):
         frame = Image.new("RGBA", (bar_w, bar_h), (0, 0, 0, 0))
-        width = 24 + (bar_w - 24) * f // 11
-        draw_bar(ImageDraw.Draw(frame), width)
+        shown = 3 + (bar_h - 3) * f // 11
+        frame.alpha_composite(bar.crop((0, bar_h - shown, bar_w, bar_h)), (0, 0))
+        if f < 11:
+            ImageDraw.Draw(frame).rounded_rectangle([tab[0], shown - 3, tab[1], shown + 3], radius=3,
+                                                    fill=NOTE + (255,), outline=NOTE_DARK + (255,))
         img.paste(frame, (0, f * bar_h))
     save_png(368, "quick_menu_strip", img, "quick-menu slide strip, 12 frames of 493 x 26")
 

@@ -4,6 +4,7 @@
 #include "shell/ActionIds.h"
 #include "shell/ActionSystem.h"
 #include "shell/ActionVocabulary.h"
+#include "shell/HotKeyTable.h"
 #include "shell/ProgramFolder.h"
 #include "shell/WebCheckResult.h"
 
@@ -66,6 +67,9 @@ int CActionExecutor::ExecuteAction(const CString& text) {
     }
     case ACTION_HOTKEY_SETUP:
         if (ParseActionNumber(text, k.argumentPos, number) == ACTION_NUMBER_NEGATIVE) return 0;
+        // A number that names no launcher slot (a web button without a slot
+        // asks for 98) is taken and does nothing.
+        if (!IsHotKeySlotItem(number)) break;
         m_host.OpenSettings(SETTINGS_PAGE_HOTKEY, number);
         break;
     case ACTION_SHUTDOWN_NOW:

@@ -61,3 +61,9 @@ int GetHotKeySlotItem(int id) {
     if (id >= 29 && id <= 33) return id + 75;
     return -1;
 }
+
+bool IsHotKeySlotItem(int item) {
+    for (int id = 0; id < HOTKEY_COUNT; ++id)
+        if (GetHotKeySlotItem(id) == item) return true;
+    return false;
+}

@@ -31,3 +31,5 @@ HotKeySlotKind GetHotKeySlotKind(int id);
 CString GetHotKeySlotKey(int id);
 // The hot-key page item that edits the slot; -1 for an id that is no slot.
 int GetHotKeySlotItem(int id);
+// True when some slot is edited by that hot-key page item.
+bool IsHotKeySlotItem(int item);

@@ -117,6 +117,7 @@ public:
     const CString& GetDoubleClickCommand() const { return m_strDblClkCommand; }
     int GetPendingDownloads() const { return m_nPendingDownloads; }
     int GetLoadingFrame() const override { return m_nLoadingFrame; }
+    int GetZPosition() const override { return m_nZPosition; }
     int GetConstantAlpha() const { return m_nConstantAlpha; }
     int GetQueuedCount() const { return m_CommandQueue.GetCount(); }
     bool IsCloseAfterFade() const { return m_bCloseAfterFade != 0; }

@@ -44,6 +44,15 @@ public:
 
     static void ConvertXml(const TiXmlElement* element, CInfoSection& section);
 
+protected:
+    // For the launcher kinds, which fill in the command, picture and tooltip
+    // from their own keys after the button's.
+    CMeterPicture& Picture() { return m_Picture; }
+    const CMeterPicture& Picture() const { return m_Picture; }
+    void SetCommand(const CString& command) { m_Command = command; }
+    void SetToolTip(const CString& text) { m_ToolTip = text; }
+    void SetSingleFrame(int single) { m_SingleFrame = single; }
+
 private:
     CMeterPicture m_Picture;
     CString m_Command;

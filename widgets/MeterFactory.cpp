@@ -12,6 +12,10 @@
 #include "widgets/MeterDateString.h"
 #include "widgets/MeterString.h"
 #include "widgets/MeterUserString.h"
+#include "widgets/MeterRauncher.h"
+#include "widgets/MeterShortCut.h"
+#include "widgets/MeterWebUrl.h"
+#include "widgets/MeterZOrder.h"
 #include "widgets/SkinXml.h"
 
 #include <cwchar>
@@ -60,6 +64,9 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_USERSTRING, L"USERSTRING", Make<CMeterUserString>, CMeterString::ConvertUserXml},
     {METER_BUTTON, L"BUTTON", Make<CMeterButton>, CMeterButton::ConvertXml},
     {METER_EDITBOX, L"EDITBOX", Make<CMeterEditBox>, CMeterEditBox::ConvertXml},
+    {METER_SHORTCUT, L"SHORTCUT", Make<CMeterShortCut>, CMeterShortCut::ConvertXml},
+    {METER_WEBURL, L"WEBURL", Make<CMeterWebUrl>, CMeterWebUrl::ConvertXml},
+    {METER_ZORDER, L"ZORDER", Make<CMeterZOrder>, CMeterZOrder::ConvertXml},
 };
 
 bool RegisterBuiltInKinds() {
@@ -67,6 +74,8 @@ bool RegisterBuiltInKinds() {
         SetMeterMaker(k.kind, k.make);
         SetMeterXmlConverter(k.xmlType, k.convert);
     }
+    // The icon list has no XML form.
+    SetMeterMaker(METER_RAUNCHER, Make<CMeterRauncher>);
     return true;
 }
 const bool g_BuiltInKindsRegistered = RegisterBuiltInKinds();

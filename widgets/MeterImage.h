@@ -16,6 +16,7 @@ public:
     int GetCacheKey(int fallback) override { return m_Picture.GetCacheKey(fallback); }
 
     bool HasImage() const { return m_Picture.Get() != nullptr; }
+    Gdiplus::Image* GetPicture() const { return m_Picture.Get(); }
 
     static void ConvertXml(const TiXmlElement* element, CInfoSection& section);
 

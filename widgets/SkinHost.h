@@ -24,4 +24,6 @@ public:
     // The frame (0-7) of the loading animation that image meters show while
     // their picture downloads.
     virtual int GetLoadingFrame() const { return 0; }
+    // The window's Z position: 0 normal, 1 always on top, 2 desktop, 3 bottom.
+    virtual int GetZPosition() const { return 0; }
 };

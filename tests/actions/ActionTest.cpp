@@ -61,6 +61,7 @@ TEST_F(ActionTest, EachStringHasItsEffect) {
         {L"SHUTDOWN_SUSPEND_AND_SETUP", 1, {L"PostCommand(32967)"}},
         {L"SETUP", 1, {L"OpenSettings(-1,-1)"}},
         {L"HOTKEY_SETUP:102", 1, {L"OpenSettings(3,102)"}},
+        {L"HOTKEY_SETUP:98", 1, {}},  // no such slot: taken, nothing opens
         {L"<CLOCK_SETUP>", 1, {L"OpenSettings(4,-1)"}},
         {L"CALENDAR_SETUP", 1, {L"OpenSettings(5,-1)"}},
         {L"SHARE_SETUP", 1, {L"OpenSettings(7,-1)"}},
