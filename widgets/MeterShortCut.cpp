@@ -81,8 +81,9 @@ void CMeterShortCut::ReadConfig(const CInfoSection& section) {
 
     CString path = ExpandLauncherPath(slot ? LauncherSlotValue(index, false) : section.GetString(L"FilePath", L""),
                                       GetActionSystem());
+    if (path.IsEmpty() && !slot) return;  // the skin's own Command stays
+    bool action = IsAction(path);
     if (path.IsEmpty()) {
-        if (!slot) return;  // the skin's own Command stays
         CString command;
         command.Format(L"HOTKEY_SETUP:%d", index - 1);
         SetCommand(command);
@@ -90,11 +91,7 @@ void CMeterShortCut::ReadConfig(const CInfoSection& section) {
             SetSingleFrame(1);
             Picture().Reset(LoadPngResource(kEmptyProgramSlotPng, L"PNG", sizeGiven));
         }
-        return;
-    }
-
-    bool action = IsAction(path);
-    if (!ownPicture) {
+    } else if (!ownPicture) {
         SetSingleFrame(1);
         Picture().Reset(LoadFileIcon(path, iconSize, sizeGiven));
         // Without a shell icon an action keyword shows its own picture.
@@ -107,7 +104,7 @@ void CMeterShortCut::ReadConfig(const CInfoSection& section) {
         if (slot && title.IsEmpty()) title = GetActionText(path);
         if (HasImage() && GetLabel() && !title.IsEmpty()) GetLabel()->SetText(title);
     }
-    SetCommand(action ? path : L"SHELLEXECUTE:" + path);
+    if (!path.IsEmpty()) SetCommand(action ? path : L"SHELLEXECUTE:" + path);
 
     if (slot && section.GetInt(L"KeyToolTip", 0) != 0) {
         CString name = action ? GetActionText(path) : CString();

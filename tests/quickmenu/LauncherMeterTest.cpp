@@ -118,7 +118,7 @@ TEST_F(Launchers, SlotsAndPathsGiveCommandPictureAndLabel) {
         Keys keys;
         const wchar_t* command;
         int builtinPicture;  // 0: the file's own shell icon
-        const wchar_t* label;
+        CString label;
     } cases[] = {
         {L"SHORTCUT", {{L"HotkeyIndex", L"2"}}, L"HOTKEY_SETUP:1", 299, L"(none)"},
         {L"SHORTCUT", {{L"HotkeyIndex", L"3"}, {L"Label", L""}}, L"NEW_MEMO", GetActionIcon(L"NEW_MEMO"),
@@ -166,7 +166,7 @@ TEST_F(Launchers, SlotsAndPathsGiveCommandPictureAndLabel) {
             command = m->GetCommand();
         }
         EXPECT_EQ(command, CString(k.command));
-        EXPECT_EQ(label, CString(k.label));
+        EXPECT_EQ(label, k.label);
     }
 }
 

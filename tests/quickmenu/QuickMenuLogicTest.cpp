@@ -113,7 +113,10 @@ TEST(QuickMenuSkins, DockedSkinHoldsTheStripAndTheHighlight) {
 // ---- Sliding ----
 
 struct FakeSlideHost : IQuickMenuSlideHost {
-    void StartTimer(UINT id, UINT ms) override { running[id] = ms; }
+    void StartTimer(UINT id, UINT ms) override {
+        running[id] = ms;
+        due[id] = now + ms;
+    }
     void StopTimer(UINT id) override { running.erase(id); }
     DWORD Now() override { return now; }
     void RepaintBar() override { ++repaints; }
@@ -121,6 +124,7 @@ struct FakeSlideHost : IQuickMenuSlideHost {
     bool Runs(UINT id) const { return running.count(id) != 0; }
 
     std::map<UINT, UINT> running;
+    std::map<UINT, DWORD> due;
     DWORD now = 100000;
     int repaints = 0;
     int left = 0;
@@ -135,10 +139,13 @@ struct QuickMenuSlide : ::testing::Test {
         std::vector<int> steps;
         for (DWORD t = 0; t < total && !host.running.empty(); t += every) {
             host.now += every;
-            std::map<UINT, UINT> due = host.running;
+            std::map<UINT, UINT> running = host.running;
             int before = host.repaints;
-            for (const auto& timer : due)
-                if (host.Runs(timer.first)) slide.OnTimer(timer.first);
+            for (const auto& timer : running) {
+                if (!host.Runs(timer.first) || host.due[timer.first] > host.now) continue;
+                host.due[timer.first] += timer.second;
+                slide.OnTimer(timer.first);
+            }
             if (host.repaints != before) steps.push_back(slide.GetStep());
         }
         return steps;
@@ -225,10 +232,9 @@ TEST_F(QuickMenuSlide, SlideOutOpensAndHidesAgainFourSecondsLater) {
     EXPECT_EQ(host.running[TIMER_QUICK_MENU_AUTO_HIDE], QUICK_MENU_AUTO_HIDE_MS);
     RunFor(300);
     EXPECT_EQ(slide.GetStep(), QUICK_MENU_OPEN_STEP);
-    host.now += QUICK_MENU_AUTO_HIDE_MS;
-    slide.OnTimer(TIMER_QUICK_MENU_AUTO_HIDE);
+    EXPECT_EQ(host.left, 0);
+    RunFor(QUICK_MENU_AUTO_HIDE_MS);
     EXPECT_EQ(host.left, 1);  // as if the mouse had left: the work area is read again
-    RunFor(1000);
     EXPECT_EQ(slide.GetStep(), 2);
     EXPECT_TRUE(host.running.empty());
 }
