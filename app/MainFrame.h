@@ -312,6 +312,8 @@ public:
     void ConnectQuickMenuToNotes();
     // Skinned windows with launcher buttons read the hot-key slots again.
     void ReloadLauncherSkins();
+    // An undocked bar whose skin changes with time is drawn again.
+    void RedrawQuickMenuOnTheMinute();
 
 private:
     CQuickMenuDlg* m_pQuickMenu = nullptr;

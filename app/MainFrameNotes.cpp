@@ -255,4 +255,5 @@ void CMainFrame::CheckAlarmsAtStartup() {
 
 void CMainFrame::OnMinuteTick(int&, int&) {
     if (m_pNotes) m_pNotes->OnMinuteTick(ClockNow());
+    RedrawQuickMenuOnTheMinute();
 }

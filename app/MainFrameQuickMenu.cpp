@@ -116,3 +116,7 @@ void CMainFrame::ReloadLauncherSkins() {
         if (widget->m_hWnd) widget->ReloadSkinIfHotkeyButtons();
     if (m_pQuickMenu && m_pQuickMenu->m_hWnd) m_pQuickMenu->ReloadSkinIfHotkeyButtons();
 }
+
+void CMainFrame::RedrawQuickMenuOnTheMinute() {
+    if (m_pQuickMenu && m_pQuickMenu->m_hWnd) m_pQuickMenu->RedrawIfUndocked();
+}
