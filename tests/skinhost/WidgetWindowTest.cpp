@@ -6,6 +6,7 @@
 #include "widgets/MeterEditBox.h"
 #include "widgets/WidgetDialog.h"
 
+#include "shell/Settings.h"
 #include "ui/UiIds.h"
 
 #include "TestFiles.h"
@@ -77,6 +78,43 @@ TEST_F(WidgetWindowTest, ListedWidgetTakesItsEntryAndGivesItBack) {
 
     // A skin file that is gone opens nothing.
     EXPECT_FALSE(OpenListed(Entry(L"gone\\gone.ini", 0, 0))->IsSkinLoaded());
+}
+
+// A widget the user opens takes the widget settings and the note column's
+// next free place from the frame; its entry names the skin from the widgets
+// folder on.
+TEST_F(WidgetWindowTest, NewWidgetTakesTheSettingsAndItsPlaceInTheNoteColumn) {
+    struct PlacingOwner : RecordingSkinOwner {
+        int placed = 0;
+        void PlaceInMemoColumn(CZDialog* window) override {
+            ++placed;
+            window->m_ptPosition = CPoint(77, 88);
+            ::SetWindowPos(window->m_hWnd, nullptr, 77, 88, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    } placing;
+    SetZDialogOwner(&placing);
+    auto saved = g_Settings.Widget;
+    g_Settings.Widget.TransVal = 200;
+    g_Settings.Widget.ZPosition = 1;
+    g_Settings.Widget.MouseOverHiding = 1;
+    CString path = Skin(L"skin\\widgets\\box\\box.ini", "[WINDOW]\nWindowWidth=40\nWindowHeight=30\n");
+    CWidgetDialog* w = new CWidgetDialog(host, nullptr);
+    widgets.push_back(w);
+    w->SetSkinFile(path);
+    EXPECT_TRUE(w->Create(IDD_SKIN_WINDOW, nullptr));
+    g_Settings.Widget = saved;
+    SetZDialogOwner(&owner);
+
+    ASSERT_TRUE(w->IsSkinLoaded());
+    EXPECT_EQ(placing.placed, 1);
+    WidgetListEntry entry = w->GetListEntry();
+    EXPECT_EQ(entry.path, L"box\\box.ini");
+    EXPECT_EQ(entry.transparence, 200);
+    EXPECT_EQ(entry.zPosition, 1);
+    EXPECT_EQ(entry.mouseOverHiding, 1);
+    EXPECT_EQ(CPoint(entry.x, entry.y), CPoint(77, 88));
+    EXPECT_TRUE(::GetWindowLongPtrW(w->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(w->IsChanged());
 }
 
 TEST_F(WidgetWindowTest, CommandsOfTheSkin) {
