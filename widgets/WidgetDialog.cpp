@@ -235,8 +235,10 @@ void CWidgetDialog::RunCountdownSetup() {
 
 void CWidgetDialog::RunWeatherSetup(int meterId) {
     if (!FindMeter(METER_WEATHER, meterId) || !g_weatherAsker) return;
-    CString woeid;
-    bool fahrenheit = false;
+    // The dialog starts from the location and unit the skin holds now.
+    CString woeid, unit;
+    CWidgetDialogRewrite::ReadWeatherFile(m_strSkinFile, meterId, woeid, unit);
+    bool fahrenheit = CWidgetDialogRewrite::IsFahrenheit(unit);
     HWND self = m_hWnd;
     if (!g_weatherAsker(this, woeid, fahrenheit)) return;
     if (!self || !::IsWindow(self)) return;

@@ -194,6 +194,43 @@ TEST_F(WidgetWindowTest, CountdownSetUpWritesTheAnswerIntoTheSkin) {
     CWidgetDialog::SetCountdownAsker(nullptr);
 }
 
+// The weather set-up starts from the location and unit the skin holds and
+// writes the answer into the line of the chosen weather widget.
+TEST_F(WidgetWindowTest, WeatherSetUpStartsFromTheSkinAndWritesTheAnswer) {
+    // The skin's own lines carry the weather widget's markers as comments.
+    const std::string skin =
+        "[WINDOW]\r\nWindowWidth=40\r\nWindowHeight=30\r\n"
+        "; <Widget Type=\"Weather\" ID=\"3\">\r\n; <Weather WOEID=\"111\" Unit=\"F\"/>\r\n"
+        "[Web]\r\nDrawType=WEATHER\r\nID=3\r\n";
+    CString path = Skin(L"skin\\widgets\\sky\\sky.ini", skin);
+    CWidgetDialog* w = OpenListed(Entry(L"sky\\sky.ini", 260, 170));
+    ASSERT_TRUE(w->IsSkinLoaded());
+    CString askedId;
+    bool askedF = true;
+    int asks = 0;
+    CWidgetDialog::SetWeatherAsker([&](CWnd*, CString& woeid, bool& fahrenheit) {
+        ++asks;
+        askedId = woeid;
+        askedF = fahrenheit;
+        woeid = L"2345";
+        fahrenheit = true;
+        return true;
+    });
+    // No weather meter 9: nothing is asked.
+    w->ExecuteCommand(L"WEATHER_SETUPID:9");
+    w->ExecuteCommand(L"Weather_SetupID:3");
+    PumpUntil([&] { return asks > 0; }, 3000);
+    PumpFor(100);
+    CWidgetDialog::SetWeatherAsker(nullptr);
+    ASSERT_EQ(asks, 1);
+    EXPECT_EQ(askedId, L"111");
+    EXPECT_FALSE(askedF);  // "F" is no Fahrenheit
+    std::string expected = skin;
+    expected.replace(expected.find("; <Weather"), 33, "\t<Weather WOEID = \"2345\" Unit = \"f\"/>");
+    EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_TRUE(w->FindMeter(METER_WEATHER, 3));
+}
+
 // The menu's item at a position, its text and state.
 CString ItemText(HMENU menu, UINT position) {
     wchar_t text[64] = {};
