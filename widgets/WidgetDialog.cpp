@@ -6,6 +6,7 @@
 #include "widgets/Meter.h"
 #include "widgets/WidgetIds.h"
 
+#include "ui/UiIds.h"
 #include "ui/ZDialogOwner.h"
 
 #include "shell/ProgramFolder.h"
@@ -162,6 +163,28 @@ void CWidgetDialog::OnFadeOutDone() {
     if (m_bClosedByUser && GetRefCount() == 1) m_host.RemoveWidget(this);
 }
 
+HMENU CWidgetDialog::BuildContextMenu() {
+    enum { POS_LEVEL = 0, POS_ARRANGE = 3, POS_OPACITY = 6, POS_WIDGETS = 14 };
+    static const WindowMenuLayout kLayout = {
+        IDR_WIDGET_MENU,
+        {{POS_LEVEL, 11000}, {1, 11001}, {2, 27306}, {POS_ARRANGE, 11002}, {4, 11003}, {5, 11009},
+         {POS_OPACITY, 11004}, {8, 11007}, {9, 23104}, {10, 11008}, {12, 31}, {POS_WIDGETS, 11010}},
+        POS_LEVEL, POS_ARRANGE, POS_OPACITY, POS_WIDGETS};
+    HMENU popup = BuildWindowMenu(kLayout);
+    if (!popup) return nullptr;
+    // The skin list of a widget is every installed widget skin; a check
+    // marks the ones open as widgets, not the skin this window shows.
+    // (By command: the items below may have moved up by then.)
+    for (int i = 0; i < GetSkinList().GetCount(); ++i)
+        ::CheckMenuItem(popup, ID_SKIN_CHOICE_FIRST + (UINT)i,
+                        MF_BYCOMMAND | (m_host.IsWidgetOpen(GetSkinList()[i]) ? MF_CHECKED : MF_UNCHECKED));
+    if (m_bMouseOverHiding) ::CheckMenuItem(popup, ID_WIDGET_MOUSE_OVER_HIDING, MF_BYCOMMAND | MF_CHECKED);
+    if (!m_bEditable)
+        for (UINT id : {ID_WINDOW_HIDE, ID_SKIN_EDIT, ID_SKIN_MAKE_COPY})
+            ::EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
+    return popup;
+}
+
 void CWidgetDialog::SelectSkin(UINT id) {
     int n = (int)id - (int)ID_SKIN_CHOICE_FIRST;
     if (n < 0 || n >= GetSkinList().GetCount()) return;
@@ -212,8 +235,10 @@ void CWidgetDialog::RunCountdownSetup() {
 
 void CWidgetDialog::RunWeatherSetup(int meterId) {
     if (!FindMeter(METER_WEATHER, meterId) || !g_weatherAsker) return;
-    CString woeid;
-    bool fahrenheit = false;
+    // The dialog starts from the location and unit the skin holds now.
+    CString woeid, unit;
+    CWidgetDialogRewrite::ReadWeatherFile(m_strSkinFile, meterId, woeid, unit);
+    bool fahrenheit = CWidgetDialogRewrite::IsFahrenheit(unit);
     HWND self = m_hWnd;
     if (!g_weatherAsker(this, woeid, fahrenheit)) return;
     if (!self || !::IsWindow(self)) return;

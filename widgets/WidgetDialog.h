@@ -17,6 +17,9 @@ const unsigned ID_WIDGET_CLOSE = 32898;
 const unsigned ID_WIDGET_MOUSE_OVER_HIDING = 32895;
 const unsigned WM_WIDGET_COUNTDOWN_SETUP = 0x0400 + 30;  // WM_USER + 30
 const unsigned WM_WIDGET_WEATHER_SETUP = 0x0400 + 31;    // WM_USER + 31, wParam the meter ID
+// The widget's context menu: the skinned windows' items, mouse-over hiding,
+// a copy of the skin, Close, and every installed widget skin.
+const unsigned IDR_WIDGET_MENU = 258;
 
 class CWidgetDialog : public CGDIDialog {
     DECLARE_MESSAGE_MAP()
@@ -33,6 +36,7 @@ public:
     void OnSkinLoaded() override;
     void SelectSkin(UINT id) override;
     void OnFadeOutDone() override;
+    HMENU BuildContextMenu() override;
 
     // The window's entry as the list writes it.
     WidgetListEntry GetListEntry() const;

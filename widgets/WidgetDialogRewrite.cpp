@@ -3,7 +3,10 @@
 #include "fw/Convert.h"
 #include "shell/SafeFileWriter.h"
 
+#include "tinyxml.h"
+
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -104,13 +107,41 @@ bool CWidgetDialogRewrite::RewriteCountdown(std::string& text, const CString& se
     return true;
 }
 
-bool CWidgetDialogRewrite::RewriteWeather(std::string& text, int meterId, const CString& woeid, bool fahrenheit) {
+namespace {
+// The index of the location line of the weather widget with that ID, or -1.
+int FindWeatherLine(const std::vector<std::string>& lines, int meterId) {
     char buf[96];
     snprintf(buf, sizeof(buf), "<WIDGETTYPE=\"WEATHER\"ID=\"%d\">", meterId);
-    std::vector<std::string> lines = SplitLines(text);
     int first = FindLine(lines, 0, buf);
-    if (first < 0) return false;
-    int line = FindLine(lines, first, "<WEATHERWOEID");
+    return first < 0 ? -1 : FindLine(lines, (size_t)first, "<WEATHERWOEID");
+}
+}  // namespace
+
+bool CWidgetDialogRewrite::ReadWeather(const std::string& text, int meterId, CString& woeid, CString& unit) {
+    std::vector<std::string> lines = SplitLines(text);
+    int line = FindWeatherLine(lines, meterId);
+    if (line < 0) return false;
+    TiXmlDocument doc;
+    const char* element = strchr(lines[line].c_str(), '<');
+    doc.Parse(element);
+    const TiXmlElement* weather = doc.RootElement();
+    if (!weather) return false;
+    const char* id = weather->Attribute("WOEID");
+    const char* u = weather->Attribute("Unit");
+    woeid = id ? AnsiToString(CStringA(id)) : CString();
+    unit = u ? AnsiToString(CStringA(u)) : CString();
+    return true;
+}
+
+bool CWidgetDialogRewrite::ReadWeatherFile(const CString& path, int meterId, CString& woeid, CString& unit) {
+    std::vector<BYTE> data;
+    if (!CSafeFileWriter::ReadFile(path, data, CSafeFileWriter::MaxListFileBytes)) return false;
+    return ReadWeather(std::string(data.begin(), data.end()), meterId, woeid, unit);
+}
+
+bool CWidgetDialogRewrite::RewriteWeather(std::string& text, int meterId, const CString& woeid, bool fahrenheit) {
+    std::vector<std::string> lines = SplitLines(text);
+    int line = FindWeatherLine(lines, meterId);
     if (line < 0) return false;
     // The replaced line keeps the line end it had, so the last line of the
     // file still has none when it had none.

@@ -27,6 +27,10 @@ public:
     // first one after its start line). False, with text unchanged, when
     // there is none.
     static bool RewriteWeather(std::string& text, int meterId, const CString& woeid, bool fahrenheit);
+    // The location id and Unit text of the weather widget with that ID, as
+    // its location line holds them; false when there is no such line.
+    static bool ReadWeather(const std::string& text, int meterId, CString& woeid, CString& unit);
+    static bool ReadWeatherFile(const CString& path, int meterId, CString& woeid, CString& unit);
     // A weather meter's Unit text means Fahrenheit only when it is exactly
     // "f"; anything else, "F" included, is Celsius.
     static bool IsFahrenheit(const CString& unit) { return unit == L"f"; }

@@ -100,6 +100,20 @@ TEST(WidgetDialogRewrite, WeatherLineOfTheChosenWidgetOnly) {
         expected.replace(expected.find(c.oldLine), c.oldLine.size(), c.newLine);
         EXPECT_EQ(text, expected);
     }
+    // What the set-up dialog starts from: the chosen widget's values as written.
+    struct Read {
+        int id;
+        const wchar_t *woeid, *unit;
+    } reads[] = {{1, L"111", L"F"}, {2, L"222", L"f"}, {3, L"333", L"c"}};
+    for (const Read& r : reads) {
+        CString woeid, unit;
+        ASSERT_TRUE(CWidgetDialogRewrite::ReadWeather(before, r.id, woeid, unit)) << r.id;
+        EXPECT_EQ(woeid, r.woeid);
+        EXPECT_EQ(unit, r.unit);
+    }
+    CString woeid, unit;
+    EXPECT_FALSE(CWidgetDialogRewrite::ReadWeather(before, 4, woeid, unit));
+
     std::string text = before;
     EXPECT_FALSE(CWidgetDialogRewrite::RewriteWeather(text, 4, L"1", false));
     EXPECT_EQ(text, before);
