@@ -27,6 +27,8 @@ public:
     void GreyUnavailableItems(HMENU menu) override;
     void PlaceInMemoColumn(CZDialog* window) override;
     void OpenWidget(const CString& skinFile) override;
+    void ForgetShutdownCountdown(CZDialog* window) override;
+    bool EditSkinFile(const CString& skinFile, CWnd* parent) override;
 
 private:
     CMainFrame& m_frame;
