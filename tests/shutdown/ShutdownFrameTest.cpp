@@ -6,6 +6,7 @@
 #include "ProgramFolderSetup.h"
 #include "ScreenPicture.h"
 #include "ShutdownTestSupport.h"
+#include "TestFiles.h"
 #include "app/MainFrame.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
@@ -20,6 +21,7 @@
 #include "widgets/SkinInfoDlg.h"
 #include "widgets/WeatherSetDlg.h"
 #include "widgets/WidgetDialog.h"
+#include "widgets/WidgetIds.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -263,4 +265,45 @@ TEST_F(ShutdownFrame, PicturesOfTheWidgetsSideDialogs) {
     PumpFor(300);
     SaveScreenPicture(L"user-information", {frame->GetUserInfoDialog()->m_hWnd});
     frame->CloseUserInfoDialog();
+}
+
+TEST_F(ShutdownFrame, AWidgetsCountdownSetUpAndSkinEditorRewriteAndReloadItsSkin) {
+    ASSERT_TRUE(scratch.MakeFolder(L"skin\\widgets\\timer"));
+    CString skin = scratch.Path() + L"skin\\widgets\\timer\\timer.xml";
+    ASSERT_TRUE(CopyFileW(scratch.Path() + L"system\\skin\\shutdown\\shutdown.xml", skin, FALSE));
+    CWidgetDialog* widget = frame->OpenUnlistedWidget(skin);
+    ASSERT_NE(widget, nullptr);
+    HWND widgetWnd = widget->m_hWnd;
+
+    // "Later" by 90 minutes in the countdown set-up.
+    bool asked = false;
+    WhenShown([&asked] {
+        HWND dialog = FindWindowW(L"#32770", g_LanguageTable[2300]);
+        if (!dialog) return;
+        asked = true;
+        SetDlgItemInt(dialog, CCountDownSet::IDC_AMOUNT, 90, TRUE);
+        SendDlgItemMessageW(dialog, CCountDownSet::IDC_UNIT, CB_SETCURSEL, 1, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(CCountDownSet::IDC_LATER, BN_CLICKED),
+                     (LPARAM)GetDlgItem(dialog, CCountDownSet::IDC_LATER));
+    });
+    widget->ExecuteCommand(L"SETCOUNTDOWNTARGETDAY:SHUTDOWN");
+    ASSERT_TRUE(PumpUntil([&] { return asked && CountdownOf(widget)->GetTarget() == clock.now + 5400; }, 5000));
+    EXPECT_NE(std::string::npos, ReadFileBytes(skin).find("Section= \"SHUTDOWN\""));
+
+    // The skin editor: what OK writes is what the window loads next.
+    CString edited;
+    WhenShown([&edited] {
+        HWND dialog = GetForegroundWindow();
+        wchar_t text[8192] = {};
+        GetDlgItemTextW(dialog, CSkinInfoDlg::IDC_TEXT, text, 8192);
+        edited = text;
+        edited.Replace(L"SHUTDOWN:30", L"LOG_OFF");
+        SetDlgItemTextW(dialog, CSkinInfoDlg::IDC_TEXT, edited);
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(widgetWnd, WM_COMMAND, ID_SKIN_EDIT, 0);
+    EXPECT_NE(-1, edited.Find(L"LOG_OFF"));
+    EXPECT_EQ(CString(L"LOG_OFF"), CountdownOf(widget)->GetCommand());
+    EXPECT_EQ(std::string::npos, ReadFileBytes(skin).find("SHUTDOWN:30"));
+    frame->RemoveWidget(widget);
 }
