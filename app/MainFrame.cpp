@@ -160,6 +160,7 @@ void CMainFrame::OnWindowPosChanging(WINDOWPOS* pos) {
 
 void CMainFrame::PostCreateInit() {
     g_Settings.MemoLimit = 1000;
+    InstallWidgetSetupDialogs();
     StartNotes();
     if (g_PlatformId >= 2) SetTimer(TIMER_STARTUP, STARTUP_TICK_MS);
 }
@@ -371,6 +372,7 @@ LRESULT CMainFrame::OnCaptureSetupClose(WPARAM wParam, LPARAM lParam) {
 BOOL CMainFrame::OnOtherCommand(UINT id) {
     if (OnNoteCommand(id)) return TRUE;
     if (OnCaptureCommand(id)) return TRUE;
+    if (OnShutdownCommand(id)) return TRUE;
     if (id == ID_BACKUP) {
         // The tray and the widgets' menus can all ask; one dialog at a time.
         if (CBackupDlg::IsOpen()) return TRUE;
@@ -694,9 +696,7 @@ void CMainFrame::CloseAllDialogs(int withSettings) {
     if (withSettings && m_pSetup) PostMessage(WM_SETTINGS_CLOSED, 2);
 }
 void CMainFrame::UpdateScheduleWindow() {}
-void CMainFrame::CloseUserInfoDialog() {}
 void CMainFrame::HideToolTipWidget(CWnd*) {}
-void CMainFrame::RefreshShutdownCountdown() {}
 void CMainFrame::OpenPasswordManager(int force) {
     if (g_pPwdManager || (g_bPwdPrompting && !force)) return;
     g_bPwdPrompting = true;

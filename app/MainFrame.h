@@ -21,6 +21,7 @@
 #include "app/MainFrameDialogOwner.h"
 #include "app/MainFrameHotKeyHost.h"
 #include "app/MainFrameSettingsHost.h"
+#include "app/MainFrameShutdownHost.h"
 #include "shell/ReceiveQueue.h"
 #include "net/FtpdOwner.h"
 #include "app/StartupSequence.h"
@@ -410,4 +411,39 @@ private:
     CHotKeyDispatcher m_hotKeys{m_hotKeyHost, GetActionSystem()};
     std::unique_ptr<CHotKeyRegistrarWin> m_hotKeyRegistrar;
     CReceiveQueue m_receiveQueue;
+
+    // ---- The shutdown countdown, the shutdown timer and the user information ----
+public:
+    // Opens the countdown window (an unlisted widget) for the seconds, with
+    // the label and the command to run at zero when not empty; an older one
+    // fades out and a pending system shutdown is cancelled first. Seconds of
+    // 0 or less keep the skin's own countdown, label and command.
+    void ShowShutdownCountdown(int seconds, const CString& text, const CString& command = CString());
+    // The countdown window fades out and is forgotten.
+    void CloseShutdownCountdown();
+    // The frame forgets the countdown window, which stays open with its
+    // countdown paused, so that a cancelled shutdown never fires later.
+    void ForgetShutdownCountdown();
+    // A closing window that is the countdown window is forgotten.
+    void ForgetShutdownCountdown(CWnd* window);
+    // The countdown window while it exists and is remembered, else null.
+    CWidgetDialog* GetShutdownCountdown();
+    // Command 32967: one more shutdown timer dialog.
+    void OpenShutdownScheduler();
+    // Command 32986: the user information, made once and brought forward.
+    void OpenUserInfoDialog();
+    class CRegUserDlg* GetUserInfoDialog() { return m_pRegUser; }
+    // Runs the skin editor on the file; true when it was saved.
+    bool EditSkinFile(const CString& skinFile, CWnd* parent);
+    // The countdown and weather set-up dialogs the widgets run.
+    static void InstallWidgetSetupDialogs();
+
+private:
+    // The shutdown commands of the frame; false for other ids.
+    bool OnShutdownCommand(UINT id);
+    void DestroyShutdownWindows();
+    CWidgetDialog* m_pShutdownCountdown = nullptr;
+    HWND m_hShutdownCountdown = nullptr;
+    class CRegUserDlg* m_pRegUser = nullptr;
+    CMainFrameShutdownHost m_shutdownHost{*this};
 };

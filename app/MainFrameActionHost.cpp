@@ -16,10 +16,11 @@ void CMainFrameActionHost::PostFrameMessage(UINT message) {
 void CMainFrameActionHost::OpenSettings(int page, int item) { m_frame.OpenSettings(page, item); }
 void CMainFrameActionHost::AutoSaveMemos(int force) { m_frame.AutoSaveMemos(force); }
 
-// The shutdown countdown window is not part of the program yet.
-void CMainFrameActionHost::ShowShutdownCountdown(int, const CString&) {}
-void CMainFrameActionHost::CloseShutdownCountdown() {}
-void CMainFrameActionHost::ForgetShutdownCountdown() {}
+void CMainFrameActionHost::ShowShutdownCountdown(int seconds, const CString& text) {
+    m_frame.ShowShutdownCountdown(seconds, text);
+}
+void CMainFrameActionHost::CloseShutdownCountdown() { m_frame.CloseShutdownCountdown(); }
+void CMainFrameActionHost::ForgetShutdownCountdown() { m_frame.ForgetShutdownCountdown(); }
 
 void CMainFrameActionHost::ShowFadeWindow() {
     // The fade window closes itself on a click and frees itself with its window.

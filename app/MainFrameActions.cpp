@@ -33,6 +33,7 @@ void CMainFrame::InitActionsAndHotKeys() {
 }
 
 void CMainFrame::OnDestroy() {
+    DestroyShutdownWindows();
     UnregisterHotKeys();
     SetHotKeyRegistrar(nullptr);
     m_hotKeyRegistrar.reset();

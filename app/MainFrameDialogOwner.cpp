@@ -62,3 +62,7 @@ void CMainFrameDialogOwner::GreyUnavailableItems(HMENU menu) {
 
 void CMainFrameDialogOwner::PlaceInMemoColumn(CZDialog* window) { m_frame.PlaceInMemoColumn(window); }
 void CMainFrameDialogOwner::OpenWidget(const CString& skinFile) { m_frame.OpenWidget(skinFile); }
+void CMainFrameDialogOwner::ForgetShutdownCountdown(CZDialog* window) { m_frame.ForgetShutdownCountdown(window); }
+bool CMainFrameDialogOwner::EditSkinFile(const CString& skinFile, CWnd* parent) {
+    return m_frame.EditSkinFile(skinFile, parent);
+}

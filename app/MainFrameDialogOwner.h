@@ -29,6 +29,8 @@ public:
     void OpenWidget(const CString& skinFile) override;
     CZDialog* GetDockedQuickMenu() override;
     bool GetQuickMenuRect(CRect& rect) override;
+    void ForgetShutdownCountdown(CZDialog* window) override;
+    bool EditSkinFile(const CString& skinFile, CWnd* parent) override;
 
 private:
     CMainFrame& m_frame;

@@ -16,6 +16,10 @@ public:
     void Pause();
     void Resume();
     void SetRemainSeconds(int seconds);
+    // Replaces the label the skin's meters show for the countdown.
+    void SetLabel(const CString& text) { m_Label = text; }
+    // Replaces what runs when the target is reached.
+    void SetCommand(const CString& command) { m_Command = command; }
 
     __time64_t GetTarget() const { return m_Target; }
     bool IsPaused() const { return m_Paused; }
