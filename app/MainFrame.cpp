@@ -683,6 +683,8 @@ void CMainFrame::CloseAllDialogs(int withSettings) {
 }
 void CMainFrame::UpdateScheduleWindow() {}
 void CMainFrame::CloseQuickMenu() {}
+void CMainFrame::SlideOutQuickMenu() {}
+void CMainFrame::UpdateQuickMenuWorkArea() {}
 void CMainFrame::CloseUserInfoDialog() {}
 void CMainFrame::HideToolTipWidget(CWnd*) {}
 void CMainFrame::RefreshShutdownCountdown() {}
