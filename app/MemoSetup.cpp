@@ -202,7 +202,8 @@ void CMemoSetup::UpdateControls() {
                                      : (int)m_font.SendMessage(CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)f.fontName.GetString());
     m_font.SendMessage(CB_SETCURSEL, (WPARAM)face);
     m_size.SendMessage(CB_SETCURSEL, (WPARAM)CMemoSetupLogic::TextSizeIndex(f.textSize));
-    if (m_color.SelectColor(f.textColor) < 0 && m_color.SendMessage(CB_GETCURSEL) < 0) m_color.SendMessage(CB_SETCURSEL, 0);
+    // A colour the list does not offer selects nothing (Apply stores 0 then).
+    if (m_color.SelectColor(f.textColor) < 0) m_color.SendMessage(CB_SETCURSEL, (WPARAM)-1);
     m_bold.SetCheck(f.bold);
     m_italic.SetCheck(f.italic);
     m_underLine.SetCheck(f.underLine);
