@@ -175,6 +175,10 @@ HWND MakeOwner() {
 }
 
 void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+// A button of a page that is not showing, pressed as its notification.
+void Press(HWND dialog, int id) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 int Selection(HWND dialog, int id) { return (int)SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
 void Choose(HWND dialog, int id, int item) {
@@ -371,7 +375,7 @@ TEST_F(SettingsPagesTest, RunningSlotsAsksForEmptyOnesAndStoresTextsEvenWhenCanc
     Click(run, 2103);  // slot 2, empty
     EXPECT_TRUE(Has(m_log, L"box " + std::wstring(g_LanguageTable[10081].GetString())));
     EXPECT_EQ(GetFocus(), GetDlgItem(run, 2003));
-    Click(web, 2105);  // web slot 0, empty
+    Press(web, 2105);  // web slot 0, empty
     EXPECT_TRUE(Has(m_log, L"box " + std::wstring(g_LanguageTable[10082].GetString())));
 
     SetDlgItemTextW(run, 2001, L"NEW_MEMO");
