@@ -29,6 +29,7 @@ const int kNotUse = 541, kBasic = 542, kListenTip = 10015;
 const int kLocationTexts[] = {521, 522, 523};
 const wchar_t kWaveFilter[] = L"Wave Files(*.wav) |*.wav|";
 const wchar_t kBasicChime[] = L"system\\res\\clock_te.wav";
+const UINT WM_CLOCK_PAGE_TIP = WM_APP + 0x120;
 
 void FillNumbers(HWND list, int first, int count, const wchar_t* firstText) {
     ::SendMessageW(list, CB_RESETCONTENT, 0, 0);
@@ -57,6 +58,7 @@ BEGIN_MESSAGE_MAP(CClockPage, CSettingsPage)
     ON_CBN_SELCHANGE(IDC_CP_SOUND, OnSoundChanged)
     ON_BN_CLICKED(IDC_CP_BROWSE, OnBrowse)
     ON_BN_CLICKED(IDC_CP_LISTEN, OnListen)
+    ON_MESSAGE(WM_CLOCK_PAGE_TIP, OnMakeTip)
 END_MESSAGE_MAP()
 
 CClockPage::CClockPage(CSetupMemo& sheet) : CSettingsPage(sheet, IDD_CLOCK_PAGE) {
@@ -93,7 +95,9 @@ BOOL CClockPage::OnInitDialog() {
     m_listen.SubclassDlgItem(IDC_CP_LISTEN, this);
     m_listen.LoadImageStrip(IDB_LISTEN, 20, 20, RGB(255, 0, 255));
     m_listen.SetState(0);
-    m_listen.SetTooltipText(g_LanguageTable[kListenTip]);
+    // The tip is a window owned by the sheet: it is made once the sheet has
+    // taken its place on top, which making it earlier would undo.
+    PostMessage(WM_CLOCK_PAGE_TIP);
 
     bool nt = g_PlatformId >= 2;
     SendDlgItemMessage(IDC_CP_TRANS, TBM_SETRANGE, FALSE, MAKELPARAM(TRANSPARENCY_MIN, TRANSPARENCY_MAX));
@@ -226,4 +230,9 @@ void CClockPage::OnListen() {
         GetWidgetEnvironment().PlaySoundAsync(g_ProgramFolder + kBasicChime);
     else if (!m_fields.soundFile.IsEmpty())
         GetWidgetEnvironment().PlaySoundAsync(m_fields.soundFile);
+}
+
+LRESULT CClockPage::OnMakeTip(WPARAM, LPARAM) {
+    m_listen.SetTooltipText(g_LanguageTable[kListenTip]);
+    return 0;
 }

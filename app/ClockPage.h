@@ -34,6 +34,7 @@ protected:
     void OnSoundChanged();
     void OnBrowse();
     void OnListen();
+    LRESULT OnMakeTip(WPARAM, LPARAM);
 
 private:
     void ReadControls();

@@ -439,6 +439,9 @@ TEST_F(SettingsPagesTest, ClockSkinsSoundsAndTimesFollowTheClockAndTheStoredValu
     HWND sheet = Open(4);
     HWND page = Page(4);
     ASSERT_TRUE(page);
+    PumpFor(100);
+    // The listen button's tip does not take the sheet off the top.
+    EXPECT_TRUE((GetWindowLongPtrW(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
 
     // Skins one folder down follow "Default"; the clock's own is selected.
     ASSERT_EQ(SendDlgItemMessageW(page, IDC_CP_SKIN, CB_GETCOUNT, 0, 0), 2);
