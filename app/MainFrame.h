@@ -195,6 +195,9 @@ public:
     void CloseAllDialogs(int withSettings);
     void UpdateScheduleWindow();
     void CloseQuickMenu();
+    // A docked quick-menu bar slides out, or re-reads its work area.
+    void SlideOutQuickMenu();
+    void UpdateQuickMenuWorkArea();
     void CloseUserInfoDialog();
     void HideToolTipWidget(CWnd* except);
     bool IsWidgetOpen(const CString& skinFile) override;

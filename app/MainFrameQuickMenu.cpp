@@ -70,6 +70,16 @@ void CMainFrame::CloseQuickMenu() {
     bar->Release();
 }
 
+// A new check interval moves the notes' reminders; a docked bar slides out
+// so the user sees where it is, then takes the work area as it now stands.
+void CMainFrame::SlideOutQuickMenu() {
+    if (m_pQuickMenu && m_pQuickMenu->m_hWnd && CQuickMenuDlg::IsDocked()) m_pQuickMenu->SlideOut();
+}
+
+void CMainFrame::UpdateQuickMenuWorkArea() {
+    if (m_pQuickMenu && m_pQuickMenu->m_hWnd && CQuickMenuDlg::IsDocked()) m_pQuickMenu->UpdateWorkArea();
+}
+
 void CMainFrame::StoreQuickMenuState() {
     if (m_pQuickMenu) m_pQuickMenu->SaveState();
 }

@@ -2,6 +2,10 @@
 // passes each call on to itself; tests answer with a fake and record them.
 #pragma once
 
+#include "fw/Afx.h"
+
+class IClockPageTarget;
+
 class ISettingsHost {
 public:
     virtual ~ISettingsHost() = default;
@@ -17,4 +21,17 @@ public:
     // Every floating window pinned into the desktop gets the normal level.
     virtual void UnpinDesktopWindows() = 0;
     virtual void ShowQuickMenu(int mode) = 0;
+
+    // The note defaults page. Alpha of every folded (0) or spread (1) note.
+    virtual void SetMemoAlpha(int /*which*/, int /*alpha*/) {}
+    virtual void ShowMemoTitleParts(int /*simpleInactive*/) {}
+    virtual void RestartMemoReminders() {}
+    // A docked quick-menu bar slides out, or re-reads its work area; a bar
+    // that is not there or not docked is left alone.
+    virtual void SlideOutDockedQuickMenu() {}
+    virtual void UpdateDockedQuickMenuWorkArea() {}
+    // The shortcut page: runs an action string; false when it names none.
+    virtual bool RunAction(const CString& /*text*/) { return false; }
+    // The clock page: the desktop clock, null while there is none.
+    virtual IClockPageTarget* GetClockTarget() { return nullptr; }
 };

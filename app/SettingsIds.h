@@ -51,3 +51,73 @@
 #define IDC_MC_BUTTON_LAST 312
 #define IDC_MC_RANDOM 1137
 #define IDC_MC_PREVIEW_PLACE 1029
+
+// ---- Note defaults, shortcut and clock pages ----
+#define IDD_MEMO_SETUP 261
+#define IDD_HOTKEY_PAGE 179
+#define IDD_HOTKEY_RUN_PAGE 1088
+#define IDD_HOTKEY_WEB_PAGE 1089
+#define IDD_CLOCK_PAGE 192
+
+// The note defaults page (dialog 261).
+#define IDC_MS_START_DX 1012
+#define IDC_MS_START_DY 1013
+#define IDC_MS_CONTRACT_DX 1014
+#define IDC_MS_MAX_TRANS 1017
+#define IDC_MS_MAX_PERCENT 1028
+#define IDC_MS_MIN_TRANS 1015
+#define IDC_MS_MIN_PERCENT 1029
+#define IDC_MS_ZPOSITION 1396
+#define IDC_MS_FONT 1011
+#define IDC_MS_TEXT_SIZE 1008
+#define IDC_MS_TEXT_COLOR 1009
+#define IDC_MS_BOLD 1005
+#define IDC_MS_ITALIC 1006
+#define IDC_MS_UNDERLINE 1007
+#define IDC_MS_SKIN_TYPE 1023
+#define IDC_MS_FIT_TITLE 1235
+#define IDC_MS_MONITOR 1024
+#define IDC_MS_TIP_MODE 1237
+#define IDC_MS_MOUSE_OVER 1288
+#define IDC_MS_TIP_AUTO_HEIGHT 1032
+#define IDC_MS_SIMPLE_INACTIVE 1022
+#define IDC_MS_VIEW_EDIT_TIME 1026
+#define IDC_MS_TIME_COLOR 1234
+#define IDC_MS_RESTORE_SCROLL 1027
+#define IDC_MS_HYPERLINK 1030
+#define IDC_MS_AUTO_HEIGHT 1031
+#define IDC_MS_CHECK_INTERVAL 1455
+#define IDC_MS_HOTKEY_NEW 1098
+#define IDC_MS_HOTKEY_SEE_ALL 1099
+#define IDC_MS_HOTKEY_HIDE_ALL 1100
+
+// The shortcut page (dialog 179) and its two sub-pages (1088, 1089): slot
+// edits 2001-2009, hot-key buttons 1100-1108, run/go and browse buttons
+// as their table gives them.
+#define IDC_HK_HISTORY 1032
+#define IDC_HK_CLEAR 1033
+#define IDC_HK_TABS 1427
+#define IDC_HK_FRAME 1024
+#define IDC_HK_INPUT_LABEL 1312
+#define IDC_HK_GO 2109
+
+// The clock page (dialog 192).
+#define IDC_CP_HOTKEY 1103
+#define IDC_CP_VIEW_TIME 1062
+#define IDC_CP_VIEW_ALWAYS 1044
+#define IDC_CP_VIEW_HIDE 1045
+#define IDC_CP_VIEW_SET_TIME 1046
+#define IDC_CP_EVERY_HOUR 1047
+#define IDC_CP_EVERY_HALF 1048
+#define IDC_CP_MINUTE_FIRST 1049
+#define IDC_CP_BEFORE 1052
+#define IDC_CP_AFTER 1053
+#define IDC_CP_SOUND 1373
+#define IDC_CP_BROWSE 1058
+#define IDC_CP_LISTEN 1059
+#define IDC_CP_SKIN 1060
+#define IDC_CP_TRANS 1056
+#define IDC_CP_PERCENT 1057
+#define IDC_CP_MOUSE_OVER 1323
+#define IDC_CP_ZPOSITION 1238
+#define IDC_CP_START_VIEW 1240

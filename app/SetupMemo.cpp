@@ -1,6 +1,9 @@
 #include "app/SetupMemo.h"
 
+#include "app/ClockPage.h"
+#include "app/HotKeyPage.h"
 #include "app/MemoColPage.h"
+#include "app/MemoSetup.h"
 #include "app/ProgramSetPage.h"
 #include "app/SettingsIds.h"
 #include "res/images.h"
@@ -61,7 +64,10 @@ int CSetupMemo::TabFromButtonId(UINT id) {
 CSettingsPage* CSetupMemo::GetPage(int tab) const {
     switch (tab) {
     case 0: return m_pProgramPage;
+    case 1: return m_pMemoSetup;
     case 2: return m_pMemoColPage;
+    case 3: return m_pHotKeyPage;
+    case 4: return m_pClockPage;
     default: return nullptr;  // pages the program does not have yet
     }
 }
@@ -78,8 +84,17 @@ void CSetupMemo::CreatePages() {
         page = nullptr;
         return false;
     };
+    if (!make(m_pMemoSetup)) return;
     if (!make(m_pProgramPage)) return;
-    make(m_pMemoColPage);
+    m_pHotKeyPage = new CHotKeyPage(*this);
+    m_pHotKeyPage->m_nRequestedSlot = m_nHotKeySub;
+    if (!m_pHotKeyPage->CreatePage()) {
+        delete m_pHotKeyPage;
+        m_pHotKeyPage = nullptr;
+        return;
+    }
+    if (!make(m_pMemoColPage)) return;
+    if (TabAvailable(4)) make(m_pClockPage);
 }
 
 BOOL CSetupMemo::OnInitDialog() {
@@ -131,6 +146,7 @@ void CSetupMemo::SelectTab(int tab, int sub) {
     if (tab == 3) m_nHotKeySub = sub;
     for (int other = 0; other < TabCount; ++other)
         if (CSettingsPage* page = GetPage(other)) page->ShowWindow(other == tab ? SW_SHOW : SW_HIDE);
+    if (tab == 3 && sub != -1 && m_pHotKeyPage) m_pHotKeyPage->SelectSlot(sub);
     if (CWnd* button = GetDlgItem(IDC_SM_DEFAULT)) button->EnableWindow(tab != 3);
 
     for (int other = 0; other < TabCount; ++other) {
@@ -206,4 +222,10 @@ void CSetupMemo::DeletePages() {
     m_pProgramPage = nullptr;
     delete m_pMemoColPage;
     m_pMemoColPage = nullptr;
+    delete m_pMemoSetup;
+    m_pMemoSetup = nullptr;
+    delete m_pHotKeyPage;
+    m_pHotKeyPage = nullptr;
+    delete m_pClockPage;
+    m_pClockPage = nullptr;
 }

@@ -12,6 +12,9 @@
 class CSettingsPage;
 class CProgramSetPage;
 class CMemoColPage;
+class CMemoSetup;
+class CHotKeyPage;
+class CClockPage;
 
 class CSetupMemo : public CDialog {
     DECLARE_MESSAGE_MAP()
@@ -42,6 +45,9 @@ public:
     CSettingsPage* GetPage(int tab) const;
     CProgramSetPage* GetProgramPage() const { return m_pProgramPage; }
     CMemoColPage* GetMemoColPage() const { return m_pMemoColPage; }
+    CMemoSetup* GetMemoSetupPage() const { return m_pMemoSetup; }
+    CHotKeyPage* GetHotKeyPage() const { return m_pHotKeyPage; }
+    CClockPage* GetClockPage() const { return m_pClockPage; }
     CStateButton& GetTabButton(int tab) { return m_tabButtons[tab]; }
     ISettingsHost& GetHost() { return m_host; }
 
@@ -82,4 +88,7 @@ private:
     int m_nHotKeySub = -1;
     CProgramSetPage* m_pProgramPage = nullptr;
     CMemoColPage* m_pMemoColPage = nullptr;
+    CMemoSetup* m_pMemoSetup = nullptr;
+    CHotKeyPage* m_pHotKeyPage = nullptr;
+    CClockPage* m_pClockPage = nullptr;
 };

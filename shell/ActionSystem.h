@@ -17,6 +17,12 @@ public:
 
     // ShellExecuteW "open" without parameters, SW_SHOWNORMAL.
     virtual void ShellOpen(const CString& target) = 0;
+    // ShellOpen that tells whether the shell could open the target.
+    // Fakes that only record may keep this answer of success.
+    virtual bool ShellOpenChecked(const CString& target) {
+        ShellOpen(target);
+        return true;
+    }
     // WinExec with SW_SHOW of a command line in the ANSI code page.
     virtual void RunWinExec(const CStringA& commandLine) = 0;
 

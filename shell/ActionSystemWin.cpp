@@ -29,6 +29,11 @@ void CActionSystemWin::ShellOpen(const CString& target) {
     ShellExecuteW(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+bool CActionSystemWin::ShellOpenChecked(const CString& target) {
+    // Results up to 32 are the shell's error codes.
+    return (INT_PTR)ShellExecuteW(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL) > 32;
+}
+
 void CActionSystemWin::RunWinExec(const CStringA& commandLine) { WinExec(commandLine, SW_SHOW); }
 
 void CActionSystemWin::ShowDesktop(bool minimise) { ::ShowDesktop(minimise); }

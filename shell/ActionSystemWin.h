@@ -9,6 +9,7 @@ public:
     void AbortShutdown() override;
     void LogOff(bool force) override;
     void ShellOpen(const CString& target) override;
+    bool ShellOpenChecked(const CString& target) override;
     void RunWinExec(const CStringA& commandLine) override;
     void ShowDesktop(bool minimise) override;
     void MonitorPowerOff() override;

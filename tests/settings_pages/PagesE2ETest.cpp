@@ -1,0 +1,143 @@
+// Zorel.exe end to end: a note default applied on the Memo page shapes the
+// next new note, and a program slot filled on the Shortcut page makes its
+// hot key run the action it holds.
+#include "../frame_e2e/ZorelTest.h"
+#include "ScreenPicture.h"
+#include "app/SettingsIds.h"
+#include "shell/ShellIds.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+const char* kConfig =
+    "<?xml version=\"1.0\" ?>\n<ZorelConfig>\n  <System>\n    <language>english</language>\n  </System>\n"
+    "  <General>\n    <FirstRun>0</FirstRun>\n    <ViewMemoOnStart>1</ViewMemoOnStart>\n  </General>\n"
+    "</ZorelConfig>\n";
+const UINT kNewMemoCommand = 32774;
+const int kMemoEditId = 4677;
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+struct Found {
+    DWORD pid;
+    std::vector<HWND> windows;
+};
+std::vector<HWND> ProcessWindows(DWORD pid) {
+    Found found = {pid, {}};
+    EnumWindows(
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            Found* f = (Found*)lp;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
+            return TRUE;
+        },
+        (LPARAM)&found);
+    return found.windows;
+}
+std::vector<HWND> Notes(DWORD pid) {
+    std::vector<HWND> notes;
+    for (HWND wnd : ProcessWindows(pid))
+        if (GetDlgItem(wnd, kMemoEditId)) notes.push_back(wnd);
+    return notes;
+}
+HWND FindSettingsSheet(DWORD pid) {
+    for (HWND wnd : ProcessWindows(pid)) {
+        wchar_t text[64] = {};
+        GetWindowTextW(wnd, text, 64);
+        if (wcscmp(text, L"Settings") == 0) return wnd;
+    }
+    return nullptr;
+}
+struct PageSearch {
+    int controlId;
+    HWND found;
+};
+// The visible dialog inside the sheet that holds the control.
+HWND ShownPage(HWND sheet, int controlId) {
+    PageSearch search = {controlId, nullptr};
+    EnumChildWindows(
+        sheet,
+        [](HWND wnd, LPARAM param) -> BOOL {
+            PageSearch* s = (PageSearch*)param;
+            wchar_t name[32] = {};
+            GetClassNameW(wnd, name, 32);
+            if (wcscmp(name, L"#32770") == 0 && IsWindowVisible(wnd) && GetDlgItem(wnd, s->controlId)) {
+                s->found = wnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void Choose(HWND dialog, int id, int item) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, (WPARAM)item, 0); }
+
+class SettingsPagesE2ETest : public ZorelTest {};
+}  // namespace
+
+TEST_F(SettingsPagesE2ETest, NoteDefaultsShapeNewNotesAndSlotHotKeysRunTheirActions) {
+    std::wstring folder = NewFolderWith(kConfig);
+    ZorelProcess zorel;
+    ASSERT_TRUE(zorel.Start(folder));
+    HWND frame = zorel.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(zorel.WaitForStartUp());
+
+    // The Memo page: new notes 220 x 150.
+    PostMessageW(frame, WM_REOPEN_SETTINGS, 1, -1);
+    HWND sheet = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (sheet = FindSettingsSheet(zorel.Id())) != nullptr; }));
+    HWND memo = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (memo = ShownPage(sheet, IDC_MS_START_DX)) != nullptr; }));
+    if (ScreenshotsWanted()) SaveScreenPicture(L"settings-e2e-memo", {sheet});
+    Choose(memo, IDC_MS_START_DX, 12);
+    Choose(memo, IDC_MS_START_DY, 9);
+    Click(sheet, IDC_SM_APPLY);
+    std::string config = ReadFileText(folder + L"ZorelConfig.xml");
+    EXPECT_EQ(ConfigValue(config, "StartDX"), "220");
+    EXPECT_EQ(ConfigValue(config, "StartDY"), "150");
+
+    size_t before = Notes(zorel.Id()).size();
+    PostMessageW(frame, WM_COMMAND, kNewMemoCommand, 0);
+    ASSERT_TRUE(WaitFor([&] { return Notes(zorel.Id()).size() > before; }));
+    HWND note = Notes(zorel.Id()).back();
+    RECT rect = {};
+    GetWindowRect(note, &rect);
+    EXPECT_EQ(rect.right - rect.left, 220);
+
+    // The Shortcut page: run slot 0 holds "NEW_MEMO"; its hot key makes a note.
+    PostMessageW(frame, WM_REOPEN_SETTINGS, 3, 0);
+    HWND run = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (run = ShownPage(sheet, 2201)) != nullptr; }));
+    if (ScreenshotsWanted()) SaveScreenPicture(L"settings-e2e-shortcut", {sheet});
+    SendDlgItemMessageW(run, 2001, WM_SETTEXT, 0, (LPARAM)L"NEW_MEMO");
+    Click(sheet, IDC_SM_APPLY);
+    config = ReadFileText(folder + L"ZorelConfig.xml");
+    EXPECT_EQ(ConfigValue(config, "HotKey01"), "NEW_MEMO");
+
+    before = Notes(zorel.Id()).size();
+    PostMessageW(frame, WM_HOTKEY, 3, 0);
+    ASSERT_TRUE(WaitFor([&] { return Notes(zorel.Id()).size() > before; }));
+
+    // The Clock page shows with the clock's skins.
+    PostMessageW(frame, WM_REOPEN_SETTINGS, 4, -1);
+    HWND clock = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (clock = ShownPage(sheet, IDC_CP_SKIN)) != nullptr; }));
+    if (ScreenshotsWanted()) SaveScreenPicture(L"settings-e2e-clock", {sheet});
+    PostMessageW(sheet, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    CloseAndExpectCleanExit(zorel, frame);
+}
