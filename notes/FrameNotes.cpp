@@ -9,6 +9,7 @@
 #include "notes/MemoTip.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteMove.h"
+#include "notes/SendDataDlg.h"
 #include "notes/TitleBar.h"
 #include "res/images.h"
 #include "shell/FileUtil.h"
@@ -673,4 +674,11 @@ void CFrameNotes::ShowMessage(const CString& text) {
 
 void CFrameNotes::OfferMemoRestore() {
     if (m_side.offerMemoRestore) m_side.offerMemoRestore();
+}
+
+void CFrameNotes::OpenSendDialog(CMemoDlg* note) {
+    // The dialog keeps itself: its last reference, dropped by Close or by
+    // a worker still running then, destroys and deletes it.
+    CSendDataDlg* dialog = new CSendDataDlg(note);
+    if (!dialog->CreateModeless(nullptr)) delete dialog;
 }

@@ -243,8 +243,8 @@ TEST_F(FrameNotesTest, AlarmTiedToAnOpenNoteRaisesItWithoutANotice) {
     EXPECT_TRUE(GetWindowLongPtrW(note->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-// A note's menu as the frame finishes it: sending is greyed until it
-// exists; attaching a schedule and the rest stay.
+// A note's menu as the frame finishes it: sending, attaching a schedule
+// and the rest are there and enabled.
 TEST_F(FrameNotesTest, NoteMenuGreysWhatIsStillToCome) {
     StartFrame();
     // The NT family, where the schedule command is on the menu at all.
@@ -257,7 +257,7 @@ TEST_F(FrameNotesTest, NoteMenuGreysWhatIsStillToCome) {
     HMENU menu = note->BuildContextMenu();
     SetFloatingOptionsProvider(nullptr);
     auto grey = [menu](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    EXPECT_TRUE(grey(ID_MEMO_SEND));
+    EXPECT_FALSE(grey(ID_MEMO_SEND));
     EXPECT_NE(GetMenuState(menu, ID_MEMO_ALARM, MF_BYCOMMAND), (UINT)-1);
     EXPECT_FALSE(grey(ID_MEMO_ALARM));
     EXPECT_FALSE(grey(ID_NEW_MEMO));
