@@ -1273,3 +1273,25 @@ TEST_F(FrameNotesTest, GroupWideCommandsWhileOpeningReachEveryNote) {
         g_FrameAlive = 1;
     }
 }
+
+// The server hands over a received note by the full path it stored it
+// under: a file of the memo folder opens, shown, at the sender's place with
+// the message as its title; a file anywhere else makes no note.
+TEST_F(FrameNotesTest, ReceivedNoteByItsStoredPathOpensShown) {
+    StartFrame();
+    WriteFile(folder + L"memo_data\\received.rtf", "{\\rtf1\\ansi received\\par}");
+    WriteFile(folder + L"elsewhere.rtf", "{\\rtf1\\ansi elsewhere\\par}");
+    int before = frame->GetMemoCount();
+    int made = frame->GetNotes()->ProcessReceived({{folder + L"memo_data\\received.rtf", L"150 130 300 200|hello"},
+                                                   {folder + L"elsewhere.rtf", L"10 10 300 200|x"}});
+    ASSERT_EQ(made, 1);
+    ASSERT_EQ(frame->GetMemoCount(), before + 1);
+    const CMemoInfo& record = frame->GetNotes()->Memos()[before];
+    EXPECT_EQ(record.m_strFileName, CString(L"received.rtf"));
+    EXPECT_EQ(record.m_strTitle, CString(L"hello"));
+    ASSERT_NE(record.m_pWindow, nullptr);
+    EXPECT_TRUE(record.m_pWindow->IsWindowVisible());
+    CRect rect;
+    record.m_pWindow->GetWindowRect(&rect);
+    EXPECT_EQ(rect.TopLeft(), CPoint(150, 130));
+}
