@@ -167,9 +167,13 @@ TEST_F(FtpcE2ETest, Receiver) {
         printf("folder %ls\n", folder.c_str());
     }
     ASSERT_NE(note, nullptr) << "no note arrived";
-    Sleep(1500);  // its arrival flash
-    RECT rect;
-    GetWindowRect(note, &rect);
+    RECT rect = {};
+    DWORD placed = GetTickCount();
+    do {
+        GetWindowRect(note, &rect);
+        if (rect.left == kNotePlace.x && rect.top == kNotePlace.y) break;
+        Sleep(100);
+    } while (GetTickCount() - placed < 10000);
     EXPECT_EQ(rect.left, kNotePlace.x);
     EXPECT_EQ(rect.top, kNotePlace.y);
     SaveScreenPicture(L"e2e-received-note", {note});
@@ -182,8 +186,9 @@ TEST_F(FtpcE2ETest, Receiver) {
         return std::wstring(title) == L"Sync Notification.";
     });
     ASSERT_NE(list, nullptr) << "the sync list did not open";
-    Sleep(500);
     HWND rows = GetDlgItem(list, 1249);
+    DWORD filled = GetTickCount();
+    while (SendMessageW(rows, LB_GETCOUNT, 0, 0) < 1 && GetTickCount() - filled < 10000) Sleep(100);
     EXPECT_EQ(SendMessageW(rows, LB_GETCOUNT, 0, 0), 1);
     wchar_t row[128] = {};
     SendMessageW(rows, LB_GETTEXT, 0, (LPARAM)row);
@@ -229,7 +234,6 @@ TEST_F(FtpcE2ETest, Sender) {
     DWORD start = GetTickCount();
     while (TextOf(status) != L"Transfer Complete." && GetTickCount() - start < 30000) Sleep(100);
     EXPECT_EQ(TextOf(status), L"Transfer Complete.");
-    Sleep(300);
     SaveScreenPicture(L"e2e-send-memo", {dialog});
 
     // A remembers the friend.
