@@ -246,6 +246,7 @@ void CMainFrame::PostNcDestroy() {
     CloseCaptureSetup();
     OnCaptureDone(0, 0);
     CloseScheduleManager();
+    CloseSyncScheduleDialog();
     // The list keeps the widgets that were open, for the next start.
     SaveWidgetList();
     CloseAllWidgets(false);
@@ -373,6 +374,7 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
     if (OnNoteCommand(id)) return TRUE;
     if (OnCaptureCommand(id)) return TRUE;
     if (OnShutdownCommand(id)) return TRUE;
+    if (OnSendCommand(id)) return TRUE;
     if (id == ID_BACKUP) {
         // The tray and the widgets' menus can all ask; one dialog at a time.
         if (CBackupDlg::IsOpen()) return TRUE;
@@ -737,14 +739,6 @@ void CMainFrame::ClosePasswordManager() {
     g_pPwdManager = nullptr;
     manager->DestroyWindow();
     delete manager;
-}
-void CMainFrame::ShowSyncScheduleDialog(int) {}
-void CMainFrame::CloseSyncScheduleDialog() {}
-bool CMainFrame::ApplySyncFile(int kind, const CString& path) {
-    if (!m_pNotes) return false;
-    bool applied = m_pNotes->AlarmStore().ApplySyncFile(kind, path, nullptr);
-    if (applied) OnAnniversariesChanged();
-    return applied;
 }
 
 void CMainFrame::OnDayChanged() {

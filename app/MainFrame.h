@@ -176,6 +176,8 @@ private:
     std::unique_ptr<CFrameNotes> m_pNotes;
     // The file-share server; none while stopped.
     CFTPd* m_pFtpServer = nullptr;
+    // The list of received sync files, while open.
+    class CSyncScheduleDlg* m_pSyncDlg = nullptr;
     // Releases a server that never got its listener (its port was taken).
     void ReleaseIdleFtpServer();
 
@@ -220,6 +222,9 @@ public:
     // Applies a received sync file of the kind (alarms, anniversaries or the
     // phone forms); false when it was refused and nothing changed.
     bool ApplySyncFile(int kind, const CString& path);
+    // The send and sync-list commands; false for other ids.
+    bool OnSendCommand(UINT id);
+    class CSyncScheduleDlg* GetSyncScheduleDialog() { return m_pSyncDlg; }
     void StartWebCheck();
     void OnWebCheckDelayElapsed();
     // A new day: the tray date and the date windows are drawn again.

@@ -10,9 +10,7 @@ namespace {
 const UINT kUnbuiltCommands[] = {
     // Tray menu
     ID_SETTINGS_CLOCK, ID_SEE_CALENDAR,
-    ID_SEE_SCHEDULE, ID_SHARE, ID_SYNC_SCHEDULE,
-    // Note menu
-    ID_MEMO_SEND,
+    ID_SEE_SCHEDULE, ID_SHARE,
 };
 }  // namespace
 

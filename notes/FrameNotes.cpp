@@ -9,6 +9,7 @@
 #include "notes/MemoTip.h"
 #include "notes/NoteIds.h"
 #include "notes/NoteMove.h"
+#include "notes/SendDataDlg.h"
 #include "notes/TitleBar.h"
 #include "res/images.h"
 #include "shell/FileUtil.h"
@@ -431,7 +432,16 @@ CMemoDlg* CFrameNotes::AddCaptureMemo(const CRect& rect) {
 int CFrameNotes::ProcessReceived(const std::vector<std::pair<CString, CString>>& pairs) {
     FinishOpening();
     SyncSettings();
-    int made = Creation().ProcessReceived(pairs, g_ProgramFolder + L"system\\res\\memoreceive.wav");
+    // The server names the stored file by its full path; a note is made only
+    // from a plain name of the memo folder, so a path into that folder
+    // becomes its name and any other path stays refused.
+    const CString folder = m_store.GetMemoFolder();
+    std::vector<std::pair<CString, CString>> named = pairs;
+    for (auto& pair : named) {
+        int slash = pair.first.ReverseFind(L'\\');
+        if (slash >= 0 && pair.first.Left(slash + 1).CompareNoCase(folder) == 0) pair.first = pair.first.Mid(slash + 1);
+    }
+    int made = Creation().ProcessReceived(named, g_ProgramFolder + L"system\\res\\memoreceive.wav");
     for (auto& entry : m_notes) AddToSpotlightIfActive(entry.first);
     return made;
 }
@@ -673,4 +683,11 @@ void CFrameNotes::ShowMessage(const CString& text) {
 
 void CFrameNotes::OfferMemoRestore() {
     if (m_side.offerMemoRestore) m_side.offerMemoRestore();
+}
+
+void CFrameNotes::OpenSendDialog(CMemoDlg* note) {
+    // The dialog keeps itself: its last reference, dropped by Close or by
+    // a worker still running then, destroys and deletes it.
+    CSendDataDlg* dialog = new CSendDataDlg(note);
+    if (!dialog->CreateModeless(nullptr)) delete dialog;
 }

@@ -149,7 +149,7 @@ public:
     int AskDelete(CMemoDlg* note, bool locked, bool recycleBinGroup) override;
     bool AskPassword(CMemoDlg* note, CString& password) override;
     bool AskLock(CMemoDlg* note, CString& password, CString& title) override;
-    void OpenSendDialog(CMemoDlg*) override {}
+    void OpenSendDialog(CMemoDlg* note) override;
     void FinishMemoMenu(HMENU menu) override {
         if (m_side.finishMemoMenu) m_side.finishMemoMenu(menu);
     }

@@ -121,6 +121,9 @@ int CNoteCreate::ProcessReceived(const std::vector<std::pair<CString, CString>>&
             record.m_rcWindow = rect;
         }
         note->SetLevel(CMemoInfo::LevelTopMost);
+        // Opened from a file, the window is still hidden: a received note
+        // shows at once, whatever the notes around it do.
+        note->Show(true);
         note->Redraw();
         note->FlashAttention();
         // The array's copy follows the window's.

@@ -817,6 +817,7 @@ const BuiltinText g_BuiltinTexts[] = {
     {39350, L"The desktop clock could not be opened. Alarms and schedules keep running without it."},
     {39500, L"A picture is saved as PNG, JPEG or BMP only. Choose a name ending in .png, .jpg or .bmp: #FILE# was not saved."},
     {39501, L"The picture could not be saved as #FILE#."},
+    {39850, L"Received Synchronization Data"},
     {39900, L"The skin file could not be saved. It is left as it was."},
     {39901, L"The location ID is a number of up to ten digits. Nothing was changed."},
 };

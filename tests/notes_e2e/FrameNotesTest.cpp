@@ -243,8 +243,8 @@ TEST_F(FrameNotesTest, AlarmTiedToAnOpenNoteRaisesItWithoutANotice) {
     EXPECT_TRUE(GetWindowLongPtrW(note->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-// A note's menu as the frame finishes it: sending is greyed until it
-// exists; attaching a schedule and the rest stay.
+// A note's menu as the frame finishes it: sending, attaching a schedule
+// and the rest are there and enabled.
 TEST_F(FrameNotesTest, NoteMenuGreysWhatIsStillToCome) {
     StartFrame();
     // The NT family, where the schedule command is on the menu at all.
@@ -257,7 +257,7 @@ TEST_F(FrameNotesTest, NoteMenuGreysWhatIsStillToCome) {
     HMENU menu = note->BuildContextMenu();
     SetFloatingOptionsProvider(nullptr);
     auto grey = [menu](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    EXPECT_TRUE(grey(ID_MEMO_SEND));
+    EXPECT_FALSE(grey(ID_MEMO_SEND));
     EXPECT_NE(GetMenuState(menu, ID_MEMO_ALARM, MF_BYCOMMAND), (UINT)-1);
     EXPECT_FALSE(grey(ID_MEMO_ALARM));
     EXPECT_FALSE(grey(ID_NEW_MEMO));
@@ -1272,4 +1272,26 @@ TEST_F(FrameNotesTest, GroupWideCommandsWhileOpeningReachEveryNote) {
         frame = nullptr;
         g_FrameAlive = 1;
     }
+}
+
+// The server hands over a received note by the full path it stored it
+// under: a file of the memo folder opens, shown, at the sender's place with
+// the message as its title; a file anywhere else makes no note.
+TEST_F(FrameNotesTest, ReceivedNoteByItsStoredPathOpensShown) {
+    StartFrame();
+    WriteFile(folder + L"memo_data\\received.rtf", "{\\rtf1\\ansi received\\par}");
+    WriteFile(folder + L"elsewhere.rtf", "{\\rtf1\\ansi elsewhere\\par}");
+    int before = frame->GetMemoCount();
+    int made = frame->GetNotes()->ProcessReceived({{folder + L"memo_data\\received.rtf", L"150 130 300 200|hello"},
+                                                   {folder + L"elsewhere.rtf", L"10 10 300 200|x"}});
+    ASSERT_EQ(made, 1);
+    ASSERT_EQ(frame->GetMemoCount(), before + 1);
+    const CMemoInfo& record = frame->GetNotes()->Memos()[before];
+    EXPECT_EQ(record.m_strFileName, CString(L"received.rtf"));
+    EXPECT_EQ(record.m_strTitle, CString(L"hello"));
+    ASSERT_NE(record.m_pWindow, nullptr);
+    EXPECT_TRUE(record.m_pWindow->IsWindowVisible());
+    CRect rect;
+    record.m_pWindow->GetWindowRect(&rect);
+    EXPECT_EQ(rect.TopLeft(), CPoint(150, 130));
 }
