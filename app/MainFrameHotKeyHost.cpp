@@ -22,6 +22,7 @@ void CMainFrameHotKeyHost::ShowAllWidgets(bool show) { m_frame.ShowAllWidgets(sh
 void CMainFrameHotKeyHost::ShowQuickMenu(int fade) { m_frame.ShowQuickMenu(fade); }
 
 IHotKeyView* CMainFrameHotKeyHost::GetClock() { return m_frame.GetClockView(); }
+IHotKeyView* CMainFrameHotKeyHost::GetCalendar() { return m_frame.GetCalendarView(); }
 
 // The day schedule is not part of the program yet.
 void CMainFrameHotKeyHost::ShowDaySchedule(int) {}

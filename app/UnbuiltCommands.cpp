@@ -9,7 +9,7 @@
 namespace {
 const UINT kUnbuiltCommands[] = {
     // Tray menu
-    ID_SETTINGS_CLOCK, ID_SEE_CALENDAR,
+    ID_SETTINGS_CLOCK,
     ID_SEE_SCHEDULE, ID_SHOW_QUICK_MENU, ID_SHARE, ID_SYNC_SCHEDULE, ID_SHUTDOWN_SCHEDULER,
     ID_USER_INFO,
     // Note menu

@@ -817,6 +817,12 @@ const BuiltinText g_BuiltinTexts[] = {
     {39350, L"The desktop clock could not be opened. Alarms and schedules keep running without it."},
     {39500, L"A picture is saved as PNG, JPEG or BMP only. Choose a name ending in .png, .jpg or .bmp: #FILE# was not saved."},
     {39501, L"The picture could not be saved as #FILE#."},
+    {39800, L"Move"},
+    {39801, L"This Month"},
+    {39802, L"Previous Month"},
+    {39803, L"Next Month"},
+    {39804, L"Previous Year"},
+    {39805, L"Next Year"},
 };
 
 const int g_BuiltinTextCount = (int)(sizeof(g_BuiltinTexts) / sizeof(g_BuiltinTexts[0]));

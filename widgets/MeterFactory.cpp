@@ -1,6 +1,7 @@
 #include "widgets/MeterFactory.h"
 
 #include "widgets/MeterBitmap.h"
+#include "widgets/MeterCalendar.h"
 #include "widgets/MeterDrawObject.h"
 #include "widgets/MeterEditBox.h"
 #include "widgets/MeterFrameImage.h"
@@ -60,6 +61,7 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_USERSTRING, L"USERSTRING", Make<CMeterUserString>, CMeterString::ConvertUserXml},
     {METER_BUTTON, L"BUTTON", Make<CMeterButton>, CMeterButton::ConvertXml},
     {METER_EDITBOX, L"EDITBOX", Make<CMeterEditBox>, CMeterEditBox::ConvertXml},
+    {METER_CALENDAR, L"CALENDAR", Make<CMeterCalendar>, ConvertCalendarXml},
 };
 
 bool RegisterBuiltInKinds() {
