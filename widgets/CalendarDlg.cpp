@@ -109,7 +109,7 @@ BOOL CalendarDlg::OnInitDialog() {
     if (skin.IsEmpty()) skin = g_ProgramFolder + L"skin\\Calendar\\default\\default.xml";
     SetSkinFile(skin);
     // The list is read before the skin, so the first drawing has its marks.
-    LoadOrImportAnniversaries();
+    m_anniversaries.LoadOrImportAnniversaries();
     CGDIDialog::OnInitDialog();
     int alpha = s.TransVal;
     if (alpha < 0 || alpha > 255 || g_PlatformId < 2) alpha = 255;
