@@ -234,9 +234,29 @@ TEST_F(CalendarDraw, MadeByItsDrawTypeAndBoundedForAnyShownMonth) {
     std::unique_ptr<CMeter> made(CreateMeter(L"CALENDAR", &host));
     ASSERT_NE(nullptr, made);
     EXPECT_EQ(METER_CALENDAR, made->GetKind());
+    // Records the anniversary dialog may store: month or day 0, 31 February,
+    // a lunar 30th of a month without one. They are kept, and drawn nowhere.
+    CArray<CDayInfo> broken;
+    const int dates[][3] = {{0, 5, 0}, {3, 0, 0}, {2, 31, 0}, {12, 31, 1}, {0, 0, 1}};
+    for (const auto& date : dates) {
+        CDayInfo record;
+        record.m_nMonth = date[0];
+        record.m_nDay = date[1];
+        record.m_bLunar = (BYTE)date[2];
+        record.m_nIcon = 4;
+        record.m_strText = L"broken";
+        broken.Add(record);
+        MarkSolarAnniversary(record);
+    }
     // Far beyond the table's years every month still draws, from the
     // clamped year, with its own number of days.
-    CMeterCalendar* calendar = Make();
+    CMeterCalendar* calendar = Make({{L"DayInfoText", L"1"}});
+    calendar->LinkAnniversaries(&broken);
+    for (int month = 0; month < 12; ++month) {
+        calendar->MoveMonth(1);
+        Draw();
+        for (int day = 1; day <= calendar->GetDaysInShownMonth(); ++day) EXPECT_EQ(CString(), calendar->DayText(day));
+    }
     for (int move : {-12 * 80, 12 * 40, 1}) {
         calendar->MoveMonth(move);
         Draw();
