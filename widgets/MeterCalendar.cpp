@@ -119,6 +119,19 @@ const wchar_t kDefaultIcons[] = L"DEFAULT_ICONS";
 const wchar_t kDefaultIconsFile[] = L"system\\res\\calendarIcons.png";
 const int kDefaultIconSize = 24;
 
+// A cell shows a few lines of its day text at most; a day with hundreds of
+// alarms would otherwise have every line laid out and clipped on each redraw.
+const int kMaxDayTextLines = 8;
+
+CString FirstLines(const CString& text, int lines) {
+    int at = -1;
+    for (int i = 0; i < lines; ++i) {
+        at = text.Find(L'\n', at + 1);
+        if (at < 0) return text;
+    }
+    return text.Left(at);
+}
+
 CString IntText(int value) {
     CString text;
     text.Format(L"%d", value);
@@ -326,7 +339,7 @@ void CMeterCalendar::DrawDay(int day, POINT cell, bool full) {
     }
     m_Children[digits]->Draw();
     if (m_DayInfoText && word != 0) {
-        CString text = DayText(day);
+        CString text = FirstLines(DayText(day), kMaxDayTextLines);
         if (!text.IsEmpty()) {
             auto* label = static_cast<CMeterString*>(m_Children[DAY_TEXT].get());
             label->SetText(text);
