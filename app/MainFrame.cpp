@@ -1,4 +1,5 @@
 #include "app/MainFrame.h"
+#include "app/MainFrameCalendarHost.h"
 #include "app/MainFrameClockHost.h"
 #include "app/UnbuiltCommands.h"
 
@@ -27,6 +28,7 @@
 #include "ui/ControlSettings.h"
 #include "ui/UiIds.h"
 #include "ui/ZDialog.h"
+#include "widgets/CalendarDlg.h"
 #include "widgets/ClockDlg.h"
 #include "widgets/QuickMenuDlg.h"
 #include "shell/HotKeyView.h"
@@ -78,7 +80,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_MESSAGE(WM_MEMO_GROUP_MANAGER_CLOSED, OnIgnoredMessage)
     ON_MESSAGE(WM_CAPTURE_SETUP_CLOSE, OnCaptureSetupClose)
     ON_MESSAGE(WM_ADD_SCHEDULE, OnAddScheduleMessage)
-    ON_MESSAGE(WM_ADD_ANNIVERSARY, OnIgnoredMessage)
+    ON_MESSAGE(WM_ADD_ANNIVERSARY, OnAddAnniversaryMessage)
     ON_MESSAGE(WM_RUN_QUEUE, OnRunActions)
     ON_MESSAGE(WM_MEMO_CLOSED, OnMemoClosedMessage)
     ON_MESSAGE(CFrameNotes::OpenBatchMessage, OnOpenMemoBatch)
@@ -250,6 +252,7 @@ void CMainFrame::PostNcDestroy() {
     // The list keeps the widgets that were open, for the next start.
     SaveWidgetList();
     CloseAllWidgets(false);
+    DestroyCalendar();
     DestroyClock();
     CloseQuickMenu();
     CloseAllMemos();
@@ -262,6 +265,7 @@ void CMainFrame::PostNcDestroy() {
 void CMainFrame::StoreWindowStates() {
     if (m_pClock) m_pClock->SaveState();
     StoreQuickMenuState();
+    if (m_pCalendar) m_pCalendar->SaveState();
 }
 
 BOOL CMainFrame::SaveWindowStates() {
@@ -274,6 +278,11 @@ BOOL CMainFrame::SaveWindowStates() {
         any = true;
     }
     if (SaveChangedQuickMenu()) any = true;
+    if (m_pCalendar && m_pCalendar->IsChanged()) {
+        m_pCalendar->SaveState();
+        m_pCalendar->ClearChanged();
+        any = true;
+    }
     if (any) SaveAppConfig();
     return TRUE;
 }
@@ -396,6 +405,15 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
             if (IHotKeyView* bar = GetQuickMenuView()) bar->ShowWithEffect();
         return TRUE;
     }
+    if (id == ID_SEE_CALENDAR) {
+        SeeCalendar();
+        return TRUE;
+    }
+    if (id == ID_SETTINGS_CLOCK) {
+        // The clock's own page of the settings sheet.
+        OpenSettings(4, -1);
+        return TRUE;
+    }
     if (id == ID_SHOW_ALL_WIDGETS || id == ID_HIDE_ALL_WIDGETS) {
         ShowAllWidgets(id == ID_SHOW_ALL_WIDGETS);
         return TRUE;
@@ -468,13 +486,6 @@ int CMainFrame::DrawTrayIcon(DWORD message, int plain, UINT balloonTimeout) {
     return ::Shell_NotifyIconW(message, &record);
 }
 
-bool CMainFrame::CalendarExists() { return false; }
-void CMainFrame::RebuildTrayMonthMarks(int year, int month) {
-    // The lunar anniversaries are the calendar window's to give; without it
-    // the alarms are marked alone.
-    MarkMonthAnniversaries(nullptr, year, month);
-    MarkMonthRanges(year, month);
-}
 
 void CMainFrame::ShowTrayIcon(BOOL show) {
     if (show) {
@@ -528,7 +539,10 @@ void CMainFrame::DoTrayClickAction() {
             m_pClock->ArmAutoHide(TRUE, (int)(ms < 0 ? 0 : ms > INT_MAX ? INT_MAX : ms));
         }
         break;
-    default: break;  // 4 shows the calendar, when it exists
+    case 4:
+        if (m_pCalendar) m_pCalendar->ArmAutoHide(TRUE, -1);
+        break;
+    default: break;
     }
 }
 
@@ -543,6 +557,7 @@ TrayMenuState CMainFrame::MakeTrayMenuState() {
     state.userName = g_Settings.UserName;
     state.clockVisible = m_pClock && m_pClock->IsVisible();
     state.quickMenuVisible = m_pQuickMenu && m_pQuickMenu->IsVisible();
+    state.calendarVisible = m_pCalendar && m_pCalendar->IsVisible();
     return state;
 }
 
@@ -742,10 +757,18 @@ void CMainFrame::ClosePasswordManager() {
 }
 
 void CMainFrame::OnDayChanged() {
-    // The clock, calendar and schedule windows redraw their dates here too.
+    RedrawCalendar();
+    NotifyTodayAnniversaries();
+    UpdateScheduleWindow();
     DrawTrayIcon(NIM_MODIFY, 0, 5);
 }
-void CMainFrame::OnAnniversariesChanged() {}
+void CMainFrame::OnAnniversariesChanged() {
+    RedrawCalendar();
+    HideCalendarBalloon();
+    UpdateScheduleWindow();
+    // The tray's date shows the anniversaries' holidays too.
+    DrawTrayIcon(NIM_MODIFY, 0, 5);
+}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
 
@@ -756,11 +779,9 @@ void CMainFrame::RequestSyncDialog() { SetTimer(TIMER_SYNC_DIALOG, SYNC_DIALOG_M
 
 // ---- Staged start-up steps -----------------------------------------------------------
 
-void CMainFrame::CreateCalendar() {}
 void CMainFrame::DrawTrayDate() { DrawTrayIcon(NIM_MODIFY, 0, 5); }
 bool CMainFrame::TodayHasSchedules() { return false; }
 void CMainFrame::OpenDaySchedule() {}
-void CMainFrame::NotifyTodayAnniversaries() {}
 void CMainFrame::RefreshSettingsWidgetPage() {
     if (m_pSetup) m_pSetup->RefreshWidgetPage();
 }

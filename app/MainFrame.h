@@ -44,6 +44,9 @@ class CClockHotKeyView;
 class CMainFrameClockHost;
 class IHotKeyView;
 class CQuickMenuDlg;
+class CalendarDlg;
+class CCalendarHotKeyView;
+class CMainFrameCalendarHost;
 
 class CMainFrame : public CFrameWnd, public IStartupHost, public IFtpdOwner, public IWidgetHost {
     DECLARE_MESSAGE_MAP()
@@ -286,6 +289,36 @@ private:
     std::unique_ptr<CClockHotKeyView> m_clockView;
     CClockTick m_standInTick;
     bool m_clockFailureTold = false;
+
+public:
+    // ---- The desktop calendar ----
+    CalendarDlg* GetCalendar() { return m_pCalendar; }
+    // The hot keys' view of the calendar; null while there is no calendar.
+    IHotKeyView* GetCalendarView();
+    void DestroyCalendar();
+    // Command 32823: the calendar fades in to stay, with the show effect.
+    void SeeCalendar();
+    void RedrawCalendar();
+    void HideCalendarBalloon();
+    // The settings sheet on its calendar page.
+    void OpenCalendarSettings();
+    // The calendar's anniversaries; null while there is no calendar.
+    const CArray<CDayInfo>* GetAnniversaries();
+    // The alarms' lines of a day, for the calendar's day texts.
+    CString GetDayAlarmText(int year, int month, int day);
+    // The anniversary dialog for a new record on a date, or for the record
+    // with an id; what it gives is saved and shown at once.
+    void NewAnniversaryOnDate(int month, int day);
+    void EditAnniversary(int id);
+    // A history copy of the anniversary file was put back.
+    void OnAnniversariesRestored();
+
+private:
+    friend class CMainFrameCalendarHost;
+    LRESULT OnAddAnniversaryMessage(WPARAM, LPARAM);
+    CalendarDlg* m_pCalendar = nullptr;
+    std::unique_ptr<CMainFrameCalendarHost> m_calendarHost;
+    std::unique_ptr<CCalendarHotKeyView> m_calendarView;
 
 public:
     // ---- Desktop widgets ----

@@ -41,7 +41,9 @@ void CMainFrame::NewAlarm() {
 }
 
 void CMainFrame::NewAlarmOnDate(int year, int month, int day) {
-    if (!m_pNotes) return;
+    // A date comes from the calendar's days.
+    if (!m_pNotes || !CalendarExists()) return;
+    HideCalendarBalloon();
     CAlarmInfo result;
     if (RunAlarmDialog(nullptr, CString(), true, year, month, day, result) != IDOK || !m_pNotes) return;
     m_pNotes->AlarmStore().AddAlarm(result);
@@ -89,6 +91,8 @@ void CMainFrame::EditAlarm(int id) {
 }
 
 void CMainFrame::OnAlarmsChanged() {
+    RedrawCalendar();
+    HideCalendarBalloon();
     UpdateScheduleWindow();
     if (m_pAlarmSet && m_pAlarmSet->m_hWnd) m_pAlarmSet->RefreshList();
 }

@@ -23,6 +23,7 @@ void CMainFrameHotKeyHost::ShowQuickMenu(int fade) { m_frame.ShowQuickMenu(fade)
 
 IHotKeyView* CMainFrameHotKeyHost::GetClock() { return m_frame.GetClockView(); }
 IHotKeyView* CMainFrameHotKeyHost::GetQuickMenu() { return m_frame.GetQuickMenuView(); }
+IHotKeyView* CMainFrameHotKeyHost::GetCalendar() { return m_frame.GetCalendarView(); }
 
 // The day schedule is not part of the program yet.
 void CMainFrameHotKeyHost::ShowDaySchedule(int) {}

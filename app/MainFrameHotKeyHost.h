@@ -1,6 +1,6 @@
 // What a global hot key asks of the main frame, passed on to the frame.
-// Of the desktop windows only the clock is part of the program yet; the
-// others' hot keys do nothing.
+// Of the desktop windows the clock and the calendar are part of the
+// program yet; the others' hot keys do nothing.
 #pragma once
 
 #include "shell/HotKeyHost.h"
@@ -24,7 +24,7 @@ public:
     void ShowQuickMenu(int fade) override;
     void ShowDaySchedule(int fade) override;
     IHotKeyView* GetClock() override;
-    IHotKeyView* GetCalendar() override { return nullptr; }
+    IHotKeyView* GetCalendar() override;
     IHotKeyView* GetDaySchedule() override { return nullptr; }
     IHotKeyView* GetQuickMenu() override;
     void ExitProgram() override;

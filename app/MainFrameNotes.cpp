@@ -61,6 +61,7 @@ void CMainFrame::StartNotes() {
     side.offerMemoRestore = [this] { PostMessage(WM_COMMAND, ID_DAMAGED_MEMO_LIST, 0); };
     side.alarmForMemo = [this](CMemoDlg* note) { AlarmForMemo(note); };
     side.alarmsChanged = [this] { OnAlarmsChanged(); };
+    side.anniversariesRestored = [this] { OnAnniversariesRestored(); };
     // New alarms start with what the user chose last.
     AlarmDefaults defaults;
     defaults.kind = g_Settings.Alarm.DefaultType;
@@ -89,6 +90,12 @@ void CMainFrame::MarkCalendarAlarms(int year, int month) {
     if (m_pNotes)
         CAlarmCalendar::MarkCalendarAlarms(m_pNotes->AlarmStore().Alarms(), year, month, CalendarKinds(g_Settings.Calendar),
                                            g_MonthDayMarks);
+}
+
+CString CMainFrame::GetDayAlarmText(int year, int month, int day) {
+    if (!m_pNotes) return CString();
+    return CAlarmCalendar::GetDayAlarmText(m_pNotes->AlarmStore().Alarms(), year, month, day,
+                                           CalendarKinds(g_Settings.Calendar));
 }
 
 void CMainFrame::MarkCalendarAlarmRanges(int year, int month) {

@@ -2,6 +2,7 @@
 // them, opened when a file arrives or from the menu, and applies the file the
 // user picks.
 #include "app/MainFrame.h"
+#include "widgets/CalendarDlg.h"
 
 #include "notes/AlarmStore.h"
 #include "notes/FrameNotes.h"
@@ -32,7 +33,7 @@ void CMainFrame::CloseSyncScheduleDialog() {
 
 bool CMainFrame::ApplySyncFile(int kind, const CString& path) {
     if (!m_pNotes) return false;
-    bool applied = m_pNotes->AlarmStore().ApplySyncFile(kind, path, nullptr);
+    bool applied = m_pNotes->AlarmStore().ApplySyncFile(kind, path, m_pCalendar ? &m_pCalendar->Anniversaries() : nullptr);
     if (applied) OnAnniversariesChanged();
     return applied;
 }

@@ -9,7 +9,6 @@
 namespace {
 const UINT kUnbuiltCommands[] = {
     // Tray menu
-    ID_SETTINGS_CLOCK, ID_SEE_CALENDAR,
     ID_SEE_SCHEDULE, ID_SHARE,
 };
 }  // namespace

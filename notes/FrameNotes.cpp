@@ -133,7 +133,9 @@ CFrameNotes::CFrameNotes(FrameSide side)
         LoadAlarms();
         OnAlarmsChanged();
     };
-    dialogs.anniversariesRestored = [] {};
+    dialogs.anniversariesRestored = [this] {
+        if (m_side.anniversariesRestored) m_side.anniversariesRestored();
+    };
     dialogs.programFolder = g_ProgramFolder;
     dialogs.scheduleFolder = m_alarms.GetScheduleFolder();
     dialogs.historyLevel = g_Settings.General.HistoryLevel;
@@ -581,6 +583,11 @@ void CFrameNotes::CheckAlarmsAtStartup(const SYSTEMTIME& now) {
 void CFrameNotes::FireAlarm(const CAlarmInfo& alarm, int notice) {
     m_fire->SetSettings(FireSettings());
     m_fire->FireAlarm(alarm, notice);
+}
+
+void CFrameNotes::NotifyTodayAnniversaries(const CArray<CDayInfo>& anniversaries, const SYSTEMTIME& now) {
+    m_fire->SetSettings(FireSettings());
+    m_fire->NotifyTodayAnniversaries(anniversaries, m_alarms.Alarms(), now);
 }
 
 // ---- INoteHost ---------------------------------------------------------------------------

@@ -46,6 +46,8 @@ public:
         // of the alarms (the date windows and the schedule manager redraw).
         std::function<void(CMemoDlg*)> alarmForMemo;
         std::function<void()> alarmsChanged;
+        // The anniversary file was put back from a history copy.
+        std::function<void()> anniversariesRestored;
     };
 
     explicit CFrameNotes(FrameSide side);
@@ -113,6 +115,9 @@ public:
     void OnMinuteTick(const SYSTEMTIME& now);
     void CheckAlarmsAtStartup(const SYSTEMTIME& now);
     void FireAlarm(const CAlarmInfo& alarm, int notice);
+    // Today's anniversaries of the list, and the all-day weekday-of-month
+    // alarms, announced in the notice windows.
+    void NotifyTodayAnniversaries(const CArray<CDayInfo>& anniversaries, const SYSTEMTIME& now);
     // Alarms were changed (their windows redraw when there are any).
     void OnAlarmsChanged() {
         if (m_side.alarmsChanged) m_side.alarmsChanged();

@@ -76,6 +76,8 @@ public:
                      ClockTickResult& result);
 
     void SetLastMinuteKey(int key) { m_lastMinuteKey = key; }
+    // The day already announced, so the next tick does not report it as new.
+    void SetLastDayKey(int key) { m_lastDayKey = key; }
     int GetLastMinuteKey() const { return m_lastMinuteKey; }
     bool IsShownByRule() const { return m_shownByRule; }
     // The window was shown or hidden by someone else: the rule lets go.

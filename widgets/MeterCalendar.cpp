@@ -1,6 +1,15 @@
 #include "widgets/MeterCalendar.h"
 
+#include "calendar/AnniversaryDays.h"
+#include "calendar/DayMarks.h"
 #include "shell/DateUtil.h"
+#include "shell/Settings.h"
+#include "widgets/Measure.h"
+#include "widgets/MeterFrameImage.h"
+#include "widgets/MeterImage.h"
+#include "widgets/MeterNumImage.h"
+#include "widgets/MeterString.h"
+#include "widgets/SkinHost.h"
 #include "widgets/WidgetEnvironment.h"
 
 #include "tinyxml.h"
@@ -86,12 +95,150 @@ const TiXmlElement* Descend(const TiXmlElement* element, const char* const (&pat
     return element;
 }
 
+// A child that the calendar moves from cell to cell.
+template <class Base>
+class CPlaced : public Base {
+public:
+    explicit CPlaced(ISkinHost* owner) : Base(owner) {}
+    void Place(int x, int y) {
+        this->m_X = x;
+        this->m_Y = y;
+    }
+};
+
+// The value a number or frame child shows: the day, the year, the frame.
+class CCalendarValue : public CMeasure {
+public:
+    CCalendarValue() { m_MaxValue = 1e9; }
+    bool Update() override { return true; }
+    void Set(double value) { m_Value = value; }
+};
+
+// The icon strip every skin may name instead of drawing its own.
+const wchar_t kDefaultIcons[] = L"DEFAULT_ICONS";
+const wchar_t kDefaultIconsFile[] = L"system\\res\\calendarIcons.png";
+const int kDefaultIconSize = 24;
+
+// A cell shows a few lines of its day text at most; a day with hundreds of
+// alarms would otherwise have every line laid out and clipped on each redraw.
+const int kMaxDayTextLines = 8;
+
+CString FirstLines(const CString& text, int lines) {
+    int at = -1;
+    for (int i = 0; i < lines; ++i) {
+        at = text.Find(L'\n', at + 1);
+        if (at < 0) return text;
+    }
+    return text.Left(at);
+}
+
+CString IntText(int value) {
+    CString text;
+    text.Format(L"%d", value);
+    return text;
+}
+
+// A child's section: the picture and its size, at a place.
+CInfoSection ChildSection(const CString& image, const CString& w, const CString& h, const CString& x = L"0",
+                          const CString& y = L"0") {
+    CInfoSection section(L"Calendar");
+    section.SetValue(L"ImageName", image);
+    section.SetValue(L"W", w);
+    section.SetValue(L"H", h);
+    section.SetValue(L"X", x);
+    section.SetValue(L"Y", y);
+    return section;
+}
+
 }  // namespace
 
-CMeterCalendar::CMeterCalendar(ISkinHost* owner) : CMeter(owner) { m_Kind = METER_CALENDAR; }
+DayAlarmTextHook g_DayAlarmText = nullptr;
+
+CMeterCalendar::CMeterCalendar(ISkinHost* owner) : CMeter(owner) {
+    m_Kind = METER_CALENDAR;
+    for (Child digits : {SUN_DIGITS, SAT_DIGITS, WEEK_DIGITS, YEAR})
+        m_Children[digits].reset(new CPlaced<CMeterNumImage>(owner));
+    for (Child image : {TODAY_MARK, DAY_BACKGROUND})
+        m_Children[image].reset(new CPlaced<CMeterImage>(owner));
+    for (Child frames : {ICONS, PERIODS, MONTH})
+        m_Children[frames].reset(new CPlaced<CMeterFrameImage>(owner));
+    m_Children[DAY_TEXT].reset(new CMeterString(owner));
+    for (int i = 0; i < CHILD_COUNT; ++i) {
+        m_Values[i].reset(new CCalendarValue);
+        if (i != DAY_TEXT)
+            m_Children[i]->SetMeasure(m_Values[i].get());
+    }
+}
+
+CMeterCalendar::~CMeterCalendar() = default;
+
+CMeter* CMeterCalendar::GetChild(Child which) const {
+    return which >= 0 && which < CHILD_COUNT ? m_Children[which].get() : nullptr;
+}
+
+void CMeterCalendar::Initialize() { m_Children[DAY_TEXT]->Initialize(); }
 
 void CMeterCalendar::ReadConfig(const CInfoSection& section) {
     CMeter::ReadConfig(section);
+    CString dayW = section.GetString(L"DAY_W", L"0"), dayH = section.GetString(L"DAY_H", L"0");
+    m_Children[SUN_DIGITS]->ReadConfig(ChildSection(section.GetString(L"SunImageName", L""), dayW, dayH));
+    m_Children[SAT_DIGITS]->ReadConfig(ChildSection(section.GetString(L"SatImageName", L""), dayW, dayH));
+    m_Children[WEEK_DIGITS]->ReadConfig(ChildSection(section.GetString(L"NormalImageName", L""), dayW, dayH));
+    m_Children[TODAY_MARK]->ReadConfig(ChildSection(section.GetString(L"TodayMarkImage", L""),
+                                                    section.GetString(L"MarkW", L"0"),
+                                                    section.GetString(L"MarkH", L"0")));
+    m_Children[DAY_BACKGROUND]->ReadConfig(ChildSection(section.GetString(L"DayBackgroundImage", L""),
+                                                        section.GetString(L"DayBackgroundW", L"0"),
+                                                        section.GetString(L"DayBackgroundH", L"0")));
+    CString icons = section.GetString(L"DayInfoFrame", kDefaultIcons);
+    CString infoW = section.GetString(L"InfoW", L"0"), infoH = section.GetString(L"InfoH", L"0");
+    if (icons.CompareNoCase(kDefaultIcons) == 0) {
+        icons = GetWidgetEnvironment().GetProgramFolder() + kDefaultIconsFile;
+        infoW = infoH = IntText(kDefaultIconSize);
+    }
+    m_Children[ICONS]->ReadConfig(ChildSection(icons, infoW, infoH));
+    m_Children[PERIODS]->ReadConfig(ChildSection(section.GetString(L"PeriodFrame", L""),
+                                                 section.GetString(L"PeriodW", L"0"),
+                                                 section.GetString(L"PeriodH", L"0")));
+    m_Children[YEAR]->ReadConfig(ChildSection(section.GetString(L"YearImageName", L""),
+                                              section.GetString(L"YEAR_W", L"0"), section.GetString(L"YEAR_H", L"0"),
+                                              section.GetString(L"YEAR_X", L"0"), section.GetString(L"YEAR_Y", L"0")));
+    CInfoSection month = ChildSection(section.GetString(L"MonthFrameImage", L""), section.GetString(L"MONTH_W", L"1"),
+                                      section.GetString(L"MONTH_H", L"1"), section.GetString(L"MONTH_X", L"0"),
+                                      section.GetString(L"MONTH_Y", L"0"));
+    month.SetValue(L"VerticalFrame", section.GetString(L"MonthFrameType", L"1"));
+    m_Children[MONTH]->ReadConfig(month);
+
+    CInfoSection text(L"Calendar");
+    CString colour = section.GetString(L"FontColor", L"transparent");
+    m_DefaultFontColor = colour.CompareNoCase(L"Default") == 0;
+    text.SetValue(L"FontColor", m_DefaultFontColor ? CString(L"0,0,0,255") : colour);
+    text.SetValue(L"FontSize", section.GetString(L"FontSize", L"10"));
+    text.SetValue(L"StringAlign", section.GetString(L"DayInfoTextStringAlign", L"CENTER"));
+    text.SetValue(L"StringVAlign", section.GetString(L"DayInfoTextStringVAlign", L"CENTER"));
+    text.SetValue(L"ClipString", L"1");
+    text.SetValue(L"W", section.GetString(L"InfoTextW", L"0"));
+    text.SetValue(L"H", section.GetString(L"InfoTextH", L"0"));
+    if (section.HasKey(L"FontFace"))
+        text.SetValue(L"FontFace", section.GetString(L"FontFace"));
+    m_Children[DAY_TEXT]->ReadConfig(text);
+
+    m_DayInfoText = section.GetInt(L"DayInfoText", 0) != 0;
+    m_AnniversaryText = section.GetInt(L"AnniversaryText", 1) != 0;
+    m_ScheduleText = section.GetInt(L"ScheduleText", 0) != 0;
+    m_MarkShiftX = section.GetInt(L"MarkShiftX", 0);
+    m_MarkShiftY = section.GetInt(L"MarkShiftY", 0);
+    m_BackShiftX = section.GetInt(L"DayBackgroundShiftX", 0);
+    m_BackShiftY = section.GetInt(L"DayBackgroundShiftY", 0);
+    m_InfoShiftX = section.GetInt(L"InfoShiftX", 0);
+    m_InfoShiftY = section.GetInt(L"InfoShiftY", 0);
+    m_InfoNextX = section.GetInt(L"InfoNextShiftX", 0);
+    m_InfoNextY = section.GetInt(L"InfoNextShiftY", 0);
+    m_PeriodShiftX = section.GetInt(L"PeriodShiftX", 0);
+    m_PeriodShiftY = section.GetInt(L"PeriodShiftY", 0);
+    m_TextShiftX = section.GetInt(L"InfoTextShiftX", 0);
+    m_TextShiftY = section.GetInt(L"InfoTextShiftY", 0);
+
     m_Layout.x = m_X;
     m_Layout.y = m_Y;
     m_Layout.spaceW = section.GetInt(L"SPACE_W", 0);
@@ -117,6 +264,122 @@ bool CMeterCalendar::Update() {
                               m_Month);
     m_Days = GetDaysInMonth(m_Year, m_Month);
     m_FirstWeekday = GetFirstWeekdayOfMonth(m_Year, m_Month);
+    Show(YEAR, m_Children[YEAR]->GetX(true), m_Children[YEAR]->GetY(true), m_Year);
+    Show(MONTH, m_Children[MONTH]->GetX(true), m_Children[MONTH]->GetY(true), m_Month - 1);
+    return true;
+}
+
+// ---- Drawing ----
+
+void CMeterCalendar::Show(Child which, int x, int y, int value) {
+    CMeter* child = m_Children[which].get();
+    if (auto* placed = dynamic_cast<CPlaced<CMeterNumImage>*>(child))
+        placed->Place(x, y);
+    else if (auto* image = dynamic_cast<CPlaced<CMeterImage>*>(child))
+        image->Place(x, y);
+    else if (auto* frames = dynamic_cast<CPlaced<CMeterFrameImage>*>(child))
+        frames->Place(x, y);
+    static_cast<CCalendarValue*>(m_Values[which].get())->Set(value);
+    child->Update();
+}
+
+DWORD CMeterCalendar::MarkWord(int day) const {
+    DWORD word = 0;
+    if (const DWORD* cell = DayMarkCell(g_AnniversaryDayMarks, m_Month, day))
+        word |= *cell;
+    if (const DWORD* cell = DayMarkCell(g_MonthDayMarks, m_Month, day))
+        word |= *cell;
+    return word;
+}
+
+CString CMeterCalendar::DayText(int day) const {
+    CString anniversaries, alarms;
+    if (m_AnniversaryText)
+        anniversaries = GetDayAnniversaryText(m_pAnniversaries, m_Year, m_Month, day);
+    if (m_ScheduleText && g_DayAlarmText)
+        alarms = g_DayAlarmText(m_Year, m_Month, day);
+    alarms.TrimRight(L"\n");
+    return CCalendarGrid::DayText(m_AnniversaryText, anniversaries, m_ScheduleText, alarms);
+}
+
+void CMeterCalendar::DrawDay(int day, POINT cell, bool full) {
+    DWORD word = MarkWord(day);
+    if (full) {
+        Show(DAY_BACKGROUND, cell.x + m_BackShiftX, cell.y + m_BackShiftY, 0);
+        m_Children[DAY_BACKGROUND]->Draw();
+        if (ShowsToday() && day == m_TodayDay) {
+            Show(TODAY_MARK, cell.x + m_MarkShiftX, cell.y + m_MarkShiftY, 0);
+            m_Children[TODAY_MARK]->Draw();
+        }
+    }
+    Child digits = (Child)CCalendarGrid::DigitStrip(day, m_FirstWeekday, word);
+    Show(digits, cell.x + CCalendarGrid::DigitShift(day, m_Layout.dayW), cell.y, day);
+    if (full && g_Settings.Calendar.Period != 0 && day >= 1 && day <= 31 && g_RangeDayMarks[day - 1] != 0) {
+        for (int frame : CCalendarGrid::PeriodFrames(g_RangeDayMarks[day - 1])) {
+            Show(PERIODS, cell.x + m_PeriodShiftX, cell.y + m_PeriodShiftY, frame);
+            m_Children[PERIODS]->Draw();
+        }
+    }
+    if (word != 0) {
+        std::vector<CCalendarGrid::Icon> icons =
+            CCalendarGrid::Icons(word, m_InfoShiftX, m_InfoShiftY, m_InfoNextX, m_InfoNextY);
+        for (size_t i = 0; i < icons.size(); ++i) {
+            CCalendarGrid::Icon icon = icons[i];
+            if (!full) {
+                // Today's cell alone: the first icon on the shift itself, the
+                // others alternately after and before it along both steps.
+                int n = (int)i + 1;
+                int k = n % 2 ? n / 2 : -(n / 2);
+                icon.x = m_InfoShiftX + k * m_InfoNextX;
+                icon.y = m_InfoShiftY + k * m_InfoNextY;
+            }
+            Show(ICONS, cell.x + icon.x, cell.y + icon.y, icon.frame);
+            m_Children[ICONS]->Draw();
+        }
+    }
+    m_Children[digits]->Draw();
+    if (m_DayInfoText && word != 0) {
+        CString text = FirstLines(DayText(day), kMaxDayTextLines);
+        if (!text.IsEmpty()) {
+            auto* label = static_cast<CMeterString*>(m_Children[DAY_TEXT].get());
+            label->SetText(text);
+            label->SetPosition(cell.x + m_Layout.dayW + m_TextShiftX, cell.y + m_TextShiftY);
+            if (m_DefaultFontColor) {
+                // The inverse of the drawn colour, keeping its alpha.
+                DWORD colour = label->GetFontColor();
+                label->DrawOffset(1, 1, (colour & 0xFF000000u) | (~colour & 0x00FFFFFFu));
+            }
+            label->Draw();
+        }
+    }
+}
+
+bool CMeterCalendar::Draw() {
+    if (m_Hidden)
+        return false;
+    if (!m_Owner || !m_Owner->GetBackBuffer())
+        return true;
+    m_Children[YEAR]->Draw();
+    m_Children[MONTH]->Draw();
+    int year = m_Simple ? m_TodayYear : m_Year;
+    int month = m_Simple ? m_TodayMonth : m_Month;
+    MarkMonthAnniversaries(m_pAnniversaries, year, month);
+    MarkMonthRanges(year, month);
+    if (m_Simple) {
+        // Today's cell alone; its icons spread along both shift steps.
+        int shownYear = m_Year, shownMonth = m_Month, first = m_FirstWeekday;
+        m_Year = m_TodayYear;
+        m_Month = m_TodayMonth;
+        m_FirstWeekday = GetFirstWeekdayOfMonth(m_Year, m_Month);
+        DrawDay(m_TodayDay, POINT{m_Layout.x, m_Layout.y}, false);
+        m_Year = shownYear;
+        m_Month = shownMonth;
+        m_FirstWeekday = first;
+        return true;
+    }
+    std::vector<POINT> cells = CCalendarGrid::Cells(m_Layout, m_FirstWeekday, m_Days);
+    for (size_t i = 0; i < cells.size(); ++i)
+        DrawDay((int)i + 1, cells[i], true);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/MeterFactory.h"
 
 #include "widgets/MeterBitmap.h"
+#include "widgets/MeterCalendar.h"
 #include "widgets/MeterDrawObject.h"
 #include "widgets/MeterEditBox.h"
 #include "widgets/MeterFrameImage.h"
@@ -67,6 +68,7 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_SHORTCUT, L"SHORTCUT", Make<CMeterShortCut>, CMeterShortCut::ConvertXml},
     {METER_WEBURL, L"WEBURL", Make<CMeterWebUrl>, CMeterWebUrl::ConvertXml},
     {METER_ZORDER, L"ZORDER", Make<CMeterZOrder>, CMeterZOrder::ConvertXml},
+    {METER_CALENDAR, L"CALENDAR", Make<CMeterCalendar>, ConvertCalendarXml},
 };
 
 bool RegisterBuiltInKinds() {

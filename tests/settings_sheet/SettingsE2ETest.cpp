@@ -132,13 +132,18 @@ TEST_F(SettingsE2ETest, OptionsAppliedOnBothPagesAreSavedAndReadBack) {
     EXPECT_EQ(ConfigValue(config, "Type11"), std::to_string(0x329632));
     EXPECT_EQ(ConfigValue(config, "Docking"), "0");
 
-    // The share and clock settings commands are taken and open nothing yet.
-    for (UINT command : {(UINT)ID_SHARE, (UINT)ID_SETTINGS_CLOCK}) {
-        DWORD_PTR result = 0;
-        EXPECT_TRUE(SendMessageTimeoutW(frame, WM_COMMAND, command, 0, SMTO_ABORTIFHUNG, 5000, &result));
-    }
+    // The share command is taken and opens nothing yet.
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(frame, WM_COMMAND, ID_SHARE, 0, SMTO_ABORTIFHUNG, 5000, &result));
     Sleep(300);
     EXPECT_EQ(FindSettingsSheet(zorel.Id()), nullptr);
+
+    // The clock's settings open the sheet on the clock's page.
+    PostMessageW(frame, WM_COMMAND, ID_SETTINGS_CLOCK, 0);
+    ASSERT_TRUE(WaitFor([&] { return (sheet = FindSettingsSheet(zorel.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ShownPage(sheet, IDC_CP_VIEW_ALWAYS) != nullptr; }));
+    PostMessageW(sheet, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
     CloseAndExpectCleanExit(zorel, frame);
     DeleteRegValue(HKEY_CURRENT_USER, kRunKey, kRunValueName);
 }

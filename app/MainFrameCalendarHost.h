@@ -1,0 +1,45 @@
+// What the desktop calendar asks of the main frame, passed on to the frame;
+// and what the hot keys do with the calendar window.
+#pragma once
+
+#include "shell/HotKeyView.h"
+#include "widgets/CalendarDlgHost.h"
+
+class CMainFrame;
+class CalendarDlg;
+
+class CMainFrameCalendarHost : public ICalendarDlgHost {
+public:
+    explicit CMainFrameCalendarHost(CMainFrame& frame) : m_frame(frame) {}
+
+    void OpenCalendarSettings() override;
+    void NewAlarmOnDate(int year, int month, int day) override;
+    void NewAnniversaryOnDate(int month, int day) override;
+    // The day balloon is not part of the program yet: the calendar finds the
+    // day, and the balloon's date is kept for when it comes.
+    void ShowDayBalloon(int year, int month, int day, const CRect& cell) override;
+    void HideDayBalloon() override;
+    bool IsDayBalloonShowing(int year, int month, int day) override;
+
+private:
+    CMainFrame& m_frame;
+    int m_balloonDate = 0;
+};
+
+// The calendar as the hot keys see it.
+class CCalendarHotKeyView : public IHotKeyView {
+public:
+    explicit CCalendarHotKeyView(CalendarDlg& window) : m_window(window) {}
+
+    bool IsVisible() override;
+    int GetLevel() override;
+    void ArmAutoHide(int fadeIn, int stayMs) override;
+    void SetZPosition(int level, bool remember) override;
+    void SetForeground() override;
+    void FadeOut() override;
+    void ShowWithEffect() override;
+    void AddToSpotlightIfActive() override;
+
+private:
+    CalendarDlg& m_window;
+};
