@@ -246,6 +246,7 @@ void CMainFrame::PostNcDestroy() {
     // The list keeps the widgets that were open, for the next start.
     SaveWidgetList();
     CloseAllWidgets(false);
+    CloseNotices();
     DestroyClock();
     CloseAllMemos();
     StopCalendarMarks();
@@ -684,7 +685,6 @@ void CMainFrame::CloseAllDialogs(int withSettings) {
 void CMainFrame::UpdateScheduleWindow() {}
 void CMainFrame::CloseQuickMenu() {}
 void CMainFrame::CloseUserInfoDialog() {}
-void CMainFrame::HideToolTipWidget(CWnd*) {}
 void CMainFrame::RefreshShutdownCountdown() {}
 void CMainFrame::OpenPasswordManager(int force) {
     if (g_pPwdManager || (g_bPwdPrompting && !force)) return;
@@ -743,7 +743,6 @@ void CMainFrame::OnDayChanged() {
 void CMainFrame::OnAnniversariesChanged() {}
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 void CMainFrame::ShowQuickMenu(int) {}
-CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
 
 // ---- From worker threads ---------------------------------------------------------------
 
@@ -760,7 +759,6 @@ void CMainFrame::NotifyTodayAnniversaries() {}
 void CMainFrame::RefreshSettingsWidgetPage() {
     if (m_pSetup) m_pSetup->RefreshWidgetPage();
 }
-void CMainFrame::CreateToolTipWidget() {}
 void CMainFrame::StopStartupTimer() { KillTimer(TIMER_STARTUP); }
 void CMainFrame::RefreshSettingsSharePage() {
     if (m_pSetup) m_pSetup->RefreshSharePage();

@@ -225,7 +225,7 @@ public:
     void ShowAllWidgets(BOOL show, CWnd* except = nullptr);
     void ShowQuickMenu() override;
     void ShowQuickMenu(int mode);
-    CWnd* ShowToolTipWidget(int x, int y, const CString& skinName);
+    class CToolTipWidgetDlg* ShowToolTipWidget(int x, int y, const CString& skinName);
     void RegisterHotKeys() override;
     void UnregisterHotKeys();
 
@@ -388,4 +388,15 @@ private:
     CHotKeyDispatcher m_hotKeys{m_hotKeyHost, GetActionSystem()};
     std::unique_ptr<CHotKeyRegistrarWin> m_hotKeyRegistrar;
     CReceiveQueue m_receiveQueue;
+    // ---- Notices and the tooltip widget ----
+public:
+    // Shows an alarm's or anniversary's notice in its window (slide-up or
+    // pop-up by the notice's style).
+    void ShowNotice(const struct NoticeRequest& notice);
+    class CToolTipWidgetDlg* GetToolTipWidget() { return m_pToolTipWidget; }
+    // The frame is going: the tooltip widget and the notices go with it.
+    void CloseNotices();
+
+private:
+    class CToolTipWidgetDlg* m_pToolTipWidget = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "app/SearchMemoDlg.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
+#include "widgets/NoticeDisplay.h"
 
 #include <ole2.h>
 
@@ -61,6 +62,7 @@ void CMainFrame::StartNotes() {
     side.offerMemoRestore = [this] { PostMessage(WM_COMMAND, ID_DAMAGED_MEMO_LIST, 0); };
     side.alarmForMemo = [this](CMemoDlg* note) { AlarmForMemo(note); };
     side.alarmsChanged = [this] { OnAlarmsChanged(); };
+    side.showNotice = [this](const NoticeRequest& notice) { ShowNotice(notice); };
     // New alarms start with what the user chose last.
     AlarmDefaults defaults;
     defaults.kind = g_Settings.Alarm.DefaultType;
@@ -70,6 +72,9 @@ void CMainFrame::StartNotes() {
     CAlarmInfo::SetDefaults(defaults);
     m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
     m_pNotes->LifecycleHost().saveChangedWidgets = [this] { return SaveChangedWidgets(); };
+    NoticeEditors editors;
+    editors.editAlarm = [this](int id) { EditAlarm(id); };
+    SetNoticeEditors(std::move(editors));
     m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
     s_markingFrame = this;
     g_MarkCalendarAlarms = MarkAlarmsOfFrame;
@@ -254,4 +259,6 @@ void CMainFrame::CheckAlarmsAtStartup() {
 
 void CMainFrame::OnMinuteTick(int&, int&) {
     if (m_pNotes) m_pNotes->OnMinuteTick(ClockNow());
+    // The next minute's notices stack from the edges again.
+    ResetSlideSlots();
 }

@@ -46,6 +46,8 @@ public:
         // of the alarms (the date windows and the schedule manager redraw).
         std::function<void(CMemoDlg*)> alarmForMemo;
         std::function<void()> alarmsChanged;
+        // Shows an alarm's or anniversary's notice in its window.
+        std::function<void(const NoticeRequest&)> showNotice;
     };
 
     explicit CFrameNotes(FrameSide side);
