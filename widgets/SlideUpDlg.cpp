@@ -89,11 +89,12 @@ void CSlideUpDlg::ShowSlide(const CString& body, UINT slideInMs, UINT stayMs, UI
     // windows of the desktop (screen readers, automation).
     SetWindowText(m_Text.body.IsEmpty() ? m_Text.title : m_Text.title + L"\n" + m_Text.body);
 
-    if (m_Motion.ShowAgain()) return;
+    if (m_Motion.ShowAgain(stayMs)) return;
     const CRect work = NoticeWorkArea();
     SlidePlan plan = PlanSlide(placement, m_szSize, step, slideInMs, slideOutMs, work, counter);
     m_Motion.Start(plan, m_szSize, step, work, stayMs);
-    ShowWindow(SW_SHOWNOACTIVATE);
+    // Shown at once at full strength, so that Hide can fade it from there.
+    ArmAutoHide(FALSE, -1);
     Redraw();
 }
 

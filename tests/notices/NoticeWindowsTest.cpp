@@ -31,30 +31,15 @@ CPopUpDlg* Popup(bool* deleted, int style, const CString& title, int autoCloseMs
     return popup;
 }
 
-// What a right click shows: the item texts of the menu that opened, read
-// and closed from a timer while the menu runs its own loop.
-std::vector<CString> g_menuTexts;
-bool g_menuSeen = false;
-void CALLBACK ReadMenu(HWND, UINT, UINT_PTR id, DWORD) {
-    ::KillTimer(nullptr, id);
-    if (HWND menu = ::FindWindowW(L"#32768", nullptr)) {
-        g_menuSeen = true;
-        HMENU handle = (HMENU)::SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0);
-        for (int i = 0; handle && i < ::GetMenuItemCount(handle); ++i) {
-            wchar_t text[64] = {};
-            ::GetMenuStringW(handle, (UINT)i, text, 64, MF_BYPOSITION);
-            g_menuTexts.push_back(text);
-        }
-    }
-    ::EndMenu();
-}
-void RightClick(CWnd* window) {
-    g_menuTexts.clear();
-    g_menuSeen = false;
-    ::SetTimer(nullptr, 0, 300, ReadMenu);
+// A right click on the window, the button coming up at once (the system's
+// handling of the press waits for it); true when a menu showed.
+bool RightClickShowsMenu(CWnd* window) {
     CPoint at = Offset(NoticeWindowTest::TopLeft(window), 30, 30);
-    window->SendMessage(WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
-    PumpFor(400);
+    ::PostMessageW(window->m_hWnd, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+    ::PostMessageW(window->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+    PumpFor(500);
+    HWND menu = ::FindWindowW(L"#32768", nullptr);
+    return menu && ::IsWindowVisible(menu);
 }
 
 }  // namespace
@@ -81,6 +66,10 @@ TEST_F(NoticeWindowTest, SlideNoticesStackUpFromTheBottomRightAndStopInFullView)
     CString text;
     slides[0]->GetWindowText(text);
     EXPECT_EQ(text, L"Dentist\nat three");
+    for (int i = 0; i < 3; ++i) {
+        slides[i]->DestroyWindow();
+        EXPECT_TRUE(deleted[i]);
+    }
 }
 
 TEST_F(NoticeWindowTest, PointingHoldsASlidingNoticeAndLeavingSlidesItOutAtOnce) {
@@ -117,6 +106,8 @@ TEST_F(NoticeWindowTest, ANewTextForANoticeSlidingOutBringsItBackToStay) {
     EXPECT_EQ(slide->GetText().body, L"moved to four");
     PumpFor(300);
     EXPECT_EQ(slide->GetMotion().State(), CSlideMotion::STATE_STAY);
+    slide->DestroyWindow();
+    EXPECT_TRUE(deleted);
 }
 
 TEST_F(NoticeWindowTest, HideFadesANoticeOutAndFreesIt) {
@@ -140,28 +131,38 @@ TEST_F(NoticeWindowTest, APopUpWithAnAutoCloseTimeFadesOutAfterItAndHasNoMenu) {
     bool deleted;
     CPopUpDlg* popup = Popup(&deleted, 2, L"Title", 700);
     EXPECT_EQ(TopLeft(popup), CPoint(100, 80));
-    RightClick(popup);
-    EXPECT_FALSE(g_menuSeen);
+    EXPECT_FALSE(RightClickShowsMenu(popup));
     EXPECT_FALSE(deleted);
     EXPECT_TRUE(PumpUntil([&] { return deleted; }, 5000));
     EXPECT_EQ(CountNoticeWindows(), 0);
 }
 
-TEST_F(NoticeWindowTest, APopUpThatStaysOffersTheNoticeMenuWithEditSchedule) {
+TEST_F(NoticeWindowTest, TheNoticeMenuEndsWithEditSchedule) {
     bool deleted;
     CPopUpDlg* popup = Popup(&deleted, 1, L"Title", 0);
-    RightClick(popup);
-    ASSERT_TRUE(g_menuSeen);
-    ASSERT_EQ(g_menuTexts.size(), 8u);
-    EXPECT_EQ(g_menuTexts[1], L"Hide");
-    EXPECT_EQ(g_menuTexts[7], L"Edit schedule");
-    EXPECT_FALSE(deleted);
+    HMENU menu = BuildNoticeMenu(*popup);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(::GetMenuItemCount(menu), 8);
+    const struct {
+        int position;
+        const wchar_t* text;
+        UINT id;
+    } items[] = {{1, L"Hide", 32782}, {2, L"Hide Others", 32974}, {4, L"Fix Location", 32842},
+                 {7, L"Edit schedule", ID_EDIT_SCHEDULE}};
+    for (const auto& item : items) {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, (UINT)item.position, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, item.text);
+        EXPECT_EQ(::GetMenuItemID(menu, item.position), item.id);
+    }
+    EXPECT_NE(::GetSubMenu(menu, 0), nullptr);  // the levels
+    ::DestroyMenu(menu);
 }
 
 TEST_F(NoticeWindowTest, BuiltInSkinsOnScreen) {
-    // Style 3 without a title: only the body and the close button differ
-    // from the note-coloured picture; other styles use the sliding
-    // notice's skin with its information button.
+    // Style 3 without a title shows only the body and the close button:
+    // where the title goes it looks as a notice without any text; other
+    // styles use the sliding notice's skin with its information button.
     const struct {
         int style;
         const wchar_t* title;
@@ -169,17 +170,22 @@ TEST_F(NoticeWindowTest, BuiltInSkinsOnScreen) {
         bool titleDrawn;
     } cases[] = {{3, L"", 3, false}, {3, L"Birthday", 3, true}, {1, L"Birthday", 4, true}};
     for (const auto& c : cases) {
-        bool deleted;
+        bool blankGone, deleted;
+        CPopUpDlg* blank = new Tracked<CPopUpDlg>(&blankGone);
+        blank->SetStyle(c.style);
+        ASSERT_TRUE(blank->CreateWithTitle(nullptr, L""));
+        blank->ShowPopup(100, 300, 0, L"");
         CPopUpDlg* popup = Popup(&deleted, c.style, c.title, 0);
         ASSERT_EQ(popup->GetMeters().size(), c.meters) << c.style;
         ASSERT_EQ(popup->GetBackBuffer()->GetWidth(), (UINT)kW);
         popup->Repaint();
-        Gdiplus::Bitmap* shown = popup->GetBackBuffer();
-        Gdiplus::Bitmap* background = popup->GetBackground();
-        EXPECT_EQ(Differs(shown, background, CRect(20, 11, 180, 31)), c.titleDrawn) << c.style << c.title;
-        EXPECT_TRUE(Differs(shown, background, CRect(15, 40, 245, 100))) << "body";
+        blank->Repaint();
+        EXPECT_EQ(Differs(popup->GetBackBuffer(), blank->GetBackBuffer(), CRect(20, 11, 70, 25)), c.titleDrawn)
+            << c.style << c.title;
+        EXPECT_TRUE(Differs(popup->GetBackBuffer(), blank->GetBackBuffer(), CRect(15, 40, 245, 100))) << "body";
         popup->DestroyWindow();
-        EXPECT_TRUE(deleted);
+        blank->DestroyWindow();
+        EXPECT_TRUE(deleted && blankGone);
     }
 }
 
@@ -231,5 +237,10 @@ TEST_F(NoticeWindowTest, HostileTextsStayTexts) {
     popup->ShowPopup(50, 50, 0, L"x\r\n[Close]\r\nCommand=SHUTDOWN");
     EXPECT_EQ(popup->GetSkinDefinition().GetSectionCount(), 3);
     EXPECT_EQ(popup->GetMeters().size(), 3u);
-    EXPECT_EQ(popup->GetSkinDefinition().FindSection(L"CLOSE")->GetString(L"Command", L""), L"Hide");
+    CInfoSection* close = popup->GetSkinDefinition().FindSection(L"CLOSE");
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->GetString(L"Command", L""), CString(L"Hide"));
+    EXPECT_EQ(popup->GetText().title, L"Hi\n[Evil]\nDrawType=BUTTON\nCommand=SHUTDOWN");
+    popup->DestroyWindow();
+    EXPECT_TRUE(deleted);
 }
