@@ -59,7 +59,7 @@ protected:
         g_Settings.General.ViewMemoOnStart = 0;
         g_Settings.General.TrayIconClickRun = 0;
         g_Settings.Clock.ViewMode = 0;
-        g_Settings.Alarm.AutoCloseTime = 1;
+        g_Settings.Alarm.AutoCloseTime = 2;
         SetMessageBoxAnswerer([this](const CString& text, int) {
             boxes.push_back(text);
             return 6;
@@ -125,25 +125,28 @@ TEST_F(NoticesE2ETest, EachNoticeStyleShowsItsWindowAndEveryWindowIsFreedAfterIt
         ASSERT_GE(style, 1);
         EXPECT_EQ(popup->GetText().body, texts[style]);
         // Only style 2 closes itself; the others stay until closed.
-        EXPECT_EQ(popup->GetAutoCloseTime(), style == 2 ? 1000 : -1);
+        EXPECT_EQ(popup->GetAutoCloseTime(), style == 2 ? 2000 : -1);
         EXPECT_EQ(popup->GetMeters().size(), style == 3 ? 3u : 4u);
     }
+    // The slide-up stays two seconds, so it is still there in full view.
     ASSERT_TRUE(PumpUntil([&] { return live.slides[0]->GetMotion().State() == CSlideMotion::STATE_STAY; }, 5000));
+    // Found again from here on: the self-closing pop-up may have gone.
+    live = FindNotices();
     if (ScreenshotsWanted()) {
         SaveScreenPicture(L"notice_slide_up", {live.slides[0]->m_hWnd});
         for (CPopUpDlg* popup : live.popups) {
             const wchar_t* names[] = {L"", L"notice_popup", L"notice_popup_closing", L"notice_popup_note"};
             // One at a time, as they cascade over each other.
             for (CPopUpDlg* other : live.popups) other->ShowWindow(other == popup ? SW_SHOWNOACTIVATE : SW_HIDE);
-            PumpFor(100);
+            PumpWaiting();
             SaveScreenPicture(names[popup->GetStyle()], {popup->m_hWnd});
         }
         for (CPopUpDlg* other : live.popups) other->ShowWindow(SW_SHOWNOACTIVATE);
     }
 
-    // The slide-up stays a second and slides out, style 2 fades after a
-    // second; styles 1 and 3 are closed by their close button's command.
-    for (CPopUpDlg* popup : live.popups)
+    // The slide-up slides out after its stay, style 2 fades after its time;
+    // styles 1 and 3 are closed by their close button's command.
+    for (CPopUpDlg* popup : FindNotices().popups)
         if (popup->GetStyle() != 2) popup->PostCommand(L"Hide");
     EXPECT_TRUE(PumpUntil([] { return CountNoticeWindows() == 0; }, 15000));
     EXPECT_EQ((int)GetRegisteredDialogs().size(), before);
