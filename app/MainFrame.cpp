@@ -253,6 +253,7 @@ void CMainFrame::PostNcDestroy() {
     SaveWidgetList();
     CloseAllWidgets(false);
     DestroyCalendar();
+    CloseNotices();
     DestroyClock();
     CloseQuickMenu();
     CloseAllMemos();
@@ -713,7 +714,6 @@ void CMainFrame::CloseAllDialogs(int withSettings) {
     if (withSettings && m_pSetup) PostMessage(WM_SETTINGS_CLOSED, 2);
 }
 void CMainFrame::UpdateScheduleWindow() {}
-void CMainFrame::HideToolTipWidget(CWnd*) {}
 void CMainFrame::OpenPasswordManager(int force) {
     if (g_pPwdManager || (g_bPwdPrompting && !force)) return;
     g_bPwdPrompting = true;
@@ -770,7 +770,6 @@ void CMainFrame::OnAnniversariesChanged() {
     DrawTrayIcon(NIM_MODIFY, 0, 5);
 }
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
-CWnd* CMainFrame::ShowToolTipWidget(int, int, const CString&) { return nullptr; }
 
 // ---- From worker threads ---------------------------------------------------------------
 
@@ -785,7 +784,6 @@ void CMainFrame::OpenDaySchedule() {}
 void CMainFrame::RefreshSettingsWidgetPage() {
     if (m_pSetup) m_pSetup->RefreshWidgetPage();
 }
-void CMainFrame::CreateToolTipWidget() {}
 void CMainFrame::StopStartupTimer() { KillTimer(TIMER_STARTUP); }
 void CMainFrame::RefreshSettingsSharePage() {
     if (m_pSetup) m_pSetup->RefreshSharePage();

@@ -238,7 +238,7 @@ public:
     void ShowAllWidgets(BOOL show, CWnd* except = nullptr);
     void ShowQuickMenu() override;
     void ShowQuickMenu(int mode);
-    CWnd* ShowToolTipWidget(int x, int y, const CString& skinName);
+    class CToolTipWidgetDlg* ShowToolTipWidget(int x, int y, const CString& skinName);
     void RegisterHotKeys() override;
     void UnregisterHotKeys();
 
@@ -487,4 +487,16 @@ private:
     HWND m_hShutdownCountdown = nullptr;
     class CRegUserDlg* m_pRegUser = nullptr;
     CMainFrameShutdownHost m_shutdownHost{*this};
+
+    // ---- Notices and the tooltip widget ----
+public:
+    // Shows an alarm's or anniversary's notice in its window (slide-up or
+    // pop-up by the notice's style).
+    void ShowNotice(const struct NoticeRequest& notice);
+    class CToolTipWidgetDlg* GetToolTipWidget() { return m_pToolTipWidget; }
+    // The frame is going: the tooltip widget and the notices go with it.
+    void CloseNotices();
+
+private:
+    class CToolTipWidgetDlg* m_pToolTipWidget = nullptr;
 };

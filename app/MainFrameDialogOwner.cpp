@@ -7,6 +7,7 @@
 #include "shell/ZMsgBox.h"
 #include "ui/UiIds.h"
 #include "ui/ZDialog.h"
+#include "widgets/ToolTipWidgetDlg.h"
 
 namespace {
 // The program's question box with Yes and No.
@@ -31,9 +32,10 @@ void CMainFrameDialogOwner::OnOpenWidgetMenu(UINT id) { m_frame.OnOpenWidgetMenu
 int CMainFrameDialogOwner::ExecuteAction(const CString& text) { return m_frame.ExecuteAction(text); }
 void CMainFrameDialogOwner::AutoSaveMemos(int all) { m_frame.AutoSaveMemos(all); }
 
-void CMainFrameDialogOwner::ShowToolTipWidget(int x, int y, const CString& skinName, CZDialog*) {
-    // The tooltip widget is still to come; the frame accepts the request.
-    m_frame.ShowToolTipWidget(x, y, skinName);
+void CMainFrameDialogOwner::ShowToolTipWidget(int x, int y, const CString& skinName, CZDialog* opener) {
+    // The window that asked owns the popup: the cursor watch keeps it open
+    // while the cursor is on either.
+    if (CToolTipWidgetDlg* popup = m_frame.ShowToolTipWidget(x, y, skinName)) popup->SetOwnerWindow(opener);
 }
 
 void CMainFrameDialogOwner::HideToolTipWidget(CWnd* except) { m_frame.HideToolTipWidget(except); }

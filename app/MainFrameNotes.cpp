@@ -14,6 +14,7 @@
 #include "app/SearchMemoDlg.h"
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
+#include "widgets/NoticeDisplay.h"
 
 #include <ole2.h>
 
@@ -62,6 +63,7 @@ void CMainFrame::StartNotes() {
     side.alarmForMemo = [this](CMemoDlg* note) { AlarmForMemo(note); };
     side.alarmsChanged = [this] { OnAlarmsChanged(); };
     side.anniversariesRestored = [this] { OnAnniversariesRestored(); };
+    side.showNotice = [this](const NoticeRequest& notice) { ShowNotice(notice); };
     // New alarms start with what the user chose last.
     AlarmDefaults defaults;
     defaults.kind = g_Settings.Alarm.DefaultType;
@@ -72,6 +74,10 @@ void CMainFrame::StartNotes() {
     m_pNotes = std::make_unique<CFrameNotes>(std::move(side));
     m_pNotes->LifecycleHost().saveChangedWidgets = [this] { return SaveChangedWidgets(); };
     ConnectQuickMenuToNotes();
+    NoticeEditors editors;
+    editors.editAlarm = [this](int id) { EditAlarm(id); };
+    editors.editAnniversary = [this](int id) { EditAnniversary(id); };
+    SetNoticeEditors(std::move(editors));
     m_pNotes->Start(g_Settings.General.ViewMemoOnStart != 0);
     s_markingFrame = this;
     g_MarkCalendarAlarms = MarkAlarmsOfFrame;
@@ -263,4 +269,6 @@ void CMainFrame::CheckAlarmsAtStartup() {
 void CMainFrame::OnMinuteTick(int&, int&) {
     if (m_pNotes) m_pNotes->OnMinuteTick(ClockNow());
     RedrawQuickMenuOnTheMinute();
+    // The next minute's notices stack from the edges again.
+    ResetSlideSlots();
 }

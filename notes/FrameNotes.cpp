@@ -90,14 +90,8 @@ CFrameNotes::CFrameNotes(FrameSide side)
     m_host.addToRestoreDialog = [this](const CString& path) {
         if (m_dialogs) m_dialogs->AddToRestoreMemoDialog(path);
     };
-    // Until the notice windows are part of the program a notice is shown in
-    // the program's own message box, which the frame ends when it closes.
-    // The box has one line of text: title and body stand side by side.
-    m_host.showNotice = [](const NoticeRequest& notice) {
-        CString text = notice.title;
-        if (!text.IsEmpty() && !notice.body.IsEmpty()) text += L"   ";
-        ::ShowMessageBox(text + notice.body, -1);
-    };
+    // The frame shows each notice in its sliding or pop-up window.
+    m_host.showNotice = m_side.showNotice;
     // Questions and warnings go to the program's own message box (the frame
     // ends it when it closes); the rest to the system's.
     m_host.messageBox = [](const CString& text, UINT type) -> int {

@@ -48,6 +48,8 @@ public:
         std::function<void()> alarmsChanged;
         // The anniversary file was put back from a history copy.
         std::function<void()> anniversariesRestored;
+        // Shows an alarm's or anniversary's notice in its window.
+        std::function<void(const NoticeRequest&)> showNotice;
     };
 
     explicit CFrameNotes(FrameSide side);

@@ -29,6 +29,11 @@ public:
     // out comes back to full view and stays again. False when idle (the
     // caller then starts a new slide).
     bool ShowAgain();
+    // The same with a new stay, which also counts from now.
+    bool ShowAgain(UINT stayMs) {
+        m_StayMs = stayMs;
+        return ShowAgain();
+    }
 
     // A tick of timers 1-4; false for other timers.
     bool OnTimer(UINT id, bool cursorInside);

@@ -72,6 +72,12 @@ protected:
         frame->m_clockTemplate = clockTemplate;
         frame->PostCreateInit();
         ASSERT_NE(frame->GetNotes(), nullptr);
+        // Every notice is counted on its way to its window.
+        auto show = frame->GetNotes()->LifecycleHost().showNotice;
+        frame->GetNotes()->LifecycleHost().showNotice = [this, show](const NoticeRequest& notice) {
+            boxes.push_back(notice.title + L"   " + notice.body);
+            if (show) show(notice);
+        };
         ASSERT_TRUE(PumpUntil([this] { return !frame->GetNotes()->IsOpeningMemos(); }, 60000));
     }
     // Waits for two more ticks of whichever timer runs the heartbeat.

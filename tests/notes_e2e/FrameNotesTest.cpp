@@ -17,6 +17,8 @@
 #include "notes/RestoreMemoDlg.h"
 #include "notes/StyleBar.h"
 #include "notes/TitleBar.h"
+#include "widgets/PopUpDlg.h"
+#include "widgets/SlideUpDlg.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
@@ -144,9 +146,25 @@ protected:
             (LPARAM)&found);
         return found;
     }
+    // The texts of the boxes and of the notice windows alive, in order.
+    std::vector<CString> Notices() const {
+        std::vector<CString> texts = boxes;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND wnd, LPARAM param) -> BOOL {
+                CWnd* window = CWnd::FromHandlePermanent(wnd);
+                const NoticeText* text = nullptr;
+                if (CPopUpDlg* popup = dynamic_cast<CPopUpDlg*>(window)) text = &popup->GetText();
+                if (CSlideUpDlg* slide = dynamic_cast<CSlideUpDlg*>(window)) text = &slide->GetText();
+                if (text) ((std::vector<CString>*)param)->push_back(text->title + L"   " + text->body);
+                return TRUE;
+            },
+            (LPARAM)&texts);
+        return texts;
+    }
     int NoticeCount(const wchar_t* words) const {
         int n = 0;
-        for (const CString& box : boxes) n += box.Find(words) >= 0;
+        for (const CString& text : Notices()) n += text.Find(words) >= 0;
         return n;
     }
 
@@ -198,7 +216,7 @@ TEST_F(FrameNotesTest, TestClockFiresADesignatedDayAlarmOnceAtItsMinuteAndWrites
     EXPECT_EQ(NoticeCount(L"Dentist"), 0);
     Tick(At(2014, 3, 3, 9, 5, 0));
     ASSERT_EQ(NoticeCount(L"Dentist"), 1);
-    EXPECT_GE(boxes.back().Find(L"2014]/3/3 9:5"), 0) << boxes.back().GetString();
+    EXPECT_GE(Notices().back().Find(L"2014]/3/3 9:5"), 0) << Notices().back().GetString();
     Tick(At(2014, 3, 3, 9, 5, 40));  // the same minute is not checked twice
     Tick(At(2014, 3, 3, 9, 6, 0));
     frame->SetLastMinuteKey(0);  // an alarm dialog's reset runs the present minute again

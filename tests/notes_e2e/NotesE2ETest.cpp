@@ -22,7 +22,7 @@ const char* kConfig =
 
 const UINT kNewMemoCommand = 32774;
 const int kMemoEditId = 4677;
-const int kMessageTextId = 1038;
+const UINT kHideCommand = 32782;
 
 struct Found {
     DWORD pid;
@@ -70,13 +70,12 @@ HWND WaitForNoteEditor(DWORD pid, DWORD timeoutMs = 10000) {
     return nullptr;
 }
 
-// The program's message box whose text holds the words.
-HWND WaitForMessageBox(DWORD pid, const std::wstring& words, DWORD timeoutMs) {
+// The notice window whose text (its title and body) holds the words.
+HWND WaitForNotice(DWORD pid, const std::wstring& words, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     do {
         for (HWND wnd : ProcessWindows(pid))
-            if (HWND text = GetDlgItem(wnd, kMessageTextId))
-                if (TextOf(text).find(words) != std::wstring::npos) return wnd;
+            if (TextOf(wnd).find(words) != std::wstring::npos) return wnd;
         Sleep(100);
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
@@ -224,9 +223,9 @@ TEST_F(NotesE2ETest, AlarmDueNowShowsItsNoticeAndAOnceAlarmIsWrittenAsDone) {
     ASSERT_TRUE(zorel.Start(folder));
     HWND frame = zorel.WaitForFrame();
     ASSERT_NE(frame, nullptr);
-    HWND notice = WaitForMessageBox(zorel.Id(), L"Time for tea", 10000);
+    HWND notice = WaitForNotice(zorel.Id(), L"Time for tea", 10000);
     ASSERT_NE(notice, nullptr);
-    EXPECT_NE(TextOf(GetDlgItem(notice, kMessageTextId)).find(L"[Schedule]"), std::wstring::npos);
+    EXPECT_NE(TextOf(notice).find(L"[Schedule]"), std::wstring::npos);
     Pause();
     // The once alarm was written as done before its notice showed.
     std::string file = ReadFileText(schedule + L"schedule_data.zra");
@@ -234,6 +233,6 @@ TEST_F(NotesE2ETest, AlarmDueNowShowsItsNoticeAndAOnceAlarmIsWrittenAsDone) {
     CAlarmStore::ParseFile((const BYTE*)file.data(), file.size(), read, 100);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].m_bEnabled, 0);
-    PostMessageW(notice, WM_COMMAND, IDOK, 0);
+    PostMessageW(notice, WM_COMMAND, kHideCommand, 0);
     CloseAndExpectCleanExit(zorel, frame);
 }
