@@ -175,16 +175,11 @@ void CMainFrame::PlaceInMemoColumn(CZDialog* window) {
     std::vector<CRect> others;
     CArray<CMemoInfo>& memos = m_pNotes->Memos();
     for (int i = 0; i < memos.GetSize(); ++i) others.push_back(memos[i].m_rcWindow);
-    NoteColumnSettings column;
-    column.startDX = g_Settings.General.StartDX;
-    column.startDY = g_Settings.General.StartDY;
-    column.contractDX = g_Settings.General.ContractDX;
-    column.sortStart = g_Settings.General.SortStart;
     CRect bar;
     bool hasBar = GetZDialogOwner().GetQuickMenuRect(bar);
     CRect rect = window->GetRect();
     CPoint at = CNoteArrange::PlaceInColumn(m_pNotes->LifecycleHost().GetWorkArea(), others, rect.Size(),
-                                            hasBar ? &bar : nullptr, column);
+                                            hasBar ? &bar : nullptr, CFrameNotes::ColumnSettings());
     window->m_ptPosition = at;
     ::SetWindowPos(window->m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

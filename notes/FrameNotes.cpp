@@ -37,22 +37,13 @@ std::vector<CRect> MonitorWorkAreas() {
     return areas;
 }
 
-// The settings the window-free note logic works by, as they stand now.
-NoteColumnSettings ColumnSettings() {
-    NoteColumnSettings column;
-    column.startDX = g_Settings.General.StartDX;
-    column.startDY = g_Settings.General.StartDY;
-    column.contractDX = g_Settings.General.ContractDX;
-    column.sortStart = g_Settings.General.SortStart;
-    return column;
-}
 
 NoteCreateSettings CreateSettings() {
     NoteCreateSettings create;
     create.memoLimit = g_Settings.MemoLimit;
     create.captureAlwaysTop = g_Settings.General.CaptureAlwaysTop != 0;
     create.receiveSound = g_Settings.FileShare.ReceiveSound != 0;
-    create.column = ColumnSettings();
+    create.column = CFrameNotes::ColumnSettings();
     return create;
 }
 
@@ -172,6 +163,15 @@ void CFrameNotes::Start(bool show) {
 }
 
 // ---- The note windows ----------------------------------------------------------------
+
+NoteColumnSettings CFrameNotes::ColumnSettings() {
+    NoteColumnSettings column;
+    column.startDX = g_Settings.General.StartDX;
+    column.startDY = g_Settings.General.StartDY;
+    column.contractDX = g_Settings.General.ContractDX;
+    column.sortStart = g_Settings.General.SortStart;
+    return column;
+}
 
 CNoteArrange CFrameNotes::Arrangement() { return CNoteArrange(m_host, m_store, m_memos, ColumnSettings()); }
 

@@ -171,6 +171,9 @@ public:
     void ShowMessage(const CString& text) override;
     void OfferMemoRestore() override;
 
+    // The settings the window-free note logic works by, as they stand now.
+    static NoteColumnSettings ColumnSettings();
+
 private:
     ILifecycleNote* OpenNote(CMemoInfo& record);
     // The next record still to open, -1 when none is left.

@@ -189,6 +189,14 @@ TEST_F(FrameE2ETest, SessionEndSavesTypedNotesBeforeAnsweringWithoutABox) {
     HWND frame = zorel.WaitForFrame();
     ASSERT_NE(frame, nullptr);
     ASSERT_TRUE(zorel.WaitForStartUp());
+    // On a busy machine the last start-up windows (the bar, the calendar) may
+    // still be coming: count the shown windows only once they have settled.
+    int settled = ShownWindows(zorel.Id());
+    for (DWORD since = GetTickCount(), start = since; GetTickCount() - since < 1500 && GetTickCount() - start < 15000;
+         Sleep(50)) {
+        int now = ShownWindows(zorel.Id());
+        if (now != settled) settled = now, since = GetTickCount();
+    }
     size_t before = NoteEditors(zorel.Id()).size();
     for (int i = 0; i < 4; ++i) SendMessageW(frame, WM_COMMAND, ID_NEW_MEMO, 0);
     std::vector<HWND> editors = NoteEditors(zorel.Id());
