@@ -1,5 +1,6 @@
 #include "widgets/WeatherRequest.h"
 
+#include "fw/HttpFile.h"
 #include "fw/InternetException.h"
 #include "fw/InternetFile.h"
 #include "fw/InternetSession.h"
@@ -89,7 +90,11 @@ DWORD WINAPI CWeatherRequest::WeatherThreadProc(LPVOID param) {
             CInternetSession session(L"Internet agent", 1, INTERNET_OPEN_TYPE_PRECONFIG);
             std::unique_ptr<CInternetFile> reply(
                 session.OpenURL(request->m_szURL, 1, INTERNET_FLAG_TRANSFER_BINARY, L"Accept: */*\r\n\r\n"));
-            if (reply) {
+            // An error page is no feed: taken for one, it would blank the
+            // panel until the next refresh instead of keeping the last one.
+            auto* http = dynamic_cast<CHttpFile*>(reply.get());
+            DWORD status = 0;
+            if (http && http->QueryInfoStatusCode(status) && status == 200) {
                 char chunk[kChunkSize];
                 for (;;) {
                     UINT n = reply->Read(chunk, kChunkSize);
