@@ -9,6 +9,8 @@
 #include "widgets/MeterWeather.h"
 #include "widgets/SkinDefinition.h"
 #include "widgets/WeatherRequest.h"
+#include "widgets/WidgetDialogRewrite.h"
+#include "widgets/MeterBiorhythm.h"
 
 #include <gtest/gtest.h>
 
@@ -299,6 +301,60 @@ TEST(WeatherXml, Converted) {
               L"HumidityAntiAlias=0;HumidityFormat=#X#%;HumidityY=30;ID=2;ImageBaseUri=#SYSTEM#weather\\;ImageH=48;"
               L"ImageW=48;ImageX=4;InfoTextLanguage=KOREA;Unit=f;UseCity=1;UseHumidityText=1;UseInfoText=1;"
               L"WOEID=1132599}");
+}
+
+}  // namespace
+
+namespace {
+
+std::string Shipped(const char* relative, CString* folder = nullptr) {
+    const char* source = getenv("ZOREL_SOURCE_DIR");
+    CString path = CString(source ? source : ".") + L"\\data\\skin\\widgets\\" + CString(relative);
+    path.Replace(L'/', L'\\');
+    if (folder) *folder = path.Left(path.ReverseFind(L'\\') + 1);
+    return ReadFileBytes(path);
+}
+
+CInfoSection* MeterSection(const SkinDefinition& skin, const wchar_t* drawType) {
+    for (int i = 0; i < skin.GetSectionCount(); ++i)
+        if (skin.GetSection(i)->GetString(L"DrawType") == drawType) return skin.GetSection(i);
+    return nullptr;
+}
+
+TEST(ShippedSkins, WeatherSkinItsIconsAndItsSetupLine) {
+    CString folder;
+    std::string text = Shipped("weather\\weather.xml", &folder);
+    SkinDefinition skin;
+    ASSERT_TRUE(skin.LoadXmlText(text.c_str()));
+    CInfoSection* weather = MeterSection(skin, L"WEATHER");
+    ASSERT_NE(weather, nullptr);
+    for (const wchar_t* use : {L"UseCity", L"UseLowTemp", L"UseHighTemp", L"UseCurrentTemp", L"UseUpdateTime",
+                               L"UseInfoText", L"UseHumidityText"})
+        EXPECT_EQ(weather->GetInt(use, 0), 1) << CStringA(use).GetString();
+    // The weather set-up finds and rewrites the skin's Weather line.
+    CString woeid, unit;
+    ASSERT_TRUE(CWidgetDialogRewrite::ReadWeather(text, weather->GetInt(L"ID", -1), woeid, unit));
+    EXPECT_EQ(woeid, weather->GetString(L"WOEID"));
+    EXPECT_EQ(unit, L"c");
+    for (int code = -1; code <= 47; ++code) {
+        CString name;
+        if (code < 0) name = L"na.png";
+        else name.Format(L"%d.png", code);
+        EXPECT_EQ(GetFileAttributesW(folder + name) != INVALID_FILE_ATTRIBUTES, true) << code;
+    }
+}
+
+TEST(ShippedSkins, BiorhythmSkinBindsTheMeasure) {
+    SkinDefinition skin;
+    ASSERT_TRUE(skin.LoadXmlText(Shipped("biorhythm\\biorhythm.xml").c_str()));
+    CInfoSection* bio = MeterSection(skin, L"BIORHYTHM");
+    ASSERT_NE(bio, nullptr);
+    CString measure = bio->GetString(L"MeasureSection");
+    ASSERT_FALSE(measure.IsEmpty());
+    CInfoSection* section = skin.FindSection(measure);
+    ASSERT_NE(section, nullptr);
+    EXPECT_EQ(section->GetString(L"MeasureType").CompareNoCase(L"Biorhythm"), 0);
+    EXPECT_EQ(FormatBiorhythmLabel(bio->GetString(L"HealthFormat"), 0.5), L"H 50%");
 }
 
 }  // namespace
