@@ -1,5 +1,6 @@
 #include "widgets/MeterFactory.h"
 
+#include "widgets/MeterBiorhythm.h"
 #include "widgets/MeterBitmap.h"
 #include "widgets/MeterCalendar.h"
 #include "widgets/MeterDrawObject.h"
@@ -13,6 +14,7 @@
 #include "widgets/MeterDateString.h"
 #include "widgets/MeterString.h"
 #include "widgets/MeterUserString.h"
+#include "widgets/MeterWeather.h"
 #include "widgets/MeterRauncher.h"
 #include "widgets/MeterShortCut.h"
 #include "widgets/MeterWebUrl.h"
@@ -69,6 +71,8 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_WEBURL, L"WEBURL", Make<CMeterWebUrl>, CMeterWebUrl::ConvertXml},
     {METER_ZORDER, L"ZORDER", Make<CMeterZOrder>, CMeterZOrder::ConvertXml},
     {METER_CALENDAR, L"CALENDAR", Make<CMeterCalendar>, ConvertCalendarXml},
+    {METER_BIORHYTHM, L"BIORHYTHM", Make<CMeterBiorhythm>, CMeterBiorhythm::ConvertXml},
+    {METER_WEATHER, L"WEATHER", Make<CMeterWeather>, CMeterWeather::ConvertXml},
 };
 
 bool RegisterBuiltInKinds() {

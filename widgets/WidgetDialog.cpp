@@ -3,6 +3,7 @@
 #include "widgets/Measure.h"
 #include "widgets/MeasureCountDown.h"
 #include "widgets/MeterEditBox.h"
+#include "widgets/MeterWeather.h"
 #include "widgets/Meter.h"
 #include "widgets/WidgetIds.h"
 
@@ -124,8 +125,8 @@ int CWidgetDialog::ExecuteCommand(const CString& command) {
         return 1;
     }
     if (StartsWith(upper, L"WEATHER_UPDATEID:", rest)) {
-        // The weather meter asks its feed again at its next update; until
-        // weather meters exist there is nothing to ask.
+        // The weather meter asks its feed again at its next update.
+        if (auto* weather = dynamic_cast<CMeterWeather*>(FindMeter(METER_WEATHER, _wtoi(rest)))) weather->RequestRefresh();
         return 1;
     }
     if (StartsWith(upper, L"WEATHER_SETUPID:", rest)) {
