@@ -6,12 +6,15 @@ POST /zorel/zorelcheck_250/  records the body and answers with the chosen
 GET  /control?status=N&reply=NAME  chooses them (NAME a file of this folder).
 GET  /last-body              the body of the last POST ("" before any).
 GET  /count                  how many POSTs arrived.
-GET  /files/NAME             a file of this folder (packages).
+GET  /pkg/NAME.zip            the folder NAME of this folder as a zip archive.
+Replies have "{PORT}" replaced by the server's port.
 """
 import http.server
+import io
 import os
 import sys
 import urllib.parse
+import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 state = {"status": 200, "reply": "result-ok.xml", "body": b"", "count": 0}
@@ -43,6 +46,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         state["count"] += 1
         path = fixture(state["reply"])
         data = open(path, "rb").read() if path else b""
+        data = data.replace(b"{PORT}", str(self.server.server_port).encode())
         self.answer(state["status"], data, "text/xml")
 
     def do_GET(self):
@@ -56,10 +60,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.answer(200, state["body"], "text/plain")
         if url.path == "/count":
             return self.answer(200, str(state["count"]).encode(), "text/plain")
-        if url.path.startswith("/files/"):
-            path = fixture(url.path[len("/files/"):])
-            if path:
-                return self.answer(200, open(path, "rb").read())
+        if url.path.startswith("/pkg/") and url.path.endswith(".zip"):
+            name = url.path[len("/pkg/"):-len(".zip")]
+            folder = os.path.join(HERE, name)
+            if fixture(name) is None and name and "/" not in name and os.path.isdir(folder):
+                buffer = io.BytesIO()
+                with zipfile.ZipFile(buffer, "w") as archive:
+                    for entry in sorted(os.listdir(folder)):
+                        archive.write(os.path.join(folder, entry), entry)
+                return self.answer(200, buffer.getvalue(), "application/zip")
         self.answer(404, b"")
 
     def log_message(self, *args):
