@@ -99,6 +99,14 @@ TEST(WebCheckFrameTest, TodayInfoShowsTheReplysNotices) {
         popup->GetWindowRect(&rect);
         int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
         EXPECT_EQ(CPoint(-10 * (w / 100) + w / 2, -10 * (h / 100) + h / 2), rect.TopLeft());
+        // The slide-up wears the downloaded package's picture.
+        CRect slide;
+        Live<CSlideUpDlg>()[0]->GetWindowRect(&slide);
+        HDC screen = GetDC(nullptr);
+        COLORREF inside = GetPixel(screen, slide.left + 200, slide.top + 80);
+        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(CSize(240, 90), slide.Size());
+        EXPECT_EQ(RGB(40, 90, 160), inside);
         if (ScreenshotsWanted()) {
             SaveScreenPicture(L"webcheck_slide_up", {Live<CSlideUpDlg>()[0]->m_hWnd});
             SaveScreenPicture(L"webcheck_inline_popup", {popup->m_hWnd});
