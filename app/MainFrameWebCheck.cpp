@@ -7,6 +7,7 @@
 #include "net/NoticeManager.h"
 #include "net/WebCheck.h"
 #include "shell/ActionSystem.h"
+#include "shell/DateUtil.h"
 #include "shell/Settings.h"
 #include "shell/SystemUtil.h"
 #include "shell/WebCheckResult.h"
@@ -93,8 +94,11 @@ CNoticeManager& FrameNotices(CMainFrame& frame) {
 // Where the check goes: the service, or the address in ZOREL_WEBCHECK_URL
 // (a local stand-in; "off" sends nothing).
 CString ServiceUrl() {
-    const wchar_t* custom = _wgetenv(L"ZOREL_WEBCHECK_URL");
-    if (custom) return CString(custom).CompareNoCase(L"off") == 0 ? CString() : CString(custom);
+    // The process's own environment block: the C runtime's copy of it is not
+    // kept up to date in every kind of program.
+    wchar_t custom[512];
+    DWORD length = ::GetEnvironmentVariableW(L"ZOREL_WEBCHECK_URL", custom, 512);
+    if (length > 0 && length < 512) return CString(custom).CompareNoCase(L"off") == 0 ? CString() : CString(custom);
     return CString(L"http://") + ZOREL_WEBCHECK_HOST + ZOREL_WEBCHECK_PATH;
 }
 
@@ -124,6 +128,13 @@ void FillProfile(WebCheckFormInput& in, const SYSTEMTIME& now) {
     in.age = measure.m_Age + 1;
     in.lifetime = measure.m_LifetimeDays + 1;
     in.nextBirthday = measure.m_DaysToBirthday;
+    int year = 0, month = 0, day = 0;
+    FromDayNumber(DayNumber(now.wYear, now.wMonth, now.wDay) + measure.m_DaysToBirthday, year, month, day);
+    BirthdayMatch match = MatchComingBirthday(g_Settings.BirthCalendar != 0, measure.m_SolarYear, measure.m_SolarMonth,
+                                              measure.m_SolarDay, measure.m_LunarYear, measure.m_LunarMonth,
+                                              measure.m_LunarDay, year, month, day);
+    in.birthMatch = match.code;
+    in.birthOrder = match.order + 1;
 }
 
 }  // namespace

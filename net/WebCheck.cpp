@@ -1,5 +1,6 @@
 #include "net/WebCheck.h"
 
+#include "calendar/LunarCalendar.h"
 #include "fw/HttpConnection.h"
 #include "fw/HttpFile.h"
 #include "fw/InternetException.h"
@@ -61,6 +62,21 @@ void CopyBounded(char* to, const char* from) {
 }
 
 }  // namespace
+
+BirthdayMatch MatchComingBirthday(bool lunarBorn, int solarYear, int solarMonth, int solarDay, int lunarYear,
+                                  int lunarMonth, int lunarDay, int comingYear, int comingMonth, int comingDay) {
+    BirthdayMatch match;
+    if (comingMonth == solarMonth && comingDay == solarDay) {
+        match.code = lunarBorn ? 3 : 1;
+        match.order = comingYear - solarYear;
+    }
+    LunarDate lunar = SolarToLunar(comingYear, comingMonth, comingDay);
+    if (lunar.valid && lunar.month == lunarMonth && lunar.day == lunarDay && (lunarBorn || match.code == 0)) {
+        match.code = lunarBorn ? 2 : 4;
+        match.order = lunar.year - lunarYear;
+    }
+    return match;
+}
 
 CStringA EncodeFormValue(const char* value, int maxLength) {
     static const char kHex[] = "0123456789ABCDEF";

@@ -45,6 +45,19 @@ enum {
     WEBCHECK_DATE_CAPACITY = 65, // CDate and NDate: 64 characters and the end
 };
 
+// The report's birthday match of the coming birthday (given as its solar
+// date): 1 on the solar birth date of a solar-born user, 3 on the solar
+// date of a lunar-born one, 2 on the lunar birth date of a lunar-born user
+// (replacing a 3), 4 on the lunar date of a solar-born one (only when
+// nothing matched before), else 0. order: that birthday's year minus the
+// birth year, in the calendar that matched (0 when none did).
+struct BirthdayMatch {
+    int code = 0;
+    int order = 0;
+};
+BirthdayMatch MatchComingBirthday(bool lunarBorn, int solarYear, int solarMonth, int solarDay, int lunarYear,
+                                  int lunarMonth, int lunarDay, int comingYear, int comingMonth, int comingDay);
+
 // Percent-encodes a value for an application/x-www-form-urlencoded body:
 // letters, digits and "-._~" stay, every other byte becomes %XX. Encoding
 // stops before an escape that would pass maxLength, so no escape is cut.

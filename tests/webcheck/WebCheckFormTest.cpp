@@ -1,4 +1,5 @@
 // The report's body, the due rule and the stored reply's dates.
+#include "calendar/LunarCalendar.h"
 #include "net/WebCheck.h"
 #include "shell/WebCheckResult.h"
 
@@ -164,6 +165,38 @@ TEST(WebCheckUrl, SplitsHostPortAndPath) {
     EXPECT_EQ(80, port);
     for (const wchar_t* bad : {L"ftp://a/b", L"http://:80/x", L"http://a:99999/x", L"http://a:8x/", L""})
         EXPECT_FALSE(SplitServiceUrl(bad, host, port, object)) << CStringA(bad).GetString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WebCheckBirthday, MatchCodesAndOrder) {
+    // Born 1980-03-15 (solar); its lunar date, and the solar day that lunar
+    // date falls on in 2025, come from the calendar.
+    LunarDate born = SolarToLunar(1980, 3, 15);
+    ASSERT_TRUE(born.valid);
+    SolarDate lunarDay2025 = LunarToSolar(2025, born.month, born.day, FALSE);
+    ASSERT_TRUE(lunarDay2025.valid);
+    ASSERT_FALSE(lunarDay2025.month == 3 && lunarDay2025.day == 15);
+    LunarDate lunarOfComing = SolarToLunar(lunarDay2025.year, lunarDay2025.month, lunarDay2025.day);
+    struct {
+        bool lunarBorn;
+        int year, month, day;
+        int code, order;
+    } cases[] = {
+        {false, 2025, 3, 15, 1, 45},
+        {true, 2025, 3, 15, 3, 45},
+        {true, lunarDay2025.year, lunarDay2025.month, lunarDay2025.day, 2, lunarOfComing.year - born.year},
+        {false, lunarDay2025.year, lunarDay2025.month, lunarDay2025.day, 4, lunarOfComing.year - born.year},
+        {false, 2025, 7, 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        BirthdayMatch match = MatchComingBirthday(c.lunarBorn, 1980, 3, 15, born.year, born.month, born.day, c.year,
+                                                  c.month, c.day);
+        EXPECT_EQ(c.code, match.code) << c.lunarBorn << " " << c.month << "-" << c.day;
+        EXPECT_EQ(c.order, match.order) << c.lunarBorn << " " << c.month << "-" << c.day;
+    }
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST(WebCheckFrameTest, TodayInfoShowsTheReplysNotices) {
     g_Settings.General.ViewMemoOnStart = 0;
     g_Settings.User.Enable = 0;  // the short report
     SetMessageBoxAnswerer([](const CString&, int) { return IDOK; });
-    ASSERT_EQ(0, _wputenv_s(L"ZOREL_WEBCHECK_URL", Url(ZOREL_WEBCHECK_PATH)));
+    ASSERT_TRUE(SetEnvironmentVariableW(L"ZOREL_WEBCHECK_URL", Url(ZOREL_WEBCHECK_PATH)));
     ASSERT_EQ("ok", Get(Url(L"/control?status=200&reply=result-show.xml")));
     g_nPopupCascade = 0;
 
@@ -117,7 +117,7 @@ TEST(WebCheckFrameTest, TodayInfoShowsTheReplysNotices) {
     PumpFor(200);
     g_FrameAlive = 1;
     SetMessageBoxAnswerer(nullptr);
-    _wputenv_s(L"ZOREL_WEBCHECK_URL", L"off");
+    SetEnvironmentVariableW(L"ZOREL_WEBCHECK_URL", L"off");
     CWebCheckResult::EndCheck();
     g_ProgramFolder.Empty();
 }
