@@ -437,8 +437,8 @@ protected:
     void OnDestroy();
 
 private:
-    // Starts the request to the web service; false while the program has
-    // no online services to send it.
+    // Starts the request to the web service on its own thread; false when
+    // none went out (checks switched off, or no thread).
     bool StartWebCheckRequest();
     // Gives a result file to the notice manager.
     void HandOverWebCheckResult(const CString& path);

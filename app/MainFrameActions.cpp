@@ -87,10 +87,6 @@ void CMainFrame::StartWebCheck() {
     if (!StartWebCheckRequest()) CWebCheckResult::EndCheck();
 }
 
-// The request itself belongs to the online services; until they are part
-// of the program no request goes out and no check stays in flight.
-bool CMainFrame::StartWebCheckRequest() { return false; }
-
 LRESULT CMainFrame::OnWebCheckDone(WPARAM wParam, LPARAM) {
     CString path = GetWebCheckResultPath();
     int delay = 0;
@@ -108,17 +104,13 @@ LRESULT CMainFrame::OnWebCheckDone(WPARAM wParam, LPARAM) {
     return 0;
 }
 
+// The request, the notice manager and its downloads: MainFrameWebCheck.cpp.
+
 void CMainFrame::OnWebCheckDelayElapsed() {
     CString path = GetWebCheckResultPath();
     // A file that went away meanwhile is simply not shown.
     if (FileExists(path)) HandOverWebCheckResult(path);
 }
-
-// The notice manager reads and shows the notices once the online services
-// are part of the program.
-void CMainFrame::HandOverWebCheckResult(const CString&) {}
-
-LRESULT CMainFrame::OnNoticeDownload(WPARAM, LPARAM) { return 0; }
 
 // ---- Received notes ----------------------------------------------------------------------
 
