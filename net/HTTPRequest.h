@@ -28,9 +28,6 @@ public:
     // Downloads a zip archive as "system\zorelcheck\<packageName>.zip" and
     // unpacks it into the folder "system\zorelcheck\<packageName>\".
     int DownloadAndUnzip(int requestId, LPCTSTR url, LPCTSTR packageName);
-    // Sends the usage report and keeps the reply; its worker lives with the
-    // web check.
-    int StartCheck();
 
     static DWORD WINAPI DownloadThreadProc(LPVOID param);
     static DWORD WINAPI DownloadZipThreadProc(LPVOID param);
