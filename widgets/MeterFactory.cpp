@@ -14,6 +14,7 @@
 #include "widgets/MeterString.h"
 #include "widgets/MeterUserString.h"
 #include "widgets/MeterRauncher.h"
+#include "widgets/MeterSchedule.h"
 #include "widgets/MeterShortCut.h"
 #include "widgets/MeterWebUrl.h"
 #include "widgets/MeterZOrder.h"
@@ -69,6 +70,7 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_WEBURL, L"WEBURL", Make<CMeterWebUrl>, CMeterWebUrl::ConvertXml},
     {METER_ZORDER, L"ZORDER", Make<CMeterZOrder>, CMeterZOrder::ConvertXml},
     {METER_CALENDAR, L"CALENDAR", Make<CMeterCalendar>, ConvertCalendarXml},
+    {METER_SCHEDULE, L"SCHEDULE", Make<CMeterSchedule>, ConvertScheduleXml},
 };
 
 bool RegisterBuiltInKinds() {
