@@ -348,3 +348,14 @@ TEST_F(ScheduleMeter, XmlFormAndLabelFaces) {
 }
 
 }  // namespace
+
+TEST_F(ScheduleMeter, AVeryLongDayIsCappedAtTheScreensHeight) {
+    auto meter = Make();
+    g_Given.assign(5000, Ahead(1, 600));
+    meter->SetDate(2026, 3, 10);
+    EXPECT_EQ(meter->GetListBottom(), 10 + 5000 * 15);
+    const int screen = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    ASSERT_GT(screen, 0);
+    EXPECT_EQ(meter->GetWantedHeight(), screen);
+    EXPECT_TRUE(meter->Draw());  // rows past the host's buffer are skipped
+}
