@@ -252,6 +252,7 @@ void CMainFrame::PostNcDestroy() {
     // The list keeps the widgets that were open, for the next start.
     SaveWidgetList();
     CloseAllWidgets(false);
+    DestroyDaySchedule();
     DestroyCalendar();
     CloseNotices();
     DestroyClock();
@@ -267,6 +268,7 @@ void CMainFrame::StoreWindowStates() {
     if (m_pClock) m_pClock->SaveState();
     StoreQuickMenuState();
     if (m_pCalendar) m_pCalendar->SaveState();
+    if (m_pDaySchedule) m_pDaySchedule->SaveState();
 }
 
 BOOL CMainFrame::SaveWindowStates() {
@@ -713,7 +715,6 @@ void CMainFrame::CloseAllDialogs(int withSettings) {
     CloseNoteDialogs();
     if (withSettings && m_pSetup) PostMessage(WM_SETTINGS_CLOSED, 2);
 }
-void CMainFrame::UpdateScheduleWindow() {}
 void CMainFrame::OpenPasswordManager(int force) {
     if (g_pPwdManager || (g_bPwdPrompting && !force)) return;
     g_bPwdPrompting = true;
@@ -779,8 +780,6 @@ void CMainFrame::RequestSyncDialog() { SetTimer(TIMER_SYNC_DIALOG, SYNC_DIALOG_M
 // ---- Staged start-up steps -----------------------------------------------------------
 
 void CMainFrame::DrawTrayDate() { DrawTrayIcon(NIM_MODIFY, 0, 5); }
-bool CMainFrame::TodayHasSchedules() { return false; }
-void CMainFrame::OpenDaySchedule() {}
 void CMainFrame::RefreshSettingsWidgetPage() {
     if (m_pSetup) m_pSetup->RefreshWidgetPage();
 }

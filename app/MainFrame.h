@@ -28,6 +28,8 @@
 #include "app/TrayMenu.h"
 #include "notes/AlarmSetDlg.h"
 #include "widgets/ClockTick.h"
+#include "widgets/DayScheduleDlg.h"
+#include "widgets/MeterSchedule.h"
 #include "widgets/WidgetHost.h"
 
 #include <shellapi.h>
@@ -319,6 +321,22 @@ private:
     CalendarDlg* m_pCalendar = nullptr;
     std::unique_ptr<CMainFrameCalendarHost> m_calendarHost;
     std::unique_ptr<CCalendarHotKeyView> m_calendarView;
+
+public:
+    // ---- Today's schedules ----
+    // The rows of a date, unsorted, from the alarms and the calendar's
+    // anniversaries; hour and minute give the passed flags.
+    void GetDaySchedules(std::vector<CScheduleInfo>& rows, LunarDate& lunar, int year, int month, int day, int hour,
+                         int minute);
+    CDayScheduleDlg* GetDaySchedule() { return m_pDaySchedule; }
+    // The hot keys' view of it; null while there is no such window.
+    IHotKeyView* GetDayScheduleView();
+    void DestroyDaySchedule();
+
+private:
+    CDayScheduleDlg* m_pDaySchedule = nullptr;
+    std::unique_ptr<IDayScheduleHost> m_scheduleHost;
+    std::unique_ptr<IHotKeyView> m_scheduleView;
 
 public:
     // ---- Desktop widgets ----

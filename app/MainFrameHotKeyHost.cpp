@@ -26,7 +26,8 @@ IHotKeyView* CMainFrameHotKeyHost::GetQuickMenu() { return m_frame.GetQuickMenuV
 IHotKeyView* CMainFrameHotKeyHost::GetCalendar() { return m_frame.GetCalendarView(); }
 
 // The day schedule is not part of the program yet.
-void CMainFrameHotKeyHost::ShowDaySchedule(int) {}
+void CMainFrameHotKeyHost::ShowDaySchedule(int) { m_frame.OpenDaySchedule(); }
+IHotKeyView* CMainFrameHotKeyHost::GetDaySchedule() { return m_frame.GetDayScheduleView(); }
 
 void CMainFrameHotKeyHost::ExitProgram() {
     m_frame.SaveWindowStates();

@@ -25,7 +25,7 @@ public:
     void ShowDaySchedule(int fade) override;
     IHotKeyView* GetClock() override;
     IHotKeyView* GetCalendar() override;
-    IHotKeyView* GetDaySchedule() override { return nullptr; }
+    IHotKeyView* GetDaySchedule() override;
     IHotKeyView* GetQuickMenu() override;
     void ExitProgram() override;
     int ExecuteAction(const CString& text) override;

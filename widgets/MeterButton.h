@@ -36,6 +36,11 @@ public:
 
     int GetState() const { return m_State; }
     void SetState(int state) { m_State = state; }
+    // Windows whose lists grow move their buttons along.
+    void MoveTo(int x, int y) {
+        m_X = x;
+        m_Y = y;
+    }
     CMeterString* GetLabel() const { return m_Label.get(); }
     int GetLabelRelativeX() const { return m_LabelRelativeX; }
     int GetLabelRelativeY() const { return m_LabelRelativeY; }

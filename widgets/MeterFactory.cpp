@@ -16,6 +16,7 @@
 #include "widgets/MeterUserString.h"
 #include "widgets/MeterWeather.h"
 #include "widgets/MeterRauncher.h"
+#include "widgets/MeterSchedule.h"
 #include "widgets/MeterShortCut.h"
 #include "widgets/MeterWebUrl.h"
 #include "widgets/MeterZOrder.h"
@@ -73,6 +74,7 @@ const BuiltInKind kBuiltInKinds[] = {
     {METER_CALENDAR, L"CALENDAR", Make<CMeterCalendar>, ConvertCalendarXml},
     {METER_BIORHYTHM, L"BIORHYTHM", Make<CMeterBiorhythm>, CMeterBiorhythm::ConvertXml},
     {METER_WEATHER, L"WEATHER", Make<CMeterWeather>, CMeterWeather::ConvertXml},
+    {METER_SCHEDULE, L"SCHEDULE", Make<CMeterSchedule>, ConvertScheduleXml},
 };
 
 bool RegisterBuiltInKinds() {
