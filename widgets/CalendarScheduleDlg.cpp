@@ -133,20 +133,7 @@ LRESULT CCalendarScheduleDlg::OnNcHitTest(CPoint point) {
     return CDayScheduleDlg::OnNcHitTest(point);
 }
 
-void CCalendarScheduleDlg::Redraw() {
-    if (!m_pBackBuffer) return;
-    for (CMeasure* measure : m_Measures) measure->Update();
-    {
-        Gdiplus::Graphics g(m_pBackBuffer.get());
-        g.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
-        if (m_pBackground)
-            g.DrawImage(m_pBackground.get(), Gdiplus::Rect(0, 0, m_szSize.cx, m_szSize.cy), 0, 0, m_szSize.cx,
-                        m_szSize.cy, Gdiplus::UnitPixel);
-    }
-    for (CMeter* meter : m_Meters) {
-        meter->Update();
-        meter->Draw();
-    }
+void CCalendarScheduleDlg::DrawOverlay() {
     CMeterImage* arrow = m_Placement.arrowOnTop ? m_pUpArrow : m_pDownArrow;
     if (m_bShowArrow && arrow && arrow->GetPicture()) {
         Gdiplus::Graphics g(m_pBackBuffer.get());
@@ -154,5 +141,4 @@ void CCalendarScheduleDlg::Redraw() {
         const int y = m_Placement.arrowOnTop ? 0 : (int)m_pBackBuffer->GetHeight() - h;
         g.DrawImage(arrow->GetPicture(), Gdiplus::Rect(m_Placement.arrowOffset, y, arrow->GetW(), h));
     }
-    UpdateLayered();
 }

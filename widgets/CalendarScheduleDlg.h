@@ -30,7 +30,7 @@ public:
     ~CCalendarScheduleDlg() override;
 
     BOOL OnInitDialog() override;
-    void Redraw() override;
+    void DrawOverlay() override;
     // The balloon stays where it was last placed for its day.
     CPoint GetTopLeft() override { return CPoint(m_Placement.left, m_Placement.top); }
 

@@ -429,6 +429,7 @@ void CGDIDialog::Redraw() {
         meter->Update();
         meter->Draw();
     }
+    DrawOverlay();
     UpdateLayered();
 }
 
@@ -442,6 +443,7 @@ void CGDIDialog::Repaint() {
                         m_szSize.cy, Gdiplus::UnitPixel);
     }
     for (CMeter* meter : m_Meters) meter->Draw();
+    DrawOverlay();
     UpdateLayered();
 }
 

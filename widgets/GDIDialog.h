@@ -44,6 +44,9 @@ public:
     virtual int ExecuteCommand(const CString& command) override;
     virtual void Redraw();
     virtual void Repaint();
+    // Drawn over the meters on every redraw and repaint, before the frame
+    // is presented; nothing here.
+    virtual void DrawOverlay() {}
     virtual BOOL PostCommand(const CString& command);
     virtual void LoadDefaultSkin();
     virtual BOOL LoadSkin(const CString& path);

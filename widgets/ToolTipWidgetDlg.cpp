@@ -139,45 +139,13 @@ int CToolTipWidgetDlg::ExecuteCommand(const CString& command) {
 
 // ---- Drawing ----
 
-void CToolTipWidgetDlg::DrawArrow() {
+void CToolTipWidgetDlg::DrawOverlay() {
     if (!m_bShowArrow) return;
     if (m_Placement.below) {
         if (m_pUpArrow) DrawMeterAt(*m_pUpArrow, m_Placement.arrowX, 0);
     } else if (m_pDownArrow) {
         DrawMeterAt(*m_pDownArrow, m_Placement.arrowX, m_szSize.cy - m_pDownArrow->GetH());
     }
-}
-
-void CToolTipWidgetDlg::Redraw() {
-    if (!m_pBackBuffer) return;
-    for (CMeasure* measure : m_Measures) measure->Update();
-    {
-        Gdiplus::Graphics g(m_pBackBuffer.get());
-        g.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
-        if (m_pBackground)
-            g.DrawImage(m_pBackground.get(), Gdiplus::Rect(0, 0, m_szSize.cx, m_szSize.cy), 0, 0, m_szSize.cx,
-                        m_szSize.cy, Gdiplus::UnitPixel);
-    }
-    for (CMeter* meter : m_Meters) {
-        meter->Update();
-        meter->Draw();
-    }
-    DrawArrow();
-    UpdateLayered();
-}
-
-void CToolTipWidgetDlg::Repaint() {
-    if (!m_pBackBuffer) return;
-    {
-        Gdiplus::Graphics g(m_pBackBuffer.get());
-        g.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
-        if (m_pBackground)
-            g.DrawImage(m_pBackground.get(), Gdiplus::Rect(0, 0, m_szSize.cx, m_szSize.cy), 0, 0, m_szSize.cx,
-                        m_szSize.cy, Gdiplus::UnitPixel);
-    }
-    for (CMeter* meter : m_Meters) meter->Draw();
-    DrawArrow();
-    UpdateLayered();
 }
 
 // ---- Life ----

@@ -37,8 +37,6 @@ public:
 
     BOOL OnInitDialog() override;
     int ExecuteCommand(const CString& command) override;
-    void Redraw() override;
-    void Repaint() override;
     void OnFadeInDone() override;
     void OnFadeOutDone() override;
 
@@ -64,7 +62,7 @@ protected:
 
 private:
     void DetachArrows();
-    void DrawArrow();
+    void DrawOverlay() override;
 
     CString m_strSkinName;
     std::unique_ptr<CMeter> m_pUpArrow, m_pDownArrow;
