@@ -120,7 +120,7 @@ public:
     struct ScheduleSection : WindowSection {
         int StartMode = 0;
         int ShowDDay = 0;
-        int SortByTime = 0;
+        int SortByTime = 1;
         int ShowChecked = 0;
     };
 

@@ -6,16 +6,6 @@
 #include "shell/DateUtil.h"
 #include "shell/LanguageTable.h"
 
-namespace {
-
-CString Number(int n) {
-    CString s;
-    s.Format(L"%d", n);
-    return s;
-}
-
-}  // namespace
-
 CMeterDateString::CMeterDateString(ISkinHost* owner) : CMeterString(owner) { m_Kind = METER_DATESTRING; }
 
 void CMeterDateString::ReadConfig(const CInfoSection& section) {

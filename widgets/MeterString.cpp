@@ -252,3 +252,9 @@ void CMeterString::ConvertUserXml(const TiXmlElement* element, CInfoSection& sec
     ConvertTextXml(element, section);
     section.SetFromXml(element->FirstChildElement("UserFormat"), "Value", L"UserFormat");
 }
+
+CString CMeterString::Number(int n) {
+    CString s;
+    s.Format(L"%d", n);
+    return s;
+}

@@ -61,6 +61,9 @@ public:
     static void ConvertUserXml(const TiXmlElement* element, CInfoSection& section);
 
 protected:
+    // Decimal text of a number, for the date and user placeholders.
+    static CString Number(int n);
+
     std::vector<CString> m_Values;
 
 private:

@@ -5,16 +5,6 @@
 
 #include "shell/LanguageTable.h"
 
-namespace {
-
-CString Number(int n) {
-    CString s;
-    s.Format(L"%d", n);
-    return s;
-}
-
-}  // namespace
-
 CMeterUserString::CMeterUserString(ISkinHost* owner) : CMeterString(owner) { m_Kind = METER_USERSTRING; }
 
 void CMeterUserString::ReadConfig(const CInfoSection& section) {

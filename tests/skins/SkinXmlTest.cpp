@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <cstdlib>
+
 namespace {
 
 // Stands in for the image kind's own converter: DrawType and the common keys.
@@ -168,6 +171,37 @@ TEST_F(SkinXml, LoadXmlElementAppends) {
     EXPECT_EQ(skin.GetSectionCount(), 2);
     EXPECT_FALSE(skin.LoadXmlText("<NotZorel/>"));
     EXPECT_EQ(skin.GetSectionCount(), 0);
+}
+
+// The cycle is read in seconds; a skin written in milliseconds would wait
+// a quarter of an hour between updates of a clock.
+TEST(AuthoredWidgetSkins, UpdateAtMostOnceAMinute) {
+    const char* root = getenv("ZOREL_SOURCE_DIR");
+    ASSERT_NE(root, nullptr);
+    CString dir = CString(L"Z:") + CString(root) + L"\\data\\skin\\widgets\\";
+    dir.Replace(L'/', L'\\');
+    WIN32_FIND_DATAW folder;
+    HANDLE folders = FindFirstFileW(dir + L"*", &folder);
+    ASSERT_NE(folders, INVALID_HANDLE_VALUE);
+    int checked = 0;
+    do {
+        if (!(folder.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || folder.cFileName[0] == L'.') continue;
+        CString skinDir = dir + folder.cFileName + L"\\";
+        WIN32_FIND_DATAW file;
+        HANDLE files = FindFirstFileW(skinDir + L"*.xml", &file);
+        if (files == INVALID_HANDLE_VALUE) continue;
+        do {
+            SkinDefinition skin;
+            ASSERT_TRUE(skin.LoadXmlFile(skinDir + file.cFileName)) << CStringA(file.cFileName).GetString();
+            const CInfoSection* system = skin.FindSection(L"SYSTEM");
+            double cycle = system ? system->GetDouble(L"UpdateCycle", 0.0) : 0.0;
+            EXPECT_LE(cycle, 60.0) << CStringA(file.cFileName).GetString();
+            ++checked;
+        } while (FindNextFileW(files, &file));
+        FindClose(files);
+    } while (FindNextFileW(folders, &folder));
+    FindClose(folders);
+    EXPECT_GE(checked, 6);
 }
 
 }  // namespace
