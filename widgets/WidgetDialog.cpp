@@ -161,7 +161,8 @@ void CWidgetDialog::CloseByUser() {
 }
 
 void CWidgetDialog::OnFadeOutDone() {
-    if (m_bClosedByUser && GetRefCount() == 1) m_host.RemoveWidget(this);
+    // Only once no queued command still holds the window.
+    if ((m_bClosedByUser || IsCloseAfterFade()) && GetRefCount() == 1) m_host.RemoveWidget(this);
 }
 
 HMENU CWidgetDialog::BuildContextMenu() {

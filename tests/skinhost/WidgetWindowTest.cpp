@@ -138,6 +138,18 @@ TEST_F(WidgetWindowTest, CommandsOfTheSkin) {
     EXPECT_EQ(host.removed[0], w);
 }
 
+// The shutdown countdown closes itself with its "_AND_CLOSE" words: the end
+// of the fade hands it to the frame as a close by the user does.
+TEST_F(WidgetWindowTest, ClosingShutdownWordEndsInTheFrameRemovingTheWindow) {
+    Skin(L"skin\\widgets\\box\\box.ini", "[WINDOW]\nWindowWidth=40\nWindowHeight=30\n");
+    CWidgetDialog* w = OpenListed(Entry(L"box\\box.ini", 260, 170));
+    w->ShowWindow(SW_SHOWNOACTIVATE);
+    EXPECT_EQ(w->ExecuteCommand(L"CANCEL_SHUTDOWN_AND_CLOSE"), 1);
+    PumpUntil([&] { return !host.removed.empty(); }, 5000);
+    ASSERT_EQ(host.removed.size(), 1u);
+    EXPECT_EQ(host.removed[0], w);
+}
+
 // The countdown set-up asks with the skin's values and writes the answer
 // into the skin file, which the window then shows; a cancelled dialog leaves
 // the file as it was.
