@@ -2,7 +2,8 @@
 // weather widget asks the local weather service (run-with-feed-server.sh)
 // and shows the city, temperatures, condition and icon of its feed; the
 // biorhythm widget draws the program's fixed birth date (1 January 2000,
-// while no user information is given) up to today.
+// while no user information is given) up to today. Then the weather set-up
+// dialog changes the widget's location.
 #include "ZorelTest.h"
 
 #include "ScreenPicture.h"
@@ -137,6 +138,26 @@ HWND WindowSized(DWORD pid, SIZE size) {
     return q.wnd;
 }
 
+// The visible dialog of the process that has a control of that id (the
+// widgets are dialogs too).
+HWND DialogWith(DWORD pid, int controlId) {
+    struct Query {
+        DWORD pid;
+        int id;
+        HWND found;
+    } q = {pid, controlId, nullptr};
+    EnumWindows(
+        [](HWND wnd, LPARAM param) -> BOOL {
+            Query* q = (Query*)param;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            if (owner == q->pid && IsWindowVisible(wnd) && GetDlgItem(wnd, q->id)) q->found = wnd;
+            return TRUE;
+        },
+        (LPARAM)&q);
+    return q.found;
+}
+
 class WeatherE2ETest : public ZorelTest {};
 
 TEST_F(WeatherE2ETest, WidgetsShowTheFeedAndTheChart) {
@@ -215,6 +236,26 @@ TEST_F(WeatherE2ETest, WidgetsShowTheFeedAndTheChart) {
 
     SaveScreenPicture(L"weather-widget", {weather});
     SaveScreenPicture(L"biorhythm-widget", {biorhythm});
+
+    // The weather set-up that a skin's "WEATHER_SETUPID:1" button asks for:
+    // the dialog starts from the skin's location; its answer goes into the
+    // skin file, and the reloaded widget asks for the new place at once.
+    PostMessageW(weather, WM_USER + 31, 1, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = DialogWith(zorel.Id(), 1403)) != nullptr; }));
+    wchar_t shown[32] = {};
+    GetDlgItemTextW(dialog, 1403, shown, 32);
+    EXPECT_STREQ(shown, L"1132599");
+    SetDlgItemTextW(dialog, 1403, L"2345");
+    SendDlgItemMessageW(dialog, 1467, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendDlgItemMessageW(dialog, 1468, BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] {
+        return ReadFileBytes(CString(queryLog.c_str())).find("w=2345&u=f\n") != std::string::npos;
+    })) << ReadFileBytes(CString(queryLog.c_str()));
+    std::string skin = ReadFileBytes(CString((widgets + L"weather\\weather.xml").c_str()));
+    EXPECT_NE(skin.find("\t<Weather WOEID = \"2345\" Unit = \"f\"/>"), std::string::npos) << skin;
+    EXPECT_TRUE(IsWindow(weather));
     CloseAndExpectCleanExit(zorel, frame);
 }
 
