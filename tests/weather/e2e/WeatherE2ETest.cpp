@@ -201,8 +201,6 @@ TEST_F(WeatherE2ETest, WidgetsShowTheFeedAndTheChart) {
         shot = TakeShot(weather);
         return shot.width == kWeather.cx && shot.Count(icon, 225, 230, 240, 4) > 600;
     })) << "cloud pixels: " << shot.Count(icon, 225, 230, 240, 4);
-    Sleep(600);  // the fade-in ends
-    shot = TakeShot(weather);
     // Each text in its own colour where the skin places it: city, current,
     // low and high temperature, humidity and the condition line.
     struct Text {
@@ -218,15 +216,26 @@ TEST_F(WeatherE2ETest, WidgetsShowTheFeedAndTheChart) {
         {"condition", {62, 64, 192, 82}, 255, 255, 255},
         {"update time", {8, 88, 192, 104}, 180, 180, 190},
     };
+    auto textsShown = [&] {
+        for (const Text& t : texts)
+            if (shot.Count(t.area, t.r, t.g, t.b, 30) <= 4) return false;
+        return true;
+    };
+    // Until the fade-in has ended.
+    WaitFor([&] { return shot = TakeShot(weather), textsShown(); });
     for (const Text& t : texts) EXPECT_GT(shot.Count(t.area, t.r, t.g, t.b, 30), 4) << t.name;
     // Nothing of the texts' colours elsewhere in the icon's column below it.
     EXPECT_EQ(shot.Count({8, 78, 56, 86}, 255, 255, 255, 12), 0);
 
     // The chart: the three curves in their colours inside the chart area,
     // and the labels under it.
-    Shot chart = TakeShot(biorhythm);
-    ASSERT_EQ(chart.width, kBiorhythm.cx);
     const RECT area = {10, 10, 210, 90};
+    Shot chart;
+    WaitFor([&] {
+        chart = TakeShot(biorhythm);
+        return chart.width == kBiorhythm.cx && chart.Count(area, 220, 40, 40, 30) > 40;
+    });
+    ASSERT_EQ(chart.width, kBiorhythm.cx);
     EXPECT_GT(chart.Count(area, 220, 40, 40, 30), 40) << "health";
     EXPECT_GT(chart.Count(area, 0, 150, 0, 30), 40) << "intelligence";
     EXPECT_GT(chart.Count(area, 40, 40, 220, 30), 40) << "emotion";
