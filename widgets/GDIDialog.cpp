@@ -999,9 +999,10 @@ LRESULT CGDIDialog::OnWeatherData(WPARAM wParam, LPARAM) {
     WeatherDataRecord* record = reinterpret_cast<WeatherDataRecord*>(wParam);
     if (!record) return 0;
     // The skin may have been loaded again since the request: only a meter
-    // still in the list gets the feed.
+    // still in the list, and the very one that asked, gets the feed.
     if (std::find(m_Meters.begin(), m_Meters.end(), record->meter) != m_Meters.end()) {
-        if (IWeatherMeter* weather = dynamic_cast<IWeatherMeter*>(record->meter))
+        IWeatherMeter* weather = dynamic_cast<IWeatherMeter*>(record->meter);
+        if (weather && weather->GetReplySerial() == record->serial)
             weather->ParseWeatherFeed(record->buffer, record->length);
     }
     delete[] record->buffer;

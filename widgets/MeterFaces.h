@@ -26,6 +26,10 @@ public:
     virtual ~IWeatherMeter() = default;
     virtual void ParseWeatherFeed(const char* buffer, int length) = 0;
     virtual CString GetDetailLink() = 0;
+    // A number no other weather meter of the process ever had. A reply
+    // carries the number of the meter that asked, so that a new meter
+    // built at the same address after a skin reload never takes it.
+    virtual unsigned long long GetReplySerial() { return 0; }
 };
 
 // The reply of a weather request, posted as WM_WEATHER_DATA's wParam. The
@@ -35,4 +39,5 @@ struct WeatherDataRecord {
     char* buffer = nullptr;
     int length = 0;
     CMeter* meter = nullptr;
+    unsigned long long serial = 0;  // the asking meter's GetReplySerial
 };

@@ -15,6 +15,7 @@
 
 #include "tinyxml.h"
 
+#include <atomic>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -41,6 +42,8 @@ const TextPartKeys kParts[CMeterWeather::TEXT_COUNT] = {
 const wchar_t kDegreeTemplate[] = L"#X#\x00B0";
 
 CMeterWeather::RequestStarter g_RequestStarter;
+// 64 bits: the numbers do not come round again in the life of a process.
+std::atomic<unsigned long long> g_LastReplySerial{0};
 
 void StartRealRequest(CMeterWeather* meter, const CString& woeid, const CString& unit) {
     CWeatherRequest* request = new CWeatherRequest(meter->GetOwner());
@@ -78,6 +81,7 @@ void CMeterWeather::SetRequestStarter(RequestStarter starter) { g_RequestStarter
 
 CMeterWeather::CMeterWeather(ISkinHost* owner)
     : CMeter(owner),
+      m_ReplySerial(++g_LastReplySerial),
       m_LowTempFormat(kDegreeTemplate),
       m_HighTempFormat(kDegreeTemplate),
       m_CurrentTempFormat(kDegreeTemplate) {

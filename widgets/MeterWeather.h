@@ -30,6 +30,7 @@ public:
 
     void ParseWeatherFeed(const char* buffer, int length) override;
     CString GetDetailLink() override { return m_DetailLink; }
+    unsigned long long GetReplySerial() override { return m_ReplySerial; }
     // The condition line's text: the Korean name of the code when the
     // language is "KOREA" in any case and the code has one, else the feed's.
     static CString GetConditionText(const CString& feedText, int code, const CString& language);
@@ -65,6 +66,7 @@ private:
     CString IconPath(const CString& fileName) const;
     void ShowIcon(const CString& fileName);
 
+    const unsigned long long m_ReplySerial;
     int m_Busy = 0;
     CString m_Woeid;
     CString m_Unit = L"c";

@@ -17,7 +17,18 @@
 namespace {
 
 const UINT kChunkSize = 4082;
-CString g_ServiceHost = L"weather.example.com";
+const wchar_t kServiceHost[] = L"weather.example.com";
+
+// The service's host, or the host (and port) in ZOREL_WEATHER_HOST: a local
+// stand-in; "off" asks nothing at all.
+CString ServiceHost() {
+    // The process's own environment block: the C runtime's copy of it is not
+    // kept up to date in every kind of program.
+    wchar_t custom[256];
+    DWORD length = ::GetEnvironmentVariableW(L"ZOREL_WEATHER_HOST", custom, 256);
+    if (length > 0 && length < 256) return CString(custom).CompareNoCase(L"off") == 0 ? CString() : CString(custom);
+    return kServiceHost;
+}
 
 }  // namespace
 
@@ -47,16 +58,27 @@ CString PercentEncode(const CString& text) {
     return out;
 }
 
-void CWeatherRequest::SetServiceHost(const CString& host) { g_ServiceHost = host; }
-
 CString CWeatherRequest::BuildUrl(const CString& woeid, const CString& unit) {
-    return L"http://" + g_ServiceHost + L"/forecastrss?w=" + PercentEncode(woeid) + L"&u=" + PercentEncode(unit);
+    CString host = ServiceHost();
+    if (host.IsEmpty()) return CString();
+    return L"http://" + host + L"/forecastrss?w=" + PercentEncode(woeid) + L"&u=" + PercentEncode(unit);
 }
 
 CWeatherRequest::CWeatherRequest(ISkinHost* owner) : HTTPRequest(dynamic_cast<CZDialog*>(owner)) {}
 
+void CWeatherRequest::SetTarget(CMeterWeather* meter) {
+    m_pTarget = meter;
+    m_TargetSerial = meter ? meter->GetReplySerial() : 0;
+}
+
 int CWeatherRequest::Start(const CString& woeid, const CString& unit) {
-    SetUrl(BuildUrl(woeid, unit));
+    CString url = BuildUrl(woeid, unit);
+    if (url.IsEmpty()) {
+        // The service is switched off: nothing is asked, nothing answers.
+        Release();
+        return 0;
+    }
+    SetUrl(url);
     m_hThread = ::CreateThread(nullptr, 0, WeatherThreadProc, this, CREATE_SUSPENDED, &m_dwThreadId);
     if (!m_hThread) {
         // No worker: nothing will answer, and the request is ours to free.
@@ -120,6 +142,7 @@ DWORD WINAPI CWeatherRequest::WeatherThreadProc(LPVOID param) {
         record->buffer = buffer.release();
         record->length = total;
         record->meter = request->m_pTarget;
+        record->serial = request->m_TargetSerial;
         // A window that has closed gets nothing; the reply is freed here.
         if (!request->PostReply((WPARAM)record)) {
             delete[] record->buffer;

@@ -5,7 +5,7 @@
 
 #include "net/HTTPRequest.h"
 
-class CMeter;
+class CMeterWeather;
 class ISkinHost;
 
 class CWeatherRequest : public HTTPRequest {
@@ -15,24 +15,27 @@ public:
     explicit CWeatherRequest(ISkinHost* owner);
     explicit CWeatherRequest(CWnd* owner) : HTTPRequest(owner) {}
 
-    void SetTarget(CMeter* meter) { m_pTarget = meter; }
-    // Builds the URL and starts the worker; 1 when it runs.
+    // The meter the reply is for; the reply also carries the meter's serial.
+    void SetTarget(CMeterWeather* meter);
+    // Builds the URL and starts the worker; 1 when it runs. The request is
+    // released when it does not.
     int Start(const CString& woeid, const CString& unit);
 
     static DWORD WINAPI WeatherThreadProc(LPVOID param);
 
     // "http://<host>/forecastrss?w=<woeid>&u=<unit>", both values
     // percent-encoded so that neither can add keys or break the address.
+    // The host is the weather service's unless ZOREL_WEATHER_HOST names
+    // another (tests point it at 127.0.0.1); empty when that is "off".
     static CString BuildUrl(const CString& woeid, const CString& unit);
-    // The weather service's host (and port); tests point it at 127.0.0.1.
-    static void SetServiceHost(const CString& host);
 
 private:
     // Posts WM_WEATHER_DATA to the owner while it is still open; false when
     // nobody is there to receive (and free) the reply.
     bool PostReply(WPARAM record);
 
-    CMeter* m_pTarget = nullptr;
+    CMeterWeather* m_pTarget = nullptr;
+    unsigned long long m_TargetSerial = 0;
 };
 
 // Appends a chunk to the feed buffer of kWeatherFeedBufferSize bytes; false

@@ -3,6 +3,7 @@
 // the service saw, and the replies that must not be applied.
 #include "MeterTestSupport.h"
 #include "TestFiles.h"
+#include "WeatherHostOverride.h"
 
 #include "fw/Wnd.h"
 #include "widgets/MeterFaces.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -23,7 +25,7 @@ protected:
     void SetUp() override {
         const char* port = getenv("ZOREL_TEST_HTTP_PORT");
         if (!port) GTEST_SKIP() << "needs the local weather service";
-        CWeatherRequest::SetServiceHost(L"127.0.0.1:" + CString(port));
+        service.reset(new WeatherHostOverride(CString(L"127.0.0.1:") + CString(port)));
         CString log = CString(getenv("ZOREL_TEST_QUERY_LOG"));
         log.Replace(L'/', L'\\');
         logPath = log;
@@ -32,7 +34,7 @@ protected:
         owner.Attach(hwnd);
     }
     void TearDown() override {
-        CWeatherRequest::SetServiceHost(L"weather.example.com");
+        service.reset();
         if (hwnd) {
             owner.Detach();
             DestroyWindow(hwnd);
@@ -72,6 +74,7 @@ protected:
     CMeterWeather meter{&host};
     CWnd owner;
     HWND hwnd = nullptr;
+    std::unique_ptr<WeatherHostOverride> service;
     CString logPath;
 };
 
@@ -80,6 +83,7 @@ TEST_F(WeatherFeed, FeedReachesTheOwnerAndTheMeter) {
     ASSERT_TRUE(Fetch(L"1132599", reply));
     ASSERT_NE(reply, 0u);
     EXPECT_EQ(reinterpret_cast<WeatherDataRecord*>(reply)->meter, &meter);
+    EXPECT_EQ(reinterpret_cast<WeatherDataRecord*>(reply)->serial, meter.GetReplySerial());
     const char* source = getenv("ZOREL_SOURCE_DIR");
     CString fixture = CString(source ? source : ".") + L"\\tests\\weather\\feeds\\forecast.xml";
     fixture.Replace(L'/', L'\\');

@@ -3,6 +3,7 @@
 // download's size rule and address, and the XML form.
 #include "MeterTestSupport.h"
 #include "TestFiles.h"
+#include "WeatherHostOverride.h"
 
 #include "widgets/MeterImage.h"
 #include "widgets/MeterString.h"
@@ -280,12 +281,24 @@ TEST(WeatherDownload, FeedSizeRule) {
 }
 
 TEST(WeatherDownload, AddressEncodesItsValues) {
-    CWeatherRequest::SetServiceHost(L"127.0.0.1:8080");
+    WeatherHostOverride local(L"127.0.0.1:8080");
     EXPECT_EQ(CWeatherRequest::BuildUrl(L"1132599", L"c"), L"http://127.0.0.1:8080/forecastrss?w=1132599&u=c");
     EXPECT_EQ(CWeatherRequest::BuildUrl(L"1 2&u=f#", L"c/d"),
               L"http://127.0.0.1:8080/forecastrss?w=1%202%26u%3Df%23&u=c%2Fd");
     EXPECT_EQ(CWeatherRequest::BuildUrl(L"서울", L"c"),
               L"http://127.0.0.1:8080/forecastrss?w=%EC%84%9C%EC%9A%B8&u=c");
+}
+
+// The service's own host unless overridden; "off" builds no address, and a
+// request then starts nothing.
+TEST(WeatherDownload, HostOverride) {
+    {
+        WeatherHostOverride none(nullptr);
+        EXPECT_EQ(CWeatherRequest::BuildUrl(L"1", L"c"), L"http://weather.example.com/forecastrss?w=1&u=c");
+    }
+    WeatherHostOverride off(L"OFF");
+    EXPECT_EQ(CWeatherRequest::BuildUrl(L"1", L"c"), L"");
+    EXPECT_EQ((new CWeatherRequest((CWnd*)nullptr))->Start(L"1", L"c"), 0);
 }
 
 TEST(WeatherXml, Converted) {
