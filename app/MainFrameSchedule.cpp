@@ -103,6 +103,7 @@ void CMainFrame::OpenDaySchedule() {
     m_pDaySchedule->RefreshSchedules();
     m_pDaySchedule->ShowWindow(SW_SHOWNOACTIVATE);
     m_pDaySchedule->FadeIn();
+    AddToSpotlightIfActive(m_pDaySchedule);
 }
 
 // After alarms, anniversaries or the day changed: the window follows the
