@@ -412,6 +412,10 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
         SeeCalendar();
         return TRUE;
     }
+    if (id == ID_SEE_SCHEDULE) {
+        SeeDaySchedule();
+        return TRUE;
+    }
     if (id == ID_SETTINGS_CLOCK) {
         // The clock's own page of the settings sheet.
         OpenSettings(4, -1);
@@ -561,6 +565,7 @@ TrayMenuState CMainFrame::MakeTrayMenuState() {
     state.clockVisible = m_pClock && m_pClock->IsVisible();
     state.quickMenuVisible = m_pQuickMenu && m_pQuickMenu->IsVisible();
     state.calendarVisible = m_pCalendar && m_pCalendar->IsVisible();
+    state.scheduleVisible = m_pDaySchedule && m_pDaySchedule->IsVisible();
     return state;
 }
 

@@ -49,6 +49,7 @@ class CQuickMenuDlg;
 class CalendarDlg;
 class CCalendarHotKeyView;
 class CMainFrameCalendarHost;
+class CCalendarScheduleDlg;
 
 class CMainFrame : public CFrameWnd, public IStartupHost, public IFtpdOwner, public IWidgetHost {
     DECLARE_MESSAGE_MAP()
@@ -302,6 +303,8 @@ public:
     void SeeCalendar();
     void RedrawCalendar();
     void HideCalendarBalloon();
+    // The calendar's day balloon; null while there is no calendar.
+    CCalendarScheduleDlg* GetDayBalloon();
     // The settings sheet on its calendar page.
     void OpenCalendarSettings();
     // The calendar's anniversaries; null while there is no calendar.
@@ -332,8 +335,14 @@ public:
     // The hot keys' view of it; null while there is no such window.
     IHotKeyView* GetDayScheduleView();
     void DestroyDaySchedule();
+    // Command 32854: today's schedule window shown, with the show effect.
+    void SeeDaySchedule();
+    // The day windows' requests (add and edit on a date, open a row).
+    IDayScheduleHost& DayScheduleHost();
 
 private:
+    // The schedule meters take their rows from this frame from now on.
+    void ConnectDaySchedules();
     CDayScheduleDlg* m_pDaySchedule = nullptr;
     std::unique_ptr<IDayScheduleHost> m_scheduleHost;
     std::unique_ptr<IHotKeyView> m_scheduleView;

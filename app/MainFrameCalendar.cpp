@@ -12,8 +12,10 @@
 #include "shell/Settings.h"
 #include "ui/ShowEffectDlg.h"
 #include "widgets/CalendarDlg.h"
+#include "widgets/CalendarScheduleDlg.h"
 #include "widgets/ClockDlg.h"
 #include "widgets/MeterCalendar.h"
+#include "widgets/WidgetIds.h"
 
 namespace {
 // The frame whose alarms the calendar's day texts list.
@@ -29,12 +31,41 @@ CString DayAlarmTextOfFrame(int year, int month, int day) {
 void CMainFrameCalendarHost::OpenCalendarSettings() { m_frame.OpenCalendarSettings(); }
 void CMainFrameCalendarHost::NewAlarmOnDate(int year, int month, int day) { m_frame.NewAlarmOnDate(year, month, day); }
 void CMainFrameCalendarHost::NewAnniversaryOnDate(int month, int day) { m_frame.NewAnniversaryOnDate(month, day); }
-void CMainFrameCalendarHost::ShowDayBalloon(int year, int month, int day, const CRect&) {
-    m_balloonDate = (year * 100 + month) * 100 + day;
+
+CMainFrameCalendarHost::~CMainFrameCalendarHost() { DestroyBalloon(); }
+
+bool CMainFrameCalendarHost::CreateBalloon(IDayScheduleHost& rows, CalendarDlg& calendar) {
+    if (m_pBalloon) return true;
+    CCalendarScheduleDlg* balloon = new CCalendarScheduleDlg(rows, &calendar);
+    if (!balloon->Create(IDD_SKIN_WINDOW, nullptr) || !balloon->m_hWnd) {
+        balloon->Release();
+        return false;
+    }
+    m_pBalloon = balloon;
+    return true;
 }
-void CMainFrameCalendarHost::HideDayBalloon() { m_balloonDate = 0; }
+
+void CMainFrameCalendarHost::DestroyBalloon() {
+    CCalendarScheduleDlg* balloon = m_pBalloon;
+    m_pBalloon = nullptr;
+    if (!balloon) return;
+    if (balloon->m_hWnd) balloon->DestroyWindow();
+    balloon->Release();
+}
+
+// The calendar's cells tell one day apart from every other, so the balloon
+// is asked by date alone, without the calendar meter the day came from.
+void CMainFrameCalendarHost::ShowDayBalloon(int year, int month, int day, const CRect& cell) {
+    if (!m_pBalloon || !m_pBalloon->m_hWnd) return;
+    if (!m_pBalloon->ShowForDate(cell.left + cell.Width() / 2, cell.top, cell.Height(), nullptr, year, month, day))
+        return;
+    m_pBalloon->SetForegroundWindow();
+}
+void CMainFrameCalendarHost::HideDayBalloon() {
+    if (m_pBalloon) m_pBalloon->Hide(FALSE);
+}
 bool CMainFrameCalendarHost::IsDayBalloonShowing(int year, int month, int day) {
-    return m_balloonDate != 0 && m_balloonDate == (year * 100 + month) * 100 + day;
+    return m_pBalloon && m_pBalloon->IsShowing(nullptr, year, month, day);
 }
 
 // ---- The calendar as the hot keys see it ----
@@ -60,6 +91,8 @@ void CMainFrame::CreateCalendar() {
     }
     m_pCalendar = calendar;
     m_calendarView = std::make_unique<CCalendarHotKeyView>(*calendar);
+    ConnectDaySchedules();
+    m_calendarHost->CreateBalloon(DayScheduleHost(), *calendar);
     s_dayTextFrame = this;
     g_DayAlarmText = DayAlarmTextOfFrame;
     calendar->EnableSavePosition();
@@ -80,6 +113,7 @@ void CMainFrame::CreateCalendar() {
 void CMainFrame::DestroyCalendar() {
     if (!m_pCalendar) return;
     CalendarDlg* calendar = m_pCalendar;
+    if (m_calendarHost) m_calendarHost->DestroyBalloon();
     m_calendarView.reset();
     m_pCalendar = nullptr;
     if (s_dayTextFrame == this) {
@@ -107,6 +141,10 @@ void CMainFrame::RedrawCalendar() {
 
 void CMainFrame::HideCalendarBalloon() {
     if (m_pCalendar) m_pCalendar->HideBalloon();
+}
+
+CCalendarScheduleDlg* CMainFrame::GetDayBalloon() {
+    return m_pCalendar && m_calendarHost ? m_calendarHost->GetBalloon() : nullptr;
 }
 
 void CMainFrame::OpenCalendarSettings() { OpenSettings(5, -1); }

@@ -7,23 +7,31 @@
 
 class CMainFrame;
 class CalendarDlg;
+class CCalendarScheduleDlg;
+class IDayScheduleHost;
 
 class CMainFrameCalendarHost : public ICalendarDlgHost {
 public:
     explicit CMainFrameCalendarHost(CMainFrame& frame) : m_frame(frame) {}
+    ~CMainFrameCalendarHost() override;
 
     void OpenCalendarSettings() override;
     void NewAlarmOnDate(int year, int month, int day) override;
     void NewAnniversaryOnDate(int month, int day) override;
-    // The day balloon is not part of the program yet: the calendar finds the
-    // day, and the balloon's date is kept for when it comes.
+    // The day balloon lists the day's rows, pointing at the day's cell.
     void ShowDayBalloon(int year, int month, int day, const CRect& cell) override;
     void HideDayBalloon() override;
     bool IsDayBalloonShowing(int year, int month, int day) override;
 
+    // The balloon's window, made once the calendar exists (the calendar is
+    // its owner) and destroyed before the calendar goes.
+    bool CreateBalloon(IDayScheduleHost& rows, CalendarDlg& calendar);
+    void DestroyBalloon();
+    CCalendarScheduleDlg* GetBalloon() const { return m_pBalloon; }
+
 private:
     CMainFrame& m_frame;
-    int m_balloonDate = 0;
+    CCalendarScheduleDlg* m_pBalloon = nullptr;
 };
 
 // The calendar as the hot keys see it.

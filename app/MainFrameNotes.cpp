@@ -267,6 +267,8 @@ void CMainFrame::CheckAlarmsAtStartup() {
 }
 
 void CMainFrame::OnMinuteTick(int&, int&) {
+    // Today's list moves on with the clock: minutes left, times passed.
+    if (m_pDaySchedule && m_pDaySchedule->m_hWnd) m_pDaySchedule->RefreshSchedules();
     if (m_pNotes) m_pNotes->OnMinuteTick(ClockNow());
     RedrawQuickMenuOnTheMinute();
     // The next minute's notices stack from the edges again.

@@ -78,12 +78,20 @@ bool CMainFrame::TodayHasSchedules() {
     return !rows.empty();
 }
 
-void CMainFrame::OpenDaySchedule() {
+void CMainFrame::ConnectDaySchedules() {
     s_scheduleFrame = this;
     g_DaySchedules = DaySchedulesOfFrame;
+}
+
+IDayScheduleHost& CMainFrame::DayScheduleHost() {
+    if (!m_scheduleHost) m_scheduleHost = std::make_unique<CMainFrameScheduleHost>(*this);
+    return *m_scheduleHost;
+}
+
+void CMainFrame::OpenDaySchedule() {
+    ConnectDaySchedules();
     if (!m_pDaySchedule) {
-        if (!m_scheduleHost) m_scheduleHost = std::make_unique<CMainFrameScheduleHost>(*this);
-        CDayScheduleDlg* window = new CDayScheduleDlg(*m_scheduleHost);
+        CDayScheduleDlg* window = new CDayScheduleDlg(DayScheduleHost());
         if (!window->Create(IDD_SKIN_WINDOW, nullptr) || !window->m_hWnd) {
             window->Release();
             return;
@@ -95,10 +103,27 @@ void CMainFrame::OpenDaySchedule() {
     m_pDaySchedule->RefreshSchedules();
     m_pDaySchedule->ShowWindow(SW_SHOWNOACTIVATE);
     m_pDaySchedule->FadeIn();
+    AddToSpotlightIfActive(m_pDaySchedule);
 }
 
+// After alarms, anniversaries or the day changed: the window follows the
+// start mode (0 hidden, 1 shown, 2 shown while today has rows), its list
+// rebuilt either way.
 void CMainFrame::UpdateScheduleWindow() {
-    if (m_pDaySchedule && m_pDaySchedule->m_hWnd) m_pDaySchedule->RefreshSchedules();
+    const int mode = g_Settings.Schedule.StartMode;
+    const bool wanted = mode == 1 || (mode == 2 && TodayHasSchedules());
+    if (m_pDaySchedule && m_pDaySchedule->m_hWnd) {
+        if (wanted) m_pDaySchedule->ArmAutoHide(TRUE, -1);
+        m_pDaySchedule->RefreshSchedules();
+        if (!wanted) m_pDaySchedule->FadeOut();
+    } else if (wanted) {
+        OpenDaySchedule();
+    }
+}
+
+void CMainFrame::SeeDaySchedule() {
+    OpenDaySchedule();
+    if (m_scheduleView) m_scheduleView->ShowWithEffect();
 }
 
 void CMainFrame::DestroyDaySchedule() {
