@@ -767,7 +767,18 @@ void CGDIDialog::OnNcLButtonDown(UINT hitTest, CPoint point) {
         if (IButtonMeter* button = AsButton(meter))
             if (button->UpdateButtonState(true, client)) changed = true;
     if (changed) Redraw();
+    // The system's caption drag runs inside the call below and takes the
+    // button-up with it. A press that has ended when it returns is a
+    // finished click (or drag), settled now rather than on the next move.
+    const int button = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    AddRef();
     CZDialog::OnNcLButtonDown(hitTest, point);
+    if (hitTest == HTCAPTION && m_hWnd && m_bPressed && !(::GetAsyncKeyState(button) & 0x8000)) {
+        CPoint at;
+        ::GetCursorPos(&at);
+        EndNcClick(at.x, at.y);
+    }
+    Release();
 }
 
 void CGDIDialog::FinishClick(CPoint point) {

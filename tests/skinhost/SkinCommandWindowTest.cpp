@@ -88,6 +88,23 @@ TEST_F(SkinHostTest, ClickFinishedByTheMoveAfterACaptionDragAndDoubleClicks) {
     EXPECT_EQ(owner.actions[1], CString(L"TWICE"));
 }
 
+// A real click with the mouse, which the system's caption drag takes in:
+// the command runs at once, not only when the mouse moves again.
+TEST_F(SkinHostTest, RealClickRunsTheCommandWithoutAFurtherMove) {
+    TestSkinWindow* w = Open(Skin(L"button.ini", kButtonSkin));
+    w->ShowWindow(SW_SHOW);
+    PumpFor(50);
+    CPoint on = ScreenPoint(w, 20, 20);
+    ::SetCursorPos(on.x, on.y);
+    PumpFor(100);
+    ASSERT_EQ(::WindowFromPoint(on), w->m_hWnd);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !owner.actions.empty(); }, 3000));
+    PumpWaiting();
+    EXPECT_EQ(owner.actions, (std::vector<CString>{L"RUN_THIS"}));
+}
+
 TEST_F(SkinHostTest, MouseOverHidingLetsButtonsAnswerOnlyWithCtrl) {
     TestSkinWindow* w = Open(Skin(L"button.ini", kButtonSkin));
     CPoint on = ScreenPoint(w, 20, 20);
