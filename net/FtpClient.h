@@ -67,7 +67,7 @@ enum FtpClientError {
     FTPC_SHORT_WRITE = -23,
     FTPC_REMOVE = -24,
     FTPC_OPEN_TRANSFER = -25,
-    FTPC_NOT_CONFIRMED = -26,  // the server's closing reply refused the upload
+    FTPC_NOT_CONFIRMED = -26,  // the server's closing reply did not confirm the transfer
 };
 
 // Sends the command with CR LF and reads the reply; true when its first
