@@ -57,27 +57,67 @@ bool SendAll(SOCKET s, const char* bytes, int length) {
     return true;
 }
 
-// One line of the control connection into the reply text (at most 255
-// characters; CR LF is kept as LF). False when the connection failed,
-// closed or stayed silent.
-bool ReadLine(FtpHandle* control) {
-    int out = 0;
-    for (;;) {
-        if (control->cursor == control->fill) {
-            int got = recv(control->socket, control->buffer, kBufferSize, 0);
-            if (got <= 0) return false;
-            control->cursor = 0;
-            control->fill = got;
-        }
-        char c = control->buffer[control->cursor++];
-        if (c == '\n') {
-            if (out > 0 && control->reply[out - 1] == '\r') --out;
-            if (out < (int)sizeof(control->reply) - 1) control->reply[out++] = '\n';
-            control->reply[out] = 0;
-            return true;
-        }
-        if (out < (int)sizeof(control->reply) - 1) control->reply[out++] = c;
+// Sends the bytes of a data handle, waiting before each send; the count sent.
+int SendData(FtpHandle* data, const char* bytes, int length) {
+    int done = 0;
+    while (done < length) {
+        if (!FtpWaitSocket(data)) break;
+        int sent = send(data->socket, bytes + done, length - done, 0);
+        if (sent <= 0) break;
+        done += sent;
     }
+    return done;
+}
+
+// Sends the filled part of a mode 'A' buffer; which names the place for
+// the failure text.
+bool SendLineBuffer(FtpHandle* data, int& fill, int which) {
+    int sent = SendData(data, data->buffer, fill);
+    if (sent < fill) {
+        char text[96];
+        snprintf(text, sizeof(text), "net_write(%d) returned %d, errno = %d\n", which, sent, WSAGetLastError());
+        SetText(data, text);
+        return false;
+    }
+    fill = 0;
+    return true;
+}
+
+// Counts moved bytes and calls the callback each time the set number of
+// bytes has passed; false when it asked to stop.
+bool CountBytes(FtpHandle* h, int n) {
+    h->transferred += n;
+    if (!h->callback || h->bytesBetweenCallbacks <= 0) return true;
+    h->sinceCallback += n;
+    if (h->sinceCallback < h->bytesBetweenCallbacks) return true;
+    h->sinceCallback %= h->bytesBetweenCallbacks;
+    return h->callback(h, h->transferred, h->callbackArgument);
+}
+
+// Refills the line buffer: bytes received, 0 at the end, -1 on failure.
+int RefillLineBuffer(FtpHandle* h) {
+    if (!FtpWaitSocket(h)) return -1;
+    int got = recv(h->socket, h->buffer, kBufferSize, 0);
+    if (got <= 0) return got < 0 ? -1 : 0;
+    h->cursor = 0;
+    h->fill = got;
+    return got;
+}
+
+// One line of the control connection into the reply text, cut at 255
+// characters. False when the connection failed, closed or stayed silent.
+bool ReadReplyLine(FtpHandle* control) {
+    int n = FtpBufferedReadLine(control->reply, (int)sizeof(control->reply) - 1, control);
+    if (n <= 0) return false;
+    control->reply[n] = 0;
+    bool ended = control->reply[n - 1] == '\n';
+    while (!ended) {
+        char rest[256];
+        int m = FtpBufferedReadLine(rest, (int)sizeof(rest), control);
+        if (m <= 0) return false;
+        ended = rest[m - 1] == '\n';
+    }
+    return true;
 }
 
 void CloseSocket(SOCKET& s) {
@@ -90,12 +130,15 @@ void DropData(FtpHandle* data) {
     if (!data) return;
     if (data->control && data->control->data == data) data->control->data = nullptr;
     CloseSocket(data->socket);
+    delete[] data->buffer;
     delete data;
 }
 
-// Port mode: the server connects to the listener; its refusal arrives on the
-// control connection instead.
-bool WaitDataConnection(FtpHandle* control, FtpHandle* data) {
+}  // namespace
+
+// The server connects to the listener; its refusal arrives on the control
+// connection instead.
+bool FtpWaitDataConnection(FtpHandle* control, FtpHandle* data) {
     fd_set set;
     FD_ZERO(&set);
     FD_SET(data->socket, &set);
@@ -116,17 +159,104 @@ bool WaitDataConnection(FtpHandle* control, FtpHandle* data) {
     return false;
 }
 
-}  // namespace
+int FtpBufferedReadLine(char* line, int max, FtpHandle* h) {
+    if (!h || !h->buffer || max < 2) return -1;
+    int out = 0;
+    while (out < max) {
+        if (h->cursor == h->fill) {
+            int got = RefillLineBuffer(h);
+            if (got < 0) return -1;
+            if (got == 0) return out;  // the last line has no LF
+        }
+        char c = h->buffer[h->cursor];
+        // A CR in the last place may begin a CR LF: it starts the next line.
+        if (c == '\r' && out == max - 1 && out > 0) break;
+        h->cursor++;
+        if (c == '\n') {
+            if (out > 0 && line[out - 1] == '\r') --out;
+            line[out++] = '\n';
+            break;
+        }
+        line[out++] = c;
+    }
+    return out;
+}
+
+int FtpBufferedWriteLine(const char* text, int length, FtpHandle* data) {
+    if (!data || !data->buffer || data->direction != 2) return -1;
+    int fill = 0;
+    for (int i = 0; i < length; ++i) {
+        char c = text[i];
+        if (c == '\n' && !data->lastWasCr) {
+            if (fill == kBufferSize && !SendLineBuffer(data, fill, 1)) return -1;
+            data->buffer[fill++] = '\r';
+        }
+        if (fill == kBufferSize && !SendLineBuffer(data, fill, 2)) return -1;
+        data->buffer[fill++] = c;
+        data->lastWasCr = c == '\r';
+    }
+    if (fill > 0 && !SendLineBuffer(data, fill, 3)) return -1;
+    return length;
+}
+
+bool FtpWaitSocket(FtpHandle* h) {
+    // Without an idle time a wait would only spin through the callback;
+    // the socket's own time-out bounds the transfer then.
+    if (!h || h->direction == 0 || !h->callback || (h->idle.tv_sec == 0 && h->idle.tv_usec == 0)) return true;
+    for (;;) {
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(h->socket, &set);
+        timeval wait = h->idle;
+        int ready = select(0, h->direction == 1 ? &set : nullptr, h->direction == 2 ? &set : nullptr, nullptr, &wait);
+        if (ready > 0) return true;
+        if (ready < 0) {
+            char text[256] = {0};
+            FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, WSAGetLastError(), 0,
+                           text, sizeof(text) - 1, nullptr);
+            SetText(h, text[0] ? text : "select");
+            return false;
+        }
+        if (!h->callback(h, h->transferred, h->callbackArgument)) return false;
+    }
+}
+
+bool FtpSetOption(int option, intptr_t value, FtpHandle* h) {
+    if (!h) return false;
+    switch (option) {
+    case 1:
+        if (value != 1 && value != 2) return false;
+        h->connectionMode = (int)value;
+        return true;
+    case 2:
+        h->callback = reinterpret_cast<FtpIdleCallback>(value);
+        return true;
+    case 3:
+        if (value < 0) return false;
+        h->idle.tv_sec = (long)(value / 1000);
+        h->idle.tv_usec = (long)(value % 1000 * 1000);
+        return true;
+    case 4:
+        h->callbackArgument = reinterpret_cast<void*>(value);
+        return true;
+    case 5:
+        if (value < 0) return false;
+        h->bytesBetweenCallbacks = value;
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool FtpGetReply(char expected, FtpHandle* control) {
-    if (!ReadLine(control)) {
+    if (!ReadReplyLine(control)) {
         SetText(control, "Control socket read failed");
         return false;
     }
     if (control->reply[3] == '-') {
         char prefix[5] = {control->reply[0], control->reply[1], control->reply[2], ' ', 0};
         do {
-            if (!ReadLine(control)) {
+            if (!ReadReplyLine(control)) {
                 SetText(control, "Control socket read failed");
                 return false;
             }
@@ -230,6 +360,12 @@ bool FtpOpenDataChannel(FtpHandle* control, FtpHandle** dataOut, char mode, int 
     data->direction = direction;
     data->control = control;
     data->timeoutMs = control->timeoutMs;
+    if (mode == 'A') data->buffer = new char[kBufferSize];
+    data->idle = control->idle;
+    data->callbackArgument = control->callbackArgument;
+    data->bytesBetweenCallbacks = control->bytesBetweenCallbacks;
+    if (control->idle.tv_sec || control->idle.tv_usec || control->bytesBetweenCallbacks)
+        data->callback = control->callback;
     *dataOut = data;
     return true;
 }
@@ -264,7 +400,7 @@ bool FtpOpenTransfer(const char* path, int kind, char mode, FtpHandle* control, 
     }
     data->control = control;
     control->data = data;
-    if (control->connectionMode == 2 && !WaitDataConnection(control, data)) {
+    if (control->connectionMode == 2 && !FtpWaitDataConnection(control, data)) {
         DropData(data);
         return false;
     }
@@ -273,23 +409,27 @@ bool FtpOpenTransfer(const char* path, int kind, char mode, FtpHandle* control, 
 }
 
 int FtpDataRead(void* buffer, int length, FtpHandle* data) {
-    if (!data || data->direction != 1) return 0;
-    int got = recv(data->socket, (char*)buffer, length, 0);
-    if (got < 0) return -1;
-    data->transferred += got;
-    return got;
+    if (!data || data->direction != 1 || length <= 0) return 0;
+    int got;
+    if (data->buffer) {
+        got = FtpBufferedReadLine((char*)buffer, length, data);
+    } else {
+        if (!FtpWaitSocket(data)) return -1;
+        got = recv(data->socket, (char*)buffer, length, 0);
+    }
+    if (got <= 0) return got < 0 ? -1 : 0;
+    return CountBytes(data, got) ? got : -1;
 }
 
 int FtpDataWrite(const void* buffer, int length, FtpHandle* data) {
     if (!data || data->direction != 2) return 0;
-    const char* bytes = (const char*)buffer;
-    int done = 0;
-    while (done < length) {
-        int sent = send(data->socket, bytes + done, length - done, 0);
-        if (sent <= 0) break;
-        done += sent;
-    }
-    data->transferred += done;
+    int done;
+    if (data->buffer)
+        done = FtpBufferedWriteLine((const char*)buffer, length, data) < 0 ? 0 : length;
+    else
+        done = SendData(data, (const char*)buffer, length);
+    // A write goes on whatever the callback answers: only reads stop on it.
+    CountBytes(data, done);
     return done;
 }
 
@@ -321,8 +461,9 @@ int FtpClientTransfer(const wchar_t* localFile, const char* path, FtpHandle* con
     FtpHandle* data = nullptr;
     if (!FtpOpenTransfer(path, kind, mode, control, &data)) {
         if (localFile) fclose(file);
+        const char* shown = path ? path : "";
         std::string text = std::string("server file access fail") +
-                           (strlen(path ? path : "") < 200 ? std::string(" path = ") + path : std::string()) +
+                           (strlen(shown) < 200 ? std::string(" path = ") + shown : std::string()) +
                            "\n" + control->reply;
         SetText(control, text.c_str());
         return FTPC_OPEN_TRANSFER;
@@ -337,7 +478,7 @@ int FtpClientTransfer(const wchar_t* localFile, const char* path, FtpHandle* con
             if (wrote < (int)n) {
                 char text[96];
                 snprintf(text, sizeof(text), "short write: passed %d, wrote %d\n", (int)n, wrote);
-                failure = text;
+                failure = std::string(text) + data->reply;
                 status = FTPC_SHORT_WRITE;
                 break;
             }
@@ -365,6 +506,48 @@ int FtpClientTransfer(const wchar_t* localFile, const char* path, FtpHandle* con
     return status;
 }
 
+int FtpMakeDir(const char* path, FtpHandle* control) {
+    if (!path || strlen(path) > 250) {
+        SetText(control, "Path too long");
+        return FTPC_MAKE_DIR;
+    }
+    return FtpCommand((std::string("MKD ") + path).c_str(), '2', control) ? 0 : FTPC_MAKE_DIR;
+}
+
+int FtpRemoveFile(const char* path, FtpHandle* control) {
+    if (!path || strlen(path) > 249) {
+        SetText(control, "Path too long");
+        return FTPC_REMOVE;
+    }
+    return FtpCommand((std::string("DELE ") + path).c_str(), '2', control) ? 0 : FTPC_REMOVE;
+}
+
+long long FtpQuerySize(const char* path, char mode, FtpHandle* control) {
+    char type[16];
+    snprintf(type, sizeof(type), "TYPE %c", mode);
+    if (!path || !FtpCommand(type, '2', control) || !FtpCommand((std::string("SIZE ") + path).c_str(), '2', control))
+        return -1;
+    int code = 0;
+    long long size = -1;
+    return sscanf(control->reply, "%d %lld", &code, &size) == 2 ? size : -1;
+}
+
+int FtpListNames(const wchar_t* localFile, const char* path, FtpHandle* control) {
+    return FtpClientTransfer(localFile, path, control, 1, 'A');
+}
+
+int FtpListLong(const wchar_t* localFile, const char* path, FtpHandle* control) {
+    return FtpClientTransfer(localFile, path, control, 2, 'A');
+}
+
+int FtpDownload(const wchar_t* localFile, const char* path, char mode, FtpHandle* control) {
+    return FtpClientTransfer(localFile, path, control, 3, mode);
+}
+
+int FtpUpload(const wchar_t* localFile, const char* path, char mode, FtpHandle* control) {
+    return FtpClientTransfer(localFile, path, control, 4, mode);
+}
+
 CStringA FtpClientErrorText(int code) {
     switch (code) {
     case FTPC_BAD_SERVER: return "Invalid Server Info";
@@ -380,6 +563,7 @@ CStringA FtpClientErrorText(int code) {
     case FTPC_OPEN_LOCAL: return "The note's file could not be opened";
     case FTPC_WRITE_LOCAL: return "localfile write";
     case FTPC_SHORT_WRITE: return "The connection ended during the transfer";
+    case FTPC_REMOVE: return "The server did not delete the file";
     case FTPC_OPEN_TRANSFER: return "server file access fail";
     case FTPC_NOT_CONFIRMED: return "Transfer not confirmed";
     default: {
@@ -479,6 +663,7 @@ int CFtpClient::Put(const CString& localFile, const CStringA& remoteName) {
 int CFtpClient::RunAction() {
     int code = Connect();
     if (code != 0) return code;
+    FtpSetOption(2, 0, m_control);
     if (m_action != 1) return 0;
     struct _stat64 info;
     if (_wstat64(m_localFile, &info) != 0) {
@@ -487,9 +672,9 @@ int CFtpClient::RunAction() {
         return Fail(FTPC_NO_LOCAL_FILE, text);
     }
     if (info.st_mode & _S_IFDIR) {
-        CStringA command = "MKD " + m_remoteName;
-        return FtpCommand(command, '2', m_control) ? 0 : Fail(FTPC_MAKE_DIR, "mkdir " + m_remoteName + " failed\n" + m_control->reply);
+        if (FtpMakeDir(m_remoteName, m_control) == 0) return 0;
+        return Fail(FTPC_MAKE_DIR, "mkdir " + m_remoteName + " failed\n" + m_control->reply);
     }
-    code = FtpClientTransfer(m_localFile, m_remoteName, m_control, 4, m_type);
+    code = FtpUpload(m_localFile, m_remoteName, m_type, m_control);
     return code == 0 ? 0 : Fail(code, m_control->reply);
 }

@@ -16,21 +16,36 @@
 
 #include "fw/Afx.h"
 
+#include <cstdint>
 #include <cstdio>
+
+struct FtpHandle;
+
+// Called while a data handle waits (after each idle time without progress)
+// and each time the set number of bytes has passed; false aborts.
+typedef bool (*FtpIdleCallback)(FtpHandle* handle, long long bytes, void* argument);
 
 // One connection: the control connection or a data connection.
 struct FtpHandle {
     SOCKET socket = INVALID_SOCKET;
-    char* buffer = nullptr;  // control handle: received bytes not yet read as lines
+    // The line buffer of the control handle and of data handles in mode 'A':
+    // received bytes not yet read as lines, or text not yet sent.
+    char* buffer = nullptr;
     int cursor = 0;
     int fill = 0;
+    bool lastWasCr = false;  // mode 'A' writes: the last byte written was CR
     int direction = 0;              // 0 control, 1 data from the server, 2 data to the server
     FtpHandle* control = nullptr;   // data handle: its control handle
     FtpHandle* data = nullptr;      // control handle: its open data handle
     int connectionMode = 1;         // control handle: 1 passive, 2 port
     DWORD serverAddress = 0;        // control handle: the address dialled, network order
     int timeoutMs = 30000;          // connect, read and write each wait at most this long
+    timeval idle = {0, 0};          // time between idle callbacks while waiting
+    FtpIdleCallback callback = nullptr;
+    void* callbackArgument = nullptr;
+    long long bytesBetweenCallbacks = 0;
     long long transferred = 0;
+    long long sinceCallback = 0;
     char reply[256] = {0};          // the last reply line, also the failure texts
 };
 
@@ -50,8 +65,9 @@ enum FtpClientError {
     FTPC_OPEN_LOCAL = -21,
     FTPC_WRITE_LOCAL = -22,
     FTPC_SHORT_WRITE = -23,
+    FTPC_REMOVE = -24,
     FTPC_OPEN_TRANSFER = -25,
-    FTPC_NOT_CONFIRMED = -26,  // the server's closing reply refused the upload
+    FTPC_NOT_CONFIRMED = -26,  // the server's closing reply did not confirm the transfer
 };
 
 // Sends the command with CR LF and reads the reply; true when its first
@@ -64,8 +80,32 @@ bool FtpGetReply(char expected, FtpHandle* control);
 bool FtpOpenDataChannel(FtpHandle* control, FtpHandle** data, char mode, int direction);
 // Kinds: 1 NLST, 2 LIST, 3 RETRSYNC, 4 STORSYNC; path required for 3 and 4.
 bool FtpOpenTransfer(const char* path, int kind, char mode, FtpHandle* control, FtpHandle** data);
+// Port mode: waits (at most 30 seconds) for the server to connect to the
+// listener of the data handle; a reply on the control connection instead
+// is a refusal.
+bool FtpWaitDataConnection(FtpHandle* control, FtpHandle* data);
+// A read gives the bytes received, 0 at the end of the data and -1 when the
+// connection failed or the callback aborted; a write gives the bytes sent.
+// In mode 'A' a read gives at most one line (CR LF read as LF) and a write
+// sends CR before every LF that has none.
 int FtpDataRead(void* buffer, int length, FtpHandle* data);
 int FtpDataWrite(const void* buffer, int length, FtpHandle* data);
+// The line buffer: one line (up to LF, at most max bytes, CR LF given as
+// LF) or what is left when max is reached first; 0 at the end, -1 on failure.
+int FtpBufferedReadLine(char* line, int max, FtpHandle* handle);
+// Sends text with CR before every LF that has none: full buffers as they
+// fill, the rest at the end. The bytes taken, or -1 when a send fell short.
+int FtpBufferedWriteLine(const char* text, int length, FtpHandle* data);
+// Data handles only: waits until the socket can be read (direction 1) or
+// written (2), calling the idle callback after each idle time without
+// progress. No wait without a callback or an idle time. False: the
+// callback aborted or select failed (its text in the handle's reply).
+bool FtpWaitSocket(FtpHandle* data);
+// 1 connection mode (1 passive, 2 port, nothing else), 2 idle callback,
+// 3 idle time in milliseconds, 4 callback argument, 5 bytes between
+// callbacks. False for an unknown option or value. Data channels opened
+// later take the settings of their control handle.
+bool FtpSetOption(int option, intptr_t value, FtpHandle* handle);
 // Moves a whole file (kind 4 uploads it, kind 3 downloads into it); 0 or a code.
 int FtpClientTransfer(const wchar_t* localFile, const char* path, FtpHandle* control, int kind, char mode);
 // A data handle: closes it and reads the server's closing reply (the result).
@@ -73,6 +113,21 @@ int FtpClientTransfer(const wchar_t* localFile, const char* path, FtpHandle* con
 bool FtpCloseHandle(FtpHandle* handle);
 // The last reply of a control handle; null for a data handle.
 const char* FtpReplyText(const FtpHandle* handle);
+
+// Requests on a logged-in control handle.
+// MKD: 0 or -18 (paths over 250 characters are refused as well).
+int FtpMakeDir(const char* path, FtpHandle* control);
+// DELE: 0 or -24 (paths over 249 characters are refused as well).
+int FtpRemoveFile(const char* path, FtpHandle* control);
+// TYPE and SIZE: the size of the remote file, -1 when refused.
+long long FtpQuerySize(const char* path, char mode, FtpHandle* control);
+// NLST and LIST in mode 'A' (path may be null) into a local file, or to
+// standard output when there is none; 0 or a code.
+int FtpListNames(const wchar_t* localFile, const char* path, FtpHandle* control);
+int FtpListLong(const wchar_t* localFile, const char* path, FtpHandle* control);
+// RETRSYNC into and STORSYNC from a local file; 0 or a code.
+int FtpDownload(const wchar_t* localFile, const char* path, char mode, FtpHandle* control);
+int FtpUpload(const wchar_t* localFile, const char* path, char mode, FtpHandle* control);
 
 class CFtpClient {
 public:
@@ -85,6 +140,9 @@ public:
     int Put(const CString& localFile, const CStringA& remoteName);
     int Connect();
     int Login();
+    // The control handle once connected, for further requests; the client
+    // keeps owning it.
+    FtpHandle* GetControl() const { return m_control; }
 
     // The text of the last failure; never empty after one.
     CStringA GetLastError() const { return m_lastError; }

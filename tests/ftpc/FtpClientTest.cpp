@@ -1,66 +1,19 @@
 // The client against the program's own server, in this process, on 127.0.0.1.
 #include <winsock2.h>
 
-#include "net/FTPd.h"
 #include "net/FtpClient.h"
 #include "shell/CryptoText.h"
-#include "tests/support/ScratchFolder.h"
+#include "tests/ftpc/OwnFtpServer.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <mutex>
 #include <string>
-#include <vector>
 
 namespace {
 
-class CRecordingOwner : public IFtpdOwner {
-public:
-    void QueueReceivedMessage(const CString& filePath, const CStringA& senderText) override {
-        std::lock_guard<std::mutex> lock(m_lock);
-        memos.push_back({filePath, senderText});
-    }
-    void RequestSyncDialog() override { syncs++; }
-    std::mutex m_lock;
-    std::vector<std::pair<CString, CStringA>> memos;
-    int syncs = 0;
-};
-
-class FtpClientTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WSADATA wsa;
-        WSAStartup(MAKEWORD(2, 2), &wsa);
-        FtpdOptions options;
-        options.port = 0;
-        options.bindAddress = htonl(INADDR_LOOPBACK);
-        options.password = L"secret";
-        options.commandTimeOut = 3;
-        options.connectTimeOut = 3;
-        options.dataSend = options.dataSync = true;
-        options.ftpConnect = false;
-        options.homeDirectory = m_root + L"share";
-        options.programFolder = m_root.Path();
-        options.memoFolder = m_root + L"memo_data\\";
-        m_root.MakeFolder(L"share");
-        m_root.MakeFolder(L"memo_data");
-        m_server = new CFTPd(&m_owner, options);
-        m_server->Start();
-        ASSERT_TRUE(m_server->IsListening());
-        m_port = m_server->GetListenPort();
-    }
-    void TearDown() override {
-        if (m_server) m_server->Stop(1);
-        for (int i = 0; i < 100 && CFTPd::LiveObjects() > 0; ++i) Sleep(50);
-        WSACleanup();
-    }
-
-    CScratchFolder m_root{L"ftpc"};
-    CRecordingOwner m_owner;
-    CFTPd* m_server = nullptr;
-    int m_port = 0;
-};
+class FtpClientTest : public OwnFtpServerTest {};
 
 std::string NoteBytes(size_t size) {
     std::string bytes = "{\\rtf1 note";
