@@ -12,6 +12,7 @@
 #include "shell/SafePath.h"
 #include "shell/Settings.h"
 #include "ui/FloatingOptions.h"
+#include "ui/PaintBuffer.h"
 #include "ui/UiIds.h"
 
 #include <algorithm>
@@ -935,19 +936,20 @@ void CMemoDlg::OnPaint() {
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);
+    // Every note paints through the same off-screen picture.
+    static CPaintBuffer buffer;
+    HDC back = buffer.Begin(client.Width(), client.Height());
+    if (!back) return;
     CDC memory;
-    memory.Attach(CreateCompatibleDC(paint.m_hDC));
-    HBITMAP bitmap = CreateCompatibleBitmap(paint.m_hDC, std::max(1, client.Width()), std::max(1, client.Height()));
-    HGDIOBJ old = memory.SelectObject(bitmap);
+    memory.Attach(back);
     memory.FillSolidRect(&client, m_info.m_crBackground);
     if (IsExpanded())
         PaintExpanded(memory);
     else
         PaintFolded(memory);
     BitBlt(paint.m_hDC, 0, 0, client.Width(), client.Height(), memory.m_hDC, 0, 0, SRCCOPY);
-    memory.SelectObject(old);
-    DeleteObject(bitmap);
-    DeleteDC(memory.Detach());
+    memory.Detach();
+    buffer.End();
 }
 
 void CMemoDlg::PaintExpanded(CDC& dc) {

@@ -69,8 +69,10 @@ bool CMemoInfo::Serialize(CArchive& ar, const CString& memoFolder) {
             ar >> m_strTitle >> m_strDate >> m_bFitHeight >> m_nImportance >> m_bPinned >> m_bReadOnly >>
                 m_strTitleFont;
         }
-        // A record that cannot be opened stays as it came.
-        if (HasUnsafeFileName()) return true;
+        // A record that cannot be opened stays as it came. Only a record that
+        // the steps below would change needs its name looked at: a list of
+        // a thousand notes is read at every start.
+        if ((m_bStyleBar || m_strDate.IsEmpty()) && HasUnsafeFileName()) return true;
         // The formatting bar is never open when a note comes back.
         m_bStyleBar = 0;
         if (m_strDate.IsEmpty())

@@ -121,6 +121,7 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
             memos.vec().pop_back();
             break;
         }
+        if (memos.vec().back().HasUnsafeFileName()) ++result.unsafe;
         ++read;
     }
     if (result.form == FormCurrent) result.complete = read == count;
@@ -217,7 +218,9 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     bool damaged = tooLarge || !parsed.complete;
     if (m_hasPlacement) {
         for (auto& memo : memos) {
-            if (memo.HasUnsafeFileName()) continue;
+            // Every name was looked at while the list was read: a list
+            // without unsafe names is not looked through again.
+            if (parsed.unsafe && memo.HasUnsafeFileName()) continue;
             // The places in a damaged list may be noise: every note read
             // from it is put where the user can see it.
             if (damaged)
@@ -226,7 +229,10 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
                 CorrectPosition(memo, m_placement);
         }
     }
-    ReportUnsafeNames(memos, path);
+    if (parsed.unsafe)
+        ReportUnsafeNames(memos, path);
+    else
+        m_unsafeReported.erase(Key(m_currentGroup));
 
     if (damaged) {
         CString copy = CSafeFileWriter::KeepDatedCopy(path, m_host.Now());

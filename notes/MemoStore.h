@@ -35,6 +35,7 @@ public:
         ListForm form = FormUnknown;
         bool complete = false;  // every announced record read, or an older list ending on a record boundary
         UINT announced = 0;
+        UINT unsafe = 0;  // records read whose file names are unsafe
     };
 
     CMemoStore(IStoreHost& host, const CString& memoFolder);

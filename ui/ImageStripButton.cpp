@@ -1,5 +1,7 @@
 #include "ui/ImageStripButton.h"
 
+#include "ui/PaintBuffer.h"
+
 BEGIN_MESSAGE_MAP(CImageStripButton, CControlBase)
     ON_WM_DRAWITEM_REFLECT()
     ON_WM_MOUSEMOVE()
@@ -64,15 +66,15 @@ void CImageStripButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     int listW = 0, listH = 0;
     ImageList_GetIconSize(list, &listW, &listH);
     int w = m_nCellWidth > 0 ? m_nCellWidth : listW, h = m_nCellHeight > 0 ? m_nCellHeight : listH;
-    HDC mem = ::CreateCompatibleDC(dc);
-    HBITMAP bmp = ::CreateCompatibleBitmap(dc, listW, listH);
-    HGDIOBJ old = ::SelectObject(mem, bmp);
+    // Every button draws its cell through the same off-screen picture: a
+    // note paints seven of them each time it paints its own title bar.
+    static CPaintBuffer buffer;
+    HDC mem = buffer.Begin(listW, listH);
+    if (!mem) return;
     ::BitBlt(mem, 0, 0, listW, listH, dc, item.left, item.top, SRCCOPY);
     ImageList_Draw(list, FirstCell() + cell, mem, 0, 0, ILD_NORMAL);
     ::BitBlt(dc, item.left, item.top, w, h, mem, 0, 0, SRCCOPY);
-    ::SelectObject(mem, old);
-    ::DeleteObject(bmp);
-    ::DeleteDC(mem);
+    buffer.End();
 }
 
 void CImageStripButton::ApplyEffect(const Effect& e) {

@@ -168,11 +168,16 @@ void CZipCentralDir::OpenEntry(WORD uIndex) {
     int iVolume = m_pStorage->GetCurrentVolume();
     WORD uNameLen = pHeader->GetFileNameSize();
     if (uStart + CZipFileHeader::LOCAL_SIZE + uNameLen + uExtraLen > uLimit) ThrowError(CZipException::codeBadZipFile);
-    pFile->Seek(uNameLen, CFile::current);
-    m_pLocalExtraField.Allocate(uExtraLen);
-    if (uExtraLen) m_pStorage->Read(m_pLocalExtraField, uExtraLen, true);
+    // The name (already known from the central directory) and the extra
+    // field come in one read, so the file never seeks past the name nor asks
+    // where it stands: each of those is a call to the system per entry.
+    DWORD uSkipped = (DWORD)uNameLen + uExtraLen;
+    if (uSkipped) {
+        m_pLocalExtraField.Allocate(uSkipped);
+        m_pStorage->Read(m_pLocalExtraField, uSkipped, true);
+    }
     if (m_pStorage->GetCurrentVolume() != iVolume) ThrowError(CZipException::codeBadZipFile);
-    m_uEntryDataEnd = pFile->GetPosition() + pHeader->m_uComprSize;
+    m_uEntryDataEnd = uStart + CZipFileHeader::LOCAL_SIZE + uSkipped + pHeader->m_uComprSize;
     if ((!bSpanned || bLimited) && m_uEntryDataEnd > uLimit) ThrowError(CZipException::codeBadZipFile);
 }
 

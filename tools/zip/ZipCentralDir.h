@@ -53,7 +53,7 @@ public:
     int m_iBufferSize;
     bool m_bOnDisk;
     std::vector<CZipFileHeader*> m_headers;
-    CZipAutoBuffer m_pLocalExtraField;
+    CZipAutoBuffer m_pLocalExtraField;  // the open entry's local name and extra field, read together
     std::vector<CZipFindFast> m_findarray;
     bool m_bConvertAfterOpen;
     // Where the open entry's data ends (one-volume archives), so that its data
