@@ -417,6 +417,11 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
         OpenSettings(4, -1);
         return TRUE;
     }
+    if (id == ID_SHARE) {
+        // The file-share page of the settings sheet.
+        OpenSettings(7, -1);
+        return TRUE;
+    }
     if (id == ID_SHOW_ALL_WIDGETS || id == ID_HIDE_ALL_WIDGETS) {
         ShowAllWidgets(id == ID_SHOW_ALL_WIDGETS);
         return TRUE;
@@ -769,6 +774,7 @@ void CMainFrame::OnAnniversariesChanged() {
     UpdateScheduleWindow();
     // The tray's date shows the anniversaries' holidays too.
     DrawTrayIcon(NIM_MODIFY, 0, 5);
+    if (m_pSetup) m_pSetup->RefreshCalendarPage();
 }
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 

@@ -9,7 +9,7 @@
 namespace {
 const UINT kUnbuiltCommands[] = {
     // Tray menu
-    ID_SEE_SCHEDULE, ID_SHARE,
+    ID_SEE_SCHEDULE,
 };
 }  // namespace
 

@@ -183,9 +183,9 @@ TEST_F(TrayMenuTest, WindowContextSubmenus) {
 TEST_F(TrayMenuTest, CommandsStillToComeAreGreyed) {
     TranslateMemoMenu(menu, TrayMenuState());
     GreyUnbuiltCommands(menu);
-    for (UINT id : {ID_SHARE})
+    for (UINT id : {ID_SEE_SCHEDULE})
         EXPECT_TRUE(IsGrey(menu, id)) << id;
-    for (UINT id : {ID_SEE_CALENDAR, ID_NEW_MEMO, ID_SEARCH_MEMO, ID_BACKUP, ID_RESTORE_DELETED, ID_MEMO_GROUP_MANAGER, ID_PASSWORD_MANAGER,
+    for (UINT id : {ID_SHARE, ID_SEE_CALENDAR, ID_NEW_MEMO, ID_SEARCH_MEMO, ID_BACKUP, ID_RESTORE_DELETED, ID_MEMO_GROUP_MANAGER, ID_PASSWORD_MANAGER,
                     ID_APP_EXIT_ZOREL, ID_SEE_CLOCK, ID_CAPTURE_REGION, ID_CAPTURE_OUT_CLIPBOARD, ID_CAPTURE_FOLDER,
                     ID_CAPTURE_PREFERENCE, ID_SETTINGS, ID_APP_ABOUT_ZOREL, ID_HOMEPAGE, ID_DONATION})
         EXPECT_FALSE(IsGrey(menu, id)) << id;
