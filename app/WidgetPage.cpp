@@ -75,6 +75,7 @@ BOOL CWidgetPage::OnInitDialog() {
     }
     SetDlgItemText(IDC_WP_PERCENT, TransparencyPercentText(m_nTransVal));
     SetDlgItemText(IDC_WP_SEL_PERCENT, TransparencyPercentText(m_nTransVal));
+    SendDlgItemMessage(IDC_WP_SEL_TRANS, TBM_SETPOS, TRUE, m_nTransVal);
     UpdateControls();
     return TRUE;
 }
