@@ -398,14 +398,18 @@ TEST_F(MorePagesTest, AnniversaryGridShowsKindsAndEditsOutliveCancel) {
 
     // A double click on the second row edits that record, found again by
     // its id; OK writes the file.
-    grid->SetFocusCell(2, 1);
+    CRect cell;
+    ASSERT_TRUE(grid->GetCellRect(2, 1, &cell));
+    LPARAM at = MAKELPARAM(cell.CenterPoint().x, cell.CenterPoint().y);
+    SendMessageW(grid->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(grid->GetSafeHwnd(), WM_LBUTTONUP, 0, at);
     WhenShown([] {
         HWND dialog = FindDayinfoDialog();
         if (!dialog) return;
         SetDlgItemTextW(dialog, CDayinfoDlg::IDC_TEXT, L"Grandfather");
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
-    PostMessageW(page, GVM_DBLCLICK, 0, IDC_CA_GRID);
+    SendMessageW(grid->GetSafeHwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     ASSERT_TRUE(PumpUntil([&] { return Has(m_log, L"OnAnniversariesChanged"); }, 10000));
     EXPECT_EQ(file.GetList()[1].m_strText, CString(L"Grandfather"));
     EXPECT_EQ(grid->GetItemText(2, 1), CString(L"Grandfather"));
