@@ -1,7 +1,6 @@
 #include "app/MainFrame.h"
 #include "app/MainFrameCalendarHost.h"
 #include "app/MainFrameClockHost.h"
-#include "app/UnbuiltCommands.h"
 
 #include "calendar/DayMarks.h"
 #include "notes/FrameNotes.h"
@@ -421,6 +420,11 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
         OpenSettings(4, -1);
         return TRUE;
     }
+    if (id == ID_SHARE) {
+        // The file-share page of the settings sheet.
+        OpenSettings(7, -1);
+        return TRUE;
+    }
     if (id == ID_SHOW_ALL_WIDGETS || id == ID_HIDE_ALL_WIDGETS) {
         ShowAllWidgets(id == ID_SHOW_ALL_WIDGETS);
         return TRUE;
@@ -642,7 +646,6 @@ void CMainFrame::ShowTrayMenu() {
     BuildOpenGroupMenu(menu->GetSubMenu(TRAY_POS_OPEN_GROUP));
     RebuildWidgetMenu(menu->GetSubMenu(TRAY_POS_WIDGETS));
     RefreshTrayMenu(menu->GetSafeHmenu(), MakeTrayMenuState());
-    GreyUnbuiltCommands(menu->GetSafeHmenu());
     POINT pt;
     ::GetCursorPos(&pt);
     SetForegroundWindow();
@@ -774,6 +777,7 @@ void CMainFrame::OnAnniversariesChanged() {
     UpdateScheduleWindow();
     // The tray's date shows the anniversaries' holidays too.
     DrawTrayIcon(NIM_MODIFY, 0, 5);
+    if (m_pSetup) m_pSetup->RefreshCalendarPage();
 }
 void CMainFrame::ShowQuickMenu() { ShowQuickMenu(0); }
 

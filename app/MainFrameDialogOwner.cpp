@@ -2,7 +2,6 @@
 
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
-#include "app/UnbuiltCommands.h"
 #include "shell/ShellIds.h"
 #include "shell/ZMsgBox.h"
 #include "ui/UiIds.h"
@@ -51,16 +50,6 @@ void CMainFrameDialogOwner::TranslateWindowMenu(CMenu* levels, CMenu* arrange, C
 }
 
 void CMainFrameDialogOwner::FillExpandedMenu(CMenu* submenu) { m_frame.FillExpandedMenu(submenu); }
-
-void CMainFrameDialogOwner::GreyUnavailableItems(HMENU menu) {
-    // Only the menu's own items: its submenus hold skin choices, whose ids
-    // share the widget range.
-    int count = ::GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        UINT id = ::GetMenuItemID(menu, i);
-        if (id != 0 && id != (UINT)-1 && IsUnbuiltCommand(id)) ::EnableMenuItem(menu, (UINT)i, MF_BYPOSITION | MF_GRAYED);
-    }
-}
 
 void CMainFrameDialogOwner::PlaceInMemoColumn(CZDialog* window) { m_frame.PlaceInMemoColumn(window); }
 void CMainFrameDialogOwner::OpenWidget(const CString& skinFile) { m_frame.OpenWidget(skinFile); }

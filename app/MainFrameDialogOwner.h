@@ -24,7 +24,6 @@ public:
     void OpenUserInformation() override;
     void TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) override;
     void FillExpandedMenu(CMenu* submenu) override;
-    void GreyUnavailableItems(HMENU menu) override;
     void PlaceInMemoColumn(CZDialog* window) override;
     void OpenWidget(const CString& skinFile) override;
     CZDialog* GetDockedQuickMenu() override;

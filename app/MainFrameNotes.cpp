@@ -2,7 +2,6 @@
 // menus and action queue, turns its commands and messages into calls on the
 // store, and runs the minute check of the alarms.
 #include "app/MainFrame.h"
-#include "app/UnbuiltCommands.h"
 
 #include "calendar/DayMarks.h"
 #include "notes/AlarmCalendar.h"
@@ -53,7 +52,6 @@ void CMainFrame::StartNotes() {
     side.buildMoveToGroupMenu = [this](CMenu* menu) { BuildMoveToGroupMenu(menu); };
     side.buildOpenGroupMenu = [this](CMenu* menu) { BuildOpenGroupMenu(menu); };
     side.translateMemoMenu = [this](CMenu* menu) { FillExpandedMenu(menu); };
-    side.finishMemoMenu = [](HMENU menu) { GreyUnbuiltCommands(menu); };
     side.moveToGroupName = [this](int index) {
         return index >= 0 && index < m_moveToGroupNames.GetSize() ? m_moveToGroupNames[index] : CString();
     };

@@ -1,6 +1,7 @@
 // What the settings sheet asks of the main frame, passed on to the frame.
 #pragma once
 
+#include "app/CalendarPageTarget.h"
 #include "app/ClockPageTarget.h"
 #include "app/SettingsHost.h"
 
@@ -25,8 +26,23 @@ public:
     void UpdateDockedQuickMenuWorkArea() override;
     bool RunAction(const CString& text) override;
     IClockPageTarget* GetClockTarget() override;
+    ICalendarPageTarget* GetCalendarTarget() override;
+    void OnAnniversariesChanged() override;
+    void UpdateScheduleWindow() override;
+    bool IsWidgetOpen(const CString& skinFile) override;
+    void OpenWidget(const CString& skinFile) override;
+    void CloseWidgetBySkin(const CString& skinFile) override;
+    bool GetWidgetState(const CString& skinFile, WidgetWindowState& state) override;
+    void SetWidgetZPosition(const CString& skinFile, int level) override;
+    void SetWidgetAlpha(const CString& skinFile, int alpha) override;
+    void SetWidgetMouseOverHiding(const CString& skinFile, int on) override;
+    bool IsFtpServerRunning() override;
+    void StartFtpServer() override;
+    void StopFtpServer() override;
+    void ShowSyncScheduleDialog(int mode) override;
 
 private:
     CMainFrame& m_frame;
     CClockWindowTarget m_clockTarget;
+    CCalendarWindowTarget m_calendarTarget;
 };

@@ -4,7 +4,15 @@
 
 #include "fw/Afx.h"
 
+class ICalendarPageTarget;
 class IClockPageTarget;
+
+// What the widget page shows of an open widget window.
+struct WidgetWindowState {
+    int zPosition = 0;
+    int alpha = 255;
+    int mouseOverHiding = 0;
+};
 
 class ISettingsHost {
 public:
@@ -34,4 +42,30 @@ public:
     virtual bool RunAction(const CString& /*text*/) { return false; }
     // The clock page: the desktop clock, null while there is none.
     virtual IClockPageTarget* GetClockTarget() { return nullptr; }
+
+    // The calendar page: the desktop calendar, null while there is none;
+    // everything that shows anniversaries is refreshed; the day-schedule
+    // window follows its start mode.
+    virtual ICalendarPageTarget* GetCalendarTarget() { return nullptr; }
+    virtual void OnAnniversariesChanged() {}
+    virtual void UpdateScheduleWindow() {}
+
+    // The widget page, by skin file. Opening refreshes the sheet's widget
+    // page and saves the widget list, as closing does.
+    virtual bool IsWidgetOpen(const CString& /*skinFile*/) { return false; }
+    virtual void OpenWidget(const CString& /*skinFile*/) {}
+    virtual void CloseWidgetBySkin(const CString& /*skinFile*/) {}
+    // False when no widget with that skin is open.
+    virtual bool GetWidgetState(const CString& /*skinFile*/, WidgetWindowState& /*state*/) { return false; }
+    virtual void SetWidgetZPosition(const CString& /*skinFile*/, int /*level*/) {}
+    // The widget counts as changed and is saved soon.
+    virtual void SetWidgetAlpha(const CString& /*skinFile*/, int /*alpha*/) {}
+    virtual void SetWidgetMouseOverHiding(const CString& /*skinFile*/, int /*on*/) {}
+
+    // The file-share page: the server, and the received synchronisation
+    // files' dialog.
+    virtual bool IsFtpServerRunning() { return false; }
+    virtual void StartFtpServer() {}
+    virtual void StopFtpServer() {}
+    virtual void ShowSyncScheduleDialog(int /*mode*/) {}
 };

@@ -121,3 +121,63 @@
 #define IDC_CP_MOUSE_OVER 1323
 #define IDC_CP_ZPOSITION 1238
 #define IDC_CP_START_VIEW 1240
+
+// ---- Calendar, widget and file-share pages ----
+#define IDD_CALENDAR_PAGE 211
+#define IDD_WIDGET_PAGE 1083
+#define IDD_FILE_SHARE_PAGE 1091
+
+// The calendar page (dialog 211). The grid takes the place, and the id, of
+// the static that marks where it goes.
+#define IDC_CA_HOTKEY 1104
+#define IDC_CA_SCHEDULE_HOTKEY 1103
+#define IDC_CA_SKIN 1060
+#define IDC_CA_TRANS 1110
+#define IDC_CA_PERCENT 1057
+#define IDC_CA_AUTO_START 1109
+#define IDC_CA_MOUSE_OVER 1021
+#define IDC_CA_ZPOSITION 1396
+#define IDC_CA_MEMORIAL_CHECK 1138
+#define IDC_CA_ALERT_TYPE 1329
+#define IDC_CA_START_MODE 1245
+#define IDC_CA_SORT_BY_TIME 1372
+#define IDC_CA_SHOW_DDAY 1373
+#define IDC_CA_SHOW_CHECKED 1374
+#define IDC_CA_ADD 1330
+#define IDC_CA_EDIT 1331
+#define IDC_CA_DELETE 1332
+#define IDC_CA_GRID 1128
+
+// The widget page (dialog 1083).
+#define IDC_WP_ZPOSITION 1396
+#define IDC_WP_TRANS 1400
+#define IDC_WP_PERCENT 1057
+#define IDC_WP_MOUSE_OVER 1399
+#define IDC_WP_LIST 1401
+#define IDC_WP_SEL_MOUSE_OVER 1402
+#define IDC_WP_SEL_TRANS 1403
+#define IDC_WP_SEL_ZPOSITION 1404
+#define IDC_WP_SEL_PERCENT 1058
+
+// The file-share page (dialog 1091).
+#define IDC_FS_IP 1423
+#define IDC_FS_PASSWORD 1424
+#define IDC_FS_CLIENT_PASSWORD 1426
+#define IDC_FS_PORT 1444
+#define IDC_FS_HOME 1436
+#define IDC_FS_HOME_LABEL 1445
+#define IDC_FS_BROWSE 1394
+#define IDC_FS_OPEN 1395
+#define IDC_FS_SYNC_LIST 1440
+#define IDC_FS_ACCOUNT 1446
+#define IDC_FS_FTP_CONNECT 1433
+#define IDC_FS_DATA_SYNC 1376
+#define IDC_FS_DATA_SEND 1377
+#define IDC_FS_DOWNLOAD 1372
+#define IDC_FS_UPLOAD 1373
+#define IDC_FS_LIST 1374
+#define IDC_FS_ADMIN 1375
+#define IDC_FS_AUTO_START 1379
+#define IDC_FS_RECEIVE_SOUND 1378
+#define IDC_FS_START 1439
+#define IDC_FS_STOP 1447

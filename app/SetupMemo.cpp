@@ -1,11 +1,14 @@
 #include "app/SetupMemo.h"
 
+#include "app/CalendarPage.h"
 #include "app/ClockPage.h"
+#include "app/FileSharePage.h"
 #include "app/HotKeyPage.h"
 #include "app/MemoColPage.h"
 #include "app/MemoSetup.h"
 #include "app/ProgramSetPage.h"
 #include "app/SettingsIds.h"
+#include "app/WidgetPage.h"
 #include "res/images.h"
 #include "shell/AppGlobals.h"
 #include "shell/LanguageTable.h"
@@ -68,7 +71,10 @@ CSettingsPage* CSetupMemo::GetPage(int tab) const {
     case 2: return m_pMemoColPage;
     case 3: return m_pHotKeyPage;
     case 4: return m_pClockPage;
-    default: return nullptr;  // pages the program does not have yet
+    case 5: return m_pCalendarPage;
+    case 6: return m_pWidgetPage;
+    case 7: return m_pFileSharePage;
+    default: return nullptr;
     }
 }
 
@@ -94,7 +100,12 @@ void CSetupMemo::CreatePages() {
         return;
     }
     if (!make(m_pMemoColPage)) return;
-    if (TabAvailable(4)) make(m_pClockPage);
+    if (TabAvailable(4)) {
+        if (!make(m_pClockPage)) return;
+        if (!make(m_pCalendarPage)) return;
+        if (!make(m_pWidgetPage)) return;
+    }
+    make(m_pFileSharePage);
 }
 
 BOOL CSetupMemo::OnInitDialog() {
@@ -173,8 +184,18 @@ void CSetupMemo::OnTabClicked(UINT id) {
 }
 
 void CSetupMemo::RefreshHotKeyPage() {}
-void CSetupMemo::RefreshWidgetPage() {}
-void CSetupMemo::RefreshSharePage() {}
+
+void CSetupMemo::RefreshWidgetPage() {
+    if (TabAvailable(6) && m_pWidgetPage) m_pWidgetPage->Refresh();
+}
+
+void CSetupMemo::RefreshSharePage() {
+    if (m_pFileSharePage) m_pFileSharePage->UpdateServerState();
+}
+
+void CSetupMemo::RefreshCalendarPage() {
+    if (TabAvailable(5) && m_pCalendarPage) m_pCalendarPage->FillAnniversaryList();
+}
 
 // ---- Buttons ---------------------------------------------------------------------------
 
@@ -228,4 +249,10 @@ void CSetupMemo::DeletePages() {
     m_pHotKeyPage = nullptr;
     delete m_pClockPage;
     m_pClockPage = nullptr;
+    delete m_pCalendarPage;
+    m_pCalendarPage = nullptr;
+    delete m_pWidgetPage;
+    m_pWidgetPage = nullptr;
+    delete m_pFileSharePage;
+    m_pFileSharePage = nullptr;
 }

@@ -15,6 +15,9 @@ class CMemoColPage;
 class CMemoSetup;
 class CHotKeyPage;
 class CClockPage;
+class CCalendarPage;
+class CWidgetPage;
+class CFileSharePage;
 
 class CSetupMemo : public CDialog {
     DECLARE_MESSAGE_MAP()
@@ -36,10 +39,12 @@ public:
     void SelectTab(int tab, int sub);
     int GetCurrentTab() const { return m_nCurrentTab; }
 
-    // The pages that exist answer these; the others are not there yet.
+    // The pages that exist answer these.
     void RefreshHotKeyPage();
     void RefreshWidgetPage();
     void RefreshSharePage();
+    // The anniversary grid, after the anniversaries changed anywhere.
+    void RefreshCalendarPage();
 
     // The page of a tab, null when it does not exist.
     CSettingsPage* GetPage(int tab) const;
@@ -48,6 +53,9 @@ public:
     CMemoSetup* GetMemoSetupPage() const { return m_pMemoSetup; }
     CHotKeyPage* GetHotKeyPage() const { return m_pHotKeyPage; }
     CClockPage* GetClockPage() const { return m_pClockPage; }
+    CCalendarPage* GetCalendarPage() const { return m_pCalendarPage; }
+    CWidgetPage* GetWidgetPage() const { return m_pWidgetPage; }
+    CFileSharePage* GetFileSharePage() const { return m_pFileSharePage; }
     CStateButton& GetTabButton(int tab) { return m_tabButtons[tab]; }
     ISettingsHost& GetHost() { return m_host; }
 
@@ -91,4 +99,7 @@ private:
     CMemoSetup* m_pMemoSetup = nullptr;
     CHotKeyPage* m_pHotKeyPage = nullptr;
     CClockPage* m_pClockPage = nullptr;
+    CCalendarPage* m_pCalendarPage = nullptr;
+    CWidgetPage* m_pWidgetPage = nullptr;
+    CFileSharePage* m_pFileSharePage = nullptr;
 };

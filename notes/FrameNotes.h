@@ -34,7 +34,6 @@ public:
         std::function<void(CMenu*)> buildMoveToGroupMenu;
         std::function<void(CMenu*)> buildOpenGroupMenu;
         std::function<void(CMenu*)> translateMemoMenu;
-        std::function<void(HMENU)> finishMemoMenu;
         // The group behind an item of a note's move-to-group menu; empty when none.
         std::function<CString(int)> moveToGroupName;
         std::function<int()> moveToGroupCount;
@@ -157,9 +156,6 @@ public:
     bool AskPassword(CMemoDlg* note, CString& password) override;
     bool AskLock(CMemoDlg* note, CString& password, CString& title) override;
     void OpenSendDialog(CMemoDlg* note) override;
-    void FinishMemoMenu(HMENU menu) override {
-        if (m_side.finishMemoMenu) m_side.finishMemoMenu(menu);
-    }
     void SaveSettings() override;
     HCURSOR GetHandCursor() override;
     void ShowAboveSpotlight(CMemoDlg* note) override;

@@ -1372,7 +1372,6 @@ HMENU CMemoDlg::BuildContextMenu() {
     if (!GetFloatingOptions().PlatformNT) DeleteMenu(menu, ID_MEMO_ALARM, MF_BYCOMMAND);
     if (!g_Settings.General.EnableDesktop) DeleteMenu(menu, ID_MEMO_DESKTOP, MF_BYCOMMAND);
     DeleteMenu(menu, ID_MEMO_READ_ONLY, MF_BYCOMMAND);
-    if (s_pHost) s_pHost->FinishMemoMenu(menu);
     return menu;
 }
 

@@ -43,8 +43,6 @@ public:
     virtual void BuildMoveToGroupMenu(CMenu* menu) = 0;
     virtual void BuildOpenGroupMenu(CMenu* menu) = 0;
     virtual void TranslateMemoMenu(CMenu* menu) = 0;
-    // The whole menu, last: the frame greys what the program cannot do yet.
-    virtual void FinishMemoMenu(HMENU menu) {}
 
     // Asking the user. The message box answers IDOK / IDYES as 6 and the
     // rest as 7; the delete box answers IDOK (keep a copy), IDABORT

@@ -75,9 +75,6 @@ public:
     virtual void TranslateWindowMenu(CMenu* levels, CMenu* arrange, CMenu* opacity) {}
     // Fills an empty submenu with the frame's own menu.
     virtual void FillExpandedMenu(CMenu* submenu) {}
-    // Greys the commands of a window menu's own items that the program
-    // cannot carry out yet.
-    virtual void GreyUnavailableItems(HMENU menu) {}
 };
 
 // The owner the floating windows use; null restores the defaults. Not owned.

@@ -725,7 +725,6 @@ HMENU CGDIDialog::BuildWindowMenu(const WindowMenuLayout& layout) {
         while (::GetMenuItemCount(expanded) > 0) ::DeleteMenu(expanded, 0, MF_BYPOSITION);
         owner.FillExpandedMenu(CMenu::FromHandle(expanded));
     }
-    owner.GreyUnavailableItems(popup);
     return popup;
 }
 

@@ -468,7 +468,6 @@ HMENU CQuickMenuDlg::BuildDockedMenu() {
         while (::GetMenuItemCount(expanded) > 0) ::DeleteMenu(expanded, 0, MF_BYPOSITION);
         owner.FillExpandedMenu(CMenu::FromHandle(expanded));
     }
-    owner.GreyUnavailableItems(popup);
     return popup;
 }
 

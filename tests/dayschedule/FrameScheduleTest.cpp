@@ -6,7 +6,6 @@
 #include "ProgramFolderSetup.h"
 
 #include "app/MainFrame.h"
-#include "app/UnbuiltCommands.h"
 #include "calendar/AlarmInfo.h"
 #include "notes/AlarmDlgHost.h"
 #include "notes/FrameNotes.h"
@@ -209,7 +208,6 @@ TEST_F(FrameScheduleTest, TodaysWindowListsNewAlarmsTicksDoneAndCatchesUpOnTheMi
 }
 
 TEST_F(FrameScheduleTest, SeeScheduleCommandShowsTodaysWindowEvenWithoutRows) {
-    EXPECT_FALSE(IsUnbuiltCommand(ID_SEE_SCHEDULE));
     g_Settings.Schedule.StartMode = 0;
     EXPECT_EQ(frame->GetDaySchedule(), nullptr);
     ::SendMessageW(wnd, WM_COMMAND, ID_SEE_SCHEDULE, 0);

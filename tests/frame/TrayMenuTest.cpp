@@ -3,7 +3,6 @@
 #include "shell/Settings.h"
 #include "shell/ShellIds.h"
 #include "app/TrayMenu.h"
-#include "app/UnbuiltCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -178,17 +177,12 @@ TEST_F(TrayMenuTest, WindowContextSubmenus) {
     DestroyMenu(alpha);
 }
 
-// What the program cannot do yet is greyed, in submenus too; what it can do
-// stays as it was.
-TEST_F(TrayMenuTest, CommandsStillToComeAreGreyed) {
+// Every command of the tray menu is available (only the repeat capture
+// waits for a first capture).
+TEST_F(TrayMenuTest, EveryCommandIsAvailable) {
     TranslateMemoMenu(menu, TrayMenuState());
-    GreyUnbuiltCommands(menu);
-    for (UINT id : {ID_SHARE})
-        EXPECT_TRUE(IsGrey(menu, id)) << id;
-    for (UINT id : {ID_SEE_CALENDAR, ID_NEW_MEMO, ID_SEARCH_MEMO, ID_BACKUP, ID_RESTORE_DELETED, ID_MEMO_GROUP_MANAGER, ID_PASSWORD_MANAGER,
+    for (UINT id : {ID_SEE_SCHEDULE, ID_SHARE, ID_SEE_CALENDAR, ID_NEW_MEMO, ID_SEARCH_MEMO, ID_BACKUP, ID_RESTORE_DELETED, ID_MEMO_GROUP_MANAGER, ID_PASSWORD_MANAGER,
                     ID_APP_EXIT_ZOREL, ID_SEE_CLOCK, ID_CAPTURE_REGION, ID_CAPTURE_OUT_CLIPBOARD, ID_CAPTURE_FOLDER,
                     ID_CAPTURE_PREFERENCE, ID_SETTINGS, ID_APP_ABOUT_ZOREL, ID_HOMEPAGE, ID_DONATION})
         EXPECT_FALSE(IsGrey(menu, id)) << id;
-    // Uninstall takes Exit's place only while Ctrl is held; it is not greyed there.
-    EXPECT_FALSE(IsUnbuiltCommand(ID_UNINSTALL_ZOREL));
 }

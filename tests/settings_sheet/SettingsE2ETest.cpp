@@ -132,11 +132,12 @@ TEST_F(SettingsE2ETest, OptionsAppliedOnBothPagesAreSavedAndReadBack) {
     EXPECT_EQ(ConfigValue(config, "Type11"), std::to_string(0x329632));
     EXPECT_EQ(ConfigValue(config, "Docking"), "0");
 
-    // The share command is taken and opens nothing yet.
-    DWORD_PTR result = 0;
-    EXPECT_TRUE(SendMessageTimeoutW(frame, WM_COMMAND, ID_SHARE, 0, SMTO_ABORTIFHUNG, 5000, &result));
-    Sleep(300);
-    EXPECT_EQ(FindSettingsSheet(zorel.Id()), nullptr);
+    // The share command opens the sheet on the file-share page.
+    PostMessageW(frame, WM_COMMAND, ID_SHARE, 0);
+    ASSERT_TRUE(WaitFor([&] { return (sheet = FindSettingsSheet(zorel.Id())) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return ShownPage(sheet, IDC_FS_START) != nullptr; }));
+    PostMessageW(sheet, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
 
     // The clock's settings open the sheet on the clock's page.
     PostMessageW(frame, WM_COMMAND, ID_SETTINGS_CLOCK, 0);
