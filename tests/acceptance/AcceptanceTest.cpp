@@ -373,6 +373,25 @@ TEST(Use, SettingsSheetOpensOnEveryTabAndApplies) {
         EXPECT_TRUE(IsWindow(sheet)) << "tab button " << tab;
     }
     EXPECT_EQ(shown, 8);
+    // The memo page's font list marks TrueType faces with the program's picture.
+    SendMessageW(GetDlgItem(sheet, IDC_SM_TAB1), BM_CLICK, 0, 0);
+    struct Search {
+        HWND found;
+    } search = {nullptr};
+    EnumChildWindows(
+        sheet,
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            if (GetDlgCtrlID(wnd) != IDC_MS_FONT || !IsWindowVisible(wnd)) return TRUE;
+            ((Search*)lp)->found = wnd;
+            return FALSE;
+        },
+        (LPARAM)&search);
+    HWND fonts = search.found;
+    ASSERT_NE(fonts, nullptr);
+    EXPECT_GT(SendMessageW(fonts, CB_GETCOUNT, 0, 0), 0);
+    SendMessageW(fonts, CB_SHOWDROPDOWN, TRUE, 0);
+    Shot(L"settings_font_list");
+    SendMessageW(fonts, CB_SHOWDROPDOWN, FALSE, 0);
     PostMessageW(sheet, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(sheet); }));
     EXPECT_EQ(ConfigValue(ReadFileText(Folder() + L"ZorelConfig.xml"), "Version"), "3.1.1.0");
@@ -438,7 +457,7 @@ void AddAlarmForTheNextMinute() {
     CAlarmInfo alarm;
     alarm.m_bEnabled = 1;
     alarm.m_nKind = 1;
-    alarm.m_nNoticeStyle = 2;
+    alarm.m_nNoticeStyle = 0;  // the sliding notice
     alarm.m_nYear = at.wYear;
     alarm.m_nMonth = at.wMonth;
     alarm.m_nDay = at.wDay;
@@ -493,10 +512,14 @@ TEST(Restarted, BringsBackTheNoteWithItsPlaceAndTheWidget) {
 
 TEST(Restarted, AlarmForTheNextMinuteFiresWithItsNotice) {
     ASSERT_NE(g_frame, nullptr);
+    // The sliding notice comes up at the bottom right, titled as a schedule.
     HWND notice = WaitForWindow(Pid(), [](HWND w) {
-        return !GetDlgItem(w, kMemoEditId) && TextOf(w).find(kAlarmText) != std::wstring::npos;
+        std::wstring text = TextOf(w);
+        return !GetDlgItem(w, kMemoEditId) &&
+               (text.find(kAlarmText) != std::wstring::npos || text.find(L"[Schedule]") != std::wstring::npos);
     }, 130000);
-    ASSERT_NE(notice, nullptr) << "the alarm did not fire";
+    ASSERT_NE(notice, nullptr) << "the alarm did not fire: " << Shown(Pid());
+    EXPECT_GT(RectOf(notice).bottom, GetSystemMetrics(SM_CYSCREEN) / 2);
     Sleep(1000);
     Shot(L"alarm_notice");
 }
@@ -534,5 +557,13 @@ TEST(Updated, ShowsTheNotesAlarmsAnniversariesVaultAndWidgets) {
     ASSERT_EQ(vault.Load(kMaster, entries), CPwdVault::loadOk);
     EXPECT_EQ(entries.size(), 1u);
     Shot(L"desktop_after_update");
+    // The history copies of the alarm file, listed with the program's item
+    // picture.
+    PostMessageW(g_frame, WM_COMMAND, ID_RESTORE_SCHEDULE, 0);
+    HWND history = WaitForWindow(Pid(), [](HWND w) { return GetDlgItem(w, 1249) && GetDlgItem(w, 1089); });
+    ASSERT_NE(history, nullptr) << Shown(Pid());
+    EXPECT_GT(SendDlgItemMessageW(history, 1249, LB_GETCOUNT, 0, 0), 0);
+    Shot(L"restore_schedule_list");
+    PostMessageW(history, WM_COMMAND, IDCANCEL, 0);
     LeaveRunning();
 }
