@@ -9,7 +9,7 @@
 set -euo pipefail
 build=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
-work=$build/tests/acceptance
+work=$build/tests/acceptance_run
 prefix=$work/prefix
 rm -rf "$work"
 mkdir -p "$work/shots"
@@ -18,10 +18,16 @@ export WINEPREFIX=$prefix
 . "$source_dir/tests/driver/e2e-lib.sh"
 e2e_init "$build" "$source_dir"
 server=
+passed=
+# The prefix's own Wine server is persistent: it is ended first (it is found
+# through the prefix), then the prefix goes, unless a failure is to be looked
+# at; the next run cleans it anyway.
 cleanup() {
   e2e_cleanup
   [ -z "$server" ] || kill "$server" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  [ -z "$passed" ] || rm -rf "$prefix"
 }
 trap cleanup EXIT
 
@@ -102,9 +108,10 @@ print("\n".join(bad))
 sys.exit(1 if bad else 0)
 PY
   [ -f "$install/Homepage.html" ] || fail "no Homepage.html"
-  find "$prefix/drive_c" -path "*Programs/Zorel/Zorel.lnk" | grep -q . || fail "no Start-menu shortcut"
-  wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v "Zorel Start" 2>/dev/null | tr -d '\r' |
-    grep -qF 'C:\Havrond\Zorel\Zorel.exe" /login' || fail "no Run value"
+  [ -n "$(find "$prefix/drive_c" -path "*Programs/Zorel/Zorel.lnk" -print -quit)" ] || fail "no Start-menu shortcut"
+  local run_value
+  run_value=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v "Zorel Start" 2>/dev/null | tr -d '\r' || true)
+  grep -qF 'C:\Havrond\Zorel\Zorel.exe" /login' <<<"$run_value" || fail "no Run value"
   # The first preset: clock and calendar at start, notes shown, the menu bar.
   [ "$(config_value StartView)" = 1 ] || fail "the preset's clock start: $(config_value StartView)"
   [ "$(config_value AutoStart)" = 1 ] || fail "the preset's calendar start"
@@ -130,7 +137,9 @@ assert im.format == 'PNG' and im.size[0] >= 640 and im.size[1] >= 480, (im.forma
   # The program-folder backup is an archive unzip accepts, holding the note.
   [ -f "$install/backup.zip" ] || fail "no backup.zip"
   unzip -tq "$install/backup.zip" >/dev/null || fail "unzip rejects backup.zip"
-  unzip -l "$install/backup.zip" | grep -q "memo_data/DefaultMemo.zrd" || fail "backup.zip lacks the memo list"
+  local listed
+  listed=$(unzip -Z1 "$install/backup.zip") || fail "unzip cannot list backup.zip"
+  grep -qx "memo_data/DefaultMemo.zrd" <<<"$listed" || fail "backup.zip lacks the memo list"
 }
 
 step_restart() {
@@ -223,7 +232,7 @@ step_uninstall() {
   for kept in memo_data schedule_data anniversary_data pmanager_data capture; do
     [ -d "$install/$kept" ] || fail "$kept was not kept"
   done
-  ! find "$prefix/drive_c" -path "*Programs/Zorel" | grep -q . || fail "the Start-menu folder is still there"
+  [ -z "$(find "$prefix/drive_c" -path "*Programs/Zorel" -print -quit)" ] || fail "the Start-menu folder is still there"
   ! wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v "Zorel Start" >/dev/null 2>&1 ||
     fail "the Run value is still there"
   ! wine reg query 'HKCU\Software\Zorel Program\Zorel\General' >/dev/null 2>&1 || fail "a settings key is still there"
@@ -249,5 +258,5 @@ if [ -n "${ZOREL_ACCEPT_KEEP_SHOTS:-}" ]; then
   mkdir -p "$source_dir/tests/acceptance/screenshots"
   cp "$work"/shots/*.png "$source_dir/tests/acceptance/screenshots/"
 fi
-rm -rf "$prefix"
+passed=1
 echo "acceptance passed in $(($(date +%s) - started)) s"
