@@ -20,6 +20,7 @@
 #include "app/TrayIconImage.h"
 #include "app/TrayMenu.h"
 #include "shell/ZMsgBox.h"
+#include "tools/Backup.h"
 #include "tools/BackupDlg.h"
 #include "tools/PwdLoginDlg.h"
 #include "tools/PwdManagerDlg.h"
@@ -395,6 +396,13 @@ BOOL CMainFrame::OnOtherCommand(UINT id) {
             SaveWindowStates();
         };
         dialog.DoModal();
+        return TRUE;
+    }
+    if (id == ID_BACKUP_PROGRAM) {
+        // The whole program folder into backup.zip, without asking; an archive
+        // that cannot be written is reported and the old one stays as it was.
+        CBackup::BackupProgramFolder(g_ProgramFolder,
+                                     [this](const CString& path) { ::ReportSaveFailure(path, GetSafeHwnd()); });
         return TRUE;
     }
     if (id == ID_SEE_CLOCK) {

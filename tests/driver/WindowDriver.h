@@ -91,7 +91,26 @@ inline long WaitExit(DWORD processId, DWORD timeoutMs) {
     return (long)code;
 }
 
-inline HWND Control(HWND wnd, int id) { return id ? ::GetDlgItem(wnd, id) : wnd; }
+// A control of the window by its id: a direct child, else a visible control
+// of a page inside it (a wizard's or a property sheet's page).
+inline HWND Control(HWND wnd, int id) {
+    if (!id) return wnd;
+    if (HWND child = ::GetDlgItem(wnd, id)) return child;
+    struct Search {
+        int id;
+        HWND found;
+    } search = {id, nullptr};
+    ::EnumChildWindows(
+        wnd,
+        [](HWND child, LPARAM lp) -> BOOL {
+            Search* s = (Search*)lp;
+            if (::GetDlgCtrlID(child) != s->id || !::IsWindowVisible(child)) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
 
 inline std::wstring Text(HWND wnd) {
     // WM_GETTEXT works across processes, unlike GetWindowText on controls.
@@ -107,7 +126,7 @@ inline LRESULT Command(HWND wnd, UINT id) { return ::SendMessageW(wnd, WM_COMMAN
 
 // Clicks a button of a dialog the way the user would.
 inline bool Click(HWND dialog, int id) {
-    HWND button = ::GetDlgItem(dialog, id);
+    HWND button = Control(dialog, id);
     if (!button) return false;
     ::SendMessageW(button, BM_CLICK, 0, 0);
     return true;

@@ -3,6 +3,7 @@
 // calendar's month marks ask the frame for its alarms.
 #include "MessagePump.h"
 #include "ProgramFolderSetup.h"
+#include "TestFiles.h"
 #include "calendar/AlarmInfo.h"
 #include "calendar/DayMarks.h"
 #include "notes/FrameNotes.h"
@@ -11,7 +12,10 @@
 #include "shell/LanguageTable.h"
 #include "app/MainFrame.h"
 #include "shell/ProgramFolder.h"
+#include "shell/SaveFailureReport.h"
+#include "shell/Seams.h"
 #include "shell/Settings.h"
+#include "shell/ShellIds.h"
 #include "shell/SettingsStore.h"
 #include "shell/ZMsgBox.h"
 
@@ -155,4 +159,43 @@ TEST_F(FrameWiringTest, CalendarMarksHoldTheAnniversariesAndTheFramesAlarmsOfThe
     EXPECT_EQ(g_MonthDayMarks[1][13], kHolidayMark | (1u << 5));
     EXPECT_EQ(g_MonthDayMarks[1][10], 0u);
     EXPECT_EQ(g_RangeDayMarks[9], 0u);
+}
+
+namespace {
+// The system's message box, counted and answered at once.
+class CCountingBox : public ISystemMessageBox {
+public:
+    std::vector<CString> texts;
+    CCountingBox() { SetSystemMessageBox(this); }
+    ~CCountingBox() override { SetSystemMessageBox(nullptr); }
+    int Show(HWND, const CString& text, const CString&, UINT) override {
+        texts.push_back(text);
+        return IDOK;
+    }
+};
+}  // namespace
+
+TEST_F(FrameWiringTest, ProgramFolderBackupCommandWritesTheArchiveOrSaysItCouldNot) {
+    CCountingBox boxes;
+    g_Settings.ReportErrors = 1;
+    ASSERT_TRUE(WriteFileBytes(folder + L"kept.txt", "kept"));
+    SendMessageW(wnd, WM_COMMAND, ID_BACKUP_PROGRAM, 0);
+    std::string archive = ReadFileBytes(folder + L"backup.zip");
+    ASSERT_GT(archive.size(), 22u);
+    EXPECT_EQ(archive.substr(0, 4), std::string("PK\x03\x04", 4));
+    EXPECT_NE(archive.find("kept.txt"), std::string::npos);
+    EXPECT_TRUE(boxes.texts.empty());
+
+    // An archive that cannot take its place is told once, and what stood
+    // there is left alone.
+    ASSERT_TRUE(DeleteFileW(folder + L"backup.zip"));
+    ASSERT_TRUE(CreateDirectoryW(folder + L"backup.zip", nullptr));
+    SendMessageW(wnd, WM_COMMAND, ID_BACKUP_PROGRAM, 0);
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].Find(L"backup.zip"), -1);
+    EXPECT_TRUE(GetFileAttributesW(folder + L"backup.zip") & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(GetFileAttributesW(folder + L"backup.zip.part"), INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryW(folder + L"backup.zip");
+    GetSaveFailureReport().Clear();
+    g_Settings.ReportErrors = 0;
 }
