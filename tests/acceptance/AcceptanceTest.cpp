@@ -88,23 +88,6 @@ std::wstring TextOf(HWND wnd) {
     return text;
 }
 
-std::vector<HWND> ProcessWindows(DWORD pid) {
-    struct Found {
-        DWORD pid;
-        std::vector<HWND> windows;
-    } found = {pid, {}};
-    EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            Found* f = (Found*)lp;
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found.windows;
-}
-
 HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& test, DWORD timeoutMs = 10000) {
     HWND found = nullptr;
     WaitUntil(

@@ -263,3 +263,20 @@ bool TrayIconExists(HWND window, UINT id) {
     data.uFlags = 0;
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
+
+std::vector<HWND> ProcessWindows(DWORD pid) {
+    struct Found {
+        DWORD pid;
+        std::vector<HWND> windows;
+    } found = {pid, {}};
+    EnumWindows(
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            Found* f = (Found*)lp;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
+            return TRUE;
+        },
+        (LPARAM)&found);
+    return found.windows;
+}

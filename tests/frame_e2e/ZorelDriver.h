@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class ZorelProcess {
 public:
@@ -71,3 +72,6 @@ std::string ReadFileText(const std::wstring& path);
 std::string ConfigValue(const std::string& xml, const std::string& key);
 // Whether the notification area holds the icon of that window and id.
 bool TrayIconExists(HWND window, UINT id);
+
+// The visible top-level windows of a process, in z-order.
+std::vector<HWND> ProcessWindows(DWORD pid);

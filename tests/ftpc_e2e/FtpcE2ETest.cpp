@@ -51,19 +51,6 @@ struct Found {
     DWORD pid;
     std::vector<HWND> windows;
 };
-std::vector<HWND> ProcessWindows(DWORD pid) {
-    Found found = {pid, {}};
-    EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            Found* f = (Found*)lp;
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found.windows;
-}
 
 // Waits for a visible window of the process that the test accepts.
 template <class Accept>

@@ -24,10 +24,6 @@ const UINT kNewMemoCommand = 32774;
 const int kMemoEditId = 4677;
 const UINT kHideCommand = 32782;
 
-struct Found {
-    DWORD pid;
-    std::vector<HWND> windows;
-};
 
 // The text of a control of the program: asked for by message, since
 // GetWindowText reads only the caption of another process's windows.
@@ -37,20 +33,6 @@ std::wstring TextOf(HWND wnd) {
     return text;
 }
 
-// The visible top-level windows of the process.
-std::vector<HWND> ProcessWindows(DWORD pid) {
-    Found found = {pid, {}};
-    EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            Found* f = (Found*)lp;
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found.windows;
-}
 
 // A note window is a dialog holding the note editor.
 std::vector<HWND> NoteEditors(DWORD pid) {

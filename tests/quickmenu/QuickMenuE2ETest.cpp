@@ -23,24 +23,7 @@ const char* kConfig =
 const int kMemoEditId = 4677;
 const UINT kUndock = 32987, kDock = 33012, kHideAllWidgets = 32940;
 
-struct Found {
-    DWORD pid;
-    std::vector<HWND> windows;
-};
 
-std::vector<HWND> ProcessWindows(DWORD pid) {
-    Found found = {pid, {}};
-    EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            Found* f = (Found*)lp;
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found.windows;
-}
 
 template <typename Test>
 HWND WaitForWindow(DWORD pid, Test test, DWORD timeoutMs = 10000) {

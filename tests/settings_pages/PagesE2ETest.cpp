@@ -33,23 +33,6 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
     return true;
 }
 
-struct Found {
-    DWORD pid;
-    std::vector<HWND> windows;
-};
-std::vector<HWND> ProcessWindows(DWORD pid) {
-    Found found = {pid, {}};
-    EnumWindows(
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            Found* f = (Found*)lp;
-            DWORD owner = 0;
-            GetWindowThreadProcessId(wnd, &owner);
-            if (owner == f->pid && IsWindowVisible(wnd)) f->windows.push_back(wnd);
-            return TRUE;
-        },
-        (LPARAM)&found);
-    return found.windows;
-}
 std::vector<HWND> Notes(DWORD pid) {
     std::vector<HWND> notes;
     for (HWND wnd : ProcessWindows(pid))
