@@ -4,11 +4,13 @@
 #include "calendar/DayMarks.h"
 #include "shell/DateUtil.h"
 #include "shell/Settings.h"
+#include "widgets/HeldValue.h"
 #include "widgets/Measure.h"
 #include "widgets/MeterFrameImage.h"
 #include "widgets/MeterImage.h"
 #include "widgets/MeterNumImage.h"
 #include "widgets/MeterString.h"
+#include "widgets/Placed.h"
 #include "widgets/SkinHost.h"
 #include "widgets/WidgetEnvironment.h"
 
@@ -95,25 +97,6 @@ const TiXmlElement* Descend(const TiXmlElement* element, const char* const (&pat
     return element;
 }
 
-// A child that the calendar moves from cell to cell.
-template <class Base>
-class CPlaced : public Base {
-public:
-    explicit CPlaced(ISkinHost* owner) : Base(owner) {}
-    void Place(int x, int y) {
-        this->m_X = x;
-        this->m_Y = y;
-    }
-};
-
-// The value a number or frame child shows: the day, the year, the frame.
-class CCalendarValue : public CMeasure {
-public:
-    CCalendarValue() { m_MaxValue = 1e9; }
-    bool Update() override { return true; }
-    void Set(double value) { m_Value = value; }
-};
-
 // The icon strip every skin may name instead of drawing its own.
 const wchar_t kDefaultIcons[] = L"DEFAULT_ICONS";
 const wchar_t kDefaultIconsFile[] = L"system\\res\\calendarIcons.png";
@@ -164,7 +147,7 @@ CMeterCalendar::CMeterCalendar(ISkinHost* owner) : CMeter(owner) {
         m_Children[frames].reset(new CPlaced<CMeterFrameImage>(owner));
     m_Children[DAY_TEXT].reset(new CMeterString(owner));
     for (int i = 0; i < CHILD_COUNT; ++i) {
-        m_Values[i].reset(new CCalendarValue);
+        m_Values[i].reset(new CHeldValue);
         if (i != DAY_TEXT)
             m_Children[i]->SetMeasure(m_Values[i].get());
     }
@@ -279,7 +262,7 @@ void CMeterCalendar::Show(Child which, int x, int y, int value) {
         image->Place(x, y);
     else if (auto* frames = dynamic_cast<CPlaced<CMeterFrameImage>*>(child))
         frames->Place(x, y);
-    static_cast<CCalendarValue*>(m_Values[which].get())->Set(value);
+    static_cast<CHeldValue*>(m_Values[which].get())->Set(value);
     child->Update();
 }
 

@@ -4,10 +4,12 @@
 #include "shell/LanguageTable.h"
 #include "shell/Settings.h"
 #include "widgets/GDIDialog.h"
+#include "widgets/HeldValue.h"
 #include "widgets/Measure.h"
 #include "widgets/MeterFrameImage.h"
 #include "widgets/MeterImage.h"
 #include "widgets/MeterString.h"
+#include "widgets/Placed.h"
 #include "widgets/SkinHost.h"
 #include "widgets/WidgetEnvironment.h"
 
@@ -20,25 +22,6 @@
 DaySchedulesHook g_DaySchedules = nullptr;
 
 namespace {
-
-// A child the list moves from row to row.
-template <class Base>
-class CPlaced : public Base {
-public:
-    explicit CPlaced(ISkinHost* owner) : Base(owner) {}
-    void Place(int x, int y) {
-        this->m_X = x;
-        this->m_Y = y;
-    }
-};
-
-// The frame the icon strip shows.
-class CIconValue : public CMeasure {
-public:
-    CIconValue() { m_MaxValue = 1e9; }
-    bool Update() override { return true; }
-    void Set(double value) { m_Value = value; }
-};
 
 const wchar_t kDefaultIcons[] = L"DEFAULT_ICONS";
 const wchar_t kDefaultIconsFile[] = L"system\\res\\scheduleIcons.png";
@@ -165,7 +148,7 @@ CMeterSchedule::CMeterSchedule(ISkinHost* owner) : CMeter(owner) {
     m_Children[UP_ARROW].reset(new CPlaced<CMeterImage>(owner));
     m_Children[DOWN_ARROW].reset(new CPlaced<CMeterImage>(owner));
     for (int i = HEAD_LABEL; i < CHILD_COUNT; ++i) m_Children[i].reset(new CMeterString(owner));
-    m_Children[ICONS]->SetMeasure(new CIconValue);
+    m_Children[ICONS]->SetMeasure(new CHeldValue);
 }
 
 CMeterSchedule::~CMeterSchedule() { delete m_Children[ICONS]->GetMeasure(); }
@@ -436,7 +419,7 @@ bool CMeterSchedule::Draw() {
         }
         if (row.m_nIcon > 0) {
             PlaceChild(ICONS, m_MarkShiftX, y + m_MarkShiftY);
-            static_cast<CIconValue*>(m_Children[ICONS]->GetMeasure())->Set(row.m_nIcon - 1);
+            static_cast<CHeldValue*>(m_Children[ICONS]->GetMeasure())->Set(row.m_nIcon - 1);
             m_Children[ICONS]->Update();
             m_Children[ICONS]->Draw();
         }

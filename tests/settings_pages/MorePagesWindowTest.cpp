@@ -7,6 +7,7 @@
 #include <winsock2.h>
 
 #include "MessagePump.h"
+#include "PagesTestSupport.h"
 #include "ProgramFolderSetup.h"
 #include "ScratchFolder.h"
 #include "ScreenPicture.h"
@@ -170,37 +171,6 @@ public:
     void ShowSyncScheduleDialog(int mode) override { Log(L"ShowSyncScheduleDialog " + Num(mode)); }
 };
 
-struct Posted {
-    UINT message;
-    WPARAM wParam;
-};
-std::vector<Posted> g_posted;
-LRESULT CALLBACK OwnerProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTINGS_CLOSED || message == WM_REOPEN_SETTINGS) {
-        g_posted.push_back({message, wParam});
-        return 0;
-    }
-    return DefWindowProcW(wnd, message, wParam, lParam);
-}
-HWND MakeOwner() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = OwnerProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"MorePagesTestOwner";
-        RegisterClassW(&wc);
-        registered = true;
-    }
-    return CreateWindowExW(0, L"MorePagesTestOwner", L"owner", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-void Press(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 void Choose(HWND dialog, int id, int item) {
     SendDlgItemMessageW(dialog, id, CB_SETCURSEL, (WPARAM)item, 0);

@@ -3,6 +3,7 @@
 // the monitors, sounds, message boxes and the history's profile are fakes
 // that record what the pages ask of them, so nothing outside the test moves.
 #include "MessagePump.h"
+#include "PagesTestSupport.h"
 #include "ProgramFolderSetup.h"
 #include "ScratchFolder.h"
 #include "ScreenPicture.h"
@@ -148,38 +149,6 @@ public:
     HMONITOR FromPoint(POINT pt) override { return (HMONITOR)(ULONG_PTR)(pt.x >= 1024 ? 2 : 1); }
 };
 
-struct Posted {
-    UINT message;
-    WPARAM wParam;
-};
-std::vector<Posted> g_posted;
-LRESULT CALLBACK OwnerProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTINGS_CLOSED || message == WM_REOPEN_SETTINGS) {
-        g_posted.push_back({message, wParam});
-        return 0;
-    }
-    return DefWindowProcW(wnd, message, wParam, lParam);
-}
-HWND MakeOwner() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = OwnerProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"SettingsPagesTestOwner";
-        RegisterClassW(&wc);
-        registered = true;
-    }
-    return CreateWindowExW(0, L"SettingsPagesTestOwner", L"owner", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-// A button of a page that is not showing, pressed as its notification.
-void Press(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
-}
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 int Selection(HWND dialog, int id) { return (int)SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
 void Choose(HWND dialog, int id, int item) {
     SendDlgItemMessageW(dialog, id, CB_SETCURSEL, (WPARAM)item, 0);
