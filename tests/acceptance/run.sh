@@ -219,7 +219,7 @@ step_uninstall() {
   drv wait "Zorel Program" 1000 >/dev/null || fail "Zorel is not running before the uninstall"
   e2e_start "$install/ZorelUninstall.exe"
   local pid=$E2E_PID message
-  drv wait "Zorel Uninstall" 20000 >/dev/null || fail "no uninstaller dialog"
+  drv wait "Zorel Uninstall" 60000 >/dev/null || fail "no uninstaller dialog"
   drv post "Zorel Uninstall" 273 1 0 >/dev/null
   drv gone "Zorel Program" 30000 >/dev/null || fail "Zorel was not closed"
   wait_for 300 test ! -e "$install/system" || fail "system was not removed"
@@ -239,7 +239,7 @@ step_uninstall() {
   # A second run says only that Zorel.exe is not there.
   e2e_start "$install/ZorelUninstall.exe"
   pid=$E2E_PID
-  drv wait "Zorel Uninstall" 20000 >/dev/null || fail "no message on the second run"
+  drv wait "Zorel Uninstall" 60000 >/dev/null || fail "no message on the second run"
   ! drv state "Zorel Uninstall" 1000 >/dev/null 2>&1 || fail "the second run showed its dialog"
   message=$(drv text "Zorel Uninstall" 65535 || true)
   if [ -n "$message" ]; then [ "$message" = 'There is no "Zorel.exe" file' ] || fail "second run: $message"; fi
