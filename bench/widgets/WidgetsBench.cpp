@@ -4,9 +4,9 @@
 //     from the start until every widget shows and the process has stopped
 //     working (no look every 50 ms for kQuietMs found it using more than a
 //     third of the processor);
-//   - with the desktop clock and five widgets open, the processor time used
-//     over kIdleMs of idling and the private memory (both read from /proc,
-//     see ProcDir), against the program with the clock alone.
+//   - with the desktop clock, the desktop calendar and five widgets open, the
+//     processor time used over kIdleMs of idling and the private memory (both
+//     read from /proc, see ProcDir), against the program with the clock alone.
 // The widgets are the skins the program ships (processor, memory, disk,
 // battery, digital clock), which update every second.
 //
@@ -28,11 +28,12 @@ const DWORD kIdleMs = 10000;
 const wchar_t* const kSkins[] = {L"processor\\processor.xml", L"memory\\memory.xml", L"disk\\disk.xml",
                                  L"battery\\battery.xml", L"clock\\digital.xml"};
 
-std::string Config(bool clock) {
+std::string Config(bool clock, bool calendar) {
     return std::string("<?xml version=\"1.0\" ?>\n<ZorelConfig>\n  <System>\n    <language>english</language>\n"
                        "  </System>\n  <General>\n    <FirstRun>0</FirstRun>\n  </General>\n  <Clock>\n"
                        "    <ViewMode>") +
-           (clock ? "0" : "1") + "</ViewMode>\n  </Clock>\n</ZorelConfig>\n";
+           (clock ? "0" : "1") + "</ViewMode>\n  </Clock>\n  <Calendar>\n    <AutoStart>" + (calendar ? "1" : "0") +
+           "</AutoStart>\n  </Calendar>\n</ZorelConfig>\n";
 }
 
 std::wstring ShippedWidgets() {
@@ -44,8 +45,8 @@ std::wstring ShippedWidgets() {
 
 // A program folder whose widget list holds `widgets` entries of the shipped
 // skins, in a grid clear of each other.
-std::wstring MakeFolder(int widgets, bool clock) {
-    std::wstring folder = MakeProgramFolder(Config(clock).c_str());
+std::wstring MakeFolder(int widgets, bool clock, bool calendar = false) {
+    std::wstring folder = MakeProgramFolder(Config(clock, calendar).c_str());
     std::wstring target = folder + L"skin\\widgets\\";
     CreateDirectoryW((folder + L"skin").c_str(), nullptr);
     CreateDirectoryW(target.c_str(), nullptr);
@@ -219,7 +220,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!getenv("ZOREL_BINARY_DIR") && getenv("ZOREL_BUILD")) _putenv_s("ZOREL_BINARY_DIR", getenv("ZOREL_BUILD"));
     int runs = argc >= 2 ? std::max(1, _wtoi(argv[1])) : getenv("ZOREL_BENCH_RUNS") ? std::max(1, atoi(getenv("ZOREL_BENCH_RUNS"))) : 3;
     std::wstring empty = MakeFolder(0, false), twenty = MakeFolder(20, false);
-    std::wstring clockOnly = MakeFolder(0, true), five = MakeFolder(5, true);
+    std::wstring clockOnly = MakeFolder(0, true), five = MakeFolder(5, true, true);
 
     std::vector<double> ours, base;
     int shownEmpty = 0, shownTwenty = 0;
@@ -246,18 +247,18 @@ int wmain(int argc, wchar_t** argv) {
     ok = true;
     for (int i = 0; i < runs; ++i) {
         Run b = RunZorel(clockOnly, 0, true);
-        Run z = RunZorel(five, b.windows + 5, true);
+        Run z = RunZorel(five, b.windows + 6, true);
         ok = ok && b.ok && z.ok;
         cpuBase.push_back(b.idleCpuPercent);
         cpuOurs.push_back(z.idleCpuPercent);
         memBase.push_back(b.privateKb);
         memOurs.push_back(z.privateKb);
-        printf("   run %d: clock and 5 widgets %.2f%% CPU, %.0f KB private (%d windows); clock alone %.2f%% CPU, "
+        printf("   run %d: clock, calendar and 5 widgets %.2f%% CPU, %.0f KB private (%d windows); clock alone %.2f%% CPU, "
                "%.0f KB private (%d windows)\n",
                i + 1, z.idleCpuPercent, z.privateKb, z.windows, b.idleCpuPercent, b.privateKb, b.windows);
         fflush(stdout);
     }
-    printf("idle over %lu s, clock and 5 widgets: %.2f%% CPU (clock alone %.2f%%, ratio %.2fx), "
+    printf("idle over %lu s, clock, calendar and 5 widgets: %.2f%% CPU (clock alone %.2f%%, ratio %.2fx), "
            "%.0f KB private memory (clock alone %.0f KB, ratio %.2fx, %.0f KB more; medians of %d)%s\n",
            kIdleMs / 1000, Median(cpuOurs), Median(cpuBase), Ratio(Median(cpuOurs), Median(cpuBase)), Median(memOurs),
            Median(memBase), Ratio(Median(memOurs), Median(memBase)), Median(memOurs) - Median(memBase), runs,

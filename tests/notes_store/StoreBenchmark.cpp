@@ -33,15 +33,23 @@ TEST(StoreBenchmark, DISABLED_MinuteCheckOver20000Alarms) {
         a.UpdateMinuteOfDay();
         alarms.Add(a);
     }
+    // The baseline: one plain pass over the same records reading the
+    // minute each one is due, the least any check has to do.
     const int rounds = 200;
     size_t fired = 0;
-    LARGE_INTEGER t0, t1;
+    long long sum = 0;
+    LARGE_INTEGER t0, t1, t2;
     QueryPerformanceCounter(&t0);
     for (int r = 0; r < rounds; ++r) {
         SYSTEMTIME now = CRecordingHost::MakeTime(2014, 3, 1 + r % 28, r % 24, r % 60);
         fired += CAlarmCheck::CheckAlarms(alarms, now).fired.size();
     }
     QueryPerformanceCounter(&t1);
-    printf("minute check over 20000 alarms: %.3f ms per check (%zu fired in %d checks)\n",
-           Milliseconds(t0, t1) / rounds, fired, rounds);
+    for (int r = 0; r < rounds; ++r)
+        for (INT_PTR i = 0; i < alarms.GetSize(); ++i) sum += alarms[i].m_nMinuteKey + r;
+    QueryPerformanceCounter(&t2);
+    double check = Milliseconds(t0, t1) / rounds, pass = Milliseconds(t1, t2) / rounds;
+    printf("minute check over 20000 alarms: %.3f ms per check, a plain pass over them %.3f ms, ratio %.2fx "
+           "(%zu fired in %d checks; %lld)\n",
+           check, pass, pass > 0 ? check / pass : 0.0, fired, rounds, sum % 10);
 }
