@@ -677,11 +677,14 @@ TEST(Restarted, AlarmIsSetForTheNextMinuteThroughItsDialog) {
     ASSERT_TRUE(zdriver::Click(dialog, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "the dialog refused: " << Shown(Pid());
     EXPECT_LT(LocalMinutes(), target) << "the minute came while the dialog was filled in";
-    // The program keeps it in its alarm file.
-    std::string bytes = ReadFileText(Folder() + L"schedule_data\\schedule_data.zra");
+    // The program keeps it in its alarm file, written once the dialog is gone.
     std::vector<CAlarmInfo> kept;
-    CAlarmStore::ParseFile((const BYTE*)bytes.data(), bytes.size(), kept, 20000);
-    ASSERT_FALSE(kept.empty());
+    ASSERT_TRUE(WaitUntil([&] {
+        std::string bytes = ReadFileText(Folder() + L"schedule_data\\schedule_data.zra");
+        kept.clear();
+        CAlarmStore::ParseFile((const BYTE*)bytes.data(), bytes.size(), kept, 20000);
+        return !kept.empty() && kept.back().m_strContents == kAlarmText;
+    })) << "the alarm file does not hold the new alarm";
     const CAlarmInfo& made = kept.back();
     EXPECT_EQ(made.m_strContents, kAlarmText);
     EXPECT_EQ(made.m_nKind, (int)CAlarmInfo::KindOnce);
