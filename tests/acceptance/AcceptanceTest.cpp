@@ -2,7 +2,7 @@
 // each test is one thing a user does, and the tests of a suite run in order
 // against one running copy. Use: the first start from the install folder;
 // Restarted: the next start after a quit by broadcast, with file sharing on
-// and an alarm due; Updated: the start after the installer ran again.
+// and an alarm set there through its dialog; Updated: the start after the installer ran again.
 // What must outlive a restart goes through a small state file in the run's
 // work folder.
 #include "ScreenPicture.h"
@@ -536,6 +536,7 @@ TEST(Use, CalendarPageSortsItsAnniversariesOnAHeaderClick) {
     // after the first; the arrow sits at the right of the header cell.
     RECT client = {};
     GetClientRect(grid, &client);
+    // The Date column is 85 pixels wide; rows are at least 22 high.
     const int headerX = 85 + 30, headerY = 6, firstRowY = 33;
     RECT arrow = ScreenArea(grid, client.right - 24, 0, client.right, 20);
     std::vector<COLORREF> unsorted = ScreenPixels(arrow), ascending;
@@ -601,7 +602,7 @@ TEST(Use, QuitsOnTheBroadcastAndSavesEverything) {
     g_zorel = nullptr;
 }
 
-// ---- The next start: the note and the widget back, sharing on, an alarm due --
+// ---- The next start: the note and the widget back, sharing on, an alarm set --
 
 namespace {
 const wchar_t kAlarmText[] = L"Acceptance alarm";
