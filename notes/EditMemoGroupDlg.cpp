@@ -8,6 +8,7 @@
 #include "shell/SafeFileWriter.h"
 #include "shell/SafePath.h"
 #include "shell/Settings.h"
+#include "ui/ControlSettings.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -25,37 +26,6 @@ BEGIN_MESSAGE_MAP(CEditMemoGroupDlg, CDialog)
     ON_MESSAGE(GVM_SELCHANGED, OnGridClick)
     ON_MESSAGE(GVM_ROWSELECTED, OnGridClick)
 END_MESSAGE_MAP()
-
-void CMemoGroupCountList::DrawItem(LPDRAWITEMSTRUCT draw) {
-    if ((int)draw->itemID < 0) return;
-    HDC dc = draw->hDC;
-    bool selected = (draw->itemState & ODS_SELECTED) != 0;
-    FillRect(dc, &draw->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    CString name = GetText((int)draw->itemID);
-    CString shown = name.Compare(CMemoStore::RecycleBinFile) == 0 ? g_LanguageTable[CEditMemoGroupLogic::IDS_TEMPORARY_STORAGE]
-                                                                   : CEditMemoGroupLogic::DisplayName(name);
-    bool current = name.Compare(g_Settings.General.MemoDBFile.GetString()) == 0;
-    HFONT font = (HFONT)::SendMessageW(m_hWnd, WM_GETFONT, 0, 0);
-    LOGFONTW lf = {};
-    GetObjectW(font ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    if (current) lf.lfWeight = FW_BOLD;
-    HFONT drawFont = CreateFontIndirectW(&lf);
-    HGDIOBJ old = SelectObject(dc, drawFont);
-    RECT rc = draw->rcItem;
-    rc.left += 4;
-    rc.right -= 4;
-    DrawTextW(dc, shown, -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    int count = (int)(INT_PTR)GetItemData((int)draw->itemID);
-    if (count >= 0) {
-        CString number;
-        number.Format(L"%d", count);
-        DrawTextW(dc, number, -1, &rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    }
-    SelectObject(dc, old);
-    DeleteObject(drawFont);
-}
 
 CEditMemoGroupDlg::CEditMemoGroupDlg(INoteLifecycleHost& host, CMemoStore& store, CArray<CMemoInfo>& memos)
     : m_host(host), m_store(store), m_memos(memos), m_logic(host, store, [this] {
@@ -85,8 +55,9 @@ BOOL CEditMemoGroupDlg::CreateModeless(CWnd* parent) {
 BOOL CEditMemoGroupDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_groups.SubclassDlgItem(IDC_GROUPS, this);
-    // The list was measured before it had its object.
-    m_groups.SendMessage(LB_SETITEMHEIGHT, 0, CMemoGroupCountList::ItemHeight);
+    // The list was measured before it had its object; the manager's rows
+    // are a little taller than the list's own.
+    m_groups.SetItemHeight(0, GroupItemHeight);
     SetWindowText(g_LanguageTable[1100]);
     const int texts[][2] = {{IDC_ADD_GROUP, 1104}, {IDC_RENAME_GROUP, 1105}, {IDC_DELETE_GROUP, 1106},
                             {IDC_OPEN_GROUP, 1103}, {IDC_RECYCLE_BIN, 1107}, {IDC_MOVE, 38},
@@ -142,6 +113,9 @@ void CEditMemoGroupDlg::FillGroupList() {
         m_groups.SetItemData(index, (DWORD_PTR)(INT_PTR)g.count);
     }
     m_groups.SetCurSel(selected);
+    // Listing may have named another current group; the list draws the
+    // current one from the controls' copy of the setting.
+    LoadControlSettings();
 }
 
 CString CEditMemoGroupDlg::SelectedGroup() const {

@@ -11,17 +11,9 @@
 #include "notes/NoteMove.h"
 #include "notes/OleRichEditCtrl.h"
 #include "ui/GridCtrl.h"
+#include "ui/GroupListBox.h"
 
 #include <functional>
-
-// The group list: each group's name and, at the right, its note count (the
-// item data); the current group in bold.
-class CMemoGroupCountList : public CListBox {
-public:
-    enum { ItemHeight = 22 };
-    void DrawItem(LPDRAWITEMSTRUCT draw) override;
-    void MeasureItem(LPMEASUREITEMSTRUCT measure) override { measure->itemHeight = ItemHeight; }
-};
 
 class CEditMemoGroupDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
@@ -30,7 +22,7 @@ public:
         IDD = 236, IDC_GROUPS = 1249, IDC_GRID_PLACE = 1484, IDC_PREVIEW = 1088, IDC_COUNT = 1486,
         IDC_ADD_GROUP = 1064, IDC_RENAME_GROUP = 1065, IDC_DELETE_GROUP = 1066, IDC_OPEN_GROUP = 1067,
         IDC_RECYCLE_BIN = 1068, IDC_MOVE = 1069, IDC_DELETE_MEMOS = 1070, IDC_GRID = 1128,
-        MaxMenuGroups = 200,
+        MaxMenuGroups = 200, GroupItemHeight = 22,
     };
     // The items of its own group menus, under the Open and Move buttons. The
     // menus give back the chosen item rather than sending it as a command, so
@@ -70,7 +62,7 @@ public:
     void SetTicked(int row, bool ticked);
     bool IsTicked(int row) const { return m_grid.GetItemImage(row, 0) == TickedImage; }
 
-    CListBox& Groups() { return m_groups; }
+    CGroupListBox& Groups() { return m_groups; }
     CGridCtrl& Grid() { return m_grid; }
     COleRichEditCtrl& PreviewEditor() { return m_preview; }
     const CArray<CMemoInfo>& Shown() const { return m_shown; }
@@ -104,7 +96,7 @@ private:
     CArray<CMemoInfo>& m_memos;
     CEditMemoGroupLogic m_logic;
     COleRichEditCtrl m_preview;
-    CMemoGroupCountList m_groups;
+    CGroupListBox m_groups;
     CArray<CMemoInfo> m_shown;
     CGridCtrl m_grid;
     CImageList m_ticks;

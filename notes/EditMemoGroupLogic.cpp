@@ -1,14 +1,12 @@
 #include "notes/EditMemoGroupLogic.h"
 
+#include "ui/GroupListLogic.h"
+
 #include "shell/LanguageTable.h"
 #include "shell/SafeFileWriter.h"
 #include "shell/SafePath.h"
 
-CString CEditMemoGroupLogic::DisplayName(const CString& name) {
-    int p = name.Find(L".zr");
-    if (p > 0 && name.GetLength() == p + 4) return name.Left(name.GetLength() - 4);
-    return name;
-}
+CString CEditMemoGroupLogic::DisplayName(const CString& name) { return CGroupListLogic::ShownName(name); }
 
 bool CEditMemoGroupLogic::IsValidGroupName(const CString& text) {
     return text.GetLength() <= MaxRenameLength && IsSafeFileName(text);

@@ -18,6 +18,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "shell/ZMsgBox.h"
+#include "ui/ControlSettings.h"
 #include "ui/ShowEffectDlg.h"
 #include "ui/ZDialogList.h"
 
@@ -318,8 +319,10 @@ void CFrameNotes::LoadMemos(bool show) {
     }
     m_store.SetPlacement(MakePlacement());
     m_store.ReadMemoList(m_memos, true);
-    // A missing group falls back to another one.
+    // A missing group falls back to another one. The controls draw the
+    // current group from their own copy of the setting.
     g_Settings.General.MemoDBFile = m_store.GetCurrentGroup();
+    LoadControlSettings();
     CreateMemoWindows(show);
 }
 

@@ -810,11 +810,15 @@ def icons_and_cursors():
                                                     outline=INK + (255,)),
                                           d.pieslice([1, s // 2, s - 2, s + s // 2], 180, 360, fill=BLUE + (255,))),
              [16, 32], "friend list item")
-    save_ico(322, "group", lambda d, s: (note_glyph(d, s // 4, s // 4, s * 5 // 8, colour=(235, 235, 235, 255)),
-                                         note_glyph(d, 1, 1, s * 5 // 8, colour=(250, 250, 250, 255))),
+    # The group list draws these 32 x 32 from 3 pixels inside its row and
+    # starts the text 20 pixels further right, and its rows are 20 to 22
+    # pixels high: the picture keeps to the top-left 18 x 16 of the cell.
+    def group_stack(d, back, front):
+        note_glyph(d, 5, 3, 12, colour=back)
+        note_glyph(d, 1, 0, 12, colour=front)
+    save_ico(322, "group", lambda d, s: group_stack(d, (225, 225, 225, 255), (250, 250, 250, 255)),
              [32], "memo group")
-    save_ico(323, "group_current", lambda d, s: (note_glyph(d, s // 4, s // 4, s * 5 // 8),
-                                                 note_glyph(d, 1, 1, s * 5 // 8, colour=(255, 245, 170, 255))),
+    save_ico(323, "group_current", lambda d, s: group_stack(d, NOTE + (255,), (255, 245, 170, 255)),
              [32], "current memo group")
 
     def hand(d):

@@ -5,15 +5,10 @@
 #include "ui/ControlSettings.h"
 #include "ui/GroupListLogic.h"
 
-BEGIN_MESSAGE_MAP(CGroupListBox, CControlBase)
-    ON_WM_DRAWITEM_REFLECT()
-    ON_WM_MEASUREITEM_REFLECT()
-END_MESSAGE_MAP()
-
 CGroupListBox::CGroupListBox() {
     HINSTANCE res = AfxGetResourceHandle();
-    m_hCurrentIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(IDI_MEMO_GROUP_CURRENT), IMAGE_ICON, 32, 32, 0);
-    m_hGroupIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(IDI_MEMO_GROUP), IMAGE_ICON, 32, 32, 0);
+    m_hCurrentIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(IDI_MEMO_GROUP_CURRENT), IMAGE_ICON, IconSize, IconSize, 0);
+    m_hGroupIcon = (HICON)::LoadImageW(res, MAKEINTRESOURCEW(IDI_MEMO_GROUP), IMAGE_ICON, IconSize, IconSize, 0);
 }
 
 CGroupListBox::~CGroupListBox() {
@@ -34,17 +29,13 @@ int CGroupListBox::InsertString(int index, LPCTSTR text) {
 }
 
 CString CGroupListBox::GetItemLabel(int index) const {
-    int len = (int)SendMessage(LB_GETTEXTLEN, index);
-    if (len < 0) return CString();
-    std::wstring buffer((size_t)len + 1, L'\0');
-    SendMessage(LB_GETTEXT, index, (LPARAM)&buffer[0]);
-    CString text(buffer.c_str());
-    int count = (int)(LONG_PTR)SendMessage(LB_GETITEMDATA, index);
-    return CGroupListLogic::Label(text, count, g_LanguageTable[TEXT_TEMPORARY_STORAGE]);
+    CString text;
+    if (GetText(index, text) == LB_ERR) return CString();
+    return CGroupListLogic::Label(text, (int)(LONG_PTR)GetItemData(index), g_LanguageTable[TEXT_TEMPORARY_STORAGE]);
 }
 
 void CGroupListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (SendMessage(LB_GETCOUNT) <= 0) return;
+    if (GetCount() <= 0) return;
     CRect item(dis->rcItem);
     if ((int)dis->itemID < 0) {
         if (dis->itemAction & ODA_FOCUS) ::DrawFocusRect(dis->hDC, &item);
@@ -57,10 +48,8 @@ void CGroupListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
     ::BitBlt(mem, item.left, item.top, item.Width(), item.Height(), dis->hDC, item.left, item.top, SRCCOPY);
     HGDIOBJ oldFont = ::SelectObject(mem, (HGDIOBJ)SendMessage(WM_GETFONT));
 
-    int len = (int)SendMessage(LB_GETTEXTLEN, dis->itemID);
-    std::wstring buffer((size_t)(len > 0 ? len : 0) + 1, L'\0');
-    SendMessage(LB_GETTEXT, dis->itemID, (LPARAM)&buffer[0]);
-    CString text(buffer.c_str());
+    CString text;
+    GetText((int)dis->itemID, text);
     bool selected = (dis->itemState & ODS_SELECTED) != 0;
     bool current = text.Compare(g_ControlSettings.MemoDBFile) == 0;
     bool recycle = text == CGroupListLogic::RecycleBinFile();
@@ -68,19 +57,23 @@ void CGroupListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
 
     CDC* dc = CDC::FromHandle(mem);
     if (selected) {
-        dc->FillSolidRect(&item, RGB(226, 236, 248));
-        dc->Draw3dRect(&item, RGB(90, 90, 90), RGB(90, 90, 90));
+        dc->FillSolidRect(&item, SelectedFill);
+        dc->Draw3dRect(&item, SelectedFrame, SelectedFrame);
     } else if (current) {
-        dc->FillSolidRect(&item, RGB(255, 255, 163));
-        dc->Draw3dRect(&item, RGB(255, 255, 60), RGB(255, 255, 60));
+        dc->FillSolidRect(&item, CurrentFill);
+        dc->Draw3dRect(&item, CurrentFrame, CurrentFrame);
     } else if (dis->itemAction & (ODA_SELECT | ODA_DRAWENTIRE)) {
+        // A whole redraw too: the row may hold an older label that the list
+        // did not erase.
         dc->FillSolidRect(&item, ::GetSysColor(COLOR_WINDOW));
     }
     ::SetTextColor(mem, CGroupListLogic::TextColor(current, recycle, (dis->itemState & ODS_DISABLED) != 0, selected));
     ::SetBkMode(mem, TRANSPARENT);
     HICON icon = current ? m_hCurrentIcon : m_hGroupIcon;
-    if (icon) ::DrawIconEx(mem, item.left + 3 + (selected ? 1 : 0), item.top + 3, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    CRect textRect(item.left + 23, item.top + 3, item.right, item.bottom);
+    if (icon)
+        ::DrawIconEx(mem, item.left + IconLeft + (selected ? 1 : 0), item.top + IconTop, icon, IconSize, IconSize, 0,
+                     nullptr, DI_NORMAL);
+    CRect textRect(item.left + TextLeft, item.top + TextTop, item.right, item.bottom);
     UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     if (GetStyle() & LBS_USETABSTOPS) flags |= DT_EXPANDTABS;
     ::DrawTextW(mem, label, -1, &textRect, flags);

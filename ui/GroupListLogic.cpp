@@ -8,13 +8,19 @@ CString CGroupListLogic::CountSuffix(int count) {
     return s;
 }
 
+CString CGroupListLogic::ShownName(const CString& fileName, bool* hadExtension) {
+    int pos = fileName.Find(_T(".zr"));
+    bool drop = pos > 0 && pos == fileName.GetLength() - 4;
+    if (hadExtension) *hadExtension = drop;
+    return drop ? fileName.Left(pos) : fileName;
+}
+
 CString CGroupListLogic::Label(const CString& fileName, int count, const CString& recycleText) {
     if (fileName == RecycleBinFile())
         return recycleText + CountSuffix(count);
-    int pos = fileName.Find(_T(".zr"));
-    if (pos > 0 && pos == fileName.GetLength() - 4)
-        return fileName.Left(pos) + CountSuffix(count);
-    return fileName;
+    bool hadExtension = false;
+    CString shown = ShownName(fileName, &hadExtension);
+    return hadExtension ? shown + CountSuffix(count) : shown;
 }
 
 COLORREF CGroupListLogic::TextColor(bool current, bool recycleBin, bool disabled, bool selected) {

@@ -16,6 +16,10 @@ public:
     // a negative count reads 0.
     static CString Label(const CString& fileName, int count, const CString& recycleText);
     static CString CountSuffix(int count);
+    // A group file's name as people read it: "Work.zrd" reads "Work"; a
+    // name whose first ".zr" is not four characters from its end, or starts
+    // it, stays whole. Sets hadExtension when it was dropped.
+    static CString ShownName(const CString& fileName, bool* hadExtension = nullptr);
     // Text colours of the item kinds.
     static COLORREF TextColor(bool current, bool recycleBin, bool disabled, bool selected);
 };

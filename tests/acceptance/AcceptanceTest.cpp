@@ -2,10 +2,11 @@
 // each test is one thing a user does, and the tests of a suite run in order
 // against one running copy. Use: the first start from the install folder;
 // Restarted: the next start after a quit by broadcast, with file sharing on
-// and an alarm due; Updated: the start after the installer ran again.
+// and an alarm set there through its dialog; Updated: the start after the installer ran again.
 // What must outlive a restart goes through a small state file in the run's
 // work folder.
 #include "ScreenPicture.h"
+#include "WindowDriver.h"
 #include "ZorelDriver.h"
 
 #include "calendar/AlarmInfo.h"
@@ -14,8 +15,12 @@
 #include "app/SettingsIds.h"
 #include "fw/InternetFile.h"
 #include "fw/InternetSession.h"
+#include "notes/AddAlarmDlg.h"
+#include "notes/DayinfoDlg.h"
+#include "notes/EditMemoGroupDlg.h"
 #include "shell/CryptoText.h"
 #include "shell/ShellIds.h"
+#include "ui/GroupListBox.h"
 #include "tools/PwdVault.h"
 
 #include <gtest/gtest.h>
@@ -164,6 +169,66 @@ void Shot(const wchar_t* name) {
     Sleep(300);
     SaveScreenArea(CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)),
                    CString(FromEnvironment("ZOREL_SCREENSHOT_DIR").c_str()) + L"\\" + name + L".png");
+}
+
+// What the screen shows in an area, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+    int width = area.right - area.left, height = area.bottom - area.top;
+    std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(mem, bitmap);
+        BitBlt(mem, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const BYTE* p = (const BYTE*)bits;
+        for (int i = 0; i < width * height; ++i) pixels.push_back(RGB(p[4 * i + 2], p[4 * i + 1], p[4 * i]));
+        SelectObject(mem, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+COLORREF ScreenPixel(HWND wnd, int x, int y) {
+    POINT at = {x, y};
+    ClientToScreen(wnd, &at);
+    std::vector<COLORREF> one = ScreenPixels(RECT{at.x, at.y, at.x + 1, at.y + 1});
+    return one.empty() ? CLR_INVALID : one[0];
+}
+// An area of a window's client, in screen coordinates.
+RECT ScreenArea(HWND wnd, int left, int top, int right, int bottom) {
+    POINT a = {left, top}, b = {right, bottom};
+    ClientToScreen(wnd, &a);
+    ClientToScreen(wnd, &b);
+    return RECT{a.x, a.y, b.x, b.y};
+}
+// A left click at a client point, as the mouse gives it.
+void ClickAt(HWND wnd, int x, int y) {
+    PostMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+// Minutes of the local time since 1601, which began at midnight.
+ULONGLONG LocalMinutes() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FILETIME ft;
+    SystemTimeToFileTime(&now, &ft);
+    return (((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime) / 600000000ull;
+}
+std::string Hex(COLORREF c) {
+    char text[16];
+    snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return text;
 }
 
 // The program's windows other than notes, dialogs and the hidden frame: the
@@ -384,6 +449,123 @@ TEST(Use, SettingsSheetOpensOnEveryTabAndApplies) {
     EXPECT_EQ(ConfigValue(ReadFileText(Folder() + L"ZorelConfig.xml"), "Version"), "3.1.1.0");
 }
 
+TEST(Use, GroupManagerListsTheGroupsWithTheirPictures) {
+    ASSERT_NE(g_frame, nullptr);
+    PostMessageW(g_frame, WM_COMMAND, ID_MEMO_GROUP_MANAGER, 0);
+    HWND manager = WaitForWindow(Pid(), [](HWND w) {
+        return GetDlgItem(w, CEditMemoGroupDlg::IDC_GROUPS) && GetDlgItem(w, CEditMemoGroupDlg::IDC_GRID_PLACE);
+    });
+    ASSERT_NE(manager, nullptr) << Shown(Pid());
+    HWND list = GetDlgItem(manager, CEditMemoGroupDlg::IDC_GROUPS);
+    // The first start has one group, current, and the recycle bin after it.
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+    int height = (int)SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    EXPECT_EQ(height, (int)CEditMemoGroupDlg::GroupItemHeight);
+    RECT client = {};
+    GetClientRect(list, &client);
+    // The user picks the recycle bin: the current group's row keeps its own
+    // ground and picture.
+    ClickAt(list, client.right / 2, height + height / 2);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == 1; }));
+    struct Expected {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+    } expected[] = {
+        {"the current group's ground", client.right - 4, height / 2, CGroupListBox::CurrentFill},
+        {"the current group's picture", CGroupListBox::IconLeft + 3, CGroupListBox::IconTop + 3, RGB(255, 245, 170)},
+        {"the selected row's ground", client.right - 4, height + height / 2, CGroupListBox::SelectedFill},
+        {"the recycle bin's picture", CGroupListBox::IconLeft + 4, height + CGroupListBox::IconTop + 3,
+         RGB(250, 250, 250)},
+    };
+    for (const Expected& e : expected) {
+        EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(list, e.x, e.y) == e.colour; }, 5000))
+            << e.what << ": " << Hex(ScreenPixel(list, e.x, e.y));
+    }
+    Shot(L"group_manager");
+    PostMessageW(manager, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(manager); }));
+}
+
+namespace {
+const wchar_t* const kPageDays[] = {L"Zelkova day", L"Acorn day"};
+
+// The anniversary dialog over the settings sheet, from the Calendar page's
+// Add or Edit button.
+HWND OpenDayDialog(HWND sheet, int button) {
+    HWND control = zdriver::Control(sheet, button);
+    if (!control) return nullptr;
+    PostMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), (LPARAM)control);
+    return WaitForWindow(Pid(), [](HWND w) {
+        return GetDlgItem(w, CDayinfoDlg::IDC_TEXT) && GetDlgItem(w, CDayinfoDlg::IDC_KIND);
+    });
+}
+std::vector<CDayInfo> SavedAnniversaries() {
+    CAnniversaryFile file;
+    file.SetProgramFolder(CString(Folder().c_str()));
+    file.SetReporter([](int) {});
+    file.LoadOrImportAnniversaries();
+    std::vector<CDayInfo> days;
+    for (int i = 0; i < file.GetList().GetSize(); ++i) days.push_back(file.GetList()[i]);
+    return days;
+}
+}  // namespace
+
+TEST(Use, CalendarPageSortsItsAnniversariesOnAHeaderClick) {
+    ASSERT_NE(g_frame, nullptr);
+    PostMessageW(g_frame, WM_COMMAND, ID_SETTINGS, 0);
+    HWND sheet = WaitForTitled(Pid(), L"Settings");
+    ASSERT_NE(sheet, nullptr);
+    HWND grid = nullptr;
+    for (int tab : {IDC_SM_TAB0, IDC_SM_TAB1, IDC_SM_TAB2, IDC_SM_TAB3, IDC_SM_TAB4, IDC_SM_TAB5, IDC_SM_TAB6,
+                    IDC_SM_TAB7}) {
+        SendMessageW(GetDlgItem(sheet, tab), BM_CLICK, 0, 0);
+        if (zdriver::Control(sheet, IDC_CA_ADD) && (grid = zdriver::Control(sheet, IDC_CA_GRID))) break;
+    }
+    ASSERT_NE(grid, nullptr) << "no tab shows the anniversary list";
+    // Two anniversaries, typed in as a user would.
+    for (const wchar_t* text : kPageDays) {
+        HWND day = OpenDayDialog(sheet, IDC_CA_ADD);
+        ASSERT_NE(day, nullptr) << Shown(Pid());
+        SetText(day, CDayinfoDlg::IDC_TEXT, text);
+        Command(day, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(day); }));
+    }
+    ASSERT_TRUE(WaitUntil([] { return SavedAnniversaries().size() == 2; }));
+    // Each click on the Text header sorts by it, turning the order round
+    // after the first; the arrow sits at the right of the header cell.
+    RECT client = {};
+    GetClientRect(grid, &client);
+    // The Date column is 85 pixels wide; rows are at least 22 high.
+    const int headerX = 85 + 30, headerY = 6, firstRowY = 33;
+    RECT arrow = ScreenArea(grid, client.right - 24, 0, client.right, 20);
+    std::vector<COLORREF> unsorted = ScreenPixels(arrow), ascending;
+    struct Click {
+        const wchar_t* firstRow;
+        const wchar_t* shot;
+    } clicks[] = {{L"Acorn day", L"settings_anniversaries_sorted"}, {L"Zelkova day", nullptr}};
+    for (const Click& click : clicks) {
+        std::vector<COLORREF> before = ScreenPixels(arrow);
+        ClickAt(grid, headerX, headerY);
+        EXPECT_TRUE(WaitUntil([&] { return ScreenPixels(arrow) != before; }, 5000)) << "no arrow change";
+        if (click.shot) {
+            ascending = ScreenPixels(arrow);
+            Shot(click.shot);
+        }
+        // The first row now holds the record that sorts first.
+        ClickAt(grid, headerX, firstRowY);
+        HWND day = OpenDayDialog(sheet, IDC_CA_EDIT);
+        ASSERT_NE(day, nullptr) << Shown(Pid());
+        EXPECT_EQ(TextOf(GetDlgItem(day, CDayinfoDlg::IDC_TEXT)), click.firstRow);
+        Command(day, IDCANCEL);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(day); }));
+    }
+    EXPECT_NE(ascending, unsorted);
+    EXPECT_NE(ScreenPixels(arrow), ascending);
+    PostMessageW(sheet, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(sheet); }));
+}
+
 TEST(Use, WebCheckAgainstTheLocalServiceShowsItsNotice) {
     ASSERT_NE(g_frame, nullptr);
     // The stand-in service answers with a sliding notice from a package.
@@ -420,48 +602,10 @@ TEST(Use, QuitsOnTheBroadcastAndSavesEverything) {
     g_zorel = nullptr;
 }
 
-// ---- The next start: the note and the widget back, sharing on, an alarm due --
+// ---- The next start: the note and the widget back, sharing on, an alarm set --
 
 namespace {
 const wchar_t kAlarmText[] = L"Acceptance alarm";
-
-// An alarm for the coming minute, added to those the program keeps.
-void AddAlarmForTheNextMinute() {
-    std::wstring path = Folder() + L"schedule_data\\schedule_data.zra";
-    CreateDirectoryW((Folder() + L"schedule_data").c_str(), nullptr);
-    std::string old = ReadFileText(path);
-    std::vector<CAlarmInfo> kept;
-    if (!old.empty()) CAlarmStore::ParseFile((const BYTE*)old.data(), old.size(), kept, 20000);
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    FILETIME ft;
-    SystemTimeToFileTime(&now, &ft);
-    ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart += 60ull * 10000000ull;
-    ft = {t.LowPart, t.HighPart};
-    SYSTEMTIME at;
-    FileTimeToSystemTime(&ft, &at);
-    CAlarmInfo alarm;
-    alarm.m_bEnabled = 1;
-    alarm.m_nKind = 1;
-    alarm.m_nNoticeStyle = 0;  // the sliding notice
-    alarm.m_nYear = at.wYear;
-    alarm.m_nMonth = at.wMonth;
-    alarm.m_nDay = at.wDay;
-    alarm.m_nHour = at.wHour;
-    alarm.m_nMinute = at.wMinute;
-    alarm.m_nAdvance = 0;
-    alarm.m_nTimeMode = 0;
-    alarm.m_strContents = kAlarmText;
-    CArray<CAlarmInfo> alarms;
-    for (const CAlarmInfo& a : kept) alarms.Add(a);
-    alarms.Add(alarm);
-    std::vector<BYTE> bytes = CAlarmStore::BuildFileBytes(alarms);
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    fwrite(bytes.data(), 1, bytes.size(), file);
-    fclose(file);
-}
 
 void AddAnniversary() {
     CAnniversaryFile file;
@@ -485,7 +629,6 @@ TEST(Prepare, AnniversaryAndSharePassword) {
 }
 
 TEST(Restarted, BringsBackTheNoteWithItsPlaceAndTheWidget) {
-    AddAlarmForTheNextMinute();
     StartZorel();
     ASSERT_FALSE(HasFailure());
     HWND edit = WaitForNoteWith(Pid(), kNoteText);
@@ -495,6 +638,61 @@ TEST(Restarted, BringsBackTheNoteWithItsPlaceAndTheWidget) {
     std::string widget = LoadState()["widget"];
     EXPECT_NE(WaitForWindow(Pid(), [&](HWND w) { return RectText(RectOf(w)) == widget; }, 20000), nullptr)
         << "no widget at " << widget << ": " << Shown(Pid());
+}
+
+TEST(Restarted, AlarmIsSetForTheNextMinuteThroughItsDialog) {
+    ASSERT_NE(g_frame, nullptr);
+    PostMessageW(g_frame, WM_ADD_SCHEDULE, 0, 0);
+    HWND dialog = WaitForWindow(Pid(), [](HWND w) {
+        return GetDlgItem(w, CAddAlarmDlg::IDC_KIND) && GetDlgItem(w, CAddAlarmDlg::IDC_TIME);
+    });
+    ASSERT_NE(dialog, nullptr) << Shown(Pid());
+    // Once, in the sliding notice, with a text.
+    HWND kind = GetDlgItem(dialog, CAddAlarmDlg::IDC_KIND);
+    SendMessageW(kind, CB_SETCURSEL, CAlarmInfo::KindOnce, 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(CAddAlarmDlg::IDC_KIND, CBN_SELCHANGE), (LPARAM)kind);
+    SendDlgItemMessageW(dialog, CAddAlarmDlg::IDC_STYLE, CB_SETCURSEL, 1, 0);
+    SetText(dialog, CAddAlarmDlg::IDC_CONTENTS, kAlarmText);
+    // The next minute, or the one after when this one is nearly over, so
+    // that the dialog is done before the alarm's minute begins.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    ULONGLONG target = LocalMinutes() + (now.wSecond < 40 ? 1 : 2);
+    int hour = (int)(target % 1440 / 60), minute = (int)(target % 60);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(CAddAlarmDlg::IDC_TIME, BN_CLICKED),
+                 (LPARAM)GetDlgItem(dialog, CAddAlarmDlg::IDC_TIME));
+    HWND picker = WaitForWindow(Pid(), [](HWND w) {
+        return GetDlgItem(w, IDC_HOUR_FIRST) && GetDlgItem(w, IDC_MINUTE_FIRST);
+    });
+    ASSERT_NE(picker, nullptr) << Shown(Pid());
+    ASSERT_TRUE(zdriver::Click(picker, IDC_HOUR_FIRST + hour));
+    ASSERT_TRUE(zdriver::Click(picker, IDC_MINUTE_FIRST + minute));  // a minute closes the picker
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(picker); }));
+    // The time button shows the chosen time, hours and minutes in two digits.
+    wchar_t hh[8], mm[8];
+    swprintf(hh, 8, L"%02d", hour);
+    swprintf(mm, 8, L"%02d", minute);
+    std::wstring shown = TextOf(GetDlgItem(dialog, CAddAlarmDlg::IDC_TIME));
+    EXPECT_TRUE(shown.find(hh) != std::wstring::npos && shown.find(mm, shown.find(hh) + 2) != std::wstring::npos)
+        << "the time button reads " << std::string(shown.begin(), shown.end());
+    ASSERT_TRUE(zdriver::Click(dialog, IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << "the dialog refused: " << Shown(Pid());
+    EXPECT_LT(LocalMinutes(), target) << "the minute came while the dialog was filled in";
+    // The program keeps it in its alarm file, written once the dialog is gone.
+    std::vector<CAlarmInfo> kept;
+    ASSERT_TRUE(WaitUntil([&] {
+        std::string bytes = ReadFileText(Folder() + L"schedule_data\\schedule_data.zra");
+        kept.clear();
+        CAlarmStore::ParseFile((const BYTE*)bytes.data(), bytes.size(), kept, 20000);
+        return !kept.empty() && kept.back().m_strContents == kAlarmText;
+    })) << "the alarm file does not hold the new alarm";
+    const CAlarmInfo& made = kept.back();
+    EXPECT_EQ(made.m_strContents, kAlarmText);
+    EXPECT_EQ(made.m_nKind, (int)CAlarmInfo::KindOnce);
+    EXPECT_EQ(made.m_nNoticeStyle, 0);  // the sliding notice
+    EXPECT_EQ(made.m_nHour, hour);
+    EXPECT_EQ(made.m_nMinute, minute);
+    EXPECT_TRUE(made.m_bEnabled);
 }
 
 TEST(Restarted, AlarmForTheNextMinuteFiresWithItsNotice) {
@@ -533,12 +731,12 @@ TEST(Updated, ShowsTheNotesAlarmsAnniversariesVaultAndWidgets) {
     CAlarmStore::ParseFile((const BYTE*)alarms.data(), alarms.size(), read, 20000);
     ASSERT_FALSE(read.empty());
     EXPECT_EQ(read.back().m_strContents, kAlarmText);
-    CAnniversaryFile days;
-    days.SetProgramFolder(CString(Folder().c_str()));
-    days.SetReporter([](int) {});
-    days.LoadOrImportAnniversaries();
-    ASSERT_EQ(days.GetList().GetSize(), 1);
-    EXPECT_EQ(days.GetList()[0].m_strText, L"Acceptance day");
+    // The anniversaries typed into the settings sheet and the one written
+    // before the restart.
+    std::vector<std::wstring> days;
+    for (const CDayInfo& day : SavedAnniversaries()) days.push_back(day.m_strText.GetString());
+    std::sort(days.begin(), days.end());
+    EXPECT_EQ(days, (std::vector<std::wstring>{L"Acceptance day", L"Acorn day", L"Zelkova day"}));
     std::vector<CPwdInfo> entries;
     CPwdVault vault((Folder() + L"pmanager_data\\").c_str());
     ASSERT_EQ(vault.Load(kMaster, entries), CPwdVault::loadOk);

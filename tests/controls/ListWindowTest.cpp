@@ -4,6 +4,7 @@
 #include "ui/BitmapPickerCombo.h"
 #include "ui/ColorPickerCB.h"
 #include "ui/ColorStaticST.h"
+#include "ui/ControlSettings.h"
 #include "ui/FontStatic.h"
 #include "ui/GroupListBox.h"
 #include "ui/HistoryCombo.h"
@@ -71,21 +72,44 @@ TEST(ListWindows, HistoryComboTrimsAndStoresInTheProfile) {
     EXPECT_EQ((WPARAM)IDC_HISTORY_ENTER, host.Last(WM_COMMAND)->wParam);
 }
 
-TEST(ListWindows, GroupListLabelsAndData) {
+TEST(ListWindows, GroupListLabelsDataAndRowGrounds) {
     CControlHost& host = SharedHost();
     g_LanguageTable.SetAt(10060, L"Temporary Storage");
+    g_ControlSettings.MemoDBFile = L"Work.zrd";
     CGroupListBox list;
-    ASSERT_TRUE(list.Create(L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                            CRect(10, 10, 250, 200), &host, 402));
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(10, 10, 250, 200), &host,
+                            402));
     int work = list.AddString(L"Work.zrd");
+    int home = list.AddString(L"Home.zrd");
     int bin = list.AddString(L"RecycleBin.zrr");
-    EXPECT_EQ(-1, (int)(LONG_PTR)list.SendMessage(LB_GETITEMDATA, work));
-    list.SendMessage(LB_SETITEMDATA, work, 12);
-    list.SendMessage(LB_SETITEMDATA, bin, 0xFFFF);
+    EXPECT_EQ(-1, (int)(LONG_PTR)list.GetItemData(work));
+    EXPECT_EQ(CString(L"Home (0)"), list.GetItemLabel(home));  // no count yet reads 0
+    list.SetItemData(work, 12);
+    list.SetItemData(bin, 0xFFFF);
     EXPECT_EQ(CString(L"Work (12)"), list.GetItemLabel(work));
     EXPECT_EQ(CString(L"Temporary Storage (?)"), list.GetItemLabel(bin));
-    EXPECT_EQ(20, (int)list.SendMessage(LB_GETITEMHEIGHT, 0));
+    EXPECT_EQ(20, list.GetItemHeight(0));
+    // The current group's row, the selected row and a plain row, each
+    // sampled right of its label and on its frame.
+    list.SetCurSel(home);
+    list.Invalidate();
     list.UpdateWindow();
+    HDC dc = GetDC(list);
+    EXPECT_EQ(CGroupListBox::CurrentFill, GetPixel(dc, 200, 10));
+    EXPECT_EQ(CGroupListBox::CurrentFrame, GetPixel(dc, 0, 0));
+    EXPECT_EQ(CGroupListBox::SelectedFill, GetPixel(dc, 200, 30));
+    EXPECT_EQ(CGroupListBox::SelectedFrame, GetPixel(dc, 0, 20));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetPixel(dc, 200, 50));
+    ReleaseDC(list, dc);
+    // A row whose group becomes current takes the ground at its next redraw.
+    g_ControlSettings.MemoDBFile = L"RecycleBin.zrr";
+    list.Invalidate();
+    list.UpdateWindow();
+    dc = GetDC(list);
+    EXPECT_EQ(CGroupListBox::CurrentFill, GetPixel(dc, 200, 50));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), GetPixel(dc, 200, 10));
+    ReleaseDC(list, dc);
+    g_ControlSettings.MemoDBFile.Empty();
 }
 
 TEST(ListWindows, ColorPickerAndBitmapPicker) {

@@ -138,8 +138,8 @@ TEST(Screenshot, OneOfEachControl) {
     pictures.SendMessage(CB_SETCURSEL, 0);
 
     CGroupListBox groups;
-    groups.Create(L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                  CRect(10, 120, 200, 220), &wnd, 15);
+    groups.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(10, 120, 200, 220),
+                  &wnd, 15);
     setFont(groups);
     groups.SendMessage(LB_SETITEMDATA, groups.AddString(L"Work.zrd"), 12);
     groups.SendMessage(LB_SETITEMDATA, groups.AddString(L"Home.zrd"), 3);

@@ -19,6 +19,30 @@ TEST_F(GroupDialogTest, ListsGroupsWithCountsAndShowsTheCurrentGroup) {
     EXPECT_EQ(CString(L"w1.rtf"), dialog->Grid().GetItemText(1, 1));
 }
 
+TEST_F(GroupDialogTest, GroupRowsShowTheirIconLabelAndGround) {
+    CGroupListBox& groups = dialog->Groups();
+    dialog->ShowWindow(SW_SHOWNOACTIVATE);
+    Select(L"Work.zrd");
+    int current = IndexOf(groups, L"DefaultMemo.zrd"), work = IndexOf(groups, L"Work.zrd");
+    EXPECT_EQ(CString(L"DefaultMemo (2)"), groups.GetItemLabel(current));
+    EXPECT_EQ(CString(L"Work (3)"), groups.GetItemLabel(work));
+    EXPECT_EQ(CEditMemoGroupDlg::GroupItemHeight, groups.GetItemHeight(0));
+    groups.Invalidate();
+    groups.UpdateWindow();
+    CRect currentRow, workRow;
+    groups.GetItemRect(current, &currentRow);
+    groups.GetItemRect(work, &workRow);
+    HDC dc = GetDC(groups);
+    // Right of the label: the row's ground; inside the icon's cell: the
+    // front sheet of the program's picture of a group, the current one's
+    // yellow, the others' white.
+    EXPECT_EQ(CGroupListBox::CurrentFill, GetPixel(dc, currentRow.right - 4, currentRow.top + 10));
+    EXPECT_EQ(CGroupListBox::SelectedFill, GetPixel(dc, workRow.right - 4, workRow.top + 10));
+    EXPECT_EQ(RGB(255, 245, 170), GetPixel(dc, currentRow.left + CGroupListBox::IconLeft + 3, currentRow.top + 6));
+    EXPECT_EQ(RGB(250, 250, 250), GetPixel(dc, workRow.left + CGroupListBox::IconLeft + 4, workRow.top + 6));
+    ReleaseDC(groups, dc);
+}
+
 TEST_F(GroupDialogTest, MovesTheTickedNotesOrTheSelectedOne) {
     Select(L"Work.zrd");
     dialog->OnMoveToGroupCommand(IndexOf(dialog->Groups(), L"DefaultMemo.zrd"));

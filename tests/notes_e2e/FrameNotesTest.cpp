@@ -14,6 +14,7 @@
 #include "notes/MemoDlg.h"
 #include "notes/MemoStore.h"
 #include "notes/EditMemoGroupDlg.h"
+#include "ui/ControlSettings.h"
 #include "notes/RestoreHistoryDlg.h"
 #include "notes/RestoreMemoDlg.h"
 #include "notes/StyleBar.h"
@@ -293,6 +294,7 @@ TEST_F(FrameNotesTest, SwitchingGroupsSavesClosesAndOpensTheirNotes) {
     frame->SwitchMemoGroup(L"b.zrd");
     EXPECT_EQ(frame->GetMemoCount(), 0);
     EXPECT_EQ(g_Settings.General.MemoDBFile, CString(L"b.zrd"));
+    EXPECT_EQ(g_ControlSettings.MemoDBFile, CString(L"b.zrd"));  // the group list's current row follows
     CArray<CMemoInfo> first = ReadGroup(L"DefaultMemo.zrd");
     ASSERT_EQ(first.GetSize(), 1);
     // The note was written when its group was put away.
