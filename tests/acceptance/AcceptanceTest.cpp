@@ -296,6 +296,18 @@ TEST(Use, StartsWithItsTrayIconClockCalendarAndMenuBar) {
         return IsWindowVisible(w) && !GetDlgItem(w, kMemoEditId) && r.right - r.left == 220;
     }, 20000);
     EXPECT_NE(schedule, nullptr) << "no day-schedule window: " << Shown(Pid());
+    // The window comes up above the spotlight, a grey veil over the whole
+    // screen; a click on the veil puts it away, as a user would.
+    const int screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN), screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    HWND veil = WaitForWindow(Pid(), [&](HWND w) {
+        RECT r = RectOf(w);
+        return IsWindowVisible(w) && r.right - r.left == screenWidth && r.bottom - r.top == screenHeight;
+    }, 5000);
+    ASSERT_NE(veil, nullptr) << "no spotlight: " << Shown(Pid());
+    PostMessageW(veil, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(screenWidth / 2, screenHeight - 20));
+    PostMessageW(veil, WM_LBUTTONUP, 0, MAKELPARAM(screenWidth / 2, screenHeight - 20));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(veil) || !IsWindowVisible(veil); })) << "the spotlight stayed";
+    EXPECT_TRUE(IsWindowVisible(schedule)) << "the day-schedule window went with the spotlight";
 }
 
 TEST(Use, NoteFromTheTrayIsTypedIntoAndAutosaved) {
