@@ -31,6 +31,23 @@ CString FirstGroupFile(const CString& folder) {
     return name;
 }
 
+// The archive's buffer while a list is read from or written to its file: a
+// few calls for a list of a thousand notes, and small enough to come from
+// the heap's own pages rather than fresh ones.
+const int kListBufferBytes = 32 << 10;
+
+// An open stream as the file an archive stores into.
+class CStreamFile : public CFile {
+public:
+    explicit CStreamFile(FILE* file) : m_stream(file) {}
+    void Write(const void* buffer, UINT count) override {
+        if (fwrite(buffer, 1, count, m_stream) != count) throw CFileException(CFileException::hardIO);
+    }
+
+private:
+    FILE* m_stream;
+};
+
 bool PointInRect(const CRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 }  // namespace
 
@@ -57,26 +74,17 @@ void CMemoStore::ReleaseHold(const CString& groupFile) {
     m_heldCopies.erase(Key(groupFile));
 }
 
+void CMemoStore::StoreList(CArchive& ar, const CArray<CMemoInfo>& memos) {
+    ar << CString(Signature) << (DWORD)memos.GetSize();
+    for (int i = 0; i < memos.GetSize(); ++i) memos[i].Store(ar);
+    ar.Close();
+}
+
 std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
     CMemFile file;
-    // Room for the whole list at once: a buffer that grows while the list
-    // is written copies itself, and under Wine each step of a block this
-    // large is a fresh mapping. A record is its fixed fields and four
-    // strings, each at most ten bytes of marker and length before its text.
-    const size_t kFixed = 60, kStringHeader = 10;
-    size_t size = 64;
-    for (int i = 0; i < memos.GetSize(); ++i) {
-        const CMemoInfo& m = memos[i];
-        size += kFixed + 4 * kStringHeader +
-                sizeof(wchar_t) * (size_t)(m.m_strFileName.GetLength() + m.m_strTitle.GetLength() +
-                                           m.m_strDate.GetLength() + m.m_strTitleFont.GetLength());
-    }
-    file.Reserve(size);
     {
         CArchive ar(&file, CArchive::store);
-        ar << CString(Signature) << (DWORD)memos.GetSize();
-        for (int i = 0; i < memos.GetSize(); ++i) memos[i].Store(ar);
-        ar.Close();
+        StoreList(ar, memos);
     }
     return file.Detach();
 }
@@ -289,7 +297,20 @@ bool CMemoStore::WriteMemoList(const CArray<CMemoInfo>& memos) {
         }
         return false;
     }
-    if (!CSafeFileWriter::WriteFile(path, BuildListBytes(memos))) {
+    // The records go through the archive's buffer straight into the file
+    // being saved: a copy of the whole list would be fresh memory that
+    // every save fills and throws away.
+    bool written = CSafeFileWriter::WriteStream(path, [&memos](FILE* file) {
+        try {
+            CStreamFile out(file);
+            CArchive ar(&out, CArchive::store, kListBufferBytes);
+            StoreList(ar, memos);
+            return true;
+        } catch (const CException&) {
+            return false;
+        }
+    });
+    if (!written) {
         m_writeRetryDue = true;
         m_host.ReportSaveFailure(path);
         return false;

@@ -86,6 +86,8 @@ public:
     static const wchar_t* const DefaultGroupFile;  // "DefaultMemo.zrd"
 
 private:
+    // Stores the signature, the count and the records, and closes the archive.
+    static void StoreList(CArchive& ar, const CArray<CMemoInfo>& memos);
     static std::wstring Key(const CString& groupFile);
     void Hold(const CString& groupFile);
     void ReportUnsafeNames(const CArray<CMemoInfo>& memos, const CString& path);
