@@ -31,6 +31,36 @@ CString FirstGroupFile(const CString& folder) {
     return name;
 }
 
+// The archive's buffer while a list is read from or written to its file: a
+// few calls for a list of a thousand notes, and small enough to come from
+// the heap's own pages rather than fresh ones.
+const int kListBufferBytes = 32 << 10;
+
+// An open stream as the file an archive stores into.
+class CStreamFile : public CFile {
+public:
+    explicit CStreamFile(FILE* file) : m_stream(file) {}
+    void Write(const void* buffer, UINT count) override {
+        if (fwrite(buffer, 1, count, m_stream) != count) throw CFileException(CFileException::hardIO);
+    }
+
+private:
+    FILE* m_stream;
+};
+
+// Opens a list file for reading and tells its size; false when it cannot be
+// opened or its size cannot be known.
+bool OpenList(const CString& path, CFile& file, ULONGLONG& size) {
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
+    try {
+        size = file.GetLength();
+        return true;
+    } catch (const CFileException&) {
+        file.Abort();
+        return false;
+    }
+}
+
 bool PointInRect(const CRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 }  // namespace
 
@@ -57,35 +87,30 @@ void CMemoStore::ReleaseHold(const CString& groupFile) {
     m_heldCopies.erase(Key(groupFile));
 }
 
+void CMemoStore::StoreList(CArchive& ar, const CArray<CMemoInfo>& memos) {
+    ar << CString(Signature) << (DWORD)memos.GetSize();
+    for (int i = 0; i < memos.GetSize(); ++i) memos[i].Store(ar);
+    ar.Close();
+}
+
 std::vector<BYTE> CMemoStore::BuildListBytes(const CArray<CMemoInfo>& memos) {
     CMemFile file;
-    // Room for the whole list at once: a buffer that grows while the list
-    // is written copies itself, and under Wine each step of a block this
-    // large is a fresh mapping. A record is its fixed fields and four
-    // strings, each at most ten bytes of marker and length before its text.
-    const size_t kFixed = 60, kStringHeader = 10;
-    size_t size = 64;
-    for (int i = 0; i < memos.GetSize(); ++i) {
-        const CMemoInfo& m = memos[i];
-        size += kFixed + 4 * kStringHeader +
-                sizeof(wchar_t) * (size_t)(m.m_strFileName.GetLength() + m.m_strTitle.GetLength() +
-                                           m.m_strDate.GetLength() + m.m_strTitleFont.GetLength());
-    }
-    file.Reserve(size);
     {
         CArchive ar(&file, CArchive::store);
-        ar << CString(Signature) << (DWORD)memos.GetSize();
-        for (int i = 0; i < memos.GetSize(); ++i) memos[i].Store(ar);
-        ar.Close();
+        StoreList(ar, memos);
     }
     return file.Detach();
 }
 
 CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CArray<CMemoInfo>& memos,
                                               const CString& memoFolder) {
+    CArchive ar(data, size);
+    return ParseList(ar, memos, memoFolder);
+}
+
+CMemoStore::ParseResult CMemoStore::ParseList(CArchive& ar, CArray<CMemoInfo>& memos, const CString& memoFolder) {
     ParseResult result;
     memos.RemoveAll();
-    CArchive ar(data, size);
     UINT count;
     try {
         CString signature = ar.ReadString();
@@ -102,27 +127,31 @@ CMemoStore::ParseResult CMemoStore::ParseList(const BYTE* data, size_t size, CAr
     } catch (const CException&) {
         return result;
     }
-    // Room for every announced record that the bytes left could hold, so
-    // that the list does not grow step by step; a damaged count reserves no
-    // more than the file can fill.
-    const ULONGLONG kSmallestRecord = 57;
-    memos.vec().reserve((size_t)std::min<ULONGLONG>(count, ar.BytesLeft() / kSmallestRecord));
     UINT read = 0;
-    while (read < count) {
-        // An older list has no count: it ends where the bytes end, between
-        // two records. Anything else that stops the reading is damage.
-        if (result.form == FormOlder && ar.BytesLeft() == 0) {
-            result.complete = true;
-            break;
+    try {
+        // Room for every announced record that the bytes left could hold, so
+        // that the list does not grow step by step; a damaged count reserves no
+        // more than the file can fill.
+        const ULONGLONG kSmallestRecord = 57;
+        memos.vec().reserve((size_t)std::min<ULONGLONG>(count, ar.BytesLeft() / kSmallestRecord));
+        while (read < count) {
+            // An older list has no count: it ends where the bytes end, between
+            // two records. Anything else that stops the reading is damage.
+            if (result.form == FormOlder && ar.BytesLeft() == 0) {
+                result.complete = true;
+                break;
+            }
+            // Read in its place in the list: no record is built twice.
+            memos.vec().emplace_back();
+            if (!memos.vec().back().Serialize(ar, memoFolder)) {
+                memos.vec().pop_back();
+                break;
+            }
+            if (memos.vec().back().HasUnsafeFileName()) ++result.unsafe;
+            ++read;
         }
-        // Read in its place in the list: no record is built twice.
-        memos.vec().emplace_back();
-        if (!memos.vec().back().Serialize(ar, memoFolder)) {
-            memos.vec().pop_back();
-            break;
-        }
-        if (memos.vec().back().HasUnsafeFileName()) ++result.unsafe;
-        ++read;
+    } catch (const CException&) {
+        // The file failed under the reading (the records read stay): damage.
     }
     if (result.form == FormCurrent) result.complete = read == count;
     return result;
@@ -171,12 +200,12 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
     m_converted = false;
     CString path = m_folder + m_currentGroup;
     bool conversionDue = false;
-    // The list is read straight away; only when that fails is the folder
+    // The list is opened straight away; only when that fails is the folder
     // asked why, so that an ordinary load costs the file calls of one read.
-    std::vector<BYTE> bytes;
-    bool tooLarge = false;
-    bool read = CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge);
-    if (!read && !tooLarge && !CSafeFileWriter::FileExists(path)) {
+    CFile file;
+    ULONGLONG size = 0;
+    bool opened = OpenList(path, file, size);
+    if (!opened && !CSafeFileWriter::FileExists(path)) {
         if (!create) return 0;
         CString first = FirstGroupFile(m_folder);
         if (!first.IsEmpty()) {
@@ -192,12 +221,13 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
             else
                 return 0;
         }
-        read = CSafeFileWriter::ReadFile(path, bytes, CSafeFileWriter::MaxListFileBytes, &tooLarge);
+        opened = OpenList(path, file, size);
     }
 
-    if (read && bytes.empty()) {
+    if (opened && size == 0) {
         // An empty file holds nothing to lose: give the group a proper empty
         // list and let the user look for an earlier copy.
+        file.Abort();
         memos.RemoveAll();
         CArray<CMemoInfo> none;
         if (!CSafeFileWriter::WriteFile(m_folder + m_currentGroup, BuildListBytes(none)))
@@ -207,14 +237,25 @@ int CMemoStore::ReadMemoList(CArray<CMemoInfo>& memos, bool create) {
         return 1;
     }
 
-    if (!read && !tooLarge) {
+    if (!opened) {
         // Locked by another program, say: keep away from it until it reads.
         Hold(m_currentGroup);
         m_host.ShowMessage(g_LanguageTable[IDS_CANNOT_OPEN_MEMO] + L"\n" + path);
         return 1;
     }
 
-    ParseResult parsed = ParseList(bytes.data(), bytes.size(), memos, m_folder);
+    // The records are read through the archive's buffer straight from the
+    // file: the whole list in fresh memory would cost as much again as the
+    // records themselves. A list larger than any list can be is not read.
+    bool tooLarge = size > CSafeFileWriter::MaxListFileBytes;
+    ParseResult parsed;
+    if (tooLarge) {
+        memos.RemoveAll();
+    } else {
+        CArchive ar(&file, CArchive::load, kListBufferBytes);
+        parsed = ParseList(ar, memos, m_folder);
+    }
+    file.Abort();
     bool damaged = tooLarge || !parsed.complete;
     if (m_hasPlacement) {
         for (auto& memo : memos) {
@@ -289,7 +330,20 @@ bool CMemoStore::WriteMemoList(const CArray<CMemoInfo>& memos) {
         }
         return false;
     }
-    if (!CSafeFileWriter::WriteFile(path, BuildListBytes(memos))) {
+    // The records go through the archive's buffer straight into the file
+    // being saved: a copy of the whole list would be fresh memory that
+    // every save fills and throws away.
+    bool written = CSafeFileWriter::WriteStream(path, [&memos](FILE* file) {
+        try {
+            CStreamFile out(file);
+            CArchive ar(&out, CArchive::store, kListBufferBytes);
+            StoreList(ar, memos);
+            return true;
+        } catch (const CException&) {
+            return false;
+        }
+    });
+    if (!written) {
         m_writeRetryDue = true;
         m_host.ReportSaveFailure(path);
         return false;
@@ -317,9 +371,11 @@ int CMemoStore::SerializeGroupFile(const CString& groupFile, CArray<CMemoInfo>& 
 }
 
 UINT CMemoStore::CountMemosInFile(const CString& groupFile) const {
-    std::vector<BYTE> bytes;
-    if (!CSafeFileWriter::ReadFile(m_folder + groupFile, bytes, CSafeFileWriter::MaxListFileBytes)) return 0;
-    CArchive ar(bytes.data(), bytes.size());
+    // Only the head of the list is read.
+    CFile file;
+    ULONGLONG size = 0;
+    if (!OpenList(m_folder + groupFile, file, size) || size > CSafeFileWriter::MaxListFileBytes) return 0;
+    CArchive ar(&file, CArchive::load, 256);
     try {
         if (ar.ReadString() != Signature) return 65535;
         return ar.ReadPod<UINT32>();

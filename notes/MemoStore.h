@@ -74,6 +74,8 @@ public:
     static std::vector<BYTE> BuildListBytes(const CArray<CMemoInfo>& memos);
     // Reads records out of a list file's bytes into memos (emptied first).
     static ParseResult ParseList(const BYTE* data, size_t size, CArray<CMemoInfo>& memos, const CString& memoFolder);
+    // The same from where a loading archive stands.
+    static ParseResult ParseList(CArchive& ar, CArray<CMemoInfo>& memos, const CString& memoFolder);
     // Moves a note back onto the screen when it lies off every work area;
     // true when it was moved.
     static bool CorrectPosition(CMemoInfo& memo, const MemoPlacement& placement);
@@ -86,6 +88,8 @@ public:
     static const wchar_t* const DefaultGroupFile;  // "DefaultMemo.zrd"
 
 private:
+    // Stores the signature, the count and the records, and closes the archive.
+    static void StoreList(CArchive& ar, const CArray<CMemoInfo>& memos);
     static std::wstring Key(const CString& groupFile);
     void Hold(const CString& groupFile);
     void ReportUnsafeNames(const CArray<CMemoInfo>& memos, const CString& path);

@@ -32,9 +32,17 @@ bool IsDeviceName(const wchar_t* name, int length) {
 
 bool IsSafeName(const wchar_t* name, int length) {
     if (length <= 0) return false;
+    // Every name of a list of a thousand notes passes here at each load:
+    // the characters are judged in place, without a library call each.
     for (int i = 0; i < length; ++i) {
         wchar_t c = name[i];
-        if (c < 32 || c == 127 || wcschr(L"\\/:*?\"<>|", c)) return false;
+        if (c < 32 || c == 127) return false;
+        switch (c) {
+        case L'\\': case L'/': case L':': case L'*': case L'?': case L'"': case L'<': case L'>': case L'|':
+            return false;
+        default:
+            break;
+        }
     }
     wchar_t last = name[length - 1];
     if (last == L'.' || last == L' ') return false;

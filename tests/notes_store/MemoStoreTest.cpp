@@ -109,6 +109,57 @@ TEST_F(MemoStoreTest, OldestListIsConvertedAndKept) {
     EXPECT_EQ(store.CountMemosInFile(L"DefaultMemo.zrd"), 1u);
 }
 
+// Lists much longer than what the store reads or writes at a time: texts
+// of every length form cross the places where one piece of the file ends
+// and the next begins.
+TEST_F(MemoStoreTest, LongListsReadBackWholeInEveryForm) {
+    CArray<CMemoInfo> memos;
+    for (int i = 0; i < 400; ++i) {
+        CMemoInfo m = Memo(L"");
+        m.m_strFileName.Format(L"20140209153045%03d.rtf", i);
+        m.m_strTitle = CString(i % 2 ? L'\xBA54' : L'x', i * 7 % 300);  // empty up to 2-byte lengths
+        m.m_strDate.Format(L"2014-2-%d 15:%02d", 1 + i % 28, i % 60);
+        m.m_rcWindow.SetRect(i, i + 1, i + 180, i + 200);
+        m.m_nImportance = (BYTE)(i % 4);
+        memos.Add(m);
+    }
+    ASSERT_TRUE(store.WriteMemoList(memos));
+    std::vector<BYTE> current = ReadAll(folder + L"DefaultMemo.zrd");
+    ASSERT_GT(current.size(), 100000u);
+    // Written through the file as it would be built whole in memory.
+    EXPECT_EQ(current, CMemoStore::BuildListBytes(memos));
+
+    std::vector<BYTE> older = ArchiveString(L"150MEMO SIGNATURE");
+    for (int i = 0; i < memos.GetSize(); ++i) AppendBytes(older, RecordBytes(memos[i]));
+    std::vector<BYTE> cut(current.begin(), current.end() - 7);
+    struct Case {
+        const char* what;
+        std::vector<BYTE> bytes;
+        int loaded;
+        bool held;
+    } cases[] = {
+        {"current form", current, 400, false},
+        {"older form", older, 400, false},
+        {"last record cut short", cut, 399, true},
+    };
+    for (const Case& c : cases) {
+        WriteAll(folder + L"Long.zrd", c.bytes);
+        CArray<CMemoInfo> read;
+        EXPECT_EQ(store.SerializeGroupFile(L"Long.zrd", read, 0), 1) << c.what;
+        EXPECT_EQ(store.IsHeld(L"Long.zrd"), c.held) << c.what;
+        store.ReleaseHold(L"Long.zrd");
+        ASSERT_EQ(read.GetSize(), c.loaded) << c.what;
+        for (int i = 0; i < read.GetSize(); ++i) {
+            EXPECT_EQ(read[i].m_strFileName, memos[i].m_strFileName) << c.what << " " << i;
+            EXPECT_EQ(read[i].m_strTitle, memos[i].m_strTitle) << c.what << " " << i;
+            EXPECT_EQ(read[i].m_strDate, memos[i].m_strDate) << c.what << " " << i;
+            EXPECT_EQ(read[i].m_rcWindow, memos[i].m_rcWindow) << c.what << " " << i;
+            EXPECT_EQ(read[i].m_nImportance, memos[i].m_nImportance) << c.what << " " << i;
+        }
+    }
+    EXPECT_EQ(store.CountMemosInFile(L"DefaultMemo.zrd"), 400u);
+}
+
 TEST_F(MemoStoreTest, MissingGroupFallsBackOrReportsNothingToRead) {
     CArray<CMemoInfo> read;
     store.SetCurrentGroup(L"Work.zrd");
