@@ -1,12 +1,17 @@
 #include "tools/zip/ZipArchive.h"
 
 #include "tools/zip/ZipPath.h"
+#include "tools/zip/ZipWorkers.h"
 #include "shell/SafePath.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -149,11 +154,8 @@ void CZipArchive::SetPassword(const char* lpszPassword) {
 
 // ---- Extracting ----
 
-bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPath, const wchar_t* lpszNewName,
-                              ZIPCALLBACKFUN pCallback, void* pUserData, DWORD nBufSize) {
-    if (!nBufSize) return false;
-    CZipFileHeader header;
-    if (!GetEntryInfo(header, uIndex)) return false;
+bool CZipArchive::TargetOf(const CZipFileHeader& header, const wchar_t* lpszPath, bool bFullPath,
+                           const wchar_t* lpszNewName, CString& target) {
     CString name;
     if (lpszNewName) {
         name = lpszNewName;
@@ -164,17 +166,52 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
         if (!bFullPath) name = CZipPath::GetFileName(name);
     }
     name = CZipPath::RemoveTrailingSeparators(name);
-    CString target = CZipPath::RemoveTrailingSeparators(lpszPath ? CString(lpszPath) : CString());
+    target = CZipPath::RemoveTrailingSeparators(lpszPath ? CString(lpszPath) : CString());
     target += L"\\";
     target += name;
+    return true;
+}
 
-    if (header.IsDirectory()) {
-        if (!CZipPath::CreateFolderPath(target)) return false;
-        // A folder whose attributes cannot be set is still extracted.
-        DWORD attr = AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL;
-        if (attr) SetFileAttributesW(target, attr);
-        return true;
+bool CZipArchive::ExtractFolder(const CZipFileHeader& header, const CString& target) {
+    if (!CZipPath::CreateFolderPath(target)) return false;
+    // A folder whose attributes cannot be set is still extracted.
+    DWORD attr = AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL;
+    if (attr) SetFileAttributesW(target, attr);
+    return true;
+}
+
+bool CZipArchive::OpenTargetFile(const CString& target, CFile& file, CFileException& error) {
+    // Each file is opened once: its folders and an older file in its way are
+    // only looked at when that open fails, and its time and attributes are
+    // set through the same handle before it is closed.
+    const UINT kFlags = CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite;
+    bool opened = file.Open(target, kFlags, &error);
+    if (!opened && (error.m_lOsError == ERROR_PATH_NOT_FOUND || error.m_lOsError == ERROR_FILE_NOT_FOUND)) {
+        int slash = target.ReverseFind(L'\\');
+        if (slash <= 0 || !CZipPath::CreateFolderPath(target.Left(slash))) return false;
+        opened = file.Open(target, kFlags, &error);
     }
+    if (!opened && error.m_lOsError == ERROR_ACCESS_DENIED) {
+        // An older read-only (or hidden or system) file refuses to be
+        // replaced; it takes the entry's attributes anyway.
+        const DWORD kRefusing = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        DWORD oldAttr = GetFileAttributesW(target);
+        if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & kRefusing) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY) &&
+            SetFileAttributesW(target, (oldAttr & ~kRefusing) ? (oldAttr & ~kRefusing) : FILE_ATTRIBUTE_NORMAL))
+            opened = file.Open(target, kFlags, &error);
+    }
+    if (!opened) throw error;
+    return true;
+}
+
+bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPath, const wchar_t* lpszNewName,
+                              ZIPCALLBACKFUN pCallback, void* pUserData, DWORD nBufSize) {
+    if (!nBufSize) return false;
+    CZipFileHeader header;
+    if (!GetEntryInfo(header, uIndex)) return false;
+    CString target;
+    if (!TargetOf(header, lpszPath, bFullPath, lpszNewName, target)) return false;
+    if (header.IsDirectory()) return ExtractFolder(header, target);
 
     // Two entries that become one file (the same name twice, names that
     // differ in case only): the later one would silently replace the earlier
@@ -184,32 +221,18 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     if (earlier != m_extracted.end() && earlier->second != uIndex) return false;
 
     if (!OpenEntry(uIndex)) return false;
-    // Each file is opened once: its folders and an older file in its way are
-    // only looked at when that open fails, and its time and attributes are
-    // set through the same handle before it is closed.
     CFile file;
     CFileException error;
-    bool opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
-    if (!opened && (error.m_lOsError == ERROR_PATH_NOT_FOUND || error.m_lOsError == ERROR_FILE_NOT_FOUND)) {
-        int slash = target.ReverseFind(L'\\');
-        if (slash <= 0 || !CZipPath::CreateFolderPath(target.Left(slash))) {
-            CloseEntry(nullptr, true);
-            return false;
-        }
-        opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
-    }
-    if (!opened && error.m_lOsError == ERROR_ACCESS_DENIED) {
-        // An older read-only (or hidden or system) file refuses to be
-        // replaced; it takes the entry's attributes anyway.
-        const DWORD kRefusing = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-        DWORD oldAttr = GetFileAttributesW(target);
-        if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & kRefusing) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY) &&
-            SetFileAttributesW(target, (oldAttr & ~kRefusing) ? (oldAttr & ~kRefusing) : FILE_ATTRIBUTE_NORMAL))
-            opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    bool opened;
+    try {
+        opened = OpenTargetFile(target, file, error);
+    } catch (...) {
+        CloseEntry(nullptr, true);
+        throw;
     }
     if (!opened) {
         CloseEntry(nullptr, true);
-        throw error;
+        return false;
     }
     int iResult = 0;
     try {
@@ -460,7 +483,8 @@ bool CZipArchive::BeginNewEntry(const CZipFileHeader& header, int iLevel, const 
     return BeginEntry(header, iLevel, &data);
 }
 
-bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource) {
+bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource,
+                             const Packed* pPacked) {
     if (IsClosed() || m_iFileOpened != nothing || m_storage.IsSpanMode() == -1) return false;
     if (GetEntryCount() >= MAX_ENTRIES) return false;
     CZipFileHeader entry = header;
@@ -493,11 +517,23 @@ bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN
     bool bEncrypted = m_pszPassword.GetSize() > 0;
     if (!entry.PrepareForWrite(bFolder ? 0 : iLevel, m_storage.IsSpanMode() == 1 || bEncrypted, bEncrypted))
         ThrowError(CZipException::codeTooLongFileName);
+    if (pPacked) {
+        entry.m_uCrc32 = pPacked->uCrc32;
+        entry.m_uUncomprSize = pPacked->uSize;
+        entry.m_uComprSize = (DWORD)pPacked->pData->size();
+    }
     m_info.Init();
     m_centralDir.AddEntry(entry);
     CZipFileHeader* pHeader = CurrentFile();
     pHeader->WriteLocalHeader(&m_storage);
     pHeader->NameToMemoryForm();
+    if (pPacked) {
+        // Everything is known: the data follows its header, which needs no
+        // going back to.
+        if (!pPacked->pData->empty()) m_storage.Write(pPacked->pData->data(), (DWORD)pPacked->pData->size(), false);
+        m_centralDir.FinishEntry(true);
+        return true;
+    }
     if (bEncrypted) {
         CZipAutoBuffer buf(12);
         CryptCryptHeader((long)pHeader->m_uModTime << 16, buf);
@@ -612,6 +648,382 @@ void CZipArchive::Close(bool bAfterException) {
     m_centralDir.Clear(false);
     m_extracted.clear();
     m_storage.Close(bAfterException);
+}
+
+// ---- Batches ----
+
+namespace {
+
+// Files up to this size go through a worker whole, in memory; larger ones
+// are streamed by the archive's thread as the single calls do, so that
+// memory stays bounded whatever the files.
+const DWORD kWorkerFileLimit = 1024 * 1024;
+// Items handed to the workers and not yet taken back, per worker.
+const size_t kQueuedPerWorker = 4;
+
+[[noreturn]] void ThrowZipError(int iCode, const CString& archivePath) {
+    throw CZipException(CZipException::ZipErrToCause(iCode), archivePath);
+}
+
+// A zlib state for each worker thread, kept from one file to the next.
+class CWorkerStreams {
+public:
+    CWorkerStreams(int iCount, bool bDeflate, int iLevel)
+        : m_streams((size_t)iCount), m_ready((size_t)iCount, false), m_bDeflate(bDeflate), m_iLevel(iLevel) {}
+    ~CWorkerStreams() {
+        for (size_t i = 0; i < m_streams.size(); ++i)
+            if (m_ready[i]) m_bDeflate ? deflateEnd(&m_streams[i]) : inflateEnd(&m_streams[i]);
+    }
+    CWorkerStreams(const CWorkerStreams&) = delete;
+    CWorkerStreams& operator=(const CWorkerStreams&) = delete;
+
+    // The worker's stream, ready for a new entry; zlib's code when it fails.
+    int Get(int iWorker, z_stream*& pStream) {
+        z_stream& s = m_streams[(size_t)iWorker];
+        pStream = &s;
+        if (m_ready[(size_t)iWorker]) return m_bDeflate ? deflateReset(&s) : inflateReset(&s);
+        s = z_stream();
+        int err = m_bDeflate ? deflateInit2_(&s, m_iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
+                                             (int)sizeof(z_stream))
+                             : inflateInit2_(&s, -MAX_WBITS, kZlibVersion, (int)sizeof(z_stream));
+        if (err == Z_OK) m_ready[(size_t)iWorker] = true;
+        return err;
+    }
+
+private:
+    std::vector<z_stream> m_streams;
+    std::vector<bool> m_ready;
+    bool m_bDeflate;
+    int m_iLevel;
+};
+
+// The folders that hold the files the workers are writing, and those files,
+// by FileKey: an entry that is one of them or lies on their way waits until
+// they are written, so that every entry meets what the ones before it left.
+class CFilesInFlight {
+public:
+    bool Crosses(const CString& key) const {
+        if (m_folders.count(key) || m_files.count(key)) return true;
+        for (int slash = key.ReverseFind(L'\\'); slash > 0; slash = key.Left(slash).ReverseFind(L'\\'))
+            if (m_files.count(key.Left(slash))) return true;
+        return false;
+    }
+    void Add(const CString& key) { Walk(key, +1); }
+    void Remove(const CString& key) { Walk(key, -1); }
+    bool IsEmpty() const { return m_files.empty(); }
+
+private:
+    void Walk(const CString& key, int iStep) {
+        if (iStep > 0) m_files.insert(key); else m_files.erase(key);
+        for (int slash = key.ReverseFind(L'\\'); slash > 0; slash = key.Left(slash).ReverseFind(L'\\')) {
+            int& n = m_folders[key.Left(slash)];
+            n += iStep;
+            if (n <= 0) m_folders.erase(key.Left(slash));
+        }
+    }
+    std::set<CString> m_files;
+    std::map<CString, int> m_folders;
+};
+
+}  // namespace
+
+bool CZipArchive::CanExtractOnWorker(const CZipFileHeader& header) const {
+    return m_storage.IsSpanMode() == 0 && !header.IsEncrypted() && !header.HasDataDescriptor() &&
+           (header.m_uMethod == 0 || header.m_uMethod == Z_DEFLATED) && header.m_uUncomprSize <= kWorkerFileLimit &&
+           header.m_uComprSize <= kWorkerFileLimit;
+}
+
+void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* lpszPath, const ZIPBATCHFUN& pDone) {
+    struct Item {
+        size_t uItem;
+        CString key;               // empty unless a worker writes the file
+        std::future<bool> result;  // not valid when the result is already known
+        bool bDone;
+    };
+    const CString archivePath = m_storage.GetArchivePath();
+    // The streams outlive the threads that use them.
+    std::unique_ptr<CWorkerStreams> streams;
+    std::unique_ptr<CZipWorkers> workers;
+    std::deque<Item> queue;
+    CFilesInFlight inFlight;
+    bool bStopped = false;
+    std::exception_ptr failure;
+
+    // Takes the oldest item's result; the first failure stops the batch.
+    auto takeOldest = [&] {
+        Item item = std::move(queue.front());
+        queue.pop_front();
+        bool bDone = item.bDone;
+        if (item.result.valid()) {
+            try {
+                bDone = item.result.get();
+            } catch (...) {
+                failure = std::current_exception();
+                bStopped = true;
+                return;
+            }
+        }
+        if (!item.key.IsEmpty()) {
+            inFlight.Remove(item.key);
+            if (bDone) m_extracted[item.key] = indexes[item.uItem];
+        }
+        if (pDone && !pDone(item.uItem, bDone)) bStopped = true;
+    };
+    auto takeAll = [&] {
+        while (!queue.empty() && !bStopped) takeOldest();
+    };
+    auto known = [&](size_t uItem, bool bDone) { queue.push_back(Item{uItem, CString(), std::future<bool>(), bDone}); };
+
+    for (size_t uItem = 0; uItem < indexes.size() && !bStopped; ++uItem) {
+        WORD uIndex = indexes[uItem];
+        try {
+            CZipFileHeader header;
+            CString target;
+            if (!GetEntryInfo(header, uIndex) || !TargetOf(header, lpszPath, true, nullptr, target)) {
+                known(uItem, false);
+                continue;
+            }
+            CString key = FileKey(target);
+            if (inFlight.Crosses(key)) takeAll();
+            if (bStopped) break;
+            if (header.IsDirectory()) {
+                known(uItem, ExtractFolder(header, target));
+                continue;
+            }
+            if (!CanExtractOnWorker(header) || m_iFileOpened != nothing) {
+                takeAll();
+                if (bStopped) break;
+                known(uItem, ExtractFile(uIndex, lpszPath));
+                continue;
+            }
+            auto earlier = m_extracted.find(key);
+            if (earlier != m_extracted.end() && earlier->second != uIndex) {
+                known(uItem, false);
+                continue;
+            }
+            // A stored entry holds its data as it is: sizes that differ mean damage.
+            if (header.m_uMethod == 0 && header.m_uComprSize != header.m_uUncomprSize)
+                ThrowError(CZipException::codeBadZipFile);
+            // This thread reads the entry's bytes; a worker does the rest.
+            std::vector<char> packed(header.m_uComprSize);
+            m_centralDir.OpenEntry(uIndex);
+            try {
+                if (!packed.empty()) m_storage.Read(packed.data(), (DWORD)packed.size(), false);
+            } catch (...) {
+                m_centralDir.CloseEntry(false);
+                throw;
+            }
+            m_centralDir.CloseEntry(false);
+            if (!workers) {
+                int n = CZipWorkers::DefaultCount();
+                streams.reset(new CWorkerStreams(n, false, 0));
+                workers.reset(new CZipWorkers(n));
+            }
+            while (queue.size() >= kQueuedPerWorker * (size_t)workers->GetCount() && !bStopped) takeOldest();
+            if (bStopped) break;
+            CWorkerStreams* pStreams = streams.get();
+            auto job = [header, target, packed = std::move(packed), pStreams, archivePath](int iWorker) -> bool {
+                DWORD uSize = header.m_uUncomprSize;
+                std::vector<char> plain;
+                const char* pData = packed.data();
+                DWORD uProduced = uSize;
+                if (header.m_uMethod == Z_DEFLATED) {
+                    z_stream* s;
+                    int err = pStreams->Get(iWorker, s);
+                    if (err != Z_OK) ThrowZipError(err, archivePath);
+                    plain.resize(uSize);
+                    s->next_in = (Bytef*)packed.data();
+                    s->avail_in = (uInt)packed.size();
+                    s->next_out = (Bytef*)plain.data();
+                    s->avail_out = uSize;
+                    // As when reading in chunks: the stream must come to its
+                    // end, and every round must take input or give output.
+                    for (;;) {
+                        uLong uIn = s->total_in, uOut = s->total_out;
+                        err = inflate(s, Z_SYNC_FLUSH);
+                        if (err == Z_STREAM_END) break;
+                        if (err == Z_BUF_ERROR || (s->total_in == uIn && s->total_out == uOut))
+                            ThrowZipError(CZipException::codeBadZipFile, archivePath);
+                        if (err != Z_OK && err != Z_NEED_DICT) ThrowZipError(err, archivePath);
+                    }
+                    uProduced = (DWORD)s->total_out;
+                    pData = plain.data();
+                }
+                CFile file;
+                CFileException error;
+                if (!OpenTargetFile(target, file, error)) return false;
+                int iResult = -1;
+                try {
+                    // A stream that ends early leaves no file.
+                    if (uProduced == uSize) {
+                        if (crc32(0, (const Bytef*)pData, uSize) != header.m_uCrc32)
+                            ThrowZipError(CZipException::codeBadCrc, archivePath);
+                        if (uSize) file.Write(pData, uSize);
+                        iResult = ApplyEntryTimeAndAttributes(file.m_hFile, header);
+                    }
+                    file.Close();
+                } catch (...) {
+                    // A damaged entry leaves no half-written file behind.
+                    file.Abort();
+                    DeleteFileW(target);
+                    throw;
+                }
+                if (iResult == -1) DeleteFileW(target);
+                // Attributes that could not be set (-2) do not make the data wrong.
+                return iResult == 1 || iResult == -2;
+            };
+            inFlight.Add(key);
+            queue.push_back(Item{uItem, key, workers->Post(std::move(job)), false});
+        } catch (...) {
+            // The items before this one are told first, and a failure of
+            // theirs comes before this one's.
+            std::exception_ptr mine = std::current_exception();
+            takeAll();
+            if (failure) std::rethrow_exception(failure);
+            if (bStopped) return;
+            std::rethrow_exception(mine);
+        }
+    }
+    takeAll();
+    if (failure) std::rethrow_exception(failure);
+}
+
+void CZipArchive::AddNewFiles(const std::vector<CString>& paths, int iLevel, bool bFullPath, const ZIPBATCHFUN& pDone) {
+    // Encrypted and spanned archives, whose entries are written as they are
+    // compressed, go through the single calls.
+    if (IsClosed() || m_pszPassword.GetSize() || m_storage.IsSpanMode() != 0) {
+        for (size_t i = 0; i < paths.size(); ++i) {
+            bool bDone = AddNewFile(paths[i], iLevel, bFullPath);
+            if (pDone && !pDone(i, bDone)) return;
+        }
+        return;
+    }
+    // What a worker found and made of one path.
+    struct Source {
+        enum Kind { skipped, folder, file, large } kind = skipped;
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        DWORD uCrc32 = 0;
+        DWORD uSize = 0;
+        std::vector<char> packed;
+    };
+    struct Item {
+        size_t uItem;
+        CString name;
+        std::shared_ptr<Source> source;
+        std::future<bool> result;  // not valid for a path that names no entry
+    };
+    const CString archivePath = m_storage.GetArchivePath();
+    const bool bStore = iLevel == 0;
+    int iWorkers = CZipWorkers::DefaultCount();
+    // The streams outlive the threads that use them.
+    CWorkerStreams streams(iWorkers, true, iLevel);
+    CZipWorkers workers(iWorkers);
+    std::deque<Item> queue;
+
+    // Writes the oldest item's entry; false when the batch is to stop.
+    auto takeOldest = [&]() -> bool {
+        Item item = std::move(queue.front());
+        queue.pop_front();
+        bool bDone = false;
+        if (item.result.valid()) {
+            item.result.get();
+            const CString& path = paths[item.uItem];
+            Source& source = *item.source;
+            CZipFileHeader header;
+            switch (source.kind) {
+            case Source::skipped:
+                break;
+            case Source::large:
+                bDone = AddNewFile(path, iLevel, bFullPath);
+                break;
+            case Source::folder:
+                header.SetFileName(item.name);
+                bDone = BeginEntry(header, iLevel, &source.data);
+                if (bDone) EndNewEntry();
+                break;
+            case Source::file: {
+                header.SetFileName(item.name);
+                Packed packed = {source.uCrc32, source.uSize, &source.packed};
+                bDone = BeginEntry(header, iLevel, &source.data, &packed);
+                break;
+            }
+            }
+        }
+        return !pDone || pDone(item.uItem, bDone);
+    };
+
+    CWorkerStreams* pStreams = &streams;
+    for (size_t uItem = 0; uItem < paths.size(); ++uItem) {
+        const CString& path = paths[uItem];
+        CString name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
+        if (name.IsEmpty()) {
+            queue.push_back(Item{uItem, name, nullptr, std::future<bool>()});
+        } else {
+            auto source = std::make_shared<Source>();
+            // A file is opened once and everything else about it is asked of
+            // the open handle; only a folder (which that open refuses) is
+            // looked up by name.
+            auto job = [path, source, pStreams, bStore, archivePath](int iWorker) -> bool {
+                WIN32_FILE_ATTRIBUTE_DATA& data = source->data;
+                CFile file;
+                if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
+                    if (GetFileAttributesExW(path, GetFileExInfoStandard, &data) &&
+                        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                        source->kind = Source::folder;
+                    return true;
+                }
+                FILE_BASIC_INFO info;
+                LARGE_INTEGER size;
+                if (!GetFileInformationByHandleEx(file.m_hFile, FileBasicInfo, &info, sizeof info) ||
+                    !GetFileSizeEx(file.m_hFile, &size))
+                    return true;
+                data.dwFileAttributes = info.FileAttributes;
+                data.ftLastWriteTime.dwLowDateTime = info.LastWriteTime.LowPart;
+                data.ftLastWriteTime.dwHighDateTime = (DWORD)info.LastWriteTime.HighPart;
+                // The format has 32-bit sizes: a file of 4 GiB or more is refused.
+                if (size.HighPart != 0 || size.LowPart == 0xFFFFFFFF) return true;
+                if (size.LowPart > kWorkerFileLimit || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                    source->kind = Source::large;
+                    return true;
+                }
+                // One byte more than the file holds: a short read is its end.
+                std::vector<char> raw((size_t)size.LowPart + 1);
+                size_t uGot = 0;
+                for (;;) {
+                    uGot += file.Read(raw.data() + uGot, (UINT)(raw.size() - uGot));
+                    if (uGot < raw.size()) break;
+                    raw.resize(raw.size() + 65536);
+                }
+                file.Abort();
+                source->uSize = (DWORD)uGot;
+                source->uCrc32 = crc32(0, (const Bytef*)raw.data(), (uInt)uGot);
+                if (bStore) {
+                    raw.resize(uGot);
+                    source->packed = std::move(raw);
+                } else {
+                    z_stream* s;
+                    int err = pStreams->Get(iWorker, s);
+                    if (err != Z_OK) ThrowZipError(err, archivePath);
+                    source->packed.resize(deflateBound(s, (uLong)uGot));
+                    s->next_in = (Bytef*)raw.data();
+                    s->avail_in = (uInt)uGot;
+                    s->next_out = (Bytef*)source->packed.data();
+                    s->avail_out = (uInt)source->packed.size();
+                    // Room for the bound takes the whole stream in one call.
+                    err = deflate(s, Z_FINISH);
+                    if (err != Z_STREAM_END) ThrowZipError(err == Z_OK ? Z_BUF_ERROR : err, archivePath);
+                    source->packed.resize(s->total_out);
+                }
+                source->kind = Source::file;
+                return true;
+            };
+            queue.push_back(Item{uItem, name, source, workers.Post(std::move(job))});
+        }
+        while (queue.size() >= kQueuedPerWorker * (size_t)workers.GetCount())
+            if (!takeOldest()) return;
+    }
+    while (!queue.empty())
+        if (!takeOldest()) return;
 }
 
 // ---- Traditional encryption ----
