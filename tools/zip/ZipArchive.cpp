@@ -8,10 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <deque>
+#include <atomic>
 #include <exception>
 #include <memory>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -655,39 +656,44 @@ void CZipArchive::Close(bool bAfterException) {
 namespace {
 
 // Files up to this size go through a worker whole, in memory; larger ones
-// are streamed by the archive's thread as the single calls do, so that
-// memory stays bounded whatever the files.
+// are streamed by the archive's thread as the single calls do.
 const DWORD kWorkerFileLimit = 1024 * 1024;
-// Items handed to the workers and not yet taken back, per worker.
-const size_t kQueuedPerWorker = 4;
+// A batch: at most this many items and (about) this many bytes held in
+// memory, so that memory stays bounded whatever the files.
+const size_t kBatchItems = 512;
+const size_t kBatchBytes = 32 * 1024 * 1024;
 
 [[noreturn]] void ThrowZipError(int iCode, const CString& archivePath) {
     throw CZipException(CZipException::ZipErrToCause(iCode), archivePath);
 }
 
-// A zlib state for each worker thread, kept from one file to the next.
-class CWorkerStreams {
+// A zlib state for each thread of a batch, kept from one file to the next.
+class CThreadStreams {
 public:
-    CWorkerStreams(int iCount, bool bDeflate, int iLevel)
+    CThreadStreams(int iCount, bool bDeflate, int iLevel)
         : m_streams((size_t)iCount), m_ready((size_t)iCount, false), m_bDeflate(bDeflate), m_iLevel(iLevel) {}
-    ~CWorkerStreams() {
+    ~CThreadStreams() {
         for (size_t i = 0; i < m_streams.size(); ++i)
             if (m_ready[i]) m_bDeflate ? deflateEnd(&m_streams[i]) : inflateEnd(&m_streams[i]);
     }
-    CWorkerStreams(const CWorkerStreams&) = delete;
-    CWorkerStreams& operator=(const CWorkerStreams&) = delete;
+    CThreadStreams(const CThreadStreams&) = delete;
+    CThreadStreams& operator=(const CThreadStreams&) = delete;
 
-    // The worker's stream, ready for a new entry; zlib's code when it fails.
-    int Get(int iWorker, z_stream*& pStream) {
-        z_stream& s = m_streams[(size_t)iWorker];
-        pStream = &s;
-        if (m_ready[(size_t)iWorker]) return m_bDeflate ? deflateReset(&s) : inflateReset(&s);
-        s = z_stream();
-        int err = m_bDeflate ? deflateInit2_(&s, m_iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
+    // The thread's stream, ready for a new entry.
+    z_stream& Get(int iThread, const CString& archivePath) {
+        z_stream& s = m_streams[(size_t)iThread];
+        int err;
+        if (m_ready[(size_t)iThread]) {
+            err = m_bDeflate ? deflateReset(&s) : inflateReset(&s);
+        } else {
+            s = z_stream();
+            err = m_bDeflate ? deflateInit2_(&s, m_iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
                                              (int)sizeof(z_stream))
                              : inflateInit2_(&s, -MAX_WBITS, kZlibVersion, (int)sizeof(z_stream));
-        if (err == Z_OK) m_ready[(size_t)iWorker] = true;
-        return err;
+            if (err == Z_OK) m_ready[(size_t)iThread] = true;
+        }
+        if (err != Z_OK) ThrowZipError(err, archivePath);
+        return s;
     }
 
 private:
@@ -697,10 +703,10 @@ private:
     int m_iLevel;
 };
 
-// The folders that hold the files the workers are writing, and those files,
-// by FileKey: an entry that is one of them or lies on their way waits until
-// they are written, so that every entry meets what the ones before it left.
-class CFilesInFlight {
+// The files of a batch and the folders on their way, by FileKey: an entry
+// that is one of them or lies on their way waits for the next batch, so
+// that every entry meets what the ones before it left.
+class CBatchFiles {
 public:
     bool Crosses(const CString& key) const {
         if (m_folders.count(key) || m_files.count(key)) return true;
@@ -708,21 +714,19 @@ public:
             if (m_files.count(key.Left(slash))) return true;
         return false;
     }
-    void Add(const CString& key) { Walk(key, +1); }
-    void Remove(const CString& key) { Walk(key, -1); }
-    bool IsEmpty() const { return m_files.empty(); }
+    void Add(const CString& key) {
+        m_files.insert(key);
+        for (int slash = key.ReverseFind(L'\\'); slash > 0; slash = key.Left(slash).ReverseFind(L'\\'))
+            m_folders.insert(key.Left(slash));
+    }
+    void Clear() {
+        m_files.clear();
+        m_folders.clear();
+    }
 
 private:
-    void Walk(const CString& key, int iStep) {
-        if (iStep > 0) m_files.insert(key); else m_files.erase(key);
-        for (int slash = key.ReverseFind(L'\\'); slash > 0; slash = key.Left(slash).ReverseFind(L'\\')) {
-            int& n = m_folders[key.Left(slash)];
-            n += iStep;
-            if (n <= 0) m_folders.erase(key.Left(slash));
-        }
-    }
     std::set<CString> m_files;
-    std::map<CString, int> m_folders;
+    std::set<CString> m_folders;
 };
 
 }  // namespace
@@ -734,158 +738,206 @@ bool CZipArchive::CanExtractOnWorker(const CZipFileHeader& header) const {
 }
 
 void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* lpszPath, const ZIPBATCHFUN& pDone) {
-    struct Item {
+    // One item of a batch: an entry the workers write, or one whose result
+    // is known already.
+    struct Task {
         size_t uItem;
-        CString key;               // empty unless a worker writes the file
-        std::future<bool> result;  // not valid when the result is already known
+        bool bKnown;
         bool bDone;
+        const CZipFileHeader* pHeader;
+        CString target;
+        CString key;
+        std::vector<char> packed;
+        std::exception_ptr failure;
+    };
+    // While the workers write one batch, this thread reads the next one
+    // from the archive.
+    struct Batch {
+        std::vector<Task> tasks;
+        CBatchFiles files;
+        size_t uBytes = 0;
+        bool bWorkers = false;
     };
     const CString archivePath = m_storage.GetArchivePath();
+    const int iThreads = CZipWorkers::DefaultCount();
     // The streams outlive the threads that use them.
-    std::unique_ptr<CWorkerStreams> streams;
-    std::unique_ptr<CZipWorkers> workers;
-    std::deque<Item> queue;
-    CFilesInFlight inFlight;
-    bool bStopped = false;
-    std::exception_ptr failure;
+    CThreadStreams streams(iThreads + 1, false, 0);
+    Batch running, building;
+    bool bRunning = false;
+    std::atomic<size_t> next{0};
 
-    // Takes the oldest item's result; the first failure stops the batch.
-    auto takeOldest = [&] {
-        Item item = std::move(queue.front());
-        queue.pop_front();
-        bool bDone = item.bDone;
-        if (item.result.valid()) {
-            try {
-                bDone = item.result.get();
-            } catch (...) {
-                failure = std::current_exception();
-                bStopped = true;
-                return;
+    // Inflates, checks and writes one file of a batch.
+    auto extractTask = [&](Task& task, int iThread) -> bool {
+        const CZipFileHeader& header = *task.pHeader;
+        DWORD uSize = header.m_uUncomprSize;
+        std::unique_ptr<char[]> plain;
+        const char* pData = task.packed.data();
+        DWORD uProduced = uSize;
+        if (header.m_uMethod == Z_DEFLATED) {
+            z_stream& s = streams.Get(iThread, archivePath);
+            plain.reset(new char[uSize ? uSize : 1]);
+            s.next_in = (Bytef*)task.packed.data();
+            s.avail_in = (uInt)task.packed.size();
+            s.next_out = (Bytef*)plain.get();
+            s.avail_out = uSize;
+            // As when reading in chunks: the stream must come to its end,
+            // and every round must take input or give output.
+            for (;;) {
+                uLong uIn = s.total_in, uOut = s.total_out;
+                int err = inflate(&s, Z_SYNC_FLUSH);
+                if (err == Z_STREAM_END) break;
+                if (err == Z_BUF_ERROR || (s.total_in == uIn && s.total_out == uOut))
+                    ThrowZipError(CZipException::codeBadZipFile, archivePath);
+                if (err != Z_OK && err != Z_NEED_DICT) ThrowZipError(err, archivePath);
             }
+            uProduced = (DWORD)s.total_out;
+            pData = plain.get();
         }
-        if (!item.key.IsEmpty()) {
-            inFlight.Remove(item.key);
-            if (bDone) m_extracted[item.key] = indexes[item.uItem];
+        CFile file;
+        CFileException error;
+        if (!OpenTargetFile(task.target, file, error)) return false;
+        int iResult = -1;
+        try {
+            // A stream that ends early leaves no file.
+            if (uProduced == uSize) {
+                if (crc32(0, (const Bytef*)pData, uSize) != header.m_uCrc32)
+                    ThrowZipError(CZipException::codeBadCrc, archivePath);
+                if (uSize) file.Write(pData, uSize);
+                iResult = ApplyEntryTimeAndAttributes(file.m_hFile, header);
+            }
+            file.Close();
+        } catch (...) {
+            // A damaged entry leaves no half-written file behind.
+            file.Abort();
+            DeleteFileW(task.target);
+            throw;
         }
-        if (pDone && !pDone(item.uItem, bDone)) bStopped = true;
+        if (iResult == -1) DeleteFileW(task.target);
+        // Attributes that could not be set (-2) do not make the data wrong.
+        return iResult == 1 || iResult == -2;
     };
-    auto takeAll = [&] {
-        while (!queue.empty() && !bStopped) takeOldest();
+    const std::function<void(int)> work = [&](int iThread) {
+        std::vector<Task>& tasks = running.tasks;
+        for (size_t i; (i = next.fetch_add(1)) < tasks.size();) {
+            Task& task = tasks[i];
+            if (task.bKnown) continue;
+            try {
+                task.bDone = extractTask(task, iThread);
+            } catch (...) {
+                task.failure = std::current_exception();
+            }
+            std::vector<char>().swap(task.packed);
+        }
     };
-    auto known = [&](size_t uItem, bool bDone) { queue.push_back(Item{uItem, CString(), std::future<bool>(), bDone}); };
+    // Declared after what its threads use, so that it is gone (and they
+    // have stopped) first when an exception leaves.
+    std::unique_ptr<CZipWorkers> workers;
+    // Waits for the running batch and tells its results in order; false when
+    // the caller said to stop, an exception when an item failed.
+    auto finishRunning = [&]() -> bool {
+        if (!bRunning) return true;
+        bRunning = false;
+        if (running.bWorkers) workers->Wait();
+        Batch done;
+        std::swap(done, running);
+        for (Task& task : done.tasks) {
+            if (task.failure) std::rethrow_exception(task.failure);
+            if (!task.bKnown && task.bDone) m_extracted[task.key] = indexes[task.uItem];
+            if (pDone && !pDone(task.uItem, task.bDone)) return false;
+        }
+        return true;
+    };
+    // Hands the batch being read to the workers, once the one before it is done.
+    auto startBuilding = [&]() -> bool {
+        if (!finishRunning()) return false;
+        std::swap(running, building);
+        building = Batch();
+        bRunning = true;
+        if (running.bWorkers) {
+            if (!workers) workers.reset(new CZipWorkers(iThreads));
+            next = 0;
+            workers->Start(work);
+        }
+        return true;
+    };
+    auto drain = [&]() -> bool { return startBuilding() && finishRunning(); };
+    auto known = [&](size_t uItem, bool bDone) {
+        Task task;
+        task.uItem = uItem;
+        task.bKnown = true;
+        task.bDone = bDone;
+        task.pHeader = nullptr;
+        building.tasks.push_back(std::move(task));
+    };
 
-    for (size_t uItem = 0; uItem < indexes.size() && !bStopped; ++uItem) {
+    for (size_t uItem = 0; uItem < indexes.size();) {
         WORD uIndex = indexes[uItem];
         try {
             CZipFileHeader header;
             CString target;
             if (!GetEntryInfo(header, uIndex) || !TargetOf(header, lpszPath, true, nullptr, target)) {
-                known(uItem, false);
+                known(uItem++, false);
                 continue;
             }
             CString key = FileKey(target);
-            if (inFlight.Crosses(key)) takeAll();
-            if (bStopped) break;
-            if (header.IsDirectory()) {
-                known(uItem, ExtractFolder(header, target));
+            bool bFolder = header.IsDirectory();
+            bool bWorker = !bFolder && CanExtractOnWorker(header) && m_iFileOpened == nothing;
+            if (!bFolder && !bWorker) {
+                // Streamed by this thread, after everything before it.
+                if (!drain()) return;
+                bool bDone = ExtractFile(uIndex, lpszPath);
+                if (pDone && !pDone(uItem, bDone)) return;
+                ++uItem;
                 continue;
             }
-            if (!CanExtractOnWorker(header) || m_iFileOpened != nothing) {
-                takeAll();
-                if (bStopped) break;
-                known(uItem, ExtractFile(uIndex, lpszPath));
+            if (bRunning && running.files.Crosses(key) && !finishRunning()) return;
+            if (building.files.Crosses(key) || building.tasks.size() >= kBatchItems ||
+                building.uBytes >= kBatchBytes) {
+                if (!startBuilding()) return;
+                if (bRunning && running.files.Crosses(key) && !finishRunning()) return;
+            }
+            if (bFolder) {
+                known(uItem++, ExtractFolder(header, target));
                 continue;
             }
             auto earlier = m_extracted.find(key);
             if (earlier != m_extracted.end() && earlier->second != uIndex) {
-                known(uItem, false);
+                known(uItem++, false);
                 continue;
             }
             // A stored entry holds its data as it is: sizes that differ mean damage.
             if (header.m_uMethod == 0 && header.m_uComprSize != header.m_uUncomprSize)
                 ThrowError(CZipException::codeBadZipFile);
-            // This thread reads the entry's bytes; a worker does the rest.
-            std::vector<char> packed(header.m_uComprSize);
+            Task task;
+            task.uItem = uItem;
+            task.bKnown = false;
+            task.bDone = false;
+            task.pHeader = m_centralDir[uIndex];
+            task.target = target;
+            task.key = key;
+            task.packed.resize(header.m_uComprSize);
             m_centralDir.OpenEntry(uIndex);
             try {
-                if (!packed.empty()) m_storage.Read(packed.data(), (DWORD)packed.size(), false);
+                if (!task.packed.empty()) m_storage.Read(task.packed.data(), (DWORD)task.packed.size(), false);
             } catch (...) {
                 m_centralDir.CloseEntry(false);
                 throw;
             }
             m_centralDir.CloseEntry(false);
-            if (!workers) {
-                int n = CZipWorkers::DefaultCount();
-                streams.reset(new CWorkerStreams(n, false, 0));
-                workers.reset(new CZipWorkers(n));
-            }
-            while (queue.size() >= kQueuedPerWorker * (size_t)workers->GetCount() && !bStopped) takeOldest();
-            if (bStopped) break;
-            CWorkerStreams* pStreams = streams.get();
-            auto job = [header, target, packed = std::move(packed), pStreams, archivePath](int iWorker) -> bool {
-                DWORD uSize = header.m_uUncomprSize;
-                std::vector<char> plain;
-                const char* pData = packed.data();
-                DWORD uProduced = uSize;
-                if (header.m_uMethod == Z_DEFLATED) {
-                    z_stream* s;
-                    int err = pStreams->Get(iWorker, s);
-                    if (err != Z_OK) ThrowZipError(err, archivePath);
-                    plain.resize(uSize);
-                    s->next_in = (Bytef*)packed.data();
-                    s->avail_in = (uInt)packed.size();
-                    s->next_out = (Bytef*)plain.data();
-                    s->avail_out = uSize;
-                    // As when reading in chunks: the stream must come to its
-                    // end, and every round must take input or give output.
-                    for (;;) {
-                        uLong uIn = s->total_in, uOut = s->total_out;
-                        err = inflate(s, Z_SYNC_FLUSH);
-                        if (err == Z_STREAM_END) break;
-                        if (err == Z_BUF_ERROR || (s->total_in == uIn && s->total_out == uOut))
-                            ThrowZipError(CZipException::codeBadZipFile, archivePath);
-                        if (err != Z_OK && err != Z_NEED_DICT) ThrowZipError(err, archivePath);
-                    }
-                    uProduced = (DWORD)s->total_out;
-                    pData = plain.data();
-                }
-                CFile file;
-                CFileException error;
-                if (!OpenTargetFile(target, file, error)) return false;
-                int iResult = -1;
-                try {
-                    // A stream that ends early leaves no file.
-                    if (uProduced == uSize) {
-                        if (crc32(0, (const Bytef*)pData, uSize) != header.m_uCrc32)
-                            ThrowZipError(CZipException::codeBadCrc, archivePath);
-                        if (uSize) file.Write(pData, uSize);
-                        iResult = ApplyEntryTimeAndAttributes(file.m_hFile, header);
-                    }
-                    file.Close();
-                } catch (...) {
-                    // A damaged entry leaves no half-written file behind.
-                    file.Abort();
-                    DeleteFileW(target);
-                    throw;
-                }
-                if (iResult == -1) DeleteFileW(target);
-                // Attributes that could not be set (-2) do not make the data wrong.
-                return iResult == 1 || iResult == -2;
-            };
-            inFlight.Add(key);
-            queue.push_back(Item{uItem, key, workers->Post(std::move(job)), false});
+            building.uBytes += (size_t)header.m_uComprSize + header.m_uUncomprSize;
+            building.files.Add(key);
+            building.bWorkers = true;
+            building.tasks.push_back(std::move(task));
+            ++uItem;
         } catch (...) {
             // The items before this one are told first, and a failure of
             // theirs comes before this one's.
             std::exception_ptr mine = std::current_exception();
-            takeAll();
-            if (failure) std::rethrow_exception(failure);
-            if (bStopped) return;
+            if (!drain()) return;
             std::rethrow_exception(mine);
         }
     }
-    takeAll();
-    if (failure) std::rethrow_exception(failure);
+    drain();
 }
 
 void CZipArchive::AddNewFiles(const std::vector<CString>& paths, int iLevel, bool bFullPath, const ZIPBATCHFUN& pDone) {
@@ -898,132 +950,130 @@ void CZipArchive::AddNewFiles(const std::vector<CString>& paths, int iLevel, boo
         }
         return;
     }
-    // What a worker found and made of one path.
-    struct Source {
+    // What a thread of the batch found and made of one path.
+    struct Task {
         enum Kind { skipped, folder, file, large } kind = skipped;
+        CString name;
         WIN32_FILE_ATTRIBUTE_DATA data = {};
         DWORD uCrc32 = 0;
         DWORD uSize = 0;
         std::vector<char> packed;
     };
-    struct Item {
-        size_t uItem;
-        CString name;
-        std::shared_ptr<Source> source;
-        std::future<bool> result;  // not valid for a path that names no entry
-    };
     const CString archivePath = m_storage.GetArchivePath();
     const bool bStore = iLevel == 0;
-    int iWorkers = CZipWorkers::DefaultCount();
+    const int iThreads = CZipWorkers::DefaultCount();
     // The streams outlive the threads that use them.
-    CWorkerStreams streams(iWorkers, true, iLevel);
-    CZipWorkers workers(iWorkers);
-    std::deque<Item> queue;
+    CThreadStreams streams(iThreads, true, iLevel);
+    CZipWorkers workers(iThreads - 1);
+    std::vector<Task> batch;
 
-    // Writes the oldest item's entry; false when the batch is to stop.
-    auto takeOldest = [&]() -> bool {
-        Item item = std::move(queue.front());
-        queue.pop_front();
-        bool bDone = false;
-        if (item.result.valid()) {
-            item.result.get();
-            const CString& path = paths[item.uItem];
-            Source& source = *item.source;
-            CZipFileHeader header;
-            switch (source.kind) {
-            case Source::skipped:
-                break;
-            case Source::large:
-                bDone = AddNewFile(path, iLevel, bFullPath);
-                break;
-            case Source::folder:
-                header.SetFileName(item.name);
-                bDone = BeginEntry(header, iLevel, &source.data);
-                if (bDone) EndNewEntry();
-                break;
-            case Source::file: {
-                header.SetFileName(item.name);
-                Packed packed = {source.uCrc32, source.uSize, &source.packed};
-                bDone = BeginEntry(header, iLevel, &source.data, &packed);
-                break;
-            }
-            }
+    // Reads and compresses one file; a file that does not fit what the
+    // batch may still hold is left to the archive's thread.
+    std::atomic<size_t> held{0};
+    auto packTask = [&](Task& task, const CString& path, int iThread) {
+        WIN32_FILE_ATTRIBUTE_DATA& data = task.data;
+        CFile file;
+        // A file is opened once and everything else about it is asked of the
+        // open handle; only a folder (which that open refuses) is looked up
+        // by name.
+        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
+            if (GetFileAttributesExW(path, GetFileExInfoStandard, &data) &&
+                (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                task.kind = Task::folder;
+            return;
         }
-        return !pDone || pDone(item.uItem, bDone);
+        FILE_BASIC_INFO info;
+        LARGE_INTEGER size;
+        if (!GetFileInformationByHandleEx(file.m_hFile, FileBasicInfo, &info, sizeof info) ||
+            !GetFileSizeEx(file.m_hFile, &size))
+            return;
+        data.dwFileAttributes = info.FileAttributes;
+        data.ftLastWriteTime.dwLowDateTime = info.LastWriteTime.LowPart;
+        data.ftLastWriteTime.dwHighDateTime = (DWORD)info.LastWriteTime.HighPart;
+        // The format has 32-bit sizes: a file of 4 GiB or more is refused.
+        if (size.HighPart != 0 || size.LowPart == 0xFFFFFFFF) return;
+        if (size.LowPart > kWorkerFileLimit || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            held.fetch_add(size.LowPart) + size.LowPart > kBatchBytes) {
+            task.kind = Task::large;
+            return;
+        }
+        // One byte more than the file holds: a short read is its end.
+        std::vector<char> raw((size_t)size.LowPart + 1);
+        size_t uGot = 0;
+        for (;;) {
+            uGot += file.Read(raw.data() + uGot, (UINT)(raw.size() - uGot));
+            if (uGot < raw.size()) break;
+            raw.resize(raw.size() + 65536);
+        }
+        file.Abort();
+        task.uSize = (DWORD)uGot;
+        task.uCrc32 = crc32(0, (const Bytef*)raw.data(), (uInt)uGot);
+        if (bStore) {
+            raw.resize(uGot);
+            task.packed = std::move(raw);
+        } else {
+            z_stream& s = streams.Get(iThread, archivePath);
+            task.packed.resize(deflateBound(&s, (uLong)uGot));
+            s.next_in = (Bytef*)raw.data();
+            s.avail_in = (uInt)uGot;
+            s.next_out = (Bytef*)task.packed.data();
+            s.avail_out = (uInt)task.packed.size();
+            // Room for the bound takes the whole stream in one call.
+            int err = deflate(&s, Z_FINISH);
+            if (err != Z_STREAM_END) ThrowZipError(err == Z_OK ? Z_BUF_ERROR : err, archivePath);
+            task.packed.resize(s.total_out);
+        }
+        task.kind = Task::file;
     };
 
-    CWorkerStreams* pStreams = &streams;
-    for (size_t uItem = 0; uItem < paths.size(); ++uItem) {
-        const CString& path = paths[uItem];
-        CString name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
-        if (name.IsEmpty()) {
-            queue.push_back(Item{uItem, name, nullptr, std::future<bool>()});
-        } else {
-            auto source = std::make_shared<Source>();
-            // A file is opened once and everything else about it is asked of
-            // the open handle; only a folder (which that open refuses) is
-            // looked up by name.
-            auto job = [path, source, pStreams, bStore, archivePath](int iWorker) -> bool {
-                WIN32_FILE_ATTRIBUTE_DATA& data = source->data;
-                CFile file;
-                if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
-                    if (GetFileAttributesExW(path, GetFileExInfoStandard, &data) &&
-                        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                        source->kind = Source::folder;
-                    return true;
+    for (size_t uFirst = 0; uFirst < paths.size(); uFirst += kBatchItems) {
+        size_t uCount = std::min(kBatchItems, paths.size() - uFirst);
+        batch.assign(uCount, Task());
+        held = 0;
+        std::vector<std::exception_ptr> failures(uCount);
+        std::atomic<size_t> next{0};
+        workers.RunOnAll([&](int iThread) {
+            for (size_t i; (i = next.fetch_add(1)) < uCount;) {
+                Task& task = batch[i];
+                const CString& path = paths[uFirst + i];
+                task.name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
+                if (task.name.IsEmpty()) continue;
+                try {
+                    packTask(task, path, iThread);
+                } catch (...) {
+                    failures[i] = std::current_exception();
                 }
-                FILE_BASIC_INFO info;
-                LARGE_INTEGER size;
-                if (!GetFileInformationByHandleEx(file.m_hFile, FileBasicInfo, &info, sizeof info) ||
-                    !GetFileSizeEx(file.m_hFile, &size))
-                    return true;
-                data.dwFileAttributes = info.FileAttributes;
-                data.ftLastWriteTime.dwLowDateTime = info.LastWriteTime.LowPart;
-                data.ftLastWriteTime.dwHighDateTime = (DWORD)info.LastWriteTime.HighPart;
-                // The format has 32-bit sizes: a file of 4 GiB or more is refused.
-                if (size.HighPart != 0 || size.LowPart == 0xFFFFFFFF) return true;
-                if (size.LowPart > kWorkerFileLimit || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                    source->kind = Source::large;
-                    return true;
-                }
-                // One byte more than the file holds: a short read is its end.
-                std::vector<char> raw((size_t)size.LowPart + 1);
-                size_t uGot = 0;
-                for (;;) {
-                    uGot += file.Read(raw.data() + uGot, (UINT)(raw.size() - uGot));
-                    if (uGot < raw.size()) break;
-                    raw.resize(raw.size() + 65536);
-                }
-                file.Abort();
-                source->uSize = (DWORD)uGot;
-                source->uCrc32 = crc32(0, (const Bytef*)raw.data(), (uInt)uGot);
-                if (bStore) {
-                    raw.resize(uGot);
-                    source->packed = std::move(raw);
-                } else {
-                    z_stream* s;
-                    int err = pStreams->Get(iWorker, s);
-                    if (err != Z_OK) ThrowZipError(err, archivePath);
-                    source->packed.resize(deflateBound(s, (uLong)uGot));
-                    s->next_in = (Bytef*)raw.data();
-                    s->avail_in = (uInt)uGot;
-                    s->next_out = (Bytef*)source->packed.data();
-                    s->avail_out = (uInt)source->packed.size();
-                    // Room for the bound takes the whole stream in one call.
-                    err = deflate(s, Z_FINISH);
-                    if (err != Z_STREAM_END) ThrowZipError(err == Z_OK ? Z_BUF_ERROR : err, archivePath);
-                    source->packed.resize(s->total_out);
-                }
-                source->kind = Source::file;
-                return true;
-            };
-            queue.push_back(Item{uItem, name, source, workers.Post(std::move(job))});
+            }
+        });
+        // This thread alone writes the archive, in the order given.
+        for (size_t i = 0; i < uCount; ++i) {
+            if (failures[i]) std::rethrow_exception(failures[i]);
+            Task& task = batch[i];
+            const CString& path = paths[uFirst + i];
+            CZipFileHeader header;
+            bool bDone = false;
+            switch (task.kind) {
+            case Task::skipped:
+                break;
+            case Task::large:
+                bDone = AddNewFile(path, iLevel, bFullPath);
+                break;
+            case Task::folder:
+                header.SetFileName(task.name);
+                bDone = BeginEntry(header, iLevel, &task.data);
+                if (bDone) EndNewEntry();
+                break;
+            case Task::file: {
+                header.SetFileName(task.name);
+                Packed packed = {task.uCrc32, task.uSize, &task.packed};
+                bDone = BeginEntry(header, iLevel, &task.data, &packed);
+                break;
+            }
+            }
+            std::vector<char>().swap(task.packed);
+            if (pDone && !pDone(uFirst + i, bDone)) return;
         }
-        while (queue.size() >= kQueuedPerWorker * (size_t)workers.GetCount())
-            if (!takeOldest()) return;
     }
-    while (!queue.empty())
-        if (!takeOldest()) return;
 }
 
 // ---- Traditional encryption ----

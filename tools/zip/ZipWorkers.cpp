@@ -3,21 +3,25 @@
 #include <algorithm>
 
 CZipWorkers::CZipWorkers(int iCount) {
-    iCount = std::max(iCount, 1);
-    m_threads.reserve((size_t)iCount);
-    try {
-        for (int i = 0; i < iCount; ++i) m_threads.emplace_back([this, i] { Run(i); });
-    } catch (...) {
-        // Fewer threads than asked for still do the work; none at all cannot.
-        if (m_threads.empty()) throw;
+    for (int i = 0; i < iCount; ++i) {
+        try {
+            m_threads.emplace_back([this, i] { Run(i); });
+        } catch (...) {
+            // Fewer threads still do the work: the caller's alone can.
+            break;
+        }
     }
 }
 
 CZipWorkers::~CZipWorkers() {
+    try {
+        Wait();
+    } catch (...) {
+        // Whoever started the work has stopped caring for its result.
+    }
     {
         std::lock_guard<std::mutex> lock(m_lock);
         m_bStop = true;
-        m_jobs.clear();
     }
     m_wake.notify_all();
     for (std::thread& t : m_threads) t.join();
@@ -28,28 +32,61 @@ int CZipWorkers::DefaultCount() {
     return (int)std::min(std::max(n, 1u), 8u);
 }
 
-std::future<bool> CZipWorkers::Post(std::function<bool(int)> job) {
-    Job task(std::move(job));
-    std::future<bool> result = task.get_future();
+void CZipWorkers::Start(const std::function<void(int)>& work) {
     {
         std::lock_guard<std::mutex> lock(m_lock);
-        m_jobs.push_back(std::move(task));
+        m_pWork = &work;
+        m_iRunning = (int)m_threads.size();
+        m_failure = nullptr;
+        ++m_uRound;
     }
-    m_wake.notify_one();
-    return result;
+    m_wake.notify_all();
+}
+
+void CZipWorkers::Wait() {
+    std::unique_lock<std::mutex> lock(m_lock);
+    m_done.wait(lock, [this] { return m_iRunning == 0; });
+    m_pWork = nullptr;
+    std::exception_ptr failure = m_failure;
+    m_failure = nullptr;
+    if (failure) std::rethrow_exception(failure);
+}
+
+void CZipWorkers::RunOnAll(const std::function<void(int)>& work) {
+    Start(work);
+    std::exception_ptr mine;
+    try {
+        work(GetCount() - 1);
+    } catch (...) {
+        mine = std::current_exception();
+    }
+    try {
+        Wait();
+    } catch (...) {
+        if (!mine) throw;
+    }
+    if (mine) std::rethrow_exception(mine);
 }
 
 void CZipWorkers::Run(int iIndex) {
+    unsigned uSeen = 0;
     for (;;) {
-        Job job;
+        const std::function<void(int)>* pWork;
         {
             std::unique_lock<std::mutex> lock(m_lock);
-            m_wake.wait(lock, [this] { return m_bStop || !m_jobs.empty(); });
+            m_wake.wait(lock, [&] { return m_bStop || m_uRound != uSeen; });
             if (m_bStop) return;
-            job = std::move(m_jobs.front());
-            m_jobs.pop_front();
+            uSeen = m_uRound;
+            pWork = m_pWork;
         }
-        // Whatever the job throws is kept for whoever waits on its future.
-        job(iIndex);
+        std::exception_ptr failure;
+        try {
+            (*pWork)(iIndex);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        std::lock_guard<std::mutex> lock(m_lock);
+        if (failure && !m_failure) m_failure = failure;
+        if (--m_iRunning == 0) m_done.notify_one();
     }
 }
