@@ -149,6 +149,17 @@ TEST(ZipBatch, EntriesThatMeetOnDiskGoInOrder) {
     EXPECT_EQ((std::vector<bool>{true, true, false, true, false, true, false, true, true, false}), batch);
     ExpectSameTrees(dir / L"single", dir / L"batch");
     EXPECT_EQ(Bytes{'1'}, ReadBytes(dir / L"batch\\same.txt"));
+
+    // A caller that stops at the refused entry finds nothing after it written.
+    CMemFile mem(archive.data(), archive.size());
+    CZipArchive zip;
+    zip.Open(mem, CZipArchive::openReadOnly);
+    Told told;
+    zip.ExtractFiles(AllEntries(zip), dir / L"stopped", told.Recorder(2));
+    zip.Close();
+    EXPECT_EQ((std::vector<bool>{true, true, false}), told.results);
+    EXPECT_TRUE(IsFile(dir / L"stopped\\other.txt"));
+    EXPECT_FALSE(IsFile(dir / L"stopped\\a"));
 }
 
 // A damaged entry among sound ones: the ones before it are told, then the

@@ -861,6 +861,10 @@ void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* 
         return true;
     };
     auto drain = [&]() -> bool { return startBuilding() && finishRunning(); };
+    // An item known to fail before anything after it is begun: told once
+    // everything before it is done, so that a caller that stops there finds
+    // nothing after it written.
+    auto refuse = [&](size_t uItem) -> bool { return drain() && (!pDone || pDone(uItem, false)); };
     auto known = [&](size_t uItem, bool bDone) {
         Task task;
         task.uItem = uItem;
@@ -876,7 +880,7 @@ void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* 
             CZipFileHeader header;
             CString target;
             if (!GetEntryInfo(header, uIndex) || !TargetOf(header, lpszPath, true, nullptr, target)) {
-                known(uItem++, false);
+                if (!refuse(uItem++)) return;
                 continue;
             }
             CString key = FileKey(target);
@@ -897,12 +901,15 @@ void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* 
                 if (bRunning && running.files.Crosses(key) && !finishRunning()) return;
             }
             if (bFolder) {
-                known(uItem++, ExtractFolder(header, target));
+                if (ExtractFolder(header, target))
+                    known(uItem++, true);
+                else if (!refuse(uItem++))
+                    return;
                 continue;
             }
             auto earlier = m_extracted.find(key);
             if (earlier != m_extracted.end() && earlier->second != uIndex) {
-                known(uItem++, false);
+                if (!refuse(uItem++)) return;
                 continue;
             }
             // A stored entry holds its data as it is: sizes that differ mean damage.

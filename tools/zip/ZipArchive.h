@@ -50,9 +50,11 @@ public:
     // decompressed on worker threads, several at a time, while this thread
     // alone reads and writes the archive in order. Entries are written in
     // the order given. pDone, when given, hears each item's result on this
-    // thread in that order. An exception is thrown as the single call would
-    // throw it, after the results of the items before it; items after it
-    // may already have been written to disk by then.
+    // thread in that order, and false from it stops the batch. An exception
+    // is thrown as the single call would throw it, after the results of the
+    // items before it. An entry refused for its name is told before any
+    // entry after it is begun; after a file that fails while it is written
+    // (or damaged data), the files after it may have been written already.
     void ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* lpszPath, const ZIPBATCHFUN& pDone = nullptr);
     void AddNewFiles(const std::vector<CString>& paths, int iLevel = -1, bool bFullPath = true,
                      const ZIPBATCHFUN& pDone = nullptr);
