@@ -53,16 +53,15 @@ bool UnpackArchive(BYTE* archive, DWORD length, const CString& folder,
     bool complete = true;
     try {
         zip.Open(memory, CZipArchive::openReadOnly);
-        const int count = zip.GetEntryCount();
-        for (int i = 0; i < count; ++i) {
+        std::vector<WORD> indexes(zip.GetEntryCount());
+        for (size_t i = 0; i < indexes.size(); ++i) indexes[i] = (WORD)i;
+        // Several files are written at once; each is named when it is done.
+        zip.ExtractFiles(indexes, folder, [&](size_t i, bool bDone) {
             CZipFileHeader header;
-            if (!zip.GetEntryInfo(header, (WORD)i)) {
-                complete = false;
-                continue;
-            }
-            if (onEntry) onEntry(header.GetFileName());
-            if (!zip.ExtractFile((WORD)i, folder, true, nullptr, nullptr, nullptr, 65535)) complete = false;
-        }
+            if (onEntry && zip.GetEntryInfo(header, indexes[i])) onEntry(header.GetFileName());
+            if (!bDone) complete = false;
+            return true;
+        });
         zip.Close();
     } catch (...) {
         zip.Close(true);

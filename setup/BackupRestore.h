@@ -32,6 +32,7 @@ CString DescribeBackup(const BackupInfo& info);
 // Unpacks every entry of the archive in memory below folder (ending in a
 // backslash), replacing files of the same name; false when the archive
 // cannot be read or an entry cannot be written (the rest are still tried).
+// onEntry hears each entry's name, in order, once it is unpacked.
 bool UnpackArchive(BYTE* archive, DWORD length, const CString& folder,
                    const std::function<void(const CString&)>& onEntry = nullptr);
 

@@ -108,6 +108,8 @@ bool CSetupProcessPage::ExtractPayload() {
         try {
             zip.Open(memory, CZipArchive::openReadOnly);
             const int count = zip.GetEntryCount();
+            std::vector<WORD> indexes;
+            std::vector<CString> names;
             for (int i = 0; i < count; ++i) {
                 CZipFileHeader header;
                 if (!zip.GetEntryInfo(header, (WORD)i)) {
@@ -115,16 +117,21 @@ bool CSetupProcessPage::ExtractPayload() {
                     break;
                 }
                 CString name = header.GetFileName();
-                SetProgress(name, SetupLogic::EntryPercent(i, count));
                 CString local = name;
                 local.Replace(L'/', L'\\');
                 if (SetupLogic::KeepsExistingFile(name, PathExists(root + local))) continue;
-                // Every entry is unpacked, and one that fails fails the copy:
-                // a half-unpacked program must not be reported as installed.
-                if (!zip.ExtractFile((WORD)i, root, true, nullptr, nullptr, nullptr, 65535)) {
-                    complete = false;
-                    break;
-                }
+                indexes.push_back((WORD)i);
+                names.push_back(name);
+            }
+            // Several files are written at once, and each is shown when it
+            // is done. Every entry is unpacked, and one that fails fails the
+            // copy: a half-unpacked program must not be reported as installed.
+            if (complete) {
+                zip.ExtractFiles(indexes, root, [&](size_t i, bool bDone) {
+                    SetProgress(names[i], SetupLogic::EntryPercent(indexes[i], count));
+                    if (!bDone) complete = false;
+                    return bDone;
+                });
             }
             zip.Close();
         } catch (...) {

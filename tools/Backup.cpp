@@ -146,11 +146,13 @@ CBackup::Result CBackup::Backup() {
         zip.Open(partPath, CZipArchive::create, 1457500);
         BuildFileList();
         int n = m_files.GetSize();
-        for (int i = 0; i < n; ++i) {
-            // A file that cannot be read is skipped; the backup goes on.
-            zip.AddNewFile(m_files[i], -1, true, nullptr, nullptr, 65535);
-            if (m_fnProgress) m_fnProgress(i * 100 / n);
-        }
+        std::vector<CString> paths((size_t)n);
+        for (int i = 0; i < n; ++i) paths[(size_t)i] = m_files[i];
+        // A file that cannot be read is skipped; the backup goes on.
+        zip.AddNewFiles(paths, -1, true, [&](size_t i, bool) {
+            if (m_fnProgress) m_fnProgress((int)i * 100 / n);
+            return true;
+        });
         zip.Close();
     } catch (const CException&) {
         zip.Close(true);
@@ -254,6 +256,13 @@ bool CBackup::MakeSetupFile(const CString& archivePath) {
 
 void CBackup::AddFolderToArchive(CZipArchive& archive, const CString& programFolder, const CString& folder,
                                  bool bSubFolders) {
+    std::vector<CString> paths;
+    CollectFolder(paths, programFolder, folder, bSubFolders);
+    archive.AddNewFiles(paths, -1, true);
+}
+
+void CBackup::CollectFolder(std::vector<CString>& paths, const CString& programFolder, const CString& folder,
+                            bool bSubFolders) {
     CString base = folder;
     base.TrimRight(L'\\');
     std::vector<CString> subFolders;
@@ -276,12 +285,12 @@ void CBackup::AddFolderToArchive(CZipArchive& archive, const CString& programFol
         if (relative.CompareNoCase(kProgramBackupName) == 0 ||
             relative.CompareNoCase(CString(kProgramBackupName) + kPartSuffix) == 0)
             continue;
-        archive.AddNewFile(relative, -1, true, nullptr, nullptr, 65535);
+        paths.push_back(relative);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     for (const CString& sub : subFolders) {
-        archive.AddNewFile(sub.Mid(root.GetLength()), -1, true, nullptr, nullptr, 65535);
-        AddFolderToArchive(archive, programFolder, sub, true);
+        paths.push_back(sub.Mid(root.GetLength()));
+        CollectFolder(paths, programFolder, sub, true);
     }
 }
 

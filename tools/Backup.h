@@ -69,6 +69,10 @@ public:
                                     const std::function<void(const CString&)>& reportFailure = nullptr);
     static void AddFolderToArchive(CZipArchive& archive, const CString& programFolder, const CString& folder,
                                    bool bSubFolders);
+    // The paths AddFolderToArchive adds, relative to the program folder, in
+    // the order it adds them.
+    static void CollectFolder(std::vector<CString>& paths, const CString& programFolder, const CString& folder,
+                              bool bSubFolders);
 
 private:
     void Report(const CString& path) const {

@@ -16,9 +16,12 @@ int Extract(const wchar_t* archivePath, const wchar_t* folder) {
     int failed = 0;
     try {
         zip.Open(archivePath, CZipArchive::openReadOnly);
-        WORD count = zip.GetEntryCount();
-        for (WORD i = 0; i < count; ++i)
-            if (!zip.ExtractFile(i, folder)) ++failed;
+        std::vector<WORD> indexes(zip.GetEntryCount());
+        for (size_t i = 0; i < indexes.size(); ++i) indexes[i] = (WORD)i;
+        zip.ExtractFiles(indexes, folder, [&](size_t, bool bDone) {
+            if (!bDone) ++failed;
+            return true;
+        });
         zip.Close();
     } catch (const CException&) {
         zip.Close(true);

@@ -95,15 +95,16 @@ small_tree() {  # folder count: a copy of the first count files of the tree abov
     mkdir -p "$out/${f%/*}"; cp -p "$f" "$out/$f"
   done)
 }
-# One count per call, of our program's thread only (Wine's own services
-# trace their calls too): the thread that opened the most files. The lines
-# that report a call's result are left out.
+# One count per call, of our program's process only (Wine's own services
+# trace their calls too): the process that opened the most files, with all
+# its threads, since the files are read and written by worker threads. The
+# lines that report a call's result are left out.
 traced() {
-  local log=$work/trace.log tid
-  WINEDEBUG=trace+file wine "$exe" "$@" >"$log" 2>&1 || true
-  tid=$(grep -a 'trace:file:CreateFileW' "$log" | cut -d: -f1 | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')
-  grep -a "^$tid:" "$log" | grep -av ' returning ' | grep -ao 'trace:file:[A-Za-z_]*' | sed 's/trace:file://' |
-    sort | uniq -c
+  local log=$work/trace.log pid
+  WINEDEBUG=trace+file,+pid wine "$exe" "$@" >"$log" 2>&1 || true
+  pid=$(grep -a 'trace:file:CreateFileW' "$log" | cut -d: -f1 | sort | uniq -c | sort -rn | awk 'NR == 1 { print $2 }')
+  grep -a "^$pid:" "$log" | grep -av ' returning ' | grep -ao 'trace:file:[A-Za-z_]*' |
+    sed 's/trace:file://' | sort | uniq -c
 }
 calls=(CreateFileW NtCreateFile GetFileAttributesW GetFileAttributesExW SetFileAttributesW GetLongPathNameW
        FindFirstFileExW CreateDirectoryW SetFileTime NtSetInformationFile NtQueryInformationFile

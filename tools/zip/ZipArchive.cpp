@@ -1,12 +1,18 @@
 #include "tools/zip/ZipArchive.h"
 
 #include "tools/zip/ZipPath.h"
+#include "tools/zip/ZipWorkers.h"
 #include "shell/SafePath.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <atomic>
+#include <exception>
+#include <memory>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -149,11 +155,8 @@ void CZipArchive::SetPassword(const char* lpszPassword) {
 
 // ---- Extracting ----
 
-bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPath, const wchar_t* lpszNewName,
-                              ZIPCALLBACKFUN pCallback, void* pUserData, DWORD nBufSize) {
-    if (!nBufSize) return false;
-    CZipFileHeader header;
-    if (!GetEntryInfo(header, uIndex)) return false;
+bool CZipArchive::TargetOf(const CZipFileHeader& header, const wchar_t* lpszPath, bool bFullPath,
+                           const wchar_t* lpszNewName, CString& target) {
     CString name;
     if (lpszNewName) {
         name = lpszNewName;
@@ -164,17 +167,52 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
         if (!bFullPath) name = CZipPath::GetFileName(name);
     }
     name = CZipPath::RemoveTrailingSeparators(name);
-    CString target = CZipPath::RemoveTrailingSeparators(lpszPath ? CString(lpszPath) : CString());
+    target = CZipPath::RemoveTrailingSeparators(lpszPath ? CString(lpszPath) : CString());
     target += L"\\";
     target += name;
+    return true;
+}
 
-    if (header.IsDirectory()) {
-        if (!CZipPath::CreateFolderPath(target)) return false;
-        // A folder whose attributes cannot be set is still extracted.
-        DWORD attr = AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL;
-        if (attr) SetFileAttributesW(target, attr);
-        return true;
+bool CZipArchive::ExtractFolder(const CZipFileHeader& header, const CString& target) {
+    if (!CZipPath::CreateFolderPath(target)) return false;
+    // A folder whose attributes cannot be set is still extracted.
+    DWORD attr = AttributesToApply(header) & ~FILE_ATTRIBUTE_NORMAL;
+    if (attr) SetFileAttributesW(target, attr);
+    return true;
+}
+
+bool CZipArchive::OpenTargetFile(const CString& target, CFile& file, CFileException& error) {
+    // Each file is opened once: its folders and an older file in its way are
+    // only looked at when that open fails, and its time and attributes are
+    // set through the same handle before it is closed.
+    const UINT kFlags = CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite;
+    bool opened = file.Open(target, kFlags, &error);
+    if (!opened && (error.m_lOsError == ERROR_PATH_NOT_FOUND || error.m_lOsError == ERROR_FILE_NOT_FOUND)) {
+        int slash = target.ReverseFind(L'\\');
+        if (slash <= 0 || !CZipPath::CreateFolderPath(target.Left(slash))) return false;
+        opened = file.Open(target, kFlags, &error);
     }
+    if (!opened && error.m_lOsError == ERROR_ACCESS_DENIED) {
+        // An older read-only (or hidden or system) file refuses to be
+        // replaced; it takes the entry's attributes anyway.
+        const DWORD kRefusing = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        DWORD oldAttr = GetFileAttributesW(target);
+        if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & kRefusing) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY) &&
+            SetFileAttributesW(target, (oldAttr & ~kRefusing) ? (oldAttr & ~kRefusing) : FILE_ATTRIBUTE_NORMAL))
+            opened = file.Open(target, kFlags, &error);
+    }
+    if (!opened) throw error;
+    return true;
+}
+
+bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPath, const wchar_t* lpszNewName,
+                              ZIPCALLBACKFUN pCallback, void* pUserData, DWORD nBufSize) {
+    if (!nBufSize) return false;
+    CZipFileHeader header;
+    if (!GetEntryInfo(header, uIndex)) return false;
+    CString target;
+    if (!TargetOf(header, lpszPath, bFullPath, lpszNewName, target)) return false;
+    if (header.IsDirectory()) return ExtractFolder(header, target);
 
     // Two entries that become one file (the same name twice, names that
     // differ in case only): the later one would silently replace the earlier
@@ -184,32 +222,18 @@ bool CZipArchive::ExtractFile(WORD uIndex, const wchar_t* lpszPath, bool bFullPa
     if (earlier != m_extracted.end() && earlier->second != uIndex) return false;
 
     if (!OpenEntry(uIndex)) return false;
-    // Each file is opened once: its folders and an older file in its way are
-    // only looked at when that open fails, and its time and attributes are
-    // set through the same handle before it is closed.
     CFile file;
     CFileException error;
-    bool opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
-    if (!opened && (error.m_lOsError == ERROR_PATH_NOT_FOUND || error.m_lOsError == ERROR_FILE_NOT_FOUND)) {
-        int slash = target.ReverseFind(L'\\');
-        if (slash <= 0 || !CZipPath::CreateFolderPath(target.Left(slash))) {
-            CloseEntry(nullptr, true);
-            return false;
-        }
-        opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
-    }
-    if (!opened && error.m_lOsError == ERROR_ACCESS_DENIED) {
-        // An older read-only (or hidden or system) file refuses to be
-        // replaced; it takes the entry's attributes anyway.
-        const DWORD kRefusing = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-        DWORD oldAttr = GetFileAttributesW(target);
-        if (oldAttr != INVALID_FILE_ATTRIBUTES && (oldAttr & kRefusing) && !(oldAttr & FILE_ATTRIBUTE_DIRECTORY) &&
-            SetFileAttributesW(target, (oldAttr & ~kRefusing) ? (oldAttr & ~kRefusing) : FILE_ATTRIBUTE_NORMAL))
-            opened = file.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite, &error);
+    bool opened;
+    try {
+        opened = OpenTargetFile(target, file, error);
+    } catch (...) {
+        CloseEntry(nullptr, true);
+        throw;
     }
     if (!opened) {
         CloseEntry(nullptr, true);
-        throw error;
+        return false;
     }
     int iResult = 0;
     try {
@@ -460,7 +484,8 @@ bool CZipArchive::BeginNewEntry(const CZipFileHeader& header, int iLevel, const 
     return BeginEntry(header, iLevel, &data);
 }
 
-bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource) {
+bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource,
+                             const Packed* pPacked) {
     if (IsClosed() || m_iFileOpened != nothing || m_storage.IsSpanMode() == -1) return false;
     if (GetEntryCount() >= MAX_ENTRIES) return false;
     CZipFileHeader entry = header;
@@ -493,11 +518,23 @@ bool CZipArchive::BeginEntry(const CZipFileHeader& header, int iLevel, const WIN
     bool bEncrypted = m_pszPassword.GetSize() > 0;
     if (!entry.PrepareForWrite(bFolder ? 0 : iLevel, m_storage.IsSpanMode() == 1 || bEncrypted, bEncrypted))
         ThrowError(CZipException::codeTooLongFileName);
+    if (pPacked) {
+        entry.m_uCrc32 = pPacked->uCrc32;
+        entry.m_uUncomprSize = pPacked->uSize;
+        entry.m_uComprSize = (DWORD)pPacked->pData->size();
+    }
     m_info.Init();
     m_centralDir.AddEntry(entry);
     CZipFileHeader* pHeader = CurrentFile();
     pHeader->WriteLocalHeader(&m_storage);
     pHeader->NameToMemoryForm();
+    if (pPacked) {
+        // Everything is known: the data follows its header, which needs no
+        // going back to.
+        if (!pPacked->pData->empty()) m_storage.Write(pPacked->pData->data(), (DWORD)pPacked->pData->size(), false);
+        m_centralDir.FinishEntry(true);
+        return true;
+    }
     if (bEncrypted) {
         CZipAutoBuffer buf(12);
         CryptCryptHeader((long)pHeader->m_uModTime << 16, buf);
@@ -612,6 +649,438 @@ void CZipArchive::Close(bool bAfterException) {
     m_centralDir.Clear(false);
     m_extracted.clear();
     m_storage.Close(bAfterException);
+}
+
+// ---- Batches ----
+
+namespace {
+
+// Files up to this size go through a worker whole, in memory; larger ones
+// are streamed by the archive's thread as the single calls do.
+const DWORD kWorkerFileLimit = 1024 * 1024;
+// A batch: at most this many items and (about) this many bytes held in
+// memory, so that memory stays bounded whatever the files.
+const size_t kBatchItems = 512;
+const size_t kBatchBytes = 32 * 1024 * 1024;
+
+[[noreturn]] void ThrowZipError(int iCode, const CString& archivePath) {
+    throw CZipException(CZipException::ZipErrToCause(iCode), archivePath);
+}
+
+// A zlib state for each thread of a batch, kept from one file to the next.
+class CThreadStreams {
+public:
+    CThreadStreams(int iCount, bool bDeflate, int iLevel)
+        : m_streams((size_t)iCount), m_ready((size_t)iCount, false), m_bDeflate(bDeflate), m_iLevel(iLevel) {}
+    ~CThreadStreams() {
+        for (size_t i = 0; i < m_streams.size(); ++i)
+            if (m_ready[i]) m_bDeflate ? deflateEnd(&m_streams[i]) : inflateEnd(&m_streams[i]);
+    }
+    CThreadStreams(const CThreadStreams&) = delete;
+    CThreadStreams& operator=(const CThreadStreams&) = delete;
+
+    // The thread's stream, ready for a new entry.
+    z_stream& Get(int iThread, const CString& archivePath) {
+        z_stream& s = m_streams[(size_t)iThread];
+        int err;
+        if (m_ready[(size_t)iThread]) {
+            err = m_bDeflate ? deflateReset(&s) : inflateReset(&s);
+        } else {
+            s = z_stream();
+            err = m_bDeflate ? deflateInit2_(&s, m_iLevel, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, kZlibVersion,
+                                             (int)sizeof(z_stream))
+                             : inflateInit2_(&s, -MAX_WBITS, kZlibVersion, (int)sizeof(z_stream));
+            if (err == Z_OK) m_ready[(size_t)iThread] = true;
+        }
+        if (err != Z_OK) ThrowZipError(err, archivePath);
+        return s;
+    }
+
+private:
+    std::vector<z_stream> m_streams;
+    std::vector<bool> m_ready;
+    bool m_bDeflate;
+    int m_iLevel;
+};
+
+// The files of a batch and the folders on their way, by FileKey: an entry
+// that is one of them or lies on their way waits for the next batch, so
+// that every entry meets what the ones before it left.
+class CBatchFiles {
+public:
+    bool Crosses(const CString& key) const {
+        if (m_folders.count(key) || m_files.count(key)) return true;
+        for (int slash = key.ReverseFind(L'\\'); slash > 0; slash = key.Left(slash).ReverseFind(L'\\'))
+            if (m_files.count(key.Left(slash))) return true;
+        return false;
+    }
+    void Add(const CString& key) {
+        m_files.insert(key);
+        for (int slash = key.ReverseFind(L'\\'); slash > 0; slash = key.Left(slash).ReverseFind(L'\\'))
+            m_folders.insert(key.Left(slash));
+    }
+    void Clear() {
+        m_files.clear();
+        m_folders.clear();
+    }
+
+private:
+    std::set<CString> m_files;
+    std::set<CString> m_folders;
+};
+
+}  // namespace
+
+bool CZipArchive::CanExtractOnWorker(const CZipFileHeader& header) const {
+    return m_storage.IsSpanMode() == 0 && !header.IsEncrypted() && !header.HasDataDescriptor() &&
+           (header.m_uMethod == 0 || header.m_uMethod == Z_DEFLATED) && header.m_uUncomprSize <= kWorkerFileLimit &&
+           header.m_uComprSize <= kWorkerFileLimit;
+}
+
+void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* lpszPath, const ZIPBATCHFUN& pDone) {
+    // One item of a batch: an entry the workers write, or one whose result
+    // is known already.
+    struct Task {
+        size_t uItem;
+        bool bKnown;
+        bool bDone;
+        const CZipFileHeader* pHeader;
+        CString target;
+        CString key;
+        std::vector<char> packed;
+        std::exception_ptr failure;
+    };
+    // While the workers write one batch, this thread reads the next one
+    // from the archive.
+    struct Batch {
+        std::vector<Task> tasks;
+        CBatchFiles files;
+        size_t uBytes = 0;
+        bool bWorkers = false;
+    };
+    const CString archivePath = m_storage.GetArchivePath();
+    const int iThreads = CZipWorkers::DefaultCount();
+    // The streams outlive the threads that use them.
+    CThreadStreams streams(iThreads + 1, false, 0);
+    Batch running, building;
+    bool bRunning = false;
+    std::atomic<size_t> next{0};
+
+    // Inflates, checks and writes one file of a batch.
+    auto extractTask = [&](Task& task, int iThread) -> bool {
+        const CZipFileHeader& header = *task.pHeader;
+        DWORD uSize = header.m_uUncomprSize;
+        std::unique_ptr<char[]> plain;
+        const char* pData = task.packed.data();
+        DWORD uProduced = uSize;
+        if (header.m_uMethod == Z_DEFLATED) {
+            z_stream& s = streams.Get(iThread, archivePath);
+            plain.reset(new char[uSize ? uSize : 1]);
+            s.next_in = (Bytef*)task.packed.data();
+            s.avail_in = (uInt)task.packed.size();
+            s.next_out = (Bytef*)plain.get();
+            s.avail_out = uSize;
+            // As when reading in chunks: the stream must come to its end,
+            // and every round must take input or give output.
+            for (;;) {
+                uLong uIn = s.total_in, uOut = s.total_out;
+                int err = inflate(&s, Z_SYNC_FLUSH);
+                if (err == Z_STREAM_END) break;
+                if (err == Z_BUF_ERROR || (s.total_in == uIn && s.total_out == uOut))
+                    ThrowZipError(CZipException::codeBadZipFile, archivePath);
+                if (err != Z_OK && err != Z_NEED_DICT) ThrowZipError(err, archivePath);
+            }
+            uProduced = (DWORD)s.total_out;
+            pData = plain.get();
+        }
+        CFile file;
+        CFileException error;
+        if (!OpenTargetFile(task.target, file, error)) return false;
+        int iResult = -1;
+        try {
+            // A stream that ends early leaves no file.
+            if (uProduced == uSize) {
+                if (crc32(0, (const Bytef*)pData, uSize) != header.m_uCrc32)
+                    ThrowZipError(CZipException::codeBadCrc, archivePath);
+                if (uSize) file.Write(pData, uSize);
+                iResult = ApplyEntryTimeAndAttributes(file.m_hFile, header);
+            }
+            file.Close();
+        } catch (...) {
+            // A damaged entry leaves no half-written file behind.
+            file.Abort();
+            DeleteFileW(task.target);
+            throw;
+        }
+        if (iResult == -1) DeleteFileW(task.target);
+        // Attributes that could not be set (-2) do not make the data wrong.
+        return iResult == 1 || iResult == -2;
+    };
+    const std::function<void(int)> work = [&](int iThread) {
+        std::vector<Task>& tasks = running.tasks;
+        for (size_t i; (i = next.fetch_add(1)) < tasks.size();) {
+            Task& task = tasks[i];
+            if (task.bKnown) continue;
+            try {
+                task.bDone = extractTask(task, iThread);
+            } catch (...) {
+                task.failure = std::current_exception();
+            }
+            std::vector<char>().swap(task.packed);
+        }
+    };
+    // Declared after what its threads use, so that it is gone (and they
+    // have stopped) first when an exception leaves.
+    std::unique_ptr<CZipWorkers> workers;
+    // Waits for the running batch and tells its results in order; false when
+    // the caller said to stop, an exception when an item failed.
+    auto finishRunning = [&]() -> bool {
+        if (!bRunning) return true;
+        bRunning = false;
+        if (running.bWorkers) workers->Wait();
+        Batch done;
+        std::swap(done, running);
+        for (Task& task : done.tasks) {
+            if (task.failure) std::rethrow_exception(task.failure);
+            if (!task.bKnown && task.bDone) m_extracted[task.key] = indexes[task.uItem];
+            if (pDone && !pDone(task.uItem, task.bDone)) return false;
+        }
+        return true;
+    };
+    // Hands the batch being read to the workers, once the one before it is done.
+    auto startBuilding = [&]() -> bool {
+        if (!finishRunning()) return false;
+        std::swap(running, building);
+        building = Batch();
+        bRunning = true;
+        if (running.bWorkers) {
+            if (!workers) workers.reset(new CZipWorkers(iThreads));
+            next = 0;
+            workers->Start(work);
+        }
+        return true;
+    };
+    auto drain = [&]() -> bool { return startBuilding() && finishRunning(); };
+    // An item known to fail before anything after it is begun: told once
+    // everything before it is done, so that a caller that stops there finds
+    // nothing after it written.
+    auto refuse = [&](size_t uItem) -> bool { return drain() && (!pDone || pDone(uItem, false)); };
+    auto known = [&](size_t uItem, bool bDone) {
+        Task task;
+        task.uItem = uItem;
+        task.bKnown = true;
+        task.bDone = bDone;
+        task.pHeader = nullptr;
+        building.tasks.push_back(std::move(task));
+    };
+
+    for (size_t uItem = 0; uItem < indexes.size();) {
+        WORD uIndex = indexes[uItem];
+        try {
+            CZipFileHeader header;
+            CString target;
+            if (!GetEntryInfo(header, uIndex) || !TargetOf(header, lpszPath, true, nullptr, target)) {
+                if (!refuse(uItem++)) return;
+                continue;
+            }
+            CString key = FileKey(target);
+            bool bFolder = header.IsDirectory();
+            bool bWorker = !bFolder && CanExtractOnWorker(header) && m_iFileOpened == nothing;
+            if (!bFolder && !bWorker) {
+                // Streamed by this thread, after everything before it.
+                if (!drain()) return;
+                bool bDone = ExtractFile(uIndex, lpszPath);
+                if (pDone && !pDone(uItem, bDone)) return;
+                ++uItem;
+                continue;
+            }
+            if (bRunning && running.files.Crosses(key) && !finishRunning()) return;
+            if (building.files.Crosses(key) || building.tasks.size() >= kBatchItems ||
+                building.uBytes >= kBatchBytes) {
+                if (!startBuilding()) return;
+                if (bRunning && running.files.Crosses(key) && !finishRunning()) return;
+            }
+            if (bFolder) {
+                if (ExtractFolder(header, target))
+                    known(uItem++, true);
+                else if (!refuse(uItem++))
+                    return;
+                continue;
+            }
+            auto earlier = m_extracted.find(key);
+            if (earlier != m_extracted.end() && earlier->second != uIndex) {
+                if (!refuse(uItem++)) return;
+                continue;
+            }
+            // A stored entry holds its data as it is: sizes that differ mean damage.
+            if (header.m_uMethod == 0 && header.m_uComprSize != header.m_uUncomprSize)
+                ThrowError(CZipException::codeBadZipFile);
+            Task task;
+            task.uItem = uItem;
+            task.bKnown = false;
+            task.bDone = false;
+            task.pHeader = m_centralDir[uIndex];
+            task.target = target;
+            task.key = key;
+            task.packed.resize(header.m_uComprSize);
+            m_centralDir.OpenEntry(uIndex);
+            try {
+                if (!task.packed.empty()) m_storage.Read(task.packed.data(), (DWORD)task.packed.size(), false);
+            } catch (...) {
+                m_centralDir.CloseEntry(false);
+                throw;
+            }
+            m_centralDir.CloseEntry(false);
+            building.uBytes += (size_t)header.m_uComprSize + header.m_uUncomprSize;
+            building.files.Add(key);
+            building.bWorkers = true;
+            building.tasks.push_back(std::move(task));
+            ++uItem;
+        } catch (...) {
+            // The items before this one are told first, and a failure of
+            // theirs comes before this one's.
+            std::exception_ptr mine = std::current_exception();
+            if (!drain()) return;
+            std::rethrow_exception(mine);
+        }
+    }
+    drain();
+}
+
+void CZipArchive::AddNewFiles(const std::vector<CString>& paths, int iLevel, bool bFullPath, const ZIPBATCHFUN& pDone) {
+    // Encrypted and spanned archives, whose entries are written as they are
+    // compressed, go through the single calls.
+    if (IsClosed() || m_pszPassword.GetSize() || m_storage.IsSpanMode() != 0) {
+        for (size_t i = 0; i < paths.size(); ++i) {
+            bool bDone = AddNewFile(paths[i], iLevel, bFullPath);
+            if (pDone && !pDone(i, bDone)) return;
+        }
+        return;
+    }
+    // What a thread of the batch found and made of one path.
+    struct Task {
+        enum Kind { skipped, folder, file, large } kind = skipped;
+        CString name;
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        DWORD uCrc32 = 0;
+        DWORD uSize = 0;
+        std::vector<char> packed;
+    };
+    const CString archivePath = m_storage.GetArchivePath();
+    const bool bStore = iLevel == 0;
+    const int iThreads = CZipWorkers::DefaultCount();
+    // The streams outlive the threads that use them.
+    CThreadStreams streams(iThreads, true, iLevel);
+    CZipWorkers workers(iThreads - 1);
+    std::vector<Task> batch;
+
+    // Reads and compresses one file; a file that does not fit what the
+    // batch may still hold is left to the archive's thread.
+    std::atomic<size_t> held{0};
+    auto packTask = [&](Task& task, const CString& path, int iThread) {
+        WIN32_FILE_ATTRIBUTE_DATA& data = task.data;
+        CFile file;
+        // A file is opened once and everything else about it is asked of the
+        // open handle; only a folder (which that open refuses) is looked up
+        // by name.
+        if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
+            if (GetFileAttributesExW(path, GetFileExInfoStandard, &data) &&
+                (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                task.kind = Task::folder;
+            return;
+        }
+        FILE_BASIC_INFO info;
+        LARGE_INTEGER size;
+        if (!GetFileInformationByHandleEx(file.m_hFile, FileBasicInfo, &info, sizeof info) ||
+            !GetFileSizeEx(file.m_hFile, &size))
+            return;
+        data.dwFileAttributes = info.FileAttributes;
+        data.ftLastWriteTime.dwLowDateTime = info.LastWriteTime.LowPart;
+        data.ftLastWriteTime.dwHighDateTime = (DWORD)info.LastWriteTime.HighPart;
+        // The format has 32-bit sizes: a file of 4 GiB or more is refused.
+        if (size.HighPart != 0 || size.LowPart == 0xFFFFFFFF) return;
+        if (size.LowPart > kWorkerFileLimit || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            held.fetch_add(size.LowPart) + size.LowPart > kBatchBytes) {
+            task.kind = Task::large;
+            return;
+        }
+        // One byte more than the file holds: a short read is its end.
+        std::vector<char> raw((size_t)size.LowPart + 1);
+        size_t uGot = 0;
+        for (;;) {
+            uGot += file.Read(raw.data() + uGot, (UINT)(raw.size() - uGot));
+            if (uGot < raw.size()) break;
+            raw.resize(raw.size() + 65536);
+        }
+        file.Abort();
+        task.uSize = (DWORD)uGot;
+        task.uCrc32 = crc32(0, (const Bytef*)raw.data(), (uInt)uGot);
+        if (bStore) {
+            raw.resize(uGot);
+            task.packed = std::move(raw);
+        } else {
+            z_stream& s = streams.Get(iThread, archivePath);
+            task.packed.resize(deflateBound(&s, (uLong)uGot));
+            s.next_in = (Bytef*)raw.data();
+            s.avail_in = (uInt)uGot;
+            s.next_out = (Bytef*)task.packed.data();
+            s.avail_out = (uInt)task.packed.size();
+            // Room for the bound takes the whole stream in one call.
+            int err = deflate(&s, Z_FINISH);
+            if (err != Z_STREAM_END) ThrowZipError(err == Z_OK ? Z_BUF_ERROR : err, archivePath);
+            task.packed.resize(s.total_out);
+        }
+        task.kind = Task::file;
+    };
+
+    for (size_t uFirst = 0; uFirst < paths.size(); uFirst += kBatchItems) {
+        size_t uCount = std::min(kBatchItems, paths.size() - uFirst);
+        batch.assign(uCount, Task());
+        held = 0;
+        std::vector<std::exception_ptr> failures(uCount);
+        std::atomic<size_t> next{0};
+        workers.RunOnAll([&](int iThread) {
+            for (size_t i; (i = next.fetch_add(1)) < uCount;) {
+                Task& task = batch[i];
+                const CString& path = paths[uFirst + i];
+                task.name = bFullPath ? CZipPath::RemoveDrive(path) : CZipPath::GetFileName(path);
+                if (task.name.IsEmpty()) continue;
+                try {
+                    packTask(task, path, iThread);
+                } catch (...) {
+                    failures[i] = std::current_exception();
+                }
+            }
+        });
+        // This thread alone writes the archive, in the order given.
+        for (size_t i = 0; i < uCount; ++i) {
+            if (failures[i]) std::rethrow_exception(failures[i]);
+            Task& task = batch[i];
+            const CString& path = paths[uFirst + i];
+            CZipFileHeader header;
+            bool bDone = false;
+            switch (task.kind) {
+            case Task::skipped:
+                break;
+            case Task::large:
+                bDone = AddNewFile(path, iLevel, bFullPath);
+                break;
+            case Task::folder:
+                header.SetFileName(task.name);
+                bDone = BeginEntry(header, iLevel, &task.data);
+                if (bDone) EndNewEntry();
+                break;
+            case Task::file: {
+                header.SetFileName(task.name);
+                Packed packed = {task.uCrc32, task.uSize, &task.packed};
+                bDone = BeginEntry(header, iLevel, &task.data, &packed);
+                break;
+            }
+            }
+            std::vector<char>().swap(task.packed);
+            if (pDone && !pDone(uFirst + i, bDone)) return;
+        }
+    }
 }
 
 // ---- Traditional encryption ----

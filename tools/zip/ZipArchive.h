@@ -11,11 +11,16 @@
 #include "tools/zip/ZipInternalInfo.h"
 #include "tools/zip/ZipStorage.h"
 
+#include <functional>
 #include <list>
 #include <map>
+#include <vector>
 
 // Progress: (total bytes, bytes done so far, user data); false stops.
 typedef bool (*ZIPCALLBACKFUN)(DWORD uTotal, DWORD uDone, void* pData);
+// The result of one entry of a batch: (index into the batch, success);
+// false stops the batch.
+typedef std::function<bool(size_t uItem, bool bDone)> ZIPBATCHFUN;
 
 class CZipArchive {
 public:
@@ -39,6 +44,20 @@ public:
                      ZIPCALLBACKFUN pCallback = nullptr, void* pUserData = nullptr, DWORD nBufSize = 65535);
     bool AddNewFile(const wchar_t* lpszFilePath, int iLevel = -1, bool bFullPath = true,
                     ZIPCALLBACKFUN pCallback = nullptr, void* pUserData = nullptr, unsigned long nBufSize = 65535);
+
+    // Batches: what ExtractFile (full paths, no new name) and AddNewFile do
+    // for each item, with the files themselves read, written, compressed and
+    // decompressed on worker threads, several at a time, while this thread
+    // alone reads and writes the archive in order. Entries are written in
+    // the order given. pDone, when given, hears each item's result on this
+    // thread in that order, and false from it stops the batch. An exception
+    // is thrown as the single call would throw it, after the results of the
+    // items before it. An entry refused for its name is told before any
+    // entry after it is begun; after a file that fails while it is written
+    // (or damaged data), the files after it may have been written already.
+    void ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* lpszPath, const ZIPBATCHFUN& pDone = nullptr);
+    void AddNewFiles(const std::vector<CString>& paths, int iLevel = -1, bool bFullPath = true,
+                     const ZIPBATCHFUN& pDone = nullptr);
 
     bool OpenEntry(WORD uIndex);
     DWORD ReadEntry(void* pBuf, DWORD iSize);
@@ -86,8 +105,24 @@ private:
     // A fresh stream structure for a new zlib state kept beyond the entry.
     void ClearStream();
     // BeginNewEntry with what is known of the source file (none for data
-    // that comes from no file).
-    bool BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource);
+    // that comes from no file). Data a worker has compressed already comes
+    // with its CRC and sizes, which go straight into the local header.
+    struct Packed {
+        DWORD uCrc32;
+        DWORD uSize;
+        const std::vector<char>* pData;
+    };
+    bool BeginEntry(const CZipFileHeader& header, int iLevel, const WIN32_FILE_ATTRIBUTE_DATA* pSource,
+                    const Packed* pPacked = nullptr);
+    // The target of an entry; false for a name that would leave the folder.
+    static bool TargetOf(const CZipFileHeader& header, const wchar_t* lpszPath, bool bFullPath,
+                         const wchar_t* lpszNewName, CString& target);
+    static bool ExtractFolder(const CZipFileHeader& header, const CString& target);
+    // Creates the target file (and its folders); false when a folder cannot
+    // be made, a file exception when the file cannot be.
+    static bool OpenTargetFile(const CString& target, CFile& file, CFileException& error);
+    // Whether an entry can be read whole into memory and written by a worker.
+    bool CanExtractOnWorker(const CZipFileHeader& header) const;
     // Gives an extracted file, still open, the entry's modification time and
     // attributes: 1 when done, 0 when the times, -2 when the attributes
     // could not be set.

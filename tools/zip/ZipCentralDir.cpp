@@ -211,8 +211,13 @@ void CZipCentralDir::AddEntry(const CZipFileHeader& header) {
     if (m_pStorage->IsSpanMode() == 0) m_pStorage->m_pFile->SeekToEnd();
 }
 
-void CZipCentralDir::FinishEntry() {
+void CZipCentralDir::FinishEntry(bool bLocalHeaderComplete) {
     CZipFileHeader* pHeader = m_pOpenedFile;
+    if (bLocalHeaderComplete && !pHeader->HasDataDescriptor()) {
+        pHeader->m_uOffset -= m_uBytesBeforeZip;
+        m_pOpenedFile = nullptr;
+        return;
+    }
     char buf[16];
     PutDword(buf, m_gszDataDescriptorSignature);
     PutDword(buf + 4, pHeader->m_uCrc32);

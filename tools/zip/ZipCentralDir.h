@@ -28,7 +28,9 @@ public:
     // Checks the data descriptor of the entry that was read to its end.
     void CloseEntry(bool bCheckDescriptor = true);
     void AddEntry(const CZipFileHeader& header);
-    void FinishEntry();
+    // Puts the CRC and sizes of the entry just written into its local header
+    // or a data descriptor, unless the local header was written with them.
+    void FinishEntry(bool bLocalHeaderComplete = false);
     void Write();
 
     WORD GetCount() const { return (WORD)m_headers.size(); }
