@@ -50,13 +50,16 @@ if [ "$lanes" -gt 1 ] && [ -z "${ZOREL_KILL_LANE:-}" ]; then
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     echo "$n"
   }
+  first=1
   for lane in $(seq 1 "$lanes"); do
     share=$(( trials / lanes + (lane <= trials % lanes ? 1 : 0) ))
     [ "$share" -gt 0 ] || continue
-    ZOREL_KILL_LANE=$lane ZOREL_KILL_DISPLAY=$(free_display $((300 + 20 * lane))) \
+    # Each lane's trials have numbers, and so random choices, of their own.
+    ZOREL_KILL_FIRST_TRIAL=$first ZOREL_KILL_LANE=$lane ZOREL_KILL_DISPLAY=$(free_display $((300 + 20 * lane))) \
       ZOREL_KILL_PREFIX="$build/wineprefix-kill-$lane" \
       setsid "$0" "$share" "$build" --lanes 1 >"$logs/lane-$lane.log" 2>&1 </dev/null &
     lane_pids+=("$!")
+    first=$((first + share))
     echo "lane $lane: $share trials, log $logs/lane-$lane.log"
     sleep 2
   done
@@ -77,6 +80,7 @@ if [ "$lanes" -gt 1 ] && [ -z "${ZOREL_KILL_LANE:-}" ]; then
     read -r t c f l <<<"$(echo "$line" | sed -E 's/[^0-9]+/ /g')"
     total=$((total + t)) cut=$((cut + c)) failed=$((failed + f)) lost=$((lost + l))
     for pair in $(grep -E '^losses by kind:' "$log" | tail -1 | cut -d: -f2); do
+      [[ $pair == *=* ]] || continue
       by_kind[${pair%%=*}]=$(( ${by_kind[${pair%%=*}]:-0} + ${pair#*=} ))
     done
   done
@@ -143,7 +147,8 @@ count_losses() {
     losses=$((losses + 1))
   done <<<"$1"
 }
-for trial in $(seq 1 "$trials"); do
+first=${ZOREL_KILL_FIRST_TRIAL:-1}
+for trial in $(seq "$first" $((first + trials - 1))); do
   pid=$(start_zorel)
   if [ -z "$pid" ]; then
     echo "trial $trial: Zorel did not start"
