@@ -148,8 +148,12 @@ count_losses() {
   done <<<"$1"
 }
 first=${ZOREL_KILL_FIRST_TRIAL:-1}
+# Seconds since t, to a tenth.
+since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }'; }
 for trial in $(seq "$first" $((first + trials - 1))); do
+  t0=$EPOCHREALTIME
   pid=$(start_zorel)
+  t_start=$(since "$t0")
   if [ -z "$pid" ]; then
     echo "trial $trial: Zorel did not start"
     failed_starts=$((failed_starts + 1))
@@ -163,11 +167,14 @@ for trial in $(seq "$first" $((first + trials - 1))); do
     echo "$found" | sed 's/^/  /'
     count_losses "$found"
   fi
+  t1=$EPOCHREALTIME
   did=$(zkill work "$pid" "$trial" "${ZOREL_KILL_BUDGET_MS:-4000}")
+  t2=$EPOCHREALTIME
   python3 "$here/check.py" snapshot "$folder" "$state"
   left=$(python3 -c 'import json,sys; print(len(json.load(open(sys.argv[1]))["leftovers"]))' "$state")
   [ "$left" -gt 0 ] && interrupted=$((interrupted + 1))
-  echo "trial $trial: $did, killed leaving $left unfinished save(s)"
+  echo "trial $trial: $did, killed leaving $left unfinished save(s);" \
+    "$(since "$t0") s: start $t_start, check $(awk -v a="$t0" -v b="$t1" -v s="$t_start" 'BEGIN { printf "%.1f", b - a - s }'), work $(awk -v a="$t1" -v b="$t2" 'BEGIN { printf "%.1f", b - a }'), snapshot $(since "$t2")"
 done
 
 # A last start checks the last kill.
