@@ -4,9 +4,15 @@
 //                                     the test's master password and three
 //                                     widget skins, written by the program's
 //                                     own writers
-//   zkill start <program folder>      start Zorel.exe there, wait until its
-//                                     start-up is over, print its pid
-//   zkill work <pid> <seed> <ms>      make changes the way a user would
+//   zkill start <program folder> [reads]
+//                                     start Zorel.exe there, wait until its
+//                                     start-up is over, print its pid; with
+//                                     reads, what zkill read says of every
+//                                     alarm, anniversary and vault file there
+//                                     (history copies and whole saves not yet
+//                                     in place too) goes to that file
+//   zkill work <pid> <seed> <ms> [<program folder> <reads>]
+//                                     make changes the way a user would
 //                                     (new notes, typing, the next colour,
 //                                     which saves the settings; an alarm's
 //                                     Done in the schedule manager, a new
@@ -14,7 +20,8 @@
 //                                     widget opened or closed from the
 //                                     Widgets menu), call the save tick, and
 //                                     kill the program at a random moment
-//                                     within ms; prints what it did
+//                                     within ms; prints what it did (and
+//                                     reads as start does)
 //   zkill read <kind> <file> ...      reads each file with the program's own
 //                                     reader (kind: alarms, anniversaries or
 //                                     vault) and prints a line per file:
@@ -270,7 +277,9 @@ struct Hands {
     }
 };
 
-int Start(const std::wstring& folderIn) {
+bool ReadSaved(const std::wstring& folder, const std::wstring& out);
+
+int Start(const std::wstring& folderIn, const wchar_t* readsOut) {
     std::wstring folder = folderIn;
     if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
     std::wstring exe = folder + L"Zorel.exe";
@@ -305,11 +314,14 @@ int Start(const std::wstring& folderIn) {
             quietSince = GetTickCount();
         }
     }
+    if (readsOut && !ReadSaved(folderIn, readsOut)) {
+        fprintf(stderr, "zkill: cannot write what it read\n");
+    }
     printf("%lu\n", info.dwProcessId);
     return 0;
 }
 
-int Work(DWORD pid, unsigned seed, DWORD budgetMs) {
+int Work(DWORD pid, unsigned seed, DWORD budgetMs, const wchar_t* folder, const wchar_t* readsOut) {
     HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
     if (!process) {
         fprintf(stderr, "zkill: no process %lu\n", pid);
@@ -391,6 +403,7 @@ int Work(DWORD pid, unsigned seed, DWORD budgetMs) {
            created, typed, colours, ticks, hands.doneToggles, hands.anniversaries, hands.vaultEntries,
            hands.widgetToggles, closeFirst ? 1 : 0, GetTickCount() - begin);
     CloseHandle(process);
+    if (folder && readsOut && !ReadSaved(folder, readsOut)) return 1;
     return 0;
 }
 
@@ -482,12 +495,14 @@ std::string Clean(const CString& text) {
     return out;
 }
 
+FILE* g_readOut = stdout;
+
 void PrintRead(const char* kind, const std::wstring& path, bool whole, const std::vector<std::string>& records) {
     char name[4 * MAX_PATH] = {};
     WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, name, sizeof name - 1, nullptr, nullptr);
-    printf("%s\t%s\t%d", kind, name, whole ? 1 : 0);
-    for (const std::string& r : records) printf("\t%s", r.c_str());
-    printf("\n");
+    fprintf(g_readOut, "%s\t%s\t%d", kind, name, whole ? 1 : 0);
+    for (const std::string& r : records) fprintf(g_readOut, "\t%s", r.c_str());
+    fprintf(g_readOut, "\n");
 }
 
 void ReadAlarms(const std::wstring& path) {
@@ -536,6 +551,48 @@ void ReadVault(const std::wstring& path) {
     PrintRead("vault", path, whole, records);
 }
 
+bool EndsWith(const std::wstring& name, const wchar_t* end) {
+    size_t n = wcslen(end);
+    return name.size() >= n && _wcsicmp(name.c_str() + name.size() - n, end) == 0;
+}
+
+// Every alarm, anniversary and vault file of a program folder, their history
+// copies and the saves of them written whole but not yet put in place, read
+// into the file out: the kill test's eyes, without a start of Wine for each
+// look.
+bool ReadSaved(const std::wstring& folderIn, const std::wstring& out) {
+    std::wstring folder = WithSlash(folderIn);
+    struct Place {
+        const wchar_t* sub;
+        const wchar_t* end;
+        void (*read)(const std::wstring&);
+    } places[] = {
+        {L"schedule_data\\", L".zra", ReadAlarms},
+        {L"schedule_data\\history\\", L".sbak", ReadAlarms},
+        {L"anniversary_data\\", L".xzrn", ReadAnniversaries},
+        {L"anniversary_data\\history\\", L".xbak", ReadAnniversaries},
+        {L"pmanager_data\\", L".pmd", ReadVault},
+        {L"pmanager_data\\history\\", L".xbak", ReadVault},
+    };
+    FILE* file = _wfopen(out.c_str(), L"wb");
+    if (!file) return false;
+    g_readOut = file;
+    for (const Place& place : places) {
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW((folder + place.sub + L"*").c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE) continue;
+        do {
+            std::wstring name = data.cFileName;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            if (EndsWith(name, place.end) || (EndsWith(name, L".ready") && name.find(place.end) != std::wstring::npos))
+                place.read(folder + place.sub + name);
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    g_readOut = stdout;
+    return fclose(file) == 0;
+}
+
 int Read(int count, wchar_t** pairs) {
     for (int i = 0; i + 1 < count; i += 2) {
         std::wstring kind = pairs[i], path = pairs[i + 1];
@@ -556,10 +613,11 @@ int Read(int count, wchar_t** pairs) {
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 3 && wcscmp(argv[1], L"seed") == 0) return Seed(argv[2]);
     if (argc >= 2 && wcscmp(argv[1], L"read") == 0) return Read(argc - 2, argv + 2);
-    if (argc >= 3 && wcscmp(argv[1], L"start") == 0) return Start(argv[2]);
+    if (argc >= 3 && wcscmp(argv[1], L"start") == 0) return Start(argv[2], argc >= 4 ? argv[3] : nullptr);
     if (argc >= 5 && wcscmp(argv[1], L"work") == 0)
         return Work((DWORD)wcstoul(argv[2], nullptr, 10), (unsigned)wcstoul(argv[3], nullptr, 10),
-                    (DWORD)wcstoul(argv[4], nullptr, 10));
-    fprintf(stderr, "zkill seed <folder> | start <folder> | work <pid> <seed> <ms> | read <kind> <file>...\n");
+                    (DWORD)wcstoul(argv[4], nullptr, 10), argc >= 7 ? argv[5] : nullptr, argc >= 7 ? argv[6] : nullptr);
+    fprintf(stderr, "zkill seed <folder> | start <folder> [reads] | work <pid> <seed> <ms> [<folder> <reads>] | "
+                    "read <kind> <file>...\n");
     return 2;
 }

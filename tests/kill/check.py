@@ -2,10 +2,10 @@
 """The kill test's eyes: what a killed Zorel left on the disk, and whether the
 next start kept all of it.
 
-  check.py snapshot <program folder> <state.json>
+  check.py snapshot <program folder> <state.json> [reads]
       After the kill: what every completed save left (the live files, or a
       save that was written whole but not yet put in place).
-  check.py verify <program folder> <state.json>
+  check.py verify <program folder> <state.json> [reads]
       After the next start-up: prints one line per loss, nothing when none.
   check.py summary <program folder> -
       What the folder holds.
@@ -13,8 +13,10 @@ next start kept all of it.
 Every loss is printed as "<kind>: <what>", kind being the file it touches
 (notes, lists, settings, alarms, anniversaries, vault, widgets, history) or
 leftovers and damaged copies. The alarm file, the anniversary file and the
-vault are read by zkill with the program's own readers (zkill read), so a
-file that would not load is found as the program would find it.
+vault are read by zkill with the program's own readers, so a file that
+would not load is found as the program would find it: zkill start and work
+leave what they read of the folder in the reads file; without one, check.py
+runs zkill read itself.
 """
 import json
 import os
@@ -98,16 +100,23 @@ def winpath(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+READS = None
+
+
 def zkill_read(pairs):
     """{path: (whole, records)} for [(kind, path)], read by the program's own
-    readers in one run of zkill."""
+    readers: what zkill left in the reads file, or one run of zkill read."""
     if not pairs:
         return {}
-    exe = os.path.join(os.environ["ZOREL_BUILD_DIR"], "bin", "zkill.exe")
-    args = ["wine", exe, "read"]
-    for kind, path in pairs:
-        args += [kind, winpath(path)]
-    out = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=120).stdout
+    if READS:
+        with open(READS, "rb") as f:
+            out = f.read()
+    else:
+        exe = os.path.join(os.environ["ZOREL_BUILD_DIR"], "bin", "zkill.exe")
+        args = ["wine", exe, "read"]
+        for kind, path in pairs:
+            args += [kind, winpath(path)]
+        out = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=120).stdout
     found = {}
     by_win = {winpath(path): path for _, path in pairs}
     for line in out.decode("utf-8", "replace").replace("\r", "").split("\n"):
@@ -252,7 +261,9 @@ def verify(before, after):
 
 
 def main():
+    global READS
     action, root, state_file = sys.argv[1:4]
+    READS = sys.argv[4] if len(sys.argv) > 4 else None
     if action == "summary":
         state = describe(root)
         tokens = sum(len(n["tokens"]) for n in state["notes"].values())

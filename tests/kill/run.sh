@@ -118,21 +118,27 @@ trap 'exit 130' INT TERM
 
 folder=$(e2e_folder)
 cp "$build/bin/Zorel.exe" "$folder/"
+# The interpreter itself: a version manager's launcher in front of it can
+# take seconds a call, and the checks call it four times a trial.
+python3=$(python3 -c 'import sys; print(sys.executable)')
 state=$(mktemp)
-E2E_TEMP+=("$state")
+reads=$(mktemp)
+E2E_TEMP+=("$state" "$reads")
 zkill() { wine "$build/bin/zkill.exe" "$@" | tr -d '\r'; }
 # The started program must not hold the pipe of a command substitution (it
 # would wait for the program to end), so its pid comes through a file.
 start_zorel() {
   local out
   out=$(mktemp)
-  wine "$build/bin/zkill.exe" start "$(winpath "$folder")" </dev/null >"$out" 2>/dev/null
+  # Emptied first: reads of an earlier look must not stand for this one.
+  : >"$reads"
+  wine "$build/bin/zkill.exe" start "$(winpath "$folder")" "$(winpath "$reads")" </dev/null >"$out" 2>/dev/null
   tr -d '\r\n' <"$out"
   rm -f "$out"
 }
 
 zkill seed "$(winpath "$folder")" || { echo "the seeds could not be written"; exit 2; }
-python3 "$here/check.py" snapshot "$folder" "$state"
+"$python3" "$here/check.py" snapshot "$folder" "$state"
 
 losses=0
 interrupted=0
@@ -161,17 +167,18 @@ for trial in $(seq "$first" $((first + trials - 1))); do
     continue
   fi
   E2E_PIDS+=("$pid")
-  found=$(python3 "$here/check.py" verify "$folder" "$state")
+  found=$("$python3" "$here/check.py" verify "$folder" "$state" "$reads")
   if [ -n "$found" ]; then
     echo "trial $trial: after the restart:"
     echo "$found" | sed 's/^/  /'
     count_losses "$found"
   fi
   t1=$EPOCHREALTIME
-  did=$(zkill work "$pid" "$trial" "${ZOREL_KILL_BUDGET_MS:-4000}")
+  : >"$reads"
+  did=$(zkill work "$pid" "$trial" "${ZOREL_KILL_BUDGET_MS:-4000}" "$(winpath "$folder")" "$(winpath "$reads")")
   t2=$EPOCHREALTIME
-  python3 "$here/check.py" snapshot "$folder" "$state"
-  left=$(python3 -c 'import json,sys; print(len(json.load(open(sys.argv[1]))["leftovers"]))' "$state")
+  "$python3" "$here/check.py" snapshot "$folder" "$state" "$reads"
+  left=$("$python3" -c 'import json,sys; print(len(json.load(open(sys.argv[1]))["leftovers"]))' "$state")
   [ "$left" -gt 0 ] && interrupted=$((interrupted + 1))
   echo "trial $trial: $did, killed leaving $left unfinished save(s);" \
     "$(since "$t0") s: start $t_start, check $(awk -v a="$t0" -v b="$t1" -v s="$t_start" 'BEGIN { printf "%.1f", b - a - s }'), work $(awk -v a="$t1" -v b="$t2" 'BEGIN { printf "%.1f", b - a }'), snapshot $(since "$t2")"
@@ -181,7 +188,7 @@ done
 pid=$(start_zorel)
 if [ -n "$pid" ]; then
   E2E_PIDS+=("$pid")
-  found=$(python3 "$here/check.py" verify "$folder" "$state")
+  found=$("$python3" "$here/check.py" verify "$folder" "$state" "$reads")
   if [ -n "$found" ]; then
     echo "last start:"
     echo "$found" | sed 's/^/  /'
@@ -193,10 +200,10 @@ else
   count_losses "start: Zorel did not start"
 fi
 
-echo "at the end: $(python3 "$here/check.py" summary "$folder" -)"
+echo "at the end: $("$python3" "$here/check.py" summary "$folder" -)"
 # A kind of file the run never changed was never put to the test: its checks
 # held whatever happened. Short runs may miss one.
-changed=$(python3 "$here/check.py" changed "$folder" "$state")
+changed=$("$python3" "$here/check.py" changed "$folder" "$state")
 echo "trials that changed each file: $changed"
 if [ "$trials" -ge 20 ]; then
   for pair in $changed; do
