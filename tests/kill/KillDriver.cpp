@@ -293,21 +293,31 @@ int Start(const std::wstring& folderIn, const wchar_t* readsOut) {
         return 1;
     }
     DWORD begin = GetTickCount();
-    while (!FrameOf(info.dwProcessId)) {
-        if (WaitForSingleObject(info.hProcess, 50) == WAIT_OBJECT_0 || GetTickCount() - begin > 30000) {
-            fprintf(stderr, "zkill: no frame window\n");
-            return 1;
+    // A start given up is ended, so that no copy of it stands in the way
+    // of the next; how it went is told.
+    auto giveUp = [&](const char* why) {
+        DWORD code = 0;
+        bool ended = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
+        if (!ended) {
+            TerminateProcess(info.hProcess, 9);
+            WaitForSingleObject(info.hProcess, 10000);
         }
+        GetExitCodeProcess(info.hProcess, &code);
+        fprintf(stderr, "zkill: %s after %lu ms; %s (exit code 0x%lx)\n", why, GetTickCount() - begin,
+                ended ? "the program had ended" : "ended by zkill", code);
+        return 1;
+    };
+    while (!FrameOf(info.dwProcessId)) {
+        if (WaitForSingleObject(info.hProcess, 50) == WAIT_OBJECT_0 || GetTickCount() - begin > 30000)
+            return giveUp("no frame window");
     }
     // The start-up steps run on timer ticks a second apart: quiet for longer
     // than that means they are over.
     ULONGLONG last = CpuTime(info.hProcess);
     DWORD quietSince = GetTickCount();
     while (GetTickCount() - quietSince < 1500) {
-        if (WaitForSingleObject(info.hProcess, 50) == WAIT_OBJECT_0 || GetTickCount() - begin > 60000) {
-            fprintf(stderr, "zkill: the program ended or never settled\n");
-            return 1;
-        }
+        if (WaitForSingleObject(info.hProcess, 50) == WAIT_OBJECT_0 || GetTickCount() - begin > 60000)
+            return giveUp("the start-up never settled");
         ULONGLONG now = CpuTime(info.hProcess);
         if (now != last) {
             last = now;

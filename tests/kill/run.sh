@@ -123,7 +123,8 @@ cp "$build/bin/Zorel.exe" "$folder/"
 python3=$(python3 -c 'import sys; print(sys.executable)')
 state=$(mktemp)
 reads=$(mktemp)
-E2E_TEMP+=("$state" "$reads")
+why=$(mktemp)
+E2E_TEMP+=("$state" "$reads" "$why")
 zkill() { wine "$build/bin/zkill.exe" "$@" | tr -d '\r'; }
 # The started program must not hold the pipe of a command substitution (it
 # would wait for the program to end), so its pid comes through a file.
@@ -132,7 +133,7 @@ start_zorel() {
   out=$(mktemp)
   # Emptied first: reads of an earlier look must not stand for this one.
   : >"$reads"
-  wine "$build/bin/zkill.exe" start "$(winpath "$folder")" "$(winpath "$reads")" </dev/null >"$out" 2>/dev/null
+  wine "$build/bin/zkill.exe" start "$(winpath "$folder")" "$(winpath "$reads")" </dev/null >"$out" 2>"$why"
   tr -d '\r\n' <"$out"
   rm -f "$out"
 }
@@ -161,7 +162,7 @@ for trial in $(seq "$first" $((first + trials - 1))); do
   pid=$(start_zorel)
   t_start=$(since "$t0")
   if [ -z "$pid" ]; then
-    echo "trial $trial: Zorel did not start"
+    echo "trial $trial: Zorel did not start: $(tr -d '\r' <"$why" | grep zkill | tr '\n' ' ')"
     failed_starts=$((failed_starts + 1))
     count_losses "start: Zorel did not start"
     continue
