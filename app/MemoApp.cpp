@@ -11,7 +11,9 @@
 #include "shell/ShellIds.h"
 #include "shell/StartupLogic.h"
 #include "shell/ZMsgBox.h"
+#include "tools/PwdVault.h"
 #include "widgets/AboutDlg.h"
+#include "widgets/WidgetDialog.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -148,8 +150,10 @@ BOOL CMemoApp::InitInstance() {
         break;
     }
     CString anniversaries = CAnniversaryFile().GetFolder();
+    CPwdVault vault(g_ProgramFolder + L"pmanager_data\\");
     CleanSaveLeftovers({g_Settings.MemoFolder, g_Settings.ScheduleFolder, g_Settings.ScheduleFolder + L"history\\",
-                        anniversaries, anniversaries + L"history\\"});
+                        anniversaries, anniversaries + L"history\\", vault.GetFolder(), vault.GetHistoryFolder(),
+                        CWidgetDialog::WidgetsFolder()});
 
     if (!AfxSocketInit()) return FALSE;
     AfxEnableControlContainer();

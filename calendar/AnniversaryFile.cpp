@@ -252,7 +252,7 @@ bool CAnniversaryFile::SaveAnniversaries() {
         else
             name.Format(L"%2d_%02d_%02d_%02d_%02d_%02d.xbak", now.GetYear(), now.GetMonth(), now.GetDay(),
                         now.GetHour(), now.GetMinute(), now.GetSecond());
-        CopyFileW(target, GetHistoryFolder() + name, FALSE);
+        CSafeFileWriter::CopyFile(target, GetHistoryFolder() + name);
     }
     if (!WriteFile()) {
         Report(kFileAccessDeniedText);

@@ -91,6 +91,16 @@ TEST_F(FilesE2ETest, LeftoversOfSavesCutShortAreClearedAndAWholeOrphanRecovered)
     WriteBytes(memo + L"20140209153045.rtf.4001.3.ready", note);
     WriteBytes(memo + L"20140209153045.rtf.4001.4.tmp", "{\\rtf1\\ansi who");
     WriteBytes(memo + L"20140209160000.rtf.4001.5.tmp", "{\\rtf1");
+    // The vault and the widget list are saved in folders of their own: the
+    // vault written whole for the first time but never put in place, a
+    // history copy of it cut short, and a widget list cut short.
+    std::wstring vault = folder + L"pmanager_data\\";
+    std::wstring widgets = folder + L"skin\\widgets\\";
+    for (const std::wstring& f : {vault, vault + L"history\\", folder + L"skin\\", widgets})
+        CreateDirectoryW(f.c_str(), nullptr);
+    WriteBytes(vault + L"pmanager_data.pmd.4001.8.ready", "whole vault");
+    WriteBytes(vault + L"history\\2026_12_11.xbak.4001.9.tmp", "half");
+    WriteBytes(widgets + L"WidgetList.xml.4001.10.tmp", "<WidgetList>\r\n  <Wid");
 
     ZorelProcess zorel;
     ASSERT_TRUE(zorel.Start(folder));
@@ -104,6 +114,10 @@ TEST_F(FilesE2ETest, LeftoversOfSavesCutShortAreClearedAndAWholeOrphanRecovered)
     EXPECT_TRUE(Names(memo, L"*.ready").empty());
     EXPECT_TRUE(Names(folder, L"*.tmp").empty());
     EXPECT_TRUE(Names(folder, L"*.ready").empty());
+    EXPECT_EQ(ReadFileText(vault + L"pmanager_data.pmd"), "whole vault");
+    EXPECT_TRUE(Names(vault, L"*.ready").empty());
+    EXPECT_TRUE(Names(vault + L"history\\", L"*.tmp").empty());
+    EXPECT_TRUE(Names(widgets, L"*.tmp").empty());
     CloseAndExpectCleanExit(zorel, frame);
     // The recovered settings were the ones read, and saved again at exit.
     EXPECT_EQ(ConfigValue(ReadFileText(folder + L"ZorelConfig.xml"), "StartDX"), "333");
