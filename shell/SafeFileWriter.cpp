@@ -52,14 +52,43 @@ bool SplitTempName(const CString& name, const wchar_t* suffix, CString& live, DW
 
 // True while another program with that process id runs: its save may be
 // under way.
-bool IsOtherProcessRunning(DWORD process) {
+// The file name of a process's program, upper-cased; empty when unknown.
+CString ProgramNameOf(HANDLE process) {
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (!QueryFullProcessImageNameW(process, 0, path, &size)) return CString();
+    const wchar_t* name = wcsrchr(path, L'\\');
+    CString result = name ? name + 1 : path;
+    result.MakeUpper();
+    return result;
+}
+
+// Whether the process that named a temporary file may still be writing it.
+// Process ids are reused soon after a program ends (under Wine within
+// seconds), so a running process with that id counts only when it is one of
+// our programs and was started before the file was last written.
+bool MayStillBeWriting(DWORD process, const FILETIME& written) {
     if (process == GetCurrentProcessId()) return false;
     HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
     if (!h) return false;
     DWORD code = 0;
-    bool running = GetExitCodeProcess(h, &code) && code == STILL_ACTIVE;
+    bool writing = GetExitCodeProcess(h, &code) && code == STILL_ACTIVE;
+    if (writing) {
+        CString name = ProgramNameOf(h);
+        wchar_t ownPath[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, ownPath, MAX_PATH);
+        const wchar_t* own = wcsrchr(ownPath, L'\\');
+        CString ownName = own ? own + 1 : ownPath;
+        ownName.MakeUpper();
+        // Unknown names are given the benefit of the doubt.
+        writing = name.IsEmpty() || name == ownName || name.Left(5) == L"ZOREL";
+    }
+    FILETIME created, ended, kernel, user;
+    if (writing && GetProcessTimes(h, &created, &ended, &kernel, &user) &&
+        (created.dwLowDateTime || created.dwHighDateTime) && CompareFileTime(&created, &written) > 0)
+        writing = false;
     CloseHandle(h);
-    return running;
+    return writing;
 }
 
 bool IsNewer(const FILETIME& a, const FILETIME& b) { return CompareFileTime(&a, &b) > 0; }
@@ -217,7 +246,7 @@ CSafeFileWriter::Leftovers CSafeFileWriter::CleanLeftovers(const CString& folder
                 result.more = true;
                 break;
             }
-            if (IsOtherProcessRunning(process)) continue;
+            if (MayStillBeWriting(process, data.ftLastWriteTime)) continue;
             found.push_back({data.cFileName, live, data.ftLastWriteTime, suffix == kReadySuffix});
         } while (FindNextFileW(h, &data));
         FindClose(h);
