@@ -75,13 +75,8 @@ bool MayStillBeWriting(DWORD process, const FILETIME& written) {
     bool writing = GetExitCodeProcess(h, &code) && code == STILL_ACTIVE;
     if (writing) {
         CString name = ProgramNameOf(h);
-        wchar_t ownPath[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, ownPath, MAX_PATH);
-        const wchar_t* own = wcsrchr(ownPath, L'\\');
-        CString ownName = own ? own + 1 : ownPath;
-        ownName.MakeUpper();
         // Unknown names are given the benefit of the doubt.
-        writing = name.IsEmpty() || name == ownName || name.Left(5) == L"ZOREL";
+        writing = name.IsEmpty() || name == ProgramNameOf(GetCurrentProcess()) || name.Left(5) == L"ZOREL";
     }
     FILETIME created, ended, kernel, user;
     if (writing && GetProcessTimes(h, &created, &ended, &kernel, &user) &&
