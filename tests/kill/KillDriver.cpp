@@ -35,6 +35,7 @@
 #include "notes/NoteIds.h"
 #include "shell/SafeFileWriter.h"
 #include "shell/ShellIds.h"
+#include "TestFiles.h"
 #include "tools/PwdVault.h"
 #include "tools/ToolsIds.h"
 #include "ui/GridModel.h"
@@ -428,16 +429,6 @@ bool WriteText(const std::wstring& path, const std::string& text) {
     return CSafeFileWriter::WriteFile(CString(path.c_str()), text.data(), text.size());
 }
 
-std::string BoxSkin(int width, int height, const char* colour) {
-    char text[512];
-    snprintf(text, sizeof text,
-             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZorelWidget>\n  <Window>\n    <Size W=\"%d\" H=\"%d\" />\n"
-             "  </Window>\n  <Widget Type=\"STRING\">\n    <Origin X=\"0\" Y=\"0\" />\n    <Size W=\"%d\" H=\"%d\" />\n"
-             "    <SolidColor Value=\"%s\" />\n  </Widget>\n</ZorelWidget>\n",
-             width, height, width, height, colour);
-    return text;
-}
-
 int Seed(const std::wstring& folderIn) {
     std::wstring folder = WithSlash(folderIn);
     bool ok = true;
@@ -486,7 +477,7 @@ int Seed(const std::wstring& folderIn) {
     for (int i = 0; i < kWidgetSkins; ++i) {
         std::wstring sub = widgets + L"box" + std::to_wstring(i);
         CreateDirectoryW(sub.c_str(), nullptr);
-        ok = WriteText(sub + L"\\box.xml", BoxSkin(60 + 10 * i, 30, colours[i])) && ok;
+        ok = WriteText(sub + L"\\box.xml", WidgetBoxSkin(60 + 10 * i, 30, colours[i])) && ok;
     }
     // No widget is open yet: the list is there, empty.
     ok = WriteText(widgets + L"WidgetList.xml", "<WidgetList>\r\n</WidgetList>") && ok;

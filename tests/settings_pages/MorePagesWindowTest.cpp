@@ -297,7 +297,7 @@ protected:
         m_host.calendar.file.SetProgramFolder(m_folder->Path());
         m_host.calendar.file.SetReporter([](int text) { Log(L"file report " + Num(text)); });
         g_posted.clear();
-        m_owner = MakeOwner();
+        m_owner = MakeSettingsOwner();
     }
     void TearDown() override {
         m_sheet.reset();

@@ -195,7 +195,7 @@ protected:
             return m_answer;
         });
         g_posted.clear();
-        m_owner = MakeOwner();
+        m_owner = MakeSettingsOwner();
     }
     void TearDown() override {
         m_sheet.reset();

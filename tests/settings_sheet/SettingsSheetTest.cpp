@@ -5,6 +5,7 @@
 #include "MessagePump.h"
 #include "ProgramFolderSetup.h"
 #include "ScreenPicture.h"
+#include "SettingsOwner.h"
 #include "TestFiles.h"
 #include "app/MemoColPage.h"
 #include "app/ProgramSetLogic.h"
@@ -77,40 +78,6 @@ public:
     }
 };
 
-// The window that owns the sheet, as the main frame does: it records the
-// end and reopen requests the sheet posts.
-struct PostedMessage {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool operator==(const PostedMessage& o) const {
-        return message == o.message && wParam == o.wParam && lParam == o.lParam;
-    }
-};
-std::vector<PostedMessage> g_posted;
-
-LRESULT CALLBACK OwnerProc(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTINGS_CLOSED || message == WM_REOPEN_SETTINGS) {
-        g_posted.push_back({message, wParam, lParam});
-        return 0;
-    }
-    return DefWindowProcW(wnd, message, wParam, lParam);
-}
-
-HWND MakeOwner() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = OwnerProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"SettingsSheetTestOwner";
-        RegisterClassW(&wc);
-        registered = true;
-    }
-    return CreateWindowExW(0, L"SettingsSheetTestOwner", L"owner", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 bool Visible(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
@@ -146,7 +113,7 @@ protected:
             return m_answer;
         });
         g_posted.clear();
-        m_owner = MakeOwner();
+        m_owner = MakeSettingsOwner();
     }
     void TearDown() override {
         m_sheet.reset();

@@ -20,6 +20,16 @@ bool WriteFileBytes(const CString& path, const std::string& bytes) {
     return fclose(file) == 0 && ok;
 }
 
+std::string WidgetBoxSkin(int width, int height, const char* colour) {
+    char text[512];
+    snprintf(text, sizeof text,
+             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZorelWidget>\n  <Window>\n    <Size W=\"%d\" H=\"%d\" />\n"
+             "  </Window>\n  <Widget Type=\"STRING\">\n    <Origin X=\"0\" Y=\"0\" />\n    <Size W=\"%d\" H=\"%d\" />\n"
+             "    <SolidColor Value=\"%s\" />\n  </Widget>\n</ZorelWidget>\n",
+             width, height, width, height, colour);
+    return text;
+}
+
 SYSTEMTIME MakeSystemTime(int year, int month, int day, int hour, int minute, int second, int milliseconds) {
     SYSTEMTIME t = {};
     t.wYear = (WORD)year;

@@ -5,6 +5,7 @@
 #include "ZorelTest.h"
 
 #include "ScreenPicture.h"
+#include "TestFiles.h"
 
 #include "shell/ShellIds.h"
 #include "ui/UiIds.h"
@@ -21,17 +22,6 @@ namespace {
 const char* kConfig =
     "<?xml version=\"1.0\" ?>\n<ZorelConfig>\n  <System>\n    <language>english</language>\n  </System>\n"
     "  <General>\n    <FirstRun>0</FirstRun>\n  </General>\n</ZorelConfig>\n";
-
-// A widget skin of one coloured box; the sizes tell the two widgets apart.
-std::string BoxSkin(int width, int height, const char* color) {
-    char text[512];
-    snprintf(text, sizeof text,
-             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZorelWidget>\n  <Window>\n    <Size W=\"%d\" H=\"%d\" />\n"
-             "  </Window>\n  <Widget Type=\"STRING\">\n    <Origin X=\"0\" Y=\"0\" />\n    <Size W=\"%d\" H=\"%d\" />\n"
-             "    <SolidColor Value=\"%s\" />\n  </Widget>\n</ZorelWidget>\n",
-             width, height, width, height, color);
-    return text;
-}
 
 void WriteText(const std::wstring& path, const std::string& text) {
     FILE* file = _wfopen(path.c_str(), L"wb");
@@ -128,8 +118,8 @@ TEST_F(WidgetsE2ETest, WidgetsOpenFromTheMenuHideShowAndComeBackAfterARestart) {
     CreateDirectoryW((widgets + L"a").c_str(), nullptr);
     // An ampersand in a folder name must not spoil the list file.
     CreateDirectoryW((widgets + L"b&w").c_str(), nullptr);
-    WriteText(widgets + L"a\\one.xml", BoxSkin(kOne.cx, kOne.cy, "200,40,40,255"));
-    WriteText(widgets + L"b&w\\two.xml", BoxSkin(kTwo.cx, kTwo.cy, "40,40,200,255"));
+    WriteText(widgets + L"a\\one.xml", WidgetBoxSkin(kOne.cx, kOne.cy, "200,40,40,255"));
+    WriteText(widgets + L"b&w\\two.xml", WidgetBoxSkin(kTwo.cx, kTwo.cy, "40,40,200,255"));
     Start(folder);
 
     // The tray menu builds the Widgets submenu from the skins on disk; its
