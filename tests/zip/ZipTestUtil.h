@@ -122,6 +122,8 @@ struct RawEntry {
     DWORD uncomprSize = 0;
     // Claimed in the local header without any bytes behind it.
     WORD localExtraLen = 0;
+    // A local extra field with its bytes, written after the name.
+    Bytes localExtra;
 };
 
 inline RawEntry StoredEntry(const std::string& name, const Bytes& content) {
@@ -179,8 +181,9 @@ inline Bytes BuildArchive(const std::vector<RawEntry>& entries, std::vector<size
         Put32(b, e.comprSize);
         Put32(b, e.uncomprSize);
         Put16(b, (WORD)e.name.size());
-        Put16(b, e.localExtraLen);
+        Put16(b, (WORD)(e.localExtraLen + e.localExtra.size()));
         b.insert(b.end(), e.name.begin(), e.name.end());
+        b.insert(b.end(), e.localExtra.begin(), e.localExtra.end());
         b.insert(b.end(), e.data.begin(), e.data.end());
     }
     DWORD start = (DWORD)b.size();

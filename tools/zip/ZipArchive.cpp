@@ -922,15 +922,7 @@ void CZipArchive::ExtractFiles(const std::vector<WORD>& indexes, const wchar_t* 
             task.pHeader = m_centralDir[uIndex];
             task.target = target;
             task.key = key;
-            task.packed.resize(header.m_uComprSize);
-            m_centralDir.OpenEntry(uIndex);
-            try {
-                if (!task.packed.empty()) m_storage.Read(task.packed.data(), (DWORD)task.packed.size(), false);
-            } catch (...) {
-                m_centralDir.CloseEntry(false);
-                throw;
-            }
-            m_centralDir.CloseEntry(false);
+            m_centralDir.ReadEntryData(uIndex, task.packed);
             building.uBytes += (size_t)header.m_uComprSize + header.m_uUncomprSize;
             building.files.Add(key);
             building.bWorkers = true;

@@ -101,11 +101,26 @@ void CZipCentralDir::Read() {
 void CZipCentralDir::ReadHeaders() {
     m_pStorage->m_pFile->Seek((LONGLONG)m_uOffset + m_uBytesBeforeZip, CFile::begin);
     bool bSpanned = m_pStorage->IsSpanMode() != 0;
+    // On one volume the whole directory comes in one read and is taken apart
+    // in memory: read header by header it costs three calls to the system
+    // per entry. Its size was checked to lie inside the file; one that is
+    // larger than any sensible directory is still read header by header.
+    const DWORD kOneReadLimit = 16 << 20;
+    CZipAutoBuffer whole;
+    const char* p = nullptr;
+    const char* pEnd = nullptr;
+    if (!bSpanned && m_uSize <= kOneReadLimit) {
+        whole.Allocate(m_uSize);
+        m_pStorage->Read(whole, m_uSize, true);
+        p = whole;
+        pEnd = p + m_uSize;
+    }
     ULONGLONG uRead = 0;
     for (WORD i = 0; i < m_uEntriesNumber; ++i) {
         CZipFileHeader* pHeader = new CZipFileHeader;
         m_headers.push_back(pHeader);
-        if (!pHeader->ReadCentral(m_pStorage)) ThrowError(CZipException::codeBadZipFile);
+        if (!(p ? pHeader->ReadCentral(p, pEnd) : pHeader->ReadCentral(m_pStorage)))
+            ThrowError(CZipException::codeBadZipFile);
         uRead += pHeader->GetSize();
         if (uRead > m_uSize) ThrowError(CZipException::codeBadZipFile);
         if (!bSpanned && pHeader->m_uDiskStart != 0) ThrowError(CZipException::codeBadZipFile);
@@ -154,12 +169,8 @@ void CZipCentralDir::OpenEntry(WORD uIndex) {
     m_pStorage->ChangeVolume(pHeader->m_uDiskStart);
     CFile* pFile = m_pStorage->m_pFile;
     bool bSpanned = m_pStorage->IsSpanMode() != 0;
-    // Entries lie before the central directory (or before the end of the file
-    // once entries were appended).
-    ULONGLONG uLimit = (m_bOnDisk && !bSpanned) ? (ULONGLONG)m_uOffset + m_uBytesBeforeZip : pFile->GetLength();
-    // An entry that was read from the archive ends where the next one begins.
-    bool bLimited = uIndex < m_dataLimits.size() && m_dataLimits[uIndex];
-    if (bLimited) uLimit = std::min(uLimit, m_dataLimits[uIndex]);
+    bool bLimited;
+    ULONGLONG uLimit = EntryLimit(uIndex, bLimited);
     ULONGLONG uStart = (ULONGLONG)pHeader->m_uOffset + m_uBytesBeforeZip;
     if (uStart + CZipFileHeader::LOCAL_SIZE > uLimit) ThrowError(CZipException::codeBadZipFile);
     pFile->Seek((LONGLONG)uStart, CFile::begin);
@@ -179,6 +190,49 @@ void CZipCentralDir::OpenEntry(WORD uIndex) {
     if (m_pStorage->GetCurrentVolume() != iVolume) ThrowError(CZipException::codeBadZipFile);
     m_uEntryDataEnd = uStart + CZipFileHeader::LOCAL_SIZE + uSkipped + pHeader->m_uComprSize;
     if ((!bSpanned || bLimited) && m_uEntryDataEnd > uLimit) ThrowError(CZipException::codeBadZipFile);
+}
+
+ULONGLONG CZipCentralDir::EntryLimit(WORD uIndex, bool& bLimited) const {
+    // Entries lie before the central directory (or before the end of the file
+    // once entries were appended).
+    bool bSpanned = m_pStorage->IsSpanMode() != 0;
+    ULONGLONG uLimit =
+        (m_bOnDisk && !bSpanned) ? (ULONGLONG)m_uOffset + m_uBytesBeforeZip : m_pStorage->m_pFile->GetLength();
+    // An entry that was read from the archive ends where the next one begins.
+    bLimited = uIndex < m_dataLimits.size() && m_dataLimits[uIndex];
+    if (bLimited) uLimit = std::min(uLimit, m_dataLimits[uIndex]);
+    return uLimit;
+}
+
+void CZipCentralDir::ReadEntryData(WORD uIndex, std::vector<char>& packed) {
+    if (!IsValidIndex(uIndex) || m_pStorage->IsSpanMode() != 0) ThrowError(CZipException::codeBadZipFile);
+    const CZipFileHeader* pHeader = m_headers[uIndex];
+    bool bLimited;
+    ULONGLONG uLimit = EntryLimit(uIndex, bLimited);
+    ULONGLONG uStart = (ULONGLONG)pHeader->m_uOffset + m_uBytesBeforeZip;
+    if (uStart + CZipFileHeader::LOCAL_SIZE > uLimit) ThrowError(CZipException::codeBadZipFile);
+    WORD uNameLen = pHeader->GetFileNameSize();
+    // The local extra field is only known once its header is read; tools
+    // write it about as long as the central one, so a little room beyond
+    // that brings the whole entry in one call to the system.
+    const ULONGLONG kExtraRoom = 64;
+    ULONGLONG uWant = (ULONGLONG)CZipFileHeader::LOCAL_SIZE + uNameLen + pHeader->GetExtraFieldSize() + kExtraRoom +
+                      pHeader->m_uComprSize;
+    uWant = std::min(uWant, uLimit - uStart);
+    packed.resize((size_t)uWant);
+    m_pStorage->m_pFile->Seek((LONGLONG)uStart, CFile::begin);
+    m_pStorage->Read(packed.data(), (DWORD)uWant, true);
+    WORD uExtraLen = 0;
+    if (!pHeader->VerifyLocalHeader(packed.data(), uExtraLen)) ThrowError(CZipException::codeBadZipFile);
+    ULONGLONG uDataStart = (ULONGLONG)CZipFileHeader::LOCAL_SIZE + uNameLen + uExtraLen;
+    ULONGLONG uDataEnd = uDataStart + pHeader->m_uComprSize;
+    if (uStart + uDataEnd > uLimit) ThrowError(CZipException::codeBadZipFile);
+    if (uDataEnd > uWant) {
+        packed.resize((size_t)uDataEnd);
+        m_pStorage->Read(packed.data() + uWant, (DWORD)(uDataEnd - uWant), true);
+    }
+    packed.resize((size_t)uDataEnd);
+    packed.erase(packed.begin(), packed.begin() + (ptrdiff_t)uDataStart);
 }
 
 void CZipCentralDir::CloseEntry(bool bCheckDescriptor) {

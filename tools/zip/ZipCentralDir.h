@@ -25,6 +25,11 @@ public:
     void Clear(bool bEverything = true);
     void Read();
     void OpenEntry(WORD uIndex);
+    // The packed data of an entry of a one-volume archive, checked as
+    // OpenEntry checks it; no entry stays open. The local header and the
+    // data come in one read unless the local extra field is much longer
+    // than the central one.
+    void ReadEntryData(WORD uIndex, std::vector<char>& packed);
     // Checks the data descriptor of the entry that was read to its end.
     void CloseEntry(bool bCheckDescriptor = true);
     void AddEntry(const CZipFileHeader& header);
@@ -69,6 +74,9 @@ public:
 private:
     DWORD Locate();
     void ReadHeaders();
+    // Where the entry's bytes must end on its volume, and whether that is
+    // the start of the entry after it.
+    ULONGLONG EntryLimit(WORD uIndex, bool& bLimited) const;
     void CheckDataRanges();
     void BuildFindFastArray();
     void InsertFindFast(CZipFileHeader* pHeader, WORD uIndex);

@@ -78,9 +78,13 @@ void CZipFileHeader::WriteLocalHeader(CZipStorage* pStorage) {
     m_pExtraField.Release();
 }
 
-bool CZipFileHeader::VerifyLocalHeader(CZipStorage* pStorage, WORD& uLocalExtraLen) {
+bool CZipFileHeader::VerifyLocalHeader(CZipStorage* pStorage, WORD& uLocalExtraLen) const {
     char buf[LOCAL_SIZE];
     pStorage->Read(buf, LOCAL_SIZE, true);
+    return VerifyLocalHeader(buf, uLocalExtraLen);
+}
+
+bool CZipFileHeader::VerifyLocalHeader(const char* buf, WORD& uLocalExtraLen) const {
     if (GetDword(buf) != m_gszLocalSignature) return false;
     WORD uFlag = GetWord(buf + 6), uMethod = GetWord(buf + 8);
     if (uFlag != m_uFlag || uMethod != m_uMethod || (uMethod != 0 && uMethod != 8)) return false;
@@ -93,10 +97,7 @@ bool CZipFileHeader::VerifyLocalHeader(CZipStorage* pStorage, WORD& uLocalExtraL
     return true;
 }
 
-bool CZipFileHeader::ReadCentral(CZipStorage* pStorage) {
-    char buf[CENTRAL_SIZE];
-    int iVolume = pStorage->GetCurrentVolume();
-    pStorage->Read(buf, CENTRAL_SIZE, true);
+bool CZipFileHeader::TakeCentralFixed(const char* buf, WORD& uNameLen, WORD& uExtraLen, WORD& uCommentLen) {
     m_uSignature = GetDword(buf);
     if (m_uSignature != m_gszSignature) return false;
     m_uVersionMadeBy = GetWord(buf + 4);
@@ -108,7 +109,9 @@ bool CZipFileHeader::ReadCentral(CZipStorage* pStorage) {
     m_uCrc32 = GetDword(buf + 16);
     m_uComprSize = GetDword(buf + 20);
     m_uUncomprSize = GetDword(buf + 24);
-    WORD uNameLen = GetWord(buf + 28), uExtraLen = GetWord(buf + 30), uCommentLen = GetWord(buf + 32);
+    uNameLen = GetWord(buf + 28);
+    uExtraLen = GetWord(buf + 30);
+    uCommentLen = GetWord(buf + 32);
     m_uDiskStart = GetWord(buf + 34);
     m_uInternalAttr = GetWord(buf + 36);
     m_uExternalAttr = GetDword(buf + 38);
@@ -116,10 +119,33 @@ bool CZipFileHeader::ReadCentral(CZipStorage* pStorage) {
     m_pszFileName.Allocate(uNameLen);
     m_pExtraField.Allocate(uExtraLen);
     m_pszComment.Allocate(uCommentLen);
+    return true;
+}
+
+bool CZipFileHeader::ReadCentral(CZipStorage* pStorage) {
+    char buf[CENTRAL_SIZE];
+    int iVolume = pStorage->GetCurrentVolume();
+    pStorage->Read(buf, CENTRAL_SIZE, true);
+    WORD uNameLen, uExtraLen, uCommentLen;
+    if (!TakeCentralFixed(buf, uNameLen, uExtraLen, uCommentLen)) return false;
     if (uNameLen) pStorage->Read(m_pszFileName, uNameLen, true);
     if (uExtraLen) pStorage->Read(m_pExtraField, uExtraLen, true);
     if (uCommentLen) pStorage->Read(m_pszComment, uCommentLen, true);
     return pStorage->GetCurrentVolume() == iVolume;
+}
+
+bool CZipFileHeader::ReadCentral(const char*& p, const char* pEnd) {
+    WORD uNameLen, uExtraLen, uCommentLen;
+    if (pEnd - p < CENTRAL_SIZE || !TakeCentralFixed(p, uNameLen, uExtraLen, uCommentLen)) return false;
+    const char* q = p + CENTRAL_SIZE;
+    if ((size_t)(pEnd - q) < (size_t)uNameLen + uExtraLen + uCommentLen) return false;
+    if (uNameLen) memcpy(m_pszFileName, q, uNameLen);
+    q += uNameLen;
+    if (uExtraLen) memcpy(m_pExtraField, q, uExtraLen);
+    q += uExtraLen;
+    if (uCommentLen) memcpy(m_pszComment, q, uCommentLen);
+    p = q + uCommentLen;
+    return true;
 }
 
 DWORD CZipFileHeader::WriteCentral(CZipStorage* pStorage) {

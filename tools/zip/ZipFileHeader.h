@@ -27,8 +27,14 @@ public:
     void WriteLocalHeader(CZipStorage* pStorage);
     // Reads and checks the local header against this central header and
     // gives the local extra field's length; false when they do not agree.
-    bool VerifyLocalHeader(CZipStorage* pStorage, WORD& uLocalExtraLen);
+    bool VerifyLocalHeader(CZipStorage* pStorage, WORD& uLocalExtraLen) const;
+    // The same for a local header already read (LOCAL_SIZE bytes at buf).
+    bool VerifyLocalHeader(const char* buf, WORD& uLocalExtraLen) const;
     bool ReadCentral(CZipStorage* pStorage);
+    // The same from a central directory already in memory: takes one header
+    // from p on and moves p past it; false when the bytes up to pEnd do not
+    // hold a whole header.
+    bool ReadCentral(const char*& p, const char* pEnd);
     DWORD WriteCentral(CZipStorage* pStorage);
 
     // Local time of the last modification, as DOS date and time.
@@ -74,4 +80,9 @@ public:
     CZipAutoBuffer m_pExtraField;
     CZipAutoBuffer m_pszFileName;
     CZipAutoBuffer m_pszComment;
+
+private:
+    // Takes the fixed part of a central header and sizes the name, extra
+    // field and comment; false when the signature is not a central header's.
+    bool TakeCentralFixed(const char* buf, WORD& uNameLen, WORD& uExtraLen, WORD& uCommentLen);
 };
