@@ -1,6 +1,7 @@
 #include "net/FriendInfo.h"
 
 #include "fw/Convert.h"
+#include "shell/TextUtil.h"
 #include "shell/XmlDepth.h"
 
 #include "tinyxml.h"
@@ -8,22 +9,6 @@
 #include <cstring>
 
 namespace {
-
-std::string Escaped(const CString& value) {
-    CStringA ansi = StringToAnsi(value);
-    std::string out;
-    for (int i = 0; i < ansi.GetLength(); ++i) {
-        char c = ansi[i];
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 CString Attribute(const TiXmlElement* element, const char* name) {
     const char* value = element->Attribute(name);
@@ -33,8 +18,8 @@ CString Attribute(const TiXmlElement* element, const char* name) {
 }  // namespace
 
 std::string CFriendInfo::WriteLine() const {
-    return "  <Friend Title = \"" + Escaped(Title) + "\" IP = \"" + Escaped(IP) + "\" Port = \"" + Escaped(Port) +
-           "\" Password = \"" + Escaped(Password) + "\"  />\r\n";
+    return "  <Friend Title = \"" + EscapeXmlAttribute(Title) + "\" IP = \"" + EscapeXmlAttribute(IP) + "\" Port = \"" + EscapeXmlAttribute(Port) +
+           "\" Password = \"" + EscapeXmlAttribute(Password) + "\"  />\r\n";
 }
 
 bool CFriendInfo::ReadXml(const char* text, size_t size, std::vector<CFriendInfo>& friends) {

@@ -5,6 +5,7 @@
 #include "SettingsEnvironment.h"
 #include "SettingsSections.h"
 #include "SettingsStore.h"
+#include "TextUtil.h"
 
 #include <climits>
 
@@ -33,23 +34,6 @@ CString ReplaceNoCase(const CString& text, const CString& from, const CString& t
     return result;
 }
 
-// Reads an optionally signed decimal number; false when there is no digit.
-bool ScanInt(const wchar_t*& p, int& value) {
-    const wchar_t* q = p;
-    while (*q == L' ' || *q == L'\t' || *q == L'\r' || *q == L'\n' || *q == L'\v' || *q == L'\f') ++q;
-    bool negative = false;
-    if (*q == L'+' || *q == L'-') negative = *q++ == L'-';
-    if (*q < L'0' || *q > L'9') return false;
-    long long v = 0;
-    for (; *q >= L'0' && *q <= L'9'; ++q) {
-        v = v * 10 + (*q - L'0');
-        if (v > (long long)INT_MAX + 1) v = (long long)INT_MAX + 1;
-    }
-    if (negative) v = -v;
-    value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (int)v;
-    p = q;
-    return true;
-}
 }  // namespace
 
 CString ExpandTargetPath(const CString& stored) { return ReplaceNoCase(stored, kTargetPath, g_ProgramFolder); }

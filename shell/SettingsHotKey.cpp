@@ -3,6 +3,7 @@
 #include "Settings.h"
 #include "SettingsSections.h"
 #include "SettingsStore.h"
+#include "TextUtil.h"
 
 #include <climits>
 
@@ -33,22 +34,6 @@ const DefaultHotKey kDefaults[HOTKEY_COUNT] = {
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f'; }
 
-bool ScanField(const wchar_t*& p, int& value) {
-    const wchar_t* q = p;
-    while (IsBlank(*q)) ++q;
-    bool negative = false;
-    if (*q == L'+' || *q == L'-') negative = *q++ == L'-';
-    if (*q < L'0' || *q > L'9') return false;
-    long long v = 0;
-    for (; *q >= L'0' && *q <= L'9'; ++q) {
-        v = v * 10 + (*q - L'0');
-        if (v > (long long)INT_MAX + 1) v = (long long)INT_MAX + 1;
-    }
-    if (negative) v = -v;
-    value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (int)v;
-    p = q;
-    return true;
-}
 }  // namespace
 
 void SetDefaultHotKey(int id, HotKeyInfo& entry) {
@@ -71,7 +56,7 @@ void ParseHotKeyText(const wchar_t* text, HotKeyInfo& entry) {
     const wchar_t* p = text;
     int* fields[] = {&entry.ctrl, &entry.alt, &entry.shift, &entry.key};
     for (int* field : fields)
-        if (!ScanField(p, *field)) return;
+        if (!ScanInt(p, *field)) return;
     while (IsBlank(*p)) ++p;
     if (!*p) return;
     // The name field holds nine characters; a longer token is cut there.

@@ -1,5 +1,8 @@
 #include "TextUtil.h"
 
+#include "fw/Convert.h"
+
+#include <climits>
 #include <cwctype>
 
 void Utf8ToString(const char* bytes, CString& text) {
@@ -45,4 +48,38 @@ CString GetSiteNameOfUrl(const CString& url) {
     if (dot > 0) site = site.Left(dot);
     site.SetAt(0, (wchar_t)towupper(site[0]));
     return site;
+}
+
+bool ScanInt(const wchar_t*& p, int& value) {
+    const wchar_t* q = p;
+    while (*q == L' ' || *q == L'\t' || *q == L'\r' || *q == L'\n' || *q == L'\v' || *q == L'\f') ++q;
+    bool negative = false;
+    if (*q == L'+' || *q == L'-') negative = *q++ == L'-';
+    if (*q < L'0' || *q > L'9') return false;
+    long long v = 0;
+    for (; *q >= L'0' && *q <= L'9'; ++q) {
+        v = v * 10 + (*q - L'0');
+        if (v > (long long)INT_MAX + 1) v = (long long)INT_MAX + 1;
+    }
+    if (negative) v = -v;
+    value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : (int)v;
+    p = q;
+    return true;
+}
+
+std::string EscapeXmlAttribute(const CString& text) { return EscapeXmlAttribute(StringToAnsi(text)); }
+
+std::string EscapeXmlAttribute(const CStringA& text) {
+    std::string out;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        char c = text[i];
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
 }

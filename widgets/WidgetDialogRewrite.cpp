@@ -2,6 +2,7 @@
 
 #include "fw/Convert.h"
 #include "shell/SafeFileWriter.h"
+#include "shell/TextUtil.h"
 
 #include "tinyxml.h"
 
@@ -37,23 +38,6 @@ std::string LineEnd(const std::string& text) {
     return lf != std::string::npos && lf > 0 && text[lf - 1] == '\r' ? "\r\n" : lf == std::string::npos ? "\r\n" : "\n";
 }
 
-// Values written into attributes are escaped, so a label holding a quote or
-// an angle bracket cannot make the skin unreadable.
-std::string Escape(const CString& value) {
-    CStringA text = StringToAnsi(value);
-    std::string out;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        char c = text[i];
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
 
 int FindLine(const std::vector<std::string>& lines, size_t from, const std::string& marker) {
     for (size_t i = from; i < lines.size(); ++i)
@@ -81,7 +65,7 @@ std::string CWidgetDialogRewrite::Normalise(const std::string& line) {
 }
 
 bool CWidgetDialogRewrite::RewriteCountdown(std::string& text, const CString& section, const CountdownSetting& setting) {
-    std::string upperSection = Escape(section);
+    std::string upperSection = EscapeXmlAttribute(section);
     for (char& c : upperSection)
         if (c >= 'a' && c <= 'z') c = (char)(c - 'a' + 'A');
     std::string start = Normalise("<MeasureType=\"CountDown\"Section=\"" + upperSection + "\">");
@@ -99,8 +83,8 @@ bool CWidgetDialogRewrite::RewriteCountdown(std::string& text, const CString& se
     snprintf(buf, sizeof(buf), "\t<Target Year = \"%d\" Month = \"%d\" Day = \"%d\" Hour = \"%d\" Minute = \"%d\"  Second = \"%d\"/>",
              setting.year, setting.month, setting.day, setting.hour, setting.minute, setting.second);
     block.push_back(buf + eol);
-    block.push_back("\t<Label Value = \"" + Escape(setting.label) + "\"/>" + eol);
-    if (!setting.command.IsEmpty()) block.push_back("\t<Command Value = \"" + Escape(setting.command) + "\"/>" + eol);
+    block.push_back("\t<Label Value = \"" + EscapeXmlAttribute(setting.label) + "\"/>" + eol);
+    if (!setting.command.IsEmpty()) block.push_back("\t<Command Value = \"" + EscapeXmlAttribute(setting.command) + "\"/>" + eol);
     lines.erase(lines.begin() + first, lines.begin() + end);
     lines.insert(lines.begin() + first, block.begin(), block.end());
     text = Join(lines);
@@ -149,7 +133,7 @@ bool CWidgetDialogRewrite::RewriteWeather(std::string& text, int meterId, const 
     std::string end = old.size() >= 2 && old.compare(old.size() - 2, 2, "\r\n") == 0 ? "\r\n"
                       : !old.empty() && old.back() == '\n'                           ? "\n"
                                                                                      : "";
-    lines[line] = "\t<Weather WOEID = \"" + Escape(woeid) + "\" Unit = \"" + (fahrenheit ? "f" : "c") + "\"/>" + end;
+    lines[line] = "\t<Weather WOEID = \"" + EscapeXmlAttribute(woeid) + "\" Unit = \"" + (fahrenheit ? "f" : "c") + "\"/>" + end;
     text = Join(lines);
     return true;
 }

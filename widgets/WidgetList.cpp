@@ -2,6 +2,7 @@
 
 #include "fw/Convert.h"
 #include "shell/SafeFileWriter.h"
+#include "shell/TextUtil.h"
 #include "shell/XmlDepth.h"
 
 #include "tinyxml.h"
@@ -13,22 +14,6 @@
 
 namespace {
 
-// The characters that would end an attribute or start markup are written as
-// entities; the parser turns them back.
-std::string EscapeAttribute(const CStringA& text) {
-    std::string out;
-    for (int i = 0; i < text.GetLength(); ++i) {
-        char c = text[i];
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
 
 std::string Line(const char* fmt, int a, int b = 0) {
     char buf[128];
@@ -47,7 +32,7 @@ void ReadValue(const TiXmlElement* parent, const char* name, const char* attribu
 
 std::string CWidgetList::FormatEntry(const WidgetListEntry& entry) {
     std::string out = "  <WidgetWindow>\n";
-    out += "    <SkinFile Path = \"" + EscapeAttribute(StringToAnsi(entry.path)) + "\"/>\n";
+    out += "    <SkinFile Path = \"" + EscapeXmlAttribute(entry.path) + "\"/>\n";
     out += Line("    <Transparence Value = \"%d\"/>\n", entry.transparence);
     out += Line("    <MouseOverHiding Value = \"%d\"/>\n", entry.mouseOverHiding);
     out += Line("    <ZPosition Value = \"%d\"/>\n", entry.zPosition);
