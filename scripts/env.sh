@@ -32,11 +32,17 @@ zorel_wine_prefix() {
     mkdir -p "$fonts"
     cp -n /usr/share/wine/fonts/*.ttf "$fonts/"
   fi
-  if [ ! -f "$WINEPREFIX/.zorel-configured" ]; then
+  if [ ! -f "$WINEPREFIX/.zorel-configured-2" ]; then
     # With no window manager on the virtual screen, Wine waits about two
     # seconds on every hide of a managed window; unmanaged windows hide at once.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Tahoma, the dialogs' face, has no Korean letters: as on Windows, they
+    # come from the Korean face it is linked to (Gulim), which Wine finds
+    # among the system's fonts only under a name it knows, so Nanum Gothic
+    # (fonts-nanum) stands in for it. Without it, Korean texts in dialogs
+    # are drawn as boxes.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Gulim /d NanumGothic /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.zorel-configured"
+    touch "$WINEPREFIX/.zorel-configured-2"
   fi
 }
