@@ -97,6 +97,13 @@ ULONGLONG CArchive::BytesLeft() const {
     return left + (length > pos ? length - pos : 0);
 }
 
+bool CArchive::IsAtEnd() {
+    if (m_bufPos < m_bufEnd) return false;
+    if (!m_file || !m_loading) return true;
+    FillBuffer();
+    return m_bufEnd == 0;
+}
+
 ULONG CArchive::ReadCount() {
     WORD w = ReadPod<WORD>();
     if (w != 0xFFFF) return w;

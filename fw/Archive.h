@@ -38,6 +38,10 @@ public:
 
     // Bytes that a load can still deliver (buffered plus left in the file).
     ULONGLONG BytesLeft() const;
+    // Whether a load has nothing more to deliver. Unlike BytesLeft it asks
+    // the file nothing while the buffer holds bytes, and otherwise reads on
+    // into the buffer rather than asking for the file's size and place.
+    bool IsAtEnd();
 
     // Element counts: 16 bits, or 0xFFFF and 32 bits.
     ULONG ReadCount();

@@ -137,7 +137,7 @@ CMemoStore::ParseResult CMemoStore::ParseList(CArchive& ar, CArray<CMemoInfo>& m
         while (read < count) {
             // An older list has no count: it ends where the bytes end, between
             // two records. Anything else that stops the reading is damage.
-            if (result.form == FormOlder && ar.BytesLeft() == 0) {
+            if (result.form == FormOlder && ar.IsAtEnd()) {
                 result.complete = true;
                 break;
             }
