@@ -129,11 +129,22 @@ zkill() { wine "$build/bin/zkill.exe" "$@" | tr -d '\r'; }
 # The started program must not hold the pipe of a command substitution (it
 # would wait for the program to end), so its pid comes through a file.
 start_zorel() {
-  local out
+  local out started attempt
   out=$(mktemp)
-  # Emptied first: reads of an earlier look must not stand for this one.
-  : >"$reads"
-  wine "$build/bin/zkill.exe" start "$(winpath "$folder")" "$(winpath "$reads")" </dev/null >"$out" 2>"$why"
+  for attempt in 1 2; do
+    # Emptied first: reads of an earlier look must not stand for this one.
+    : >"$reads"
+    started=$EPOCHREALTIME
+    wine "$build/bin/zkill.exe" start "$(winpath "$folder")" "$(winpath "$reads")" </dev/null >"$out" 2>"$why"
+    # Rarely, on a loaded machine, Wine ends a program before its first line
+    # runs: zkill then says nothing at all within a second or two (it names
+    # its reason whenever it gives up, and starting Zorel takes longer).
+    # Only such a start is tried once more.
+    if [ -s "$out" ] || grep -q zkill "$why" ||
+      awk -v a="$started" -v b="$EPOCHREALTIME" 'BEGIN { exit !(b - a >= 2) }'; then
+      break
+    fi
+  done
   tr -d '\r\n' <"$out"
   rm -f "$out"
 }
@@ -162,7 +173,7 @@ for trial in $(seq "$first" $((first + trials - 1))); do
   pid=$(start_zorel)
   t_start=$(since "$t0")
   if [ -z "$pid" ]; then
-    echo "trial $trial: Zorel did not start: $(tr -d '\r' <"$why" | grep zkill | tr '\n' ' ')"
+    echo "trial $trial: Zorel did not start: $(tr -d '\r' <"$why" | tail -n 5 | tr '\n' ' ')"
     failed_starts=$((failed_starts + 1))
     count_losses "start: Zorel did not start"
     continue
