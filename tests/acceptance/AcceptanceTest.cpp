@@ -171,34 +171,6 @@ void Shot(const wchar_t* name) {
                    CString(FromEnvironment("ZOREL_SCREENSHOT_DIR").c_str()) + L"\\" + name + L".png");
 }
 
-// What the screen shows in an area, row by row.
-std::vector<COLORREF> ScreenPixels(const RECT& area) {
-    int width = area.right - area.left, height = area.bottom - area.top;
-    std::vector<COLORREF> pixels;
-    if (width <= 0 || height <= 0) return pixels;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) {
-        HGDIOBJ old = SelectObject(mem, bitmap);
-        BitBlt(mem, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-        GdiFlush();
-        const BYTE* p = (const BYTE*)bits;
-        for (int i = 0; i < width * height; ++i) pixels.push_back(RGB(p[4 * i + 2], p[4 * i + 1], p[4 * i]));
-        SelectObject(mem, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
 COLORREF ScreenPixel(HWND wnd, int x, int y) {
     POINT at = {x, y};
     ClientToScreen(wnd, &at);

@@ -105,25 +105,7 @@ HWND FindDialogWith(DWORD pid, int control, DWORD timeoutMs = 10000) {
 std::vector<DWORD> Picture(HWND wnd) {
     RECT r;
     GetWindowRect(wnd, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    std::vector<DWORD> pixels((DWORD*)bits, (DWORD*)bits + (size_t)w * h);
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return ScreenPixels(r);
 }
 
 // Waits until the window shows something else than before (or the same, when

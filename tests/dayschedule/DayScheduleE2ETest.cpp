@@ -81,28 +81,6 @@ CRect RectOf(HWND wnd) {
     return r;
 }
 
-// What the screen shows of an area, pixel by pixel.
-std::vector<DWORD> Picture(const CRect& r) {
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = r.Width();
-    info.bmiHeader.biHeight = -r.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, r.Width(), r.Height(), screen, r.left, r.top, SRCCOPY);
-    std::vector<DWORD> pixels((DWORD*)bits, (DWORD*)bits + (size_t)r.Width() * r.Height());
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
     DWORD start = GetTickCount();
     do {
@@ -150,7 +128,7 @@ TEST_F(DayScheduleE2ETest, TodaysWindowListsAndStrikesAnAlarmAndACalendarDayShow
 
     // The add button of today's window: the alarm dialog on today.
     const CRect listBand(760, 100 + kHeadH, 760 + RectOf(today).Width(), 100 + kHeadH + kRowH);
-    std::vector<DWORD> empty = Picture(listBand);
+    std::vector<DWORD> empty = ScreenPixels(listBand);
     PostMessageW(today, kAddSchedule, 0, 0);
     auto isAlarmDialog = [](HWND w) { return GetDlgItem(w, CAddAlarmDlg::IDC_CONTENTS) != nullptr; };
     HWND dialog = WaitForWindow(pid, isAlarmDialog);
@@ -162,8 +140,8 @@ TEST_F(DayScheduleE2ETest, TodaysWindowListsAndStrikesAnAlarmAndACalendarDayShow
     PressButton(dialog, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     // Listed: its row replaces the "No Schedule" row.
-    EXPECT_TRUE(WaitFor([&] { return Picture(listBand) != empty; }));
-    std::vector<DWORD> listed = Picture(listBand);
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixels(listBand) != empty; }));
+    std::vector<DWORD> listed = ScreenPixels(listBand);
     SaveScreenPicture(L"today-listed", {today});
 
     // A click on the row opens the alarm; ticked done, the row is struck through.
@@ -174,7 +152,7 @@ TEST_F(DayScheduleE2ETest, TodaysWindowListsAndStrikesAnAlarmAndACalendarDayShow
     Sleep(200);
     PressButton(dialog, IDOK);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-    EXPECT_TRUE(WaitFor([&] { return Picture(listBand) != listed; }));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixels(listBand) != listed; }));
     SaveScreenPicture(L"today-done", {today});
 
     // A click on today in the calendar: the balloon above the day, pointing at it.
