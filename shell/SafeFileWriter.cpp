@@ -50,8 +50,6 @@ bool SplitTempName(const CString& name, const wchar_t* suffix, CString& live, DW
     return true;
 }
 
-// True while another program with that process id runs: its save may be
-// under way.
 // The file name of a process's program, upper-cased; empty when unknown.
 CString ProgramNameOf(HANDLE process) {
     wchar_t path[MAX_PATH] = {};
